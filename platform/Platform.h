@@ -1,0 +1,36 @@
+// Everything the program asks of the operating system, one interface per family. The Win32
+// world and the in-memory world each provide one of these.
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Processes.h"
+#include "platform/ProfileFile.h"
+#include "platform/Registry.h"
+#include "platform/ShareSecurity.h"
+#include "platform/ShareService.h"
+#include "platform/Shell.h"
+#include "platform/SystemIdentity.h"
+#include "platform/TextConversion.h"
+#include "platform/VersionResource.h"
+
+namespace platform {
+
+class NameResolution;
+
+struct Platform {
+  Registry& registry;
+  ProfileFile& profile;
+  Processes& processes;
+  ShareService& shareService;
+  ShareSecurity& shareSecurity;
+  FileSystem& files;
+  SystemIdentity& identity;
+  NameResolution& resolver;
+  Shell& shell;
+  VersionResource& versions;
+  TextConversion& text;
+  MessageBoxes& messageBoxes;
+};
+
+}  // namespace platform

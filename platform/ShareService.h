@@ -1,0 +1,69 @@
+// The network-management share and session service of the local computer.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace platform {
+
+// The fields of SHARE_INFO_502 the program reads. A missing text is std::nullopt (null pointer).
+struct ShareRecord {
+  std::optional<std::u16string> netName;
+  std::uint32_t type = 0;
+  std::optional<std::u16string> remark;
+  std::uint32_t currentUses = 0;
+  std::optional<std::u16string> path;
+};
+
+// SESSION_INFO_10.
+struct SessionRecord {
+  std::optional<std::u16string> clientName;
+  std::optional<std::u16string> userName;
+  std::uint32_t activeSeconds = 0;
+  std::uint32_t idleSeconds = 0;
+};
+
+// SHARE_INFO_2 as the program hands it to NetShareAdd.
+struct NewShareRecord {
+  std::u16string netName;
+  std::uint32_t type = 0;
+  std::u16string remark;
+  std::uint32_t permissions = 0;
+  std::uint32_t maxUses = 0;
+  std::uint32_t currentUses = 0;
+  std::u16string path;
+  bool hasPassword = false;
+};
+
+// Position and counters of an enumeration (entries read, total entries, resume handle).
+struct EnumCounters {
+  std::uint32_t entriesRead = 0;
+  std::uint32_t totalEntries = 0;
+  std::uint32_t resumeHandle = 0;
+};
+
+class ShareService {
+ public:
+  virtual ~ShareService() = default;
+  // NetShareEnum(local, level 502, &buffer, prefMaxLen, counters). `buffer` stays 0 when the
+  // service returns none. Records are read with ShareRecords and released with BufferFree.
+  virtual std::uint32_t ShareEnum502(Handle& buffer, std::uint32_t prefMaxLen,
+                                     EnumCounters& counters) = 0;
+  virtual std::vector<ShareRecord> ShareRecords(Handle buffer, std::uint32_t count) = 0;
+  // NetSessionEnum(local, no client, no user, level 10, ...).
+  virtual std::uint32_t SessionEnum10(Handle& buffer, std::uint32_t prefMaxLen,
+                                      EnumCounters& counters) = 0;
+  virtual std::vector<SessionRecord> SessionRecords(Handle buffer, std::uint32_t count) = 0;
+  // NetApiBufferFree.
+  virtual std::uint32_t BufferFree(Handle buffer) = 0;
+  // NetShareDel(local, name, 0).
+  virtual std::uint32_t ShareDel(const std::u16string& netName) = 0;
+  // NetShareAdd(local, level 2, record, &parmErr).
+  virtual std::uint32_t ShareAdd2(const NewShareRecord& record) = 0;
+};
+
+}  // namespace platform

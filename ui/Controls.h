@@ -1,0 +1,118 @@
+// The thin control layer: the kinds of control the windows use, written once against these
+// interfaces and backed by real Win32 controls or by in-memory ones in the unit tests.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace ui {
+
+using Event = std::function<void()>;
+
+// 0x00BBGGRR, as COLORREF.
+using Color = std::uint32_t;
+constexpr Color kBlack = 0x000000;
+constexpr Color kBlue = 0xFF0000;
+constexpr Color kRed = 0x0000FF;
+// The system's window-text colour, resolved when painted.
+constexpr Color kWindowText = 0xFF000000u;
+
+enum class Cursor { Default, HandPoint };
+
+class Control {
+ public:
+  virtual ~Control() = default;
+  virtual platform::Handle Handle() const = 0;
+  virtual std::string Text() const = 0;
+  virtual void SetText(const std::string& text) = 0;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+};
+
+class Button : public Control {
+ public:
+  Event onClick;
+};
+
+class Label : public Control {
+ public:
+  virtual Color FontColor() const = 0;
+  virtual void SetFontColor(Color color) = 0;
+  virtual Cursor CursorKind() const = 0;
+  virtual void SetCursor(Cursor cursor) = 0;
+  Event onClick;
+  Event onMouseEnter;
+  Event onMouseLeave;
+};
+
+class Edit : public Control {};
+
+class RadioButton : public Control {
+ public:
+  virtual bool Checked() const = 0;
+  virtual void SetChecked(bool checked) = 0;
+};
+
+// A framed group of options of which at most one is selected; -1 means none.
+class RadioGroup : public Control {
+ public:
+  virtual int ItemIndex() const = 0;
+  // Out-of-range values are brought into range: above the last option selects the last,
+  // negative selects none. Does not fire onClick.
+  virtual void SetItemIndex(int index) = 0;
+  virtual int ItemCount() const = 0;
+  Event onClick;
+};
+
+enum class StreamFormat { RichText, PlainText };
+
+class RichText : public Control {
+ public:
+  // Replaces the whole content with `bytes` read in `format` (EM_STREAMIN). Returns false when the
+  // control could not read them (nothing is then loaded).
+  virtual bool StreamIn(const std::string& bytes, StreamFormat format) = 0;
+};
+
+class ListView : public Control {
+ public:
+  virtual void Clear() = 0;
+  // Adds a row with its caption at `position` (-1 appends); returns the row's index.
+  virtual int InsertRow(int position, const std::string& caption) = 0;
+  virtual void SetCell(int row, int column, const std::string& text) = 0;
+  virtual int RowCount() const = 0;
+  virtual std::string Cell(int row, int column) const = 0;
+  // -1 when no row is selected.
+  virtual int SelectedIndex() const = 0;
+  // Stops repainting between BeginUpdate and EndUpdate, so a long fill paints once.
+  virtual void BeginUpdate() = 0;
+  virtual void EndUpdate() = 0;
+};
+
+class TabControl : public Control {
+ public:
+  virtual int ActivePage() const = 0;
+  virtual void SetActivePage(int index) = 0;
+  virtual int PageCount() const = 0;
+};
+
+class MenuItem {
+ public:
+  virtual ~MenuItem() = default;
+  Event onClick;
+};
+
+class Window : public Control {
+ public:
+  // Closes the window; a modal window's ShowModal then returns.
+  virtual void Close() = 0;
+  // Shows the window modally with its owner disabled; returns when it has closed.
+  virtual void ShowModal() = 0;
+  // Lets the window handle the messages waiting for it (a repaint after a label change).
+  virtual void ProcessPendingEvents() = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+// A live window built from a FormSpec, and the factory that builds one.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "ui/Controls.h"
+#include "ui/FormSpec.h"
+
+namespace ui {
+
+class Form {
+ public:
+  virtual ~Form() = default;
+  virtual Window& window() = 0;
+  // The control or menu entry of that name, nullptr when the spec has none.
+  virtual Control* FindControl(const std::string& name) = 0;
+  virtual MenuItem* FindMenuItem(const std::string& name) = 0;
+
+  template <class T>
+  T& Get(const std::string& name) {
+    T* control = dynamic_cast<T*>(FindControl(name));
+    if (control == nullptr) throw std::logic_error("form has no control " + name);
+    return *control;
+  }
+  MenuItem& Menu(const std::string& name) {
+    MenuItem* item = FindMenuItem(name);
+    if (item == nullptr) throw std::logic_error("form has no menu entry " + name);
+    return *item;
+  }
+};
+
+class FormFactory {
+ public:
+  virtual ~FormFactory() = default;
+  // Builds the window and its controls, hidden. `owner` is 0 for the main window.
+  virtual std::unique_ptr<Form> CreateForm(const FormSpec& spec, platform::Handle owner) = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,95 @@
+// A window described as data: its frame, its controls and its menu. One routine per world
+// (Win32 or in-memory) turns a FormSpec into live controls.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/Controls.h"
+
+namespace ui {
+
+enum class ControlKind {
+  TabControl,   // tabbed page control; its pages are the TabPage controls parented to it
+  TabPage,      // text = tab caption
+  RadioGroup,   // framed group; text = frame caption, items = options, columns = option columns
+  RadioButton,  // text = caption; parented to a GroupBox
+  GroupBox,     // frame; text = caption (may be empty)
+  Panel,        // container with a 3-D bevel
+  Button,       // push button
+  SpeedButton,  // flat button that takes no keyboard focus
+  Label,        // static text; hyperlink labels have `link` set
+  Edit,         // one-line text field
+  Memo,         // multi-line text field
+  RichText,     // rich-text area
+  ListView,     // report-style list
+};
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+struct Column {
+  std::string caption;
+  int width = 0;
+  bool fixedWidth = false;
+};
+
+struct ControlSpec {
+  std::string name;
+  ControlKind kind = ControlKind::Label;
+  std::string parent;  // empty: the window's client area
+  int id = 0;          // the control's Win32 identifier; stable, the end-to-end driver finds it
+  Rect rect;           // in the parent's client coordinates; labels with autoSize size to text
+  std::string text;
+  bool bold = false;
+  bool underline = false;
+  int fontHeight = 0;  // pixels; 0 inherits the window's font
+  int charset = -1;    // -1 inherits; 134 is GB2312
+  Color color = kWindowText;
+  bool autoSize = false;
+  bool readOnly = false;
+  bool visible = true;
+  bool wholeRowSelect = false;
+  bool verticalScrollBar = false;
+  bool noBorder = false;
+  bool checked = false;  // RadioButton
+  bool hasPicture = false;
+  std::string hint;  // hover hint (tooltip)
+  std::vector<std::string> items;
+  int columns = 1;
+  std::vector<Column> listColumns;
+  int itemIndex = -1;  // RadioGroup's selected option at creation
+};
+
+struct MenuSpec {
+  std::string name;
+  std::string caption;
+  std::string parent;  // empty: a top-level entry of the menu bar
+  int id = 0;
+  bool hasPicture = false;
+};
+
+enum class BorderStyle { Single, Dialog };
+
+struct FormSpec {
+  std::string className;  // "TfrmMain", ...
+  std::string caption;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  bool centreOnScreen = false;
+  int left = 0;  // when not centred
+  int top = 0;
+  BorderStyle border = BorderStyle::Single;
+  bool minimizeBox = false;
+  std::string fontFace = "MS Sans Serif";
+  int fontHeight = 13;
+  bool showHints = false;
+  std::vector<ControlSpec> controls;
+  std::vector<MenuSpec> menu;
+};
+
+}  // namespace ui
