@@ -4,6 +4,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "platform/NameResolution.h"
 #include "platform/Processes.h"
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
@@ -15,8 +16,6 @@
 #include "platform/VersionResource.h"
 
 namespace platform {
-
-class NameResolution;
 
 struct Platform {
   Registry& registry;

@@ -113,6 +113,8 @@ class Window : public Control {
   virtual void ShowModal() = 0;
   // Lets the window handle the messages waiting for it (a repaint after a label change).
   virtual void ProcessPendingEvents() = 0;
+  // Shows a modeless window (the main window, before its message loop runs).
+  virtual void Show() = 0;
 };
 
 }  // namespace ui

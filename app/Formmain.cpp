@@ -1,0 +1,87 @@
+#include "app/Formmain.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/MainWindowLayout.h"
+
+namespace app {
+namespace {
+
+constexpr std::uint32_t kUserNameCapacity = 128;
+
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+           return std::tolower(x) == std::tolower(y);
+         });
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(Application& application, ui::FormFactory& factory)
+    : m_app(application),
+      m_factory(factory),
+      m_form(factory.CreateForm(MainWindowLayout(application.global().makerWebSite), 0)),
+      pgc1(m_form->Get<ui::TabControl>("pgc1")),
+      m_radiosMode(m_form->Get<ui::RadioGroup>("m_radiosMode")),
+      m_btnApply(m_form->Get<ui::Button>("m_btnApply")),
+      m_memoTip(m_form->Get<ui::RichText>("m_memoTip")),
+      m_listviewFolders(m_form->Get<ui::ListView>("m_listviewFolders")),
+      m_btnFolderRefresh(m_form->Get<ui::Button>("m_btnFolderRefresh")),
+      m_btnFolderStopShare(m_form->Get<ui::Button>("m_btnFolderStopShare")),
+      m_btnFolderNewShare(m_form->Get<ui::Button>("m_btnFolderNewShare")),
+      m_listviewSessions(m_form->Get<ui::ListView>("m_listviewSessions")),
+      m_btnSessionRefresh(m_form->Get<ui::Button>("m_btnSessionRefresh")),
+      m_labelSvrName(m_form->Get<ui::Label>("m_labelSvrName")),
+      Label1(m_form->Get<ui::Label>("Label1")),
+      m_memoScriptNetBios(m_form->Get<ui::Control>("m_memoScriptNetBios")) {
+  ConnectEvents();
+  m_app.Run(Handle(), [this] { FormCreate(); });
+}
+
+void TfrmMain::ConnectEvents() {
+  auto owner = [this] { return Handle(); };
+  auto on = [&](void (TfrmMain::*handler)()) {
+    return m_app.Guarded(owner, [this, handler] { (this->*handler)(); });
+  };
+  m_form->Menu("menuExit").onClick = on(&TfrmMain::menuExitClick);
+  m_form->Menu("menuHelpContent").onClick = on(&TfrmMain::menuHelpContentClick);
+  m_form->Menu("menuFAQ").onClick = on(&TfrmMain::menuFAQClick);
+  m_form->Menu("menuHomePage").onClick = on(&TfrmMain::menuHomePageClick);
+  m_form->Menu("menuAbout").onClick = on(&TfrmMain::menuAboutClick);
+  m_radiosMode.onClick = on(&TfrmMain::m_radiosModeClick);
+  m_btnApply.onClick = on(&TfrmMain::m_btnApplyClick);
+  m_btnFolderRefresh.onClick = on(&TfrmMain::m_btnFolderRefreshClick);
+  m_btnFolderStopShare.onClick = on(&TfrmMain::m_btnFolderStopShareClick);
+  m_btnFolderNewShare.onClick = on(&TfrmMain::m_btnFolderNewShareClick);
+  m_btnSessionRefresh.onClick = on(&TfrmMain::m_btnSessionRefreshClick);
+  Label1.onClick = on(&TfrmMain::Label1Click);
+  Label1.onMouseEnter = m_app.Guarded(owner, [this] { Label1MouseEnter(Label1); });
+  Label1.onMouseLeave = m_app.Guarded(owner, [this] { Label1MouseLeave(Label1); });
+}
+
+void TfrmMain::FormCreate() {
+  InitApplicationValues(m_app.global(), m_app.platform().identity);
+  m_labelSvrName.SetText(GetComputerIdentityText());
+  if (!PrepareNetworkSharing()) return;
+  RestoreShareMode();
+  m_btnFolderRefreshClick();
+  ShowAdministratorWarning();
+}
+
+void TfrmMain::ShowAdministratorWarning() {
+  std::string userName;
+  if (!m_app.platform().identity.GetUserName(userName, kUserNameCapacity)) userName.clear();
+  if (m_app.global().versionRecord.majorVersion == 6 &&
+      !EqualsIgnoringCase(userName, "Administrator")) {
+    m_app.ShowMessage(Handle(),
+                      "In order to run our software ,please log on the computer using "
+                      "'Administrator', otherwise some operatons will be lack of permission.",
+                      platform::mb::kOk | platform::mb::kIconWarning);
+  }
+}
+
+void TfrmMain::menuExitClick() { window().Close(); }
+
+}  // namespace app

@@ -1,0 +1,79 @@
+// The main window: three pages, the menu, the start-up sequence.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/Application.h"
+#include "ui/Form.h"
+
+namespace app {
+
+class TfrmMain {
+ private:
+  // Declared first: the control references below are bound from the built form.
+  Application& m_app;
+  ui::FormFactory& m_factory;
+  std::unique_ptr<ui::Form> m_form;
+
+ public:
+  // Builds the window (hidden) and runs FormCreate to its end.
+  TfrmMain(Application& application, ui::FormFactory& factory);
+
+  Application& application() { return m_app; }
+  ui::FormFactory& factory() { return m_factory; }
+  ui::Form& form() { return *m_form; }
+  ui::Window& window() { return m_form->window(); }
+  platform::Handle Handle() const { return m_form->window().Handle(); }
+
+  // Controls, as designed.
+  ui::TabControl& pgc1;
+  ui::RadioGroup& m_radiosMode;
+  ui::Button& m_btnApply;
+  ui::RichText& m_memoTip;
+  ui::ListView& m_listviewFolders;
+  ui::Button& m_btnFolderRefresh;
+  ui::Button& m_btnFolderStopShare;
+  ui::Button& m_btnFolderNewShare;
+  ui::ListView& m_listviewSessions;
+  ui::Button& m_btnSessionRefresh;
+  ui::Label& m_labelSvrName;
+  ui::Label& Label1;
+  ui::Control& m_memoScriptNetBios;
+
+  // Start-up and frame.
+  void FormCreate();
+  void menuExitClick();
+  void ShowAdministratorWarning();
+
+  // The computer's name and first IPv4 address, for m_labelSvrName.
+  std::string GetComputerIdentityText();
+
+  // Share modes.
+  bool PrepareNetworkSharing();
+  void RestoreShareMode();
+  void m_radiosModeClick();
+  void m_btnApplyClick();
+
+  // Shares and sessions.
+  void m_btnFolderRefreshClick();
+  void m_btnFolderStopShareClick();
+  void m_btnFolderNewShareClick();
+  void m_btnSessionRefreshClick();
+  static std::string SecondsToTimeText(std::uint32_t seconds);
+
+  // Help and links.
+  void menuHelpContentClick();
+  void menuFAQClick();
+  void menuHomePageClick();
+  void menuAboutClick();
+  void Label1Click();
+  void Label1MouseEnter(ui::Label& sender);
+  void Label1MouseLeave(ui::Label& sender);
+
+ private:
+  void ConnectEvents();
+};
+
+}  // namespace app

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "ui/FormSpec.h"
+
+namespace app {
+
+// The main window as designed: frame, pages, controls and menu. `webSiteText` is what Label1
+// shows.
+ui::FormSpec MainWindowLayout(const std::string& webSiteText);
+
+}  // namespace app

@@ -1,0 +1,28 @@
+// Handlers whose subsystems are not written yet. Each subsystem moves its handlers out of here
+// into its own folder when it lands; this file disappears with the last of them.
+#include "app/Formmain.h"
+
+namespace app {
+
+std::string TfrmMain::GetComputerIdentityText() { return "This Computer Name: "; }
+
+bool TfrmMain::PrepareNetworkSharing() { return true; }
+void TfrmMain::RestoreShareMode() {}
+void TfrmMain::m_radiosModeClick() {}
+void TfrmMain::m_btnApplyClick() {}
+
+void TfrmMain::m_btnFolderRefreshClick() {}
+void TfrmMain::m_btnFolderStopShareClick() {}
+void TfrmMain::m_btnFolderNewShareClick() {}
+void TfrmMain::m_btnSessionRefreshClick() {}
+std::string TfrmMain::SecondsToTimeText(std::uint32_t) { return std::string(); }
+
+void TfrmMain::menuHelpContentClick() {}
+void TfrmMain::menuFAQClick() {}
+void TfrmMain::menuHomePageClick() {}
+void TfrmMain::menuAboutClick() {}
+void TfrmMain::Label1Click() {}
+void TfrmMain::Label1MouseEnter(ui::Label&) {}
+void TfrmMain::Label1MouseLeave(ui::Label&) {}
+
+}  // namespace app

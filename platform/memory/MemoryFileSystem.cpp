@@ -1,0 +1,90 @@
+#include "platform/memory/MemoryFileSystem.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace platform::memory {
+
+std::string MemoryFileSystem::Key(const std::string& path) {
+  std::string key = path;
+  std::replace(key.begin(), key.end(), '/', '\\');
+  std::transform(key.begin(), key.end(), key.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  while (key.size() > 3 && key.back() == '\\') key.pop_back();
+  return key;
+}
+
+bool MemoryFileSystem::FileExists(const std::string& path) { return m_files.count(Key(path)) > 0; }
+
+bool MemoryFileSystem::ReadFile(const std::string& path, std::string& bytes) {
+  auto found = m_files.find(Key(path));
+  if (found == m_files.end() || unreadable.count(Key(path)) > 0) return false;
+  bytes = found->second.second;
+  return true;
+}
+
+bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+  if (unwritable.count(Key(path)) > 0) return false;
+  if (m_directories.count(Key(path)) > 0) return false;
+  if (!writesVanish) m_files[Key(path)] = {path, bytes};
+  return true;
+}
+
+bool MemoryFileSystem::CreateNewFile(const std::string& path, const std::string& bytes) {
+  if (FileExists(path)) return false;
+  return WriteFile(path, bytes);
+}
+
+bool MemoryFileSystem::DeleteFile(const std::string& path) { return m_files.erase(Key(path)) > 0; }
+
+bool MemoryFileSystem::CreatePrivateDirectory(const std::string& path) {
+  if (unwritable.count(Key(path)) > 0 || DirectoryExists(path) || FileExists(path)) return false;
+  m_directories.insert(Key(path));
+  privateDirectoriesCreated.push_back(path);
+  return true;
+}
+
+bool MemoryFileSystem::RemoveDirectory(const std::string& path) {
+  const std::string key = Key(path);
+  if (!FilesUnder(path).empty()) return false;  // only empty folders go
+  return m_directories.erase(key) > 0;
+}
+
+bool MemoryFileSystem::GetVolumeFileSystemName(const std::string& root, std::string& name) {
+  std::string key = root;
+  std::transform(key.begin(), key.end(), key.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  auto found = volumes.find(key);
+  if (found == volumes.end()) return false;
+  name = found->second;
+  return true;
+}
+
+void MemoryFileSystem::PutFile(const std::string& path, const std::string& bytes) {
+  m_files[Key(path)] = {path, bytes};
+}
+
+void MemoryFileSystem::PutDirectory(const std::string& path) { m_directories.insert(Key(path)); }
+
+bool MemoryFileSystem::DirectoryExists(const std::string& path) const {
+  return m_directories.count(Key(path)) > 0;
+}
+
+std::string MemoryFileSystem::Content(const std::string& path) const {
+  auto found = m_files.find(Key(path));
+  return found == m_files.end() ? std::string() : found->second.second;
+}
+
+std::vector<std::string> MemoryFileSystem::FilesUnder(const std::string& folder) const {
+  const std::string prefix = Key(folder) + "\\";
+  std::vector<std::string> paths;
+  for (const auto& [key, file] : m_files) {
+    if (key.rfind(prefix, 0) == 0) paths.push_back(file.first);
+  }
+  for (const std::string& key : m_directories) {
+    if (key.rfind(prefix, 0) == 0) paths.push_back(key);
+  }
+  return paths;
+}
+
+}  // namespace platform::memory

@@ -1,0 +1,50 @@
+// An in-memory disk: files, folders and volumes, with Windows' case-insensitive paths.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace platform::memory {
+
+class MemoryFileSystem : public FileSystem {
+ public:
+  std::string GetModuleFileName() override { return moduleFileName; }
+  std::string GetSystemDirectory() override { return systemDirectory; }
+  std::string GetTempPath() override { return tempPath; }
+  bool FileExists(const std::string& path) override;
+  bool ReadFile(const std::string& path, std::string& bytes) override;
+  bool WriteFile(const std::string& path, const std::string& bytes) override;
+  bool CreateNewFile(const std::string& path, const std::string& bytes) override;
+  bool DeleteFile(const std::string& path) override;
+  bool CreatePrivateDirectory(const std::string& path) override;
+  bool RemoveDirectory(const std::string& path) override;
+  bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+
+  // Test set-up and inspection.
+  void PutFile(const std::string& path, const std::string& bytes);
+  void PutDirectory(const std::string& path);
+  bool DirectoryExists(const std::string& path) const;
+  std::string Content(const std::string& path) const;  // empty when missing
+  std::vector<std::string> FilesUnder(const std::string& folder) const;
+
+  std::string moduleFileName = "C:\\Program Files\\Plinvo\\Plinvo.exe";
+  std::string systemDirectory = "C:\\WINDOWS\\system32";
+  std::string tempPath = "C:\\DOCUME~1\\Admin\\LOCALS~1\\Temp\\";
+  std::map<std::string, std::string> volumes = {{"c:\\", "NTFS"}};  // lower-case root -> name
+  std::set<std::string> unreadable;    // lower-case paths whose reads fail
+  std::set<std::string> unwritable;    // lower-case paths whose writes fail
+  std::vector<std::string> privateDirectoriesCreated;
+  // Files that exist but are not there a moment later (removed by someone else).
+  bool writesVanish = false;
+
+ private:
+  static std::string Key(const std::string& path);
+  std::map<std::string, std::pair<std::string, std::string>> m_files;  // key -> (path, bytes)
+  std::set<std::string> m_directories;
+};
+
+}  // namespace platform::memory

@@ -1,0 +1,38 @@
+// A security descriptor for folders that only administrators and the system may open.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace platform::win32 {
+
+// Owns the SIDs, the access list and the descriptor that points at them. The DACL grants full
+// control to BUILTIN\Administrators and LocalSystem, inherited by everything created inside,
+// and is protected so that nothing is inherited from the parent folder.
+class PrivateDirectorySecurity {
+ public:
+  PrivateDirectorySecurity();
+  PrivateDirectorySecurity(const PrivateDirectorySecurity&) = delete;
+  PrivateDirectorySecurity& operator=(const PrivateDirectorySecurity&) = delete;
+
+  bool Valid() const { return valid_; }
+  SECURITY_DESCRIPTOR* Descriptor() { return &descriptor_; }
+
+ private:
+  struct SidFree {
+    void operator()(void* sid) const { FreeSid(sid); }
+  };
+  using Sid = std::unique_ptr<void, SidFree>;
+
+  static Sid WellKnownSid(BYTE count, DWORD first, DWORD second);
+
+  Sid administrators_;
+  Sid system_;
+  std::vector<DWORD> aclBuffer_;  // DWORD-aligned, as an ACL must be
+  SECURITY_DESCRIPTOR descriptor_;
+  bool valid_ = false;
+};
+
+}  // namespace platform::win32

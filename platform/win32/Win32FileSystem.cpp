@@ -1,0 +1,146 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+#include "platform/win32/PrivateDirectorySecurity.h"
+
+namespace platform::win32 {
+
+namespace {
+
+struct FileHandleCloser {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using FileHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FileHandleCloser>;
+
+FileHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+  HANDLE handle = CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
+    DWORD done = 0;
+    if (!::WriteFile(file, bytes.data() + written, chunk, &done, nullptr) || done == 0) {
+      return false;
+    }
+    written += done;
+  }
+  return true;
+}
+
+// Calls a "fill this buffer of that size" function of the system until the answer fits.
+// `query(buffer, size)` returns the length written, or the size needed when it does not fit.
+template <class Query>
+std::string QueryGrowing(Query query) {
+  std::vector<char> buffer(MAX_PATH + 1);
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const DWORD size = static_cast<DWORD>(buffer.size());
+    const DWORD length = query(buffer.data(), size);
+    if (length == 0) return std::string();
+    if (length < size) return std::string(buffer.data(), length);
+    buffer.assign(static_cast<std::size_t>(length) + 1, '\0');
+  }
+  return std::string();
+}
+
+}  // namespace
+
+std::string Win32FileSystem::GetModuleFileName() {
+  // A truncated answer comes back as exactly the buffer's size (with or without a terminator,
+  // depending on the system), so the buffer doubles until the path fits with room to spare.
+  std::vector<char> buffer(MAX_PATH + 1);
+  while (buffer.size() <= 0x10000) {
+    const DWORD size = static_cast<DWORD>(buffer.size());
+    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+    if (length == 0) return std::string();
+    if (length < size) return std::string(buffer.data(), length);
+    buffer.assign(buffer.size() * 2, '\0');
+  }
+  return std::string();
+}
+
+std::string Win32FileSystem::GetSystemDirectory() {
+  std::string folder =
+      QueryGrowing([](char* buffer, DWORD size) { return GetSystemDirectoryA(buffer, size); });
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
+std::string Win32FileSystem::GetTempPath() {
+  return QueryGrowing([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); });
+}
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) {
+  FileHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  if (!file) return false;
+  std::string content;
+  char chunk[64 * 1024];
+  for (;;) {
+    DWORD done = 0;
+    if (!::ReadFile(file.get(), chunk, sizeof(chunk), &done, nullptr)) return false;
+    if (done == 0) break;
+    content.append(chunk, done);
+  }
+  bytes = std::move(content);
+  return true;
+}
+
+bool Win32FileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+  FileHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+  return file && WriteAll(file.get(), bytes);
+}
+
+bool Win32FileSystem::CreateNewFile(const std::string& path, const std::string& bytes) {
+  // CREATE_NEW fails on any existing name, a planted link included, so only a file made by
+  // this call is ever written.
+  FileHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_NEW);
+  if (!file) return false;
+  if (WriteAll(file.get(), bytes)) return true;
+  file.reset();
+  DeleteFileA(path.c_str());
+  return false;
+}
+
+bool Win32FileSystem::DeleteFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::CreatePrivateDirectory(const std::string& path) {
+  PrivateDirectorySecurity security;
+  if (!security.Valid()) return false;
+  SECURITY_ATTRIBUTES attributes;
+  ZeroMemory(&attributes, sizeof(attributes));
+  attributes.nLength = sizeof(attributes);
+  attributes.lpSecurityDescriptor = security.Descriptor();
+  attributes.bInheritHandle = FALSE;
+  return CreateDirectoryA(path.c_str(), &attributes) != FALSE;
+}
+
+bool Win32FileSystem::RemoveDirectory(const std::string& path) {
+  return RemoveDirectoryA(path.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::GetVolumeFileSystemName(const std::string& root, std::string& name) {
+  char fileSystem[256] = {};
+  if (!GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, fileSystem,
+                             255)) {
+    return false;
+  }
+  name = fileSystem;
+  return true;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,182 @@
+// In-memory controls: they hold what a real control would show, let a test act as the user
+// (Click, Select, MouseEnter ...) and remember what the program did to them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/Controls.h"
+#include "ui/FormSpec.h"
+
+namespace ui::memory {
+
+class MemoryFormFactory;
+
+// The state every in-memory control shares.
+template <class Base>
+class MemoryControl : public Base {
+ public:
+  MemoryControl(const ControlSpec& spec, platform::Handle handle)
+      : m_spec(spec), m_handle(handle), m_text(spec.text), m_visible(spec.visible) {}
+  platform::Handle Handle() const override { return m_handle; }
+  std::string Text() const override { return m_text; }
+  void SetText(const std::string& text) override {
+    m_text = text;
+    m_textHistory.push_back(text);
+  }
+  bool Enabled() const override { return m_enabled; }
+  void SetEnabled(bool enabled) override { m_enabled = enabled; }
+
+  const ControlSpec& Spec() const { return m_spec; }
+  bool Visible() const { return m_visible; }
+  // Every text the program set, in order.
+  const std::vector<std::string>& TextHistory() const { return m_textHistory; }
+
+ protected:
+  ControlSpec m_spec;
+  platform::Handle m_handle;
+  std::string m_text;
+  bool m_enabled = true;
+  bool m_visible = true;
+  std::vector<std::string> m_textHistory;
+};
+
+using MemoryPlainControl = MemoryControl<Control>;
+using MemoryEdit = MemoryControl<Edit>;
+
+class MemoryButton : public MemoryControl<Button> {
+ public:
+  using MemoryControl::MemoryControl;
+  // A user's click: a disabled button ignores it.
+  void Click();
+};
+
+class MemoryLabel : public MemoryControl<Label> {
+ public:
+  using MemoryControl::MemoryControl;
+  Color FontColor() const override { return m_color; }
+  void SetFontColor(Color color) override { m_color = color; }
+  Cursor CursorKind() const override { return m_cursor; }
+  void SetCursor(Cursor cursor) override { m_cursor = cursor; }
+  void Click();
+  void MouseEnter();
+  void MouseLeave();
+
+ private:
+  Color m_color = m_spec.color;
+  Cursor m_cursor = Cursor::Default;
+};
+
+class MemoryRadioButton : public MemoryControl<RadioButton> {
+ public:
+  MemoryRadioButton(const ControlSpec& spec, platform::Handle handle)
+      : MemoryControl(spec, handle), m_checked(spec.checked) {}
+  bool Checked() const override { return m_checked; }
+  void SetChecked(bool checked) override { m_checked = checked; }
+  // A user's click: checks this one and unchecks its siblings.
+  void Click();
+  std::vector<MemoryRadioButton*> siblings;
+
+ private:
+  bool m_checked;
+};
+
+class MemoryRadioGroup : public MemoryControl<RadioGroup> {
+ public:
+  MemoryRadioGroup(const ControlSpec& spec, platform::Handle handle)
+      : MemoryControl(spec, handle), m_index(spec.itemIndex) {}
+  int ItemIndex() const override { return m_index; }
+  void SetItemIndex(int index) override;
+  int ItemCount() const override { return static_cast<int>(m_spec.items.size()); }
+  // A user's pick of an option.
+  void Select(int index);
+
+ private:
+  int m_index;
+};
+
+class MemoryRichText : public MemoryControl<RichText> {
+ public:
+  using MemoryControl::MemoryControl;
+  // Like the rich-edit control: rich text must start with "{\rtf"; plain text always loads
+  // unless the test makes the next streams fail.
+  bool StreamIn(const std::string& bytes, StreamFormat format) override;
+  StreamFormat LoadedFormat() const { return m_format; }
+  int failStreams = 0;  // how many of the next StreamIn calls fail, whatever the content
+
+ private:
+  StreamFormat m_format = StreamFormat::PlainText;
+};
+
+class MemoryListView : public MemoryControl<ListView> {
+ public:
+  using MemoryControl::MemoryControl;
+  void Clear() override;
+  int InsertRow(int position, const std::string& caption) override;
+  void SetCell(int row, int column, const std::string& text) override;
+  int RowCount() const override { return static_cast<int>(m_rows.size()); }
+  std::string Cell(int row, int column) const override;
+  int SelectedIndex() const override { return m_selected; }
+  void BeginUpdate() override { ++m_updateDepth; }
+  void EndUpdate() override;
+
+  // A user's click on a row (-1 clears the selection).
+  void Select(int row) { m_selected = row; }
+  const std::vector<std::vector<std::string>>& Rows() const { return m_rows; }
+  // How often the list would have repainted.
+  int Repaints() const { return m_repaints; }
+
+ private:
+  void Changed();
+  std::vector<std::vector<std::string>> m_rows;
+  int m_selected = -1;
+  int m_updateDepth = 0;
+  bool m_dirty = false;
+  int m_repaints = 0;
+};
+
+class MemoryTabControl : public MemoryControl<TabControl> {
+ public:
+  using MemoryControl::MemoryControl;
+  int ActivePage() const override { return m_active; }
+  void SetActivePage(int index) override { m_active = index; }
+  int PageCount() const override { return static_cast<int>(pages.size()); }
+  std::vector<Control*> pages;
+
+ private:
+  int m_active = 0;
+};
+
+class MemoryMenuItem : public MenuItem {
+ public:
+  explicit MemoryMenuItem(const MenuSpec& spec) : spec(spec) {}
+  void Click() {
+    if (onClick) onClick();
+  }
+  MenuSpec spec;
+};
+
+class MemoryWindow : public MemoryControl<Window> {
+ public:
+  MemoryWindow(const ControlSpec& spec, platform::Handle handle, MemoryFormFactory& factory,
+               class MemoryForm& form)
+      : MemoryControl(spec, handle), m_factory(factory), m_form(form) {}
+  void Close() override { m_closed = true; }
+  void ShowModal() override;
+  void ProcessPendingEvents() override { ++m_pendingEventPasses; }
+  void Show() override { m_shown = true; }
+  bool Closed() const { return m_closed; }
+  bool Shown() const { return m_shown; }
+  bool ShownModally() const { return m_shownModally; }
+  int PendingEventPasses() const { return m_pendingEventPasses; }
+
+ private:
+  MemoryFormFactory& m_factory;
+  class MemoryForm& m_form;
+  bool m_closed = false;
+  bool m_shown = false;
+  bool m_shownModally = false;
+  int m_pendingEventPasses = 0;
+};
+
+}  // namespace ui::memory

@@ -1,0 +1,104 @@
+#include "ui/memory/MemoryForm.h"
+
+#include <algorithm>
+
+namespace ui::memory {
+namespace {
+
+std::unique_ptr<Control> MakeControl(const ControlSpec& spec, platform::Handle handle) {
+  switch (spec.kind) {
+    case ControlKind::TabControl:
+      return std::make_unique<MemoryTabControl>(spec, handle);
+    case ControlKind::RadioGroup:
+      return std::make_unique<MemoryRadioGroup>(spec, handle);
+    case ControlKind::RadioButton:
+      return std::make_unique<MemoryRadioButton>(spec, handle);
+    case ControlKind::Button:
+    case ControlKind::SpeedButton:
+      return std::make_unique<MemoryButton>(spec, handle);
+    case ControlKind::Label:
+      return std::make_unique<MemoryLabel>(spec, handle);
+    case ControlKind::Edit:
+    case ControlKind::Memo:
+      return std::make_unique<MemoryEdit>(spec, handle);
+    case ControlKind::RichText:
+      return std::make_unique<MemoryRichText>(spec, handle);
+    case ControlKind::ListView:
+      return std::make_unique<MemoryListView>(spec, handle);
+    case ControlKind::TabPage:
+    case ControlKind::GroupBox:
+    case ControlKind::Panel:
+      break;
+  }
+  return std::make_unique<MemoryPlainControl>(spec, handle);
+}
+
+}  // namespace
+
+MemoryForm::MemoryForm(MemoryFormFactory& factory, const FormSpec& spec, platform::Handle owner)
+    : m_factory(factory), m_spec(spec), m_owner(owner) {
+  ControlSpec frame;
+  frame.name = spec.className;
+  frame.text = spec.caption;
+  frame.rect = {spec.left, spec.top, spec.clientWidth, spec.clientHeight};
+  m_window = std::make_unique<MemoryWindow>(frame, factory.NextHandle(), factory, *this);
+
+  for (const ControlSpec& control : spec.controls) {
+    m_controls[control.name] = MakeControl(control, factory.NextHandle());
+  }
+  // Pages belong to their tab control; radio buttons know their siblings.
+  for (const ControlSpec& control : spec.controls) {
+    Control* parent = FindControl(control.parent);
+    if (control.kind == ControlKind::TabPage) {
+      if (auto* tabs = dynamic_cast<MemoryTabControl*>(parent)) {
+        tabs->pages.push_back(m_controls[control.name].get());
+      }
+    }
+    if (control.kind == ControlKind::RadioButton) {
+      auto* button = dynamic_cast<MemoryRadioButton*>(m_controls[control.name].get());
+      for (const ControlSpec& other : spec.controls) {
+        if (other.kind == ControlKind::RadioButton && other.parent == control.parent &&
+            other.name != control.name) {
+          button->siblings.push_back(
+              dynamic_cast<MemoryRadioButton*>(m_controls[other.name].get()));
+        }
+      }
+    }
+  }
+  for (const MenuSpec& item : spec.menu) m_menu[item.name] = std::make_unique<MemoryMenuItem>(item);
+  factory.m_live.push_back(this);
+  ++factory.m_created[spec.className];
+}
+
+MemoryForm::~MemoryForm() {
+  auto& live = m_factory.m_live;
+  live.erase(std::remove(live.begin(), live.end(), this), live.end());
+}
+
+Control* MemoryForm::FindControl(const std::string& name) {
+  auto found = m_controls.find(name);
+  return found == m_controls.end() ? nullptr : found->second.get();
+}
+
+MenuItem* MemoryForm::FindMenuItem(const std::string& name) {
+  auto found = m_menu.find(name);
+  return found == m_menu.end() ? nullptr : found->second.get();
+}
+
+std::string MemoryForm::ParentOf(const std::string& name) const {
+  for (const ControlSpec& control : m_spec.controls) {
+    if (control.name == name) return control.parent;
+  }
+  return std::string();
+}
+
+std::unique_ptr<Form> MemoryFormFactory::CreateForm(const FormSpec& spec, platform::Handle owner) {
+  return std::make_unique<MemoryForm>(*this, spec, owner);
+}
+
+int MemoryFormFactory::CreatedCount(const std::string& className) const {
+  auto found = m_created.find(className);
+  return found == m_created.end() ? 0 : found->second;
+}
+
+}  // namespace ui::memory

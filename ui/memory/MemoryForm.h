@@ -1,0 +1,69 @@
+// In-memory windows built from a FormSpec, and the factory a test hands to the program.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Form.h"
+#include "ui/memory/MemoryControls.h"
+
+namespace ui::memory {
+
+class MemoryForm : public Form {
+ public:
+  MemoryForm(MemoryFormFactory& factory, const FormSpec& spec, platform::Handle owner);
+  ~MemoryForm() override;
+  Window& window() override { return *m_window; }
+  Control* FindControl(const std::string& name) override;
+  MenuItem* FindMenuItem(const std::string& name) override;
+
+  MemoryWindow& memoryWindow() { return *m_window; }
+  const FormSpec& spec() const { return m_spec; }
+  platform::Handle owner() const { return m_owner; }
+  // The parent's name of a control ("" for the client area).
+  std::string ParentOf(const std::string& name) const;
+
+  template <class T>
+  T& Memory(const std::string& name) {
+    return dynamic_cast<T&>(Get<Control>(name));
+  }
+  MemoryMenuItem& MemoryMenu(const std::string& name) {
+    return dynamic_cast<MemoryMenuItem&>(Menu(name));
+  }
+
+ private:
+  MemoryFormFactory& m_factory;
+  FormSpec m_spec;
+  platform::Handle m_owner;
+  std::unique_ptr<MemoryWindow> m_window;
+  std::map<std::string, std::unique_ptr<Control>> m_controls;
+  std::map<std::string, std::unique_ptr<MemoryMenuItem>> m_menu;
+};
+
+class MemoryFormFactory : public FormFactory {
+ public:
+  std::unique_ptr<Form> CreateForm(const FormSpec& spec, platform::Handle owner) override;
+
+  // What the user does while a modal window is shown; when it returns without closing the
+  // window, the user is taken to have pressed the close box.
+  std::function<void(MemoryForm&)> onShowModal;
+
+  // Forms alive now, oldest first.
+  const std::vector<MemoryForm*>& LiveForms() const { return m_live; }
+  // How many forms of that class were ever created.
+  int CreatedCount(const std::string& className) const;
+
+  platform::Handle NextHandle() { return ++m_lastHandle; }
+
+ private:
+  friend class MemoryForm;
+  friend class MemoryWindow;
+  std::vector<MemoryForm*> m_live;
+  std::map<std::string, int> m_created;
+  platform::Handle m_lastHandle = 0x1000;
+};
+
+}  // namespace ui::memory
