@@ -15,7 +15,7 @@ PrivateDirectorySecurity::Sid PrivateDirectorySecurity::WellKnownSid(BYTE count,
 PrivateDirectorySecurity::PrivateDirectorySecurity()
     : administrators_(
           WellKnownSid(2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS)),  // S-1-5-32-544
-      system_(WellKnownSid(1, SECURITY_LOCAL_SYSTEM_RID, 0)) {                   // S-1-5-18
+      system_(WellKnownSid(1, SECURITY_LOCAL_SYSTEM_RID, 0)) {                     // S-1-5-18
   ZeroMemory(&descriptor_, sizeof(descriptor_));
   if (!administrators_ || !system_) return;
 
@@ -26,8 +26,7 @@ PrivateDirectorySecurity::PrivateDirectorySecurity()
   ACL* acl = reinterpret_cast<ACL*>(aclBuffer_.data());
   const DWORD inherit = OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
   if (!InitializeAcl(acl, aclSize, ACL_REVISION) ||
-      !AddAccessAllowedAceEx(acl, ACL_REVISION, inherit, FILE_ALL_ACCESS,
-                             administrators_.get()) ||
+      !AddAccessAllowedAceEx(acl, ACL_REVISION, inherit, FILE_ALL_ACCESS, administrators_.get()) ||
       !AddAccessAllowedAceEx(acl, ACL_REVISION, inherit, FILE_ALL_ACCESS, system_.get()) ||
       !InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) ||
       !SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) ||

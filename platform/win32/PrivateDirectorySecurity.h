@@ -1,10 +1,10 @@
 // A security descriptor for folders that only administrators and the system may open.
 #pragma once
 
-#include <windows.h>
-
 #include <memory>
 #include <vector>
+
+#include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
 

@@ -1,12 +1,12 @@
 #include "platform/win32/Win32FileSystem.h"
 
-#include <windows.h>
-
+#include <algorithm>
 #include <memory>
 #include <type_traits>
 #include <vector>
 
 #include "platform/win32/PrivateDirectorySecurity.h"
+#include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
 

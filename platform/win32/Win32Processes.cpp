@@ -1,8 +1,8 @@
 #include "platform/win32/Win32Processes.h"
 
-#include <windows.h>
-
 #include <vector>
+
+#include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
 
@@ -26,9 +26,9 @@ bool Win32Processes::CreateProcess(const std::optional<std::string>& application
 
   PROCESS_INFORMATION processInfo;
   ZeroMemory(&processInfo, sizeof(processInfo));
-  const BOOL started = CreateProcessA(applicationName ? applicationName->c_str() : nullptr,
-                                      command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                      nullptr, &startupInfo, &processInfo);
+  const BOOL started =
+      CreateProcessA(applicationName ? applicationName->c_str() : nullptr, command.data(), nullptr,
+                     nullptr, FALSE, 0, nullptr, nullptr, &startupInfo, &processInfo);
   if (!started) return false;
   info.process = reinterpret_cast<Handle>(processInfo.hProcess);
   info.thread = reinterpret_cast<Handle>(processInfo.hThread);

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32ProfileFile.h"
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
 

@@ -1,9 +1,9 @@
 #include "platform/win32/Win32SystemIdentity.h"
 
-#include <windows.h>
-
 #include <cstring>
 #include <vector>
+
+#include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
 
@@ -43,8 +43,8 @@ bool QueryName(Query query, std::string& name, std::uint32_t capacity) {
 }  // namespace
 
 bool Win32SystemIdentity::GetUserName(std::string& name, std::uint32_t capacity) {
-  return QueryName([](char* buffer, DWORD* length) { return GetUserNameA(buffer, length); },
-                   name, capacity);
+  return QueryName([](char* buffer, DWORD* length) { return GetUserNameA(buffer, length); }, name,
+                   capacity);
 }
 
 bool Win32SystemIdentity::GetComputerName(std::string& name, std::uint32_t capacity) {
