@@ -1,0 +1,19 @@
+// Plinvo starts the tool with its program folder unquoted in front of "myright.exe", so from
+// "C:\Program Files\Plinvo\" the C runtime splits the path itself into words:
+// argv = {"C:\Program", "Files\Plinvo\myright.exe", "-u", "Guest", ...}. The words that rebuild
+// the running program's own path are part of the program name, not arguments.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace myright {
+
+// The arguments after the program name. `argv` is the C runtime's split of the command line,
+// program name first; `programPath` is the full path of the running program file. Leading words
+// that, joined by single blanks, spell `programPath` (or it without its ".exe"), compared without
+// regard to case and with runs of blanks counted as one, are dropped with the program name.
+std::vector<std::string> ArgumentsAfterProgramName(const std::vector<std::string>& argv,
+                                                   const std::string& programPath);
+
+}  // namespace myright
