@@ -1,4 +1,5 @@
-// In-memory shell.
+// In-memory shell: remembers every address and help topic the program opens, answers the folder
+// picker from a script.
 #pragma once
 
 #include <deque>
@@ -8,9 +9,16 @@
 
 namespace platform::memory {
 
+struct OpenedAddress {
+  std::string address;
+  int showCommand = 0;
+};
+
 class MemoryShell : public Shell {
  public:
-  void OpenAddress(const std::string&, int) override {}
+  void OpenAddress(const std::string& address, int showCommand) override {
+    opened.push_back({address, showCommand});
+  }
   // The user's answers to the folder picker, in order; with none left the user cancels.
   std::optional<std::string> BrowseForFolder(const std::string& title) override {
     folderPickerTitles.push_back(title);
@@ -19,11 +27,19 @@ class MemoryShell : public Shell {
     folderAnswers.pop_front();
     return answer;
   }
-  Handle ShowHelpTopic(const std::string&) override { return 0; }
-  void SetActiveWindow(Handle) override {}
+  Handle ShowHelpTopic(const std::string& topicPath) override {
+    helpTopicPaths.push_back(topicPath);
+    return helpViewerWindow;
+  }
+  void SetActiveWindow(Handle window) override { activatedWindows.push_back(window); }
 
   std::deque<std::optional<std::string>> folderAnswers;  // nullopt: the user cancels
   std::vector<std::string> folderPickerTitles;           // the title of every picker shown
+
+  std::vector<OpenedAddress> opened;        // every ShellExecuteA "open", in order
+  std::vector<std::string> helpTopicPaths;  // every topic path handed to the help viewer
+  Handle helpViewerWindow = 0x7001;         // what the viewer returns; 0 when it cannot open
+  std::vector<Handle> activatedWindows;     // every SetActiveWindow argument, in order
 };
 
 }  // namespace platform::memory
