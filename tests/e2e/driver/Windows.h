@@ -1,0 +1,41 @@
+// Finding the windows and controls of the program under test, the way a user finds them: a
+// top-level window by its caption, a control inside it by its identifier.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The program under test. When the driver started it, only its windows count; otherwise
+// windows of every process do.
+struct Target {
+  DWORD pid = 0;
+};
+
+std::string ClassOf(HWND hwnd);
+std::string CaptionOf(HWND hwnd);  // without sending a message: safe while the target is busy
+std::string HexHandle(HWND hwnd);
+
+// A message box: class "#32770" with the static text control 0xFFFF.
+bool IsMessageBox(HWND hwnd);
+
+std::vector<HWND> TopLevelWindows(const Target& target);
+std::vector<HWND> VisibleMessageBoxes(const Target& target);
+
+// `name` is a caption (message boxes are left out, since they carry the program's caption too)
+// or "hwnd:<hex>". A visible window wins over a hidden one of the same caption.
+HWND FindWindowNamed(const Target& target, const std::string& name, bool visibleOnly);
+
+// Any descendant with that identifier, so controls on pages and in groups are found too.
+HWND FindControl(HWND top, int id);
+
+// The text of a control, by WM_GETTEXT (edits and rich-text areas answer their content).
+bool ControlText(HWND hwnd, std::string& text);
+
+// Sends a message with a time limit, so a busy target cannot hang the driver.
+bool SendWithin(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result, UINT ms = 5000);
+
+}  // namespace e2e
