@@ -17,17 +17,8 @@ repo=$(cd "$here/../.." && pwd)
 script=$repo/shares/scripts/XCACLS.vbs
 
 work=$(mktemp -d /tmp/xcacls-test.XXXXXX)
-export WINEARCH=win32 WINEPREFIX=$work/prefix WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-    wineserver -k >/dev/null 2>&1
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-wineboot -i >/dev/null 2>&1 || { echo "FAIL: cannot create a wine prefix"; exit 1; }
-drive_c=$WINEPREFIX/drive_c
-sys32=$drive_c/windows/system32
+. "$here/wine_prefix.sh"
+make_prefix
 
 i686-w64-mingw32-gcc -O2 -o "$work/cacls.exe" "$here/cacls_standin.c" ||
     { echo "FAIL: cannot build the cacls stand-in"; exit 1; }
