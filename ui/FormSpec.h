@@ -51,6 +51,7 @@ struct ControlSpec {
   int charset = -1;    // -1 inherits; 134 is GB2312
   Color color = kWindowText;
   bool autoSize = false;
+  bool centred = false;  // Label: text centred in its rectangle
   bool readOnly = false;
   bool visible = true;
   bool wholeRowSelect = false;
