@@ -6,17 +6,6 @@ namespace app {
 
 std::string TfrmMain::GetComputerIdentityText() { return "This Computer Name: "; }
 
-bool TfrmMain::PrepareNetworkSharing() { return true; }
-void TfrmMain::RestoreShareMode() {}
-void TfrmMain::m_radiosModeClick() {}
-void TfrmMain::m_btnApplyClick() {}
-
-void TfrmMain::m_btnFolderRefreshClick() {}
-void TfrmMain::m_btnFolderStopShareClick() {}
-void TfrmMain::m_btnFolderNewShareClick() {}
-void TfrmMain::m_btnSessionRefreshClick() {}
-std::string TfrmMain::SecondsToTimeText(std::uint32_t) { return std::string(); }
-
 void TfrmMain::menuHelpContentClick() {}
 void TfrmMain::menuFAQClick() {}
 void TfrmMain::menuHomePageClick() {}

@@ -1,5 +1,14 @@
-// In-memory share and session service.
+// In-memory share and session service: the computer's shares and sessions as plain lists, handed
+// out in portions when a test asks for it, with every buffer accounted for.
 #pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "platform/ShareService.h"
 
@@ -7,13 +16,49 @@ namespace platform::memory {
 
 class MemoryShareService : public ShareService {
  public:
-  std::uint32_t ShareEnum502(Handle&, std::uint32_t, EnumCounters&) override { return 50; }
-  std::vector<ShareRecord> ShareRecords(Handle, std::uint32_t) override { return {}; }
-  std::uint32_t SessionEnum10(Handle&, std::uint32_t, EnumCounters&) override { return 50; }
-  std::vector<SessionRecord> SessionRecords(Handle, std::uint32_t) override { return {}; }
-  std::uint32_t BufferFree(Handle) override { return 0; }
-  std::uint32_t ShareDel(const std::u16string&) override { return 50; }
-  std::uint32_t ShareAdd2(const NewShareRecord&) override { return 50; }
+  std::uint32_t ShareEnum502(Handle& buffer, std::uint32_t prefMaxLen,
+                             EnumCounters& counters) override;
+  std::vector<ShareRecord> ShareRecords(Handle buffer, std::uint32_t count) override;
+  std::uint32_t SessionEnum10(Handle& buffer, std::uint32_t prefMaxLen,
+                              EnumCounters& counters) override;
+  std::vector<SessionRecord> SessionRecords(Handle buffer, std::uint32_t count) override;
+  std::uint32_t BufferFree(Handle buffer) override;
+  std::uint32_t ShareDel(const std::u16string& netName) override;
+  std::uint32_t ShareAdd2(const NewShareRecord& record) override;
+
+  // The computer's state.
+  std::vector<ShareRecord> shares;
+  std::vector<SessionRecord> sessions;
+
+  // How many records one call hands out at most (0: all); the rest follow with 234.
+  std::uint32_t pageSize = 0;
+  // Results forced on the next enumeration calls, in order. A forced failure still hands out a
+  // buffer when `bufferWithFailure` is set (a service may do that; the caller must free it).
+  std::deque<std::uint32_t> shareEnumResults;
+  std::deque<std::uint32_t> sessionEnumResults;
+  bool bufferWithFailure = false;
+  // Results forced on the next deletions and additions, in order; otherwise they act on `shares`.
+  std::deque<std::uint32_t> deleteResults;
+  std::deque<std::uint32_t> addResults;
+
+  // What the program did.
+  std::vector<std::uint32_t> shareEnumPrefMaxLens;
+  std::vector<std::uint32_t> sessionEnumPrefMaxLens;
+  std::vector<std::u16string> deleted;  // every name handed to ShareDel
+  std::vector<NewShareRecord> added;    // every record handed to ShareAdd2
+  std::set<Handle> liveBuffers;         // handed out and not yet freed
+  int buffersHandedOut = 0;
+  int badFrees = 0;  // frees of a buffer that was not live
+
+ private:
+  template <class Record>
+  std::uint32_t Enumerate(const std::vector<Record>& all, std::deque<std::uint32_t>& forced,
+                          Handle& buffer, EnumCounters& counters);
+  Handle NewBuffer(std::vector<ShareRecord> shareRows, std::vector<SessionRecord> sessionRows);
+
+  std::map<Handle, std::vector<ShareRecord>> m_shareBuffers;
+  std::map<Handle, std::vector<SessionRecord>> m_sessionBuffers;
+  Handle m_lastBuffer = 0x7000;
 };
 
 }  // namespace platform::memory

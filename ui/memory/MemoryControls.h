@@ -2,6 +2,7 @@
 // (Click, Select, MouseEnter ...) and remember what the program did to them.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -122,13 +123,14 @@ class MemoryListView : public MemoryControl<ListView> {
 
   // A user's click on a row (-1 clears the selection).
   void Select(int row) { m_selected = row; }
-  const std::vector<std::vector<std::string>>& Rows() const { return m_rows; }
+  std::vector<std::vector<std::string>> Rows() const { return {m_rows.begin(), m_rows.end()}; }
   // How often the list would have repainted.
   int Repaints() const { return m_repaints; }
 
  private:
   void Changed();
-  std::vector<std::vector<std::string>> m_rows;
+  // A deque: rows inserted at the top cost as little as rows appended at the bottom.
+  std::deque<std::vector<std::string>> m_rows;
   int m_selected = -1;
   int m_updateDepth = 0;
   bool m_dirty = false;

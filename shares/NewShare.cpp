@@ -1,0 +1,86 @@
+#include "shares/NewShare.h"
+
+#include "shares/ResultTexts.h"
+#include "shares/ServiceText.h"
+#include "shares/SetShareEveryoneAccess.h"
+
+namespace shares {
+namespace {
+
+constexpr std::uint32_t kDiskTree = 0;     // STYPE_DISKTREE
+constexpr std::uint32_t kAccessAll = 127;  // ACCESS_ALL
+constexpr std::uint32_t kNoUseLimit = 0xFFFFFFFFu;
+constexpr std::uint8_t kWait = 1;
+
+bool UsesNetShare(const app::Global& global) { return global.versionRecord.majorVersion == 6; }
+
+std::string ToolFailure(const std::string& what, const std::string& tool,
+                        const std::optional<std::uint32_t>& exitCode) {
+  if (!exitCode) return what + ": \"" + tool + "\" could not be started.";
+  return what + ": \"" + tool + "\" ended with error code " + std::to_string(*exitCode) + ".";
+}
+
+const char* const kNotCreated = "The share could not be created";
+const char* const kRightsNotSet =
+    "The share was created, but the rights of the visitors could not be set";
+
+}  // namespace
+
+std::optional<std::string> CheckNewShare(platform::Platform& platform, const app::Global& global,
+                                         const NewShareRequest& request) {
+  if (request.shareName.empty() || request.folder.empty()) return kNameAndFolderNeeded;
+  std::u16string wide;
+  if (!platform.text.AnsiToWide(request.shareName, wide, kServiceTextCapacity)) {
+    return TooLongText("share name");
+  }
+  if (!platform.text.AnsiToWide(request.folder, wide, kServiceTextCapacity)) {
+    return TooLongText("folder path");
+  }
+  // The share service judges the name itself; the command line must not be misread first.
+  if (UsesNetShare(global) && HasCharacterNotAllowedInShareName(request.shareName)) {
+    return kInvalidShareName;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> CreateShare(platform::Platform& platform, const app::Global& global,
+                                       const NewShareRequest& request) {
+  if (UsesNetShare(global)) {
+    const std::optional<std::uint32_t> exitCode = app::RunHiddenCommandForExitCode(
+        platform, NetShareCommandLine(request.shareName, request.folder, request.access), kWait);
+    if (exitCode && *exitCode == 0) return std::nullopt;
+    return ToolFailure(kNotCreated, "net share", exitCode);
+  }
+  platform::NewShareRecord record;
+  // CheckNewShare made sure both texts fit.
+  platform.text.AnsiToWide(request.shareName, record.netName, kServiceTextCapacity);
+  platform.text.AnsiToWide(request.folder, record.path, kServiceTextCapacity);
+  platform.text.AnsiToWide(kRemark, record.remark, kServiceTextCapacity);
+  record.type = kDiskTree;
+  record.permissions = kAccessAll;
+  record.maxUses = kNoUseLimit;
+  record.currentUses = 0;
+  record.hasPassword = false;
+  const std::uint32_t result = platform.shareService.ShareAdd2(record);
+  if (result == platform::kSuccess) return std::nullopt;
+  return TextForResult(AddShareResults(), result);
+}
+
+std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
+                                              const app::Global& global,
+                                              const NewShareRequest& request) {
+  if (request.fileSystemName == "FAT32") {
+    const std::uint32_t mask =
+        request.access == Access::ReadOnly ? kReadAndExecuteMask : kAllFileAccessMask;
+    const std::uint32_t result =
+        SetShareEveryoneAccess(platform.shareSecurity, request.shareName, mask);
+    if (result == platform::kSuccess) return std::nullopt;
+    return std::string(kRightsNotSet) + ". Error code: " + std::to_string(result) + ".";
+  }
+  const std::optional<std::uint32_t> exitCode = app::RunHiddenCommandForExitCode(
+      platform, XcaclsCommandLine(global.programFolder, request.folder, request.access), kWait);
+  if (exitCode && *exitCode == 0) return std::nullopt;
+  return ToolFailure(kRightsNotSet, "cscript.exe", exitCode);
+}
+
+}  // namespace shares

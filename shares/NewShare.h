@@ -1,0 +1,42 @@
+// Sharing a folder: the checks before anything changes, creating the share, granting the
+// visitors their rights. Each step gives the text to tell the user when it fails.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/Global.h"
+#include "platform/Platform.h"
+#include "shares/ShareCommandLines.h"
+
+namespace shares {
+
+struct NewShareRequest {
+  std::string shareName;  // trimmed
+  std::string folder;
+  std::string fileSystemName;  // of the folder's drive; may be empty
+  Access access = Access::ReadOnly;
+};
+
+inline constexpr const char* kNameAndFolderNeeded =
+    "Please select a directory to share and input a share name for the directory!";
+inline constexpr const char* kInvalidShareName = "The character or file system name is not valid.";
+inline constexpr const char* kRemark = "Trelbane Plinvo";
+
+// The refusal of a request that cannot be carried out as it stands; nullopt when it can.
+std::optional<std::string> CheckNewShare(platform::Platform& platform, const app::Global& global,
+                                         const NewShareRequest& request);
+
+// Creates the share: by `net share` with the guest grant on major version 6, through the share
+// service otherwise. nullopt when the share exists now, else the warning to show.
+std::optional<std::string> CreateShare(platform::Platform& platform, const app::Global& global,
+                                       const NewShareRequest& request);
+
+// Gives the visitors their rights: on FAT32 the share's entry for everyone, elsewhere the guest
+// account's rights on the folder tree. nullopt on success, else the warning to show.
+std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
+                                              const app::Global& global,
+                                              const NewShareRequest& request);
+
+}  // namespace shares

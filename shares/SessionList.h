@@ -1,0 +1,18 @@
+// The "Sessions" page's list: who holds a session open against this computer.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/Platform.h"
+#include "ui/Controls.h"
+
+namespace shares {
+
+// Replaces the list's rows with the open sessions, in the service's order; `clockText` gives the
+// text of the active and idle seconds. A failing enumeration ends the refresh silently.
+void FillSessionList(platform::Platform& platform, ui::ListView& list,
+                     const std::function<std::string(std::uint32_t)>& clockText);
+
+}  // namespace shares

@@ -1,0 +1,65 @@
+#include "shares/SharedFolderList.h"
+
+#include <string>
+#include <vector>
+
+#include "app/Formmain.h"
+#include "shares/ServiceBuffer.h"
+
+namespace shares {
+namespace {
+
+struct FolderRow {
+  std::string name;
+  std::string path;
+  std::string connections;
+  std::string remark;
+};
+
+std::string AnsiOf(platform::TextConversion& text, const std::optional<std::u16string>& wide) {
+  return wide ? text.WideToAnsi(*wide) : std::string();
+}
+
+void AddRow(ui::ListView& list, const FolderRow& row) {
+  const int index = list.InsertRow(-1, row.name);
+  list.SetCell(index, 1, row.path);
+  list.SetCell(index, 2, row.connections);
+  list.SetCell(index, 3, row.remark);
+}
+
+}  // namespace
+
+void FillSharedFolderList(platform::Platform& platform, ui::ListView& list) {
+  list.BeginUpdate();
+  list.Clear();
+
+  // The rows are gathered first and written in their final order, so that the list only ever
+  // appends: inserting each "$" row at the top would cost time in proportion to the rows below.
+  std::vector<FolderRow> systemRows;  // names ending in "$", in the service's order
+  std::vector<FolderRow> otherRows;
+  platform::EnumCounters counters;
+  for (;;) {
+    ServiceBuffer buffer(platform.shareService);
+    const std::uint32_t result =
+        platform.shareService.ShareEnum502(buffer.out(), platform::kMaxPreferredLength, counters);
+    if (result != platform::kSuccess && result != platform::kErrorMoreData) break;
+    for (const platform::ShareRecord& record :
+         platform.shareService.ShareRecords(buffer.get(), counters.entriesRead)) {
+      FolderRow row{AnsiOf(platform.text, record.netName), AnsiOf(platform.text, record.path),
+                    std::to_string(record.currentUses), AnsiOf(platform.text, record.remark)};
+      const bool system = !row.name.empty() && row.name.back() == '$';
+      (system ? systemRows : otherRows).push_back(std::move(row));
+    }
+    if (result != platform::kErrorMoreData) break;
+  }
+
+  for (auto row = systemRows.rbegin(); row != systemRows.rend(); ++row) AddRow(list, *row);
+  for (const FolderRow& row : otherRows) AddRow(list, row);
+  list.EndUpdate();
+}
+
+}  // namespace shares
+
+void app::TfrmMain::m_btnFolderRefreshClick() {
+  shares::FillSharedFolderList(m_app.platform(), m_listviewFolders);
+}

@@ -1,0 +1,16 @@
+// Stopping the share of the selected row of the shared-folder list.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace shares {
+
+inline constexpr const char* kSelectFolderFirst = "Please select a folder first!";
+
+// Deletes the share of that name and gives the text that reports the outcome.
+std::string StopShare(platform::Platform& platform, const std::string& shareName);
+
+}  // namespace shares
