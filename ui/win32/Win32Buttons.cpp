@@ -1,0 +1,46 @@
+#include "ui/win32/Win32Buttons.h"
+
+#include "ui/win32/EventDispatch.h"
+
+namespace ui::win32 {
+
+void Win32Button::Attach(HWND window, bool takesFocus) {
+  Win32Control::Attach(window);
+  if (!takesFocus) Install(window);
+}
+
+void Win32Button::OnCommand(HWND, UINT code) {
+  if (code == BN_CLICKED) Fire(onClick);
+}
+
+bool Win32Button::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM,
+                                    LRESULT& result) {
+  if (message != WM_SETFOCUS) return false;
+  // A mouse press focuses the button before it captures the mouse; giving the focus back here
+  // leaves the press and the click itself untouched.
+  HWND previous = reinterpret_cast<HWND>(wParam);
+  if (previous != nullptr && previous != window && IsWindow(previous)) {
+    SetFocus(previous);
+  } else {
+    SetFocus(GetAncestor(window, GA_ROOT));
+  }
+  result = 0;
+  return true;
+}
+
+bool Win32RadioButton::Checked() const {
+  return SendMessageA(m_window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32RadioButton::SetChecked(bool checked) {
+  SendMessageA(m_window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (!checked) return;
+  for (HWND sibling = GetWindow(GetParent(m_window), GW_CHILD); sibling != nullptr;
+       sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    if (sibling != m_window && dynamic_cast<Win32RadioButton*>(TargetOf(sibling)) != nullptr) {
+      SendMessageA(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+  }
+}
+
+}  // namespace ui::win32

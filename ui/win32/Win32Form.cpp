@@ -1,0 +1,52 @@
+#include "ui/win32/Win32Form.h"
+
+#include <commctrl.h>
+
+namespace ui::win32 {
+
+Win32Form::~Win32Form() {
+  // The hint window and every control go with the window; their objects outlive it.
+  if (IsWindow(m_window.Window())) DestroyWindow(m_window.Window());
+}
+
+Control* Win32Form::FindControl(const std::string& name) {
+  auto found = m_controls.find(name);
+  return found == m_controls.end() ? nullptr : found->second.get();
+}
+
+MenuItem* Win32Form::FindMenuItem(const std::string& name) {
+  auto found = m_menu.find(name);
+  return found == m_menu.end() ? nullptr : found->second.get();
+}
+
+MenuItem& Win32Form::AddMenuItem(const std::string& name, int id) {
+  auto item = std::make_unique<MenuItem>();
+  MenuItem& added = *item;
+  m_menu[name] = std::move(item);
+  m_window.AddMenuItem(id, &added);
+  return added;
+}
+
+void Win32Form::AddHint(HWND control, const std::string& text) {
+  if (m_hints == nullptr) {
+    m_hints = CreateWindowExA(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window.Window(), nullptr,
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(m_window.Window(), GWLP_HINSTANCE)), nullptr);
+    if (m_hints == nullptr) return;
+    // Long hints wrap instead of running off the screen.
+    SendMessageA(m_hints, TTM_SETMAXTIPWIDTH, 0, 400);
+  }
+  TOOLINFOA tool;
+  ZeroMemory(&tool, sizeof(tool));
+  // The size without the field newer versions added, which the XP control without a
+  // manifest refuses.
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text.c_str());
+  SendMessageA(m_hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace ui::win32

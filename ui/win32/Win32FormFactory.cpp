@@ -1,0 +1,265 @@
+#include "ui/win32/Win32FormFactory.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <map>
+#include <stdexcept>
+
+#include "ui/win32/ContainerWindow.h"
+#include "ui/win32/MessagePump.h"
+#include "ui/win32/Win32Buttons.h"
+#include "ui/win32/Win32Container.h"
+#include "ui/win32/Win32Edit.h"
+#include "ui/win32/Win32Form.h"
+#include "ui/win32/Win32Label.h"
+#include "ui/win32/Win32ListView.h"
+#include "ui/win32/Win32RadioGroup.h"
+#include "ui/win32/Win32RichText.h"
+#include "ui/win32/Win32TabControl.h"
+
+namespace ui::win32 {
+
+namespace {
+
+HMENU MenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+
+// The menu bar: top-level entries open pop-ups that hold the entries naming them as parent.
+HMENU BuildMenu(const std::vector<MenuSpec>& entries, Win32Form& form) {
+  if (entries.empty()) return nullptr;
+  HMENU bar = CreateMenu();
+  if (bar == nullptr) throw std::runtime_error("Cannot create the menu");
+  std::map<std::string, HMENU> popups;
+  for (const MenuSpec& entry : entries) {
+    if (!entry.parent.empty()) continue;
+    HMENU popup = CreatePopupMenu();
+    MENUITEMINFOA info;
+    ZeroMemory(&info, sizeof(info));
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+    info.fType = MFT_STRING;
+    info.wID = entry.id;
+    info.hSubMenu = popup;
+    std::string caption = entry.caption;
+    info.dwTypeData = caption.data();
+    if (popup == nullptr || !InsertMenuItemA(bar, GetMenuItemCount(bar), TRUE, &info)) {
+      if (popup != nullptr) DestroyMenu(popup);
+      DestroyMenu(bar);
+      throw std::runtime_error("Cannot create the menu entry " + entry.name);
+    }
+    popups[entry.name] = popup;
+    form.AddMenuItem(entry.name, entry.id);
+  }
+  for (const MenuSpec& entry : entries) {
+    if (entry.parent.empty()) continue;
+    auto popup = popups.find(entry.parent);
+    if (popup == popups.end() ||
+        !AppendMenuA(popup->second, MF_STRING, entry.id, entry.caption.c_str())) {
+      DestroyMenu(bar);
+      throw std::logic_error("Cannot add menu entry " + entry.name + " to " + entry.parent);
+    }
+    form.AddMenuItem(entry.name, entry.id);
+  }
+  return bar;
+}
+
+// Where a control's children go: the window that holds them, or the tab control for pages.
+struct Parent {
+  HWND window = nullptr;
+  Win32TabControl* tabs = nullptr;
+};
+
+}  // namespace
+
+Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
+  INITCOMMONCONTROLSEX controls;
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES;
+  InitCommonControlsEx(&controls);
+  RegisterContainerClass(instance);
+}
+
+std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormSpec& spec, platform::Handle owner) {
+  auto form = std::make_unique<Win32Form>(spec.fontFace);
+  Win32Window::RegisterFormClass(m_instance, spec.className);
+  HMENU menu = BuildMenu(spec.menu, *form);
+  if (!form->win32Window().Create(m_instance, spec, reinterpret_cast<HWND>(owner), menu)) {
+    throw std::runtime_error("Cannot create window " + spec.className);
+  }
+  HWND window = form->win32Window().Window();
+  FontCache& fonts = form->fonts();
+
+  std::map<std::string, Parent> parents;
+  parents[""] = {window, nullptr};
+
+  // Controls are made in the order of the table, which is also their tab order; a control
+  // listed before its parent waits for a later pass.
+  std::vector<const ControlSpec*> waiting;
+  for (const ControlSpec& control : spec.controls) waiting.push_back(&control);
+  while (!waiting.empty()) {
+    std::vector<const ControlSpec*> later;
+    for (const ControlSpec* pending : waiting) {
+      const ControlSpec& control = *pending;
+      auto parentEntry = parents.find(control.parent);
+      if (parentEntry == parents.end()) {
+        later.push_back(pending);
+        continue;
+      }
+      const Parent parent = parentEntry->second;
+      if ((control.kind == ControlKind::TabPage) != (parent.tabs != nullptr)) {
+        throw std::logic_error("control " + control.name + " cannot be placed on " +
+                               (control.parent.empty() ? spec.className : control.parent));
+      }
+      HFONT font =
+          fonts.Get({control.fontHeight > 0 ? control.fontHeight : spec.fontHeight, control.bold,
+                     control.underline, control.charset >= 0 ? control.charset : DEFAULT_CHARSET});
+      const RECT rect = {control.rect.left, control.rect.top,
+                         control.rect.left + control.rect.width,
+                         control.rect.top + control.rect.height};
+      const DWORD visible = control.visible ? WS_VISIBLE : 0;
+      auto makeChild = [&](DWORD exStyle, const char* windowClass, DWORD style) {
+        HWND child =
+            CreateWindowExA(exStyle, windowClass, control.text.c_str(), WS_CHILD | visible | style,
+                            rect.left, rect.top, control.rect.width, control.rect.height,
+                            parent.window, MenuId(control.id), m_instance, nullptr);
+        if (child == nullptr) throw std::runtime_error("Cannot create control " + control.name);
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        return child;
+      };
+      auto makeContainer = [&](ContainerLook look) {
+        HWND container =
+            CreateContainer(m_instance, parent.window, control.id, rect, look, control.visible);
+        if (container == nullptr) {
+          throw std::runtime_error("Cannot create control " + control.name);
+        }
+        SetWindowTextA(container, control.text.c_str());
+        SendMessageA(container, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        return container;
+      };
+
+      HWND made = nullptr;
+      switch (control.kind) {
+        case ControlKind::TabControl: {
+          auto& tabs = form->Keep(control.name, std::make_unique<Win32TabControl>());
+          // WS_EX_CONTROLPARENT: the Tab key walks into the controls of the visible page.
+          made = makeChild(WS_EX_CONTROLPARENT, WC_TABCONTROLA,
+                           WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+          tabs.Attach(made);
+          parents[control.name] = {made, &tabs};
+          break;
+        }
+        case ControlKind::TabPage: {
+          auto& page = form->Keep(control.name, std::make_unique<Win32Container>());
+          made = parent.tabs->AddPage(m_instance, control.text, control.id);
+          if (made == nullptr) throw std::runtime_error("Cannot create control " + control.name);
+          SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+          page.Attach(made, nullptr, parent.tabs->Window(), parent.tabs->PageCount() - 1);
+          parents[control.name] = {made, nullptr};
+          break;
+        }
+        case ControlKind::GroupBox: {
+          auto& box = form->Keep(control.name, std::make_unique<Win32Container>());
+          made = makeContainer(ContainerLook::Plain);
+          HWND frame = CreateFrame(m_instance, made, control.text.c_str(), font);
+          if (frame == nullptr) throw std::runtime_error("Cannot create control " + control.name);
+          box.Attach(made, frame);
+          parents[control.name] = {made, nullptr};
+          break;
+        }
+        case ControlKind::Panel: {
+          auto& panel = form->Keep(control.name, std::make_unique<Win32Container>());
+          made = makeContainer(ContainerLook::Bevel);
+          panel.Attach(made, nullptr);
+          parents[control.name] = {made, nullptr};
+          break;
+        }
+        case ControlKind::RadioGroup: {
+          auto& group = form->Keep(control.name, std::make_unique<Win32RadioGroup>());
+          made = makeContainer(ContainerLook::Plain);
+          if (!group.Build(m_instance, made, control.id, control.text, control.items,
+                           control.columns, font)) {
+            throw std::runtime_error("Cannot create control " + control.name);
+          }
+          group.SetItemIndex(control.itemIndex);
+          break;
+        }
+        case ControlKind::RadioButton: {
+          auto& radio = form->Keep(control.name, std::make_unique<Win32RadioButton>());
+          // The first option of a frame starts its group and is its tab stop.
+          bool first = true;
+          for (HWND sibling = GetWindow(parent.window, GW_CHILD); sibling != nullptr;
+               sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+            if (dynamic_cast<Win32RadioButton*>(TargetOf(sibling)) != nullptr) first = false;
+          }
+          made =
+              makeChild(0, "BUTTON",
+                        BS_AUTORADIOBUTTON | WS_CLIPSIBLINGS | (first ? WS_GROUP | WS_TABSTOP : 0));
+          radio.Attach(made);
+          if (control.checked) radio.SetChecked(true);
+          break;
+        }
+        case ControlKind::Button:
+        case ControlKind::SpeedButton: {
+          auto& button = form->Keep(control.name, std::make_unique<Win32Button>());
+          const bool speed = control.kind == ControlKind::SpeedButton;
+          made = makeChild(0, "BUTTON", BS_PUSHBUTTON | (speed ? 0 : WS_TABSTOP));
+          button.Attach(made, !speed);
+          break;
+        }
+        case ControlKind::Label: {
+          auto& label = form->Keep(control.name,
+                                   std::make_unique<Win32Label>(control.color, control.autoSize));
+          made =
+              makeChild(0, "STATIC", SS_NOTIFY | (control.autoSize ? SS_LEFTNOWORDWRAP : SS_LEFT));
+          label.Attach(made);
+          break;
+        }
+        case ControlKind::Edit:
+        case ControlKind::Memo: {
+          auto& edit = form->Keep(control.name, std::make_unique<Win32Edit>());
+          const DWORD lines = control.kind == ControlKind::Memo
+                                  ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL
+                                  : ES_AUTOHSCROLL;
+          made = makeChild(WS_EX_CLIENTEDGE, "EDIT",
+                           WS_TABSTOP | lines | (control.readOnly ? ES_READONLY : 0));
+          edit.Attach(made);
+          break;
+        }
+        case ControlKind::RichText: {
+          form->HoldRichEditLibrary(RichEditLibrary::Acquire());
+          auto& rich = form->Keep(control.name, std::make_unique<Win32RichText>());
+          const DWORD scrolling =
+              control.verticalScrollBar ? WS_VSCROLL | ES_DISABLENOSCROLL | ES_AUTOVSCROLL : 0;
+          made = makeChild(
+              control.noBorder ? 0 : WS_EX_CLIENTEDGE, RichEditLibrary::kClassName,
+              WS_TABSTOP | ES_MULTILINE | scrolling | (control.readOnly ? ES_READONLY : 0));
+          rich.Attach(made);
+          rich.SetDefaultFormat(font, control.charset >= 0 ? control.charset : DEFAULT_CHARSET);
+          rich.SetText(control.text);
+          break;
+        }
+        case ControlKind::ListView: {
+          auto& list = form->Keep(control.name, std::make_unique<Win32ListView>());
+          made = makeChild(WS_EX_CLIENTEDGE, WC_LISTVIEWA,
+                           WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
+          list.Attach(made, control.listColumns, control.wholeRowSelect);
+          break;
+        }
+      }
+      if (!control.hint.empty()) form->AddHint(made, control.hint);
+    }
+    if (later.size() == waiting.size()) {
+      throw std::logic_error("control " + later.front()->name + " has no parent named " +
+                             later.front()->parent);
+    }
+    waiting.swap(later);
+  }
+  return form;
+}
+
+void Win32FormFactory::RunMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchWithNavigation(message);
+}
+
+}  // namespace ui::win32

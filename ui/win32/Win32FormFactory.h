@@ -1,0 +1,28 @@
+// Builds real Win32 windows from FormSpecs and runs the program's message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/Form.h"
+
+namespace ui::win32 {
+
+class Win32FormFactory : public FormFactory {
+ public:
+  // Registers the common controls and the program's container class.
+  explicit Win32FormFactory(HINSTANCE instance);
+
+  // Throws std::runtime_error when a window cannot be made and std::logic_error when the spec
+  // names a parent that is not a container.
+  std::unique_ptr<Form> CreateForm(const FormSpec& spec, platform::Handle owner) override;
+
+  // Handles messages until the main window has been destroyed.
+  void RunMessageLoop();
+
+ private:
+  HINSTANCE m_instance;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,93 @@
+#include "ui/win32/Win32Label.h"
+
+#include "ui/win32/EventDispatch.h"
+
+namespace ui::win32 {
+
+void Win32Label::Attach(HWND window) {
+  Win32Control::Attach(window);
+  Install(window);
+  if (m_autoSize) FitToText();
+}
+
+void Win32Label::SetText(const std::string& text) {
+  Win32Control::SetText(text);
+  if (m_autoSize) FitToText();
+}
+
+void Win32Label::SetFontColor(Color color) {
+  m_color = color;
+  InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void Win32Label::SetCursor(Cursor cursor) {
+  m_cursor = cursor;
+  if (m_mouseInside) ShowCursor();
+}
+
+void Win32Label::OnCommand(HWND, UINT code) {
+  if (code == STN_CLICKED) Fire(onClick);
+}
+
+HBRUSH Win32Label::OnColorStatic(HDC dc) {
+  const COLORREF text = m_color == kWindowText ? GetSysColor(COLOR_WINDOWTEXT) : m_color;
+  SetTextColor(dc, text);
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void Win32Label::FitToText() {
+  const std::string text = Text();
+  HDC dc = GetDC(m_window);
+  if (dc == nullptr) return;
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(m_window, WM_GETFONT, 0, 0));
+  HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+  RECT bounds = {0, 0, 0, 0};
+  if (text.empty()) {
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    bounds.bottom = metrics.tmHeight;
+  } else {
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
+              DT_CALCRECT | DT_LEFT | DT_EXPANDTABS);
+  }
+  if (previous != nullptr) SelectObject(dc, previous);
+  ReleaseDC(m_window, dc);
+  SetWindowPos(m_window, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void Win32Label::ShowCursor() const {
+  ::SetCursor(LoadCursor(nullptr, m_cursor == Cursor::HandPoint ? IDC_HAND : IDC_ARROW));
+}
+
+bool Win32Label::OnSubclassMessage(HWND window, UINT message, WPARAM, LPARAM, LRESULT& result) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (!m_mouseInside) {
+        m_mouseInside = true;
+        TRACKMOUSEEVENT track;
+        ZeroMemory(&track, sizeof(track));
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = window;
+        TrackMouseEvent(&track);
+        Fire(onMouseEnter);
+      }
+      return false;
+    case WM_MOUSELEAVE:
+      m_mouseInside = false;
+      Fire(onMouseLeave);
+      result = 0;
+      return true;
+    case WM_SETCURSOR:
+      ShowCursor();
+      result = TRUE;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace ui::win32

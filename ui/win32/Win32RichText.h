@@ -1,0 +1,15 @@
+// The rich-text area: read-only content replaced as a whole from RTF or plain text in memory.
+#pragma once
+
+#include "ui/win32/Win32Control.h"
+
+namespace ui::win32 {
+
+class Win32RichText : public Win32Control<ui::RichText> {
+ public:
+  // Sets the format of text that carries none of its own (plain text, typed text).
+  void SetDefaultFormat(HFONT font, int charset);
+  bool StreamIn(const std::string& bytes, StreamFormat format) override;
+};
+
+}  // namespace ui::win32

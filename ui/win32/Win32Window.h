@@ -1,0 +1,46 @@
+// A top-level window of the program: the main window or a dialog shown modally.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "ui/FormSpec.h"
+#include "ui/win32/Win32Control.h"
+
+namespace ui::win32 {
+
+class Win32Window : public Win32Control<ui::Window> {
+ public:
+  Win32Window() = default;
+  ~Win32Window() override;
+
+  // Registers the window class `className` once per process.
+  static void RegisterFormClass(HINSTANCE instance, const std::string& className);
+
+  // Creates the hidden window with the exact client size of `spec` and hands it `menu`, which
+  // it then owns. `owner` 0 makes it the main window: destroying it ends the message loop.
+  bool Create(HINSTANCE instance, const FormSpec& spec, HWND owner, HMENU menu);
+
+  // Menu entries by their identifiers; chosen entries fire their onClick.
+  void AddMenuItem(int id, MenuItem* item) { m_menuItems[id] = item; }
+
+  void Close() override;
+  void ShowModal() override;
+  void ProcessPendingEvents() override;
+  void Show() override;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void MoveFocus(WPARAM wParam, LPARAM lParam);
+  void RestoreFocus();
+  bool Alive() const;
+
+  HWND m_owner = nullptr;
+  bool m_inModalLoop = false;
+  bool m_endModal = false;
+  HWND m_savedFocus = nullptr;
+  std::map<int, MenuItem*> m_menuItems;
+};
+
+}  // namespace ui::win32
