@@ -6,11 +6,6 @@ namespace app {
 
 std::string TfrmMain::GetComputerIdentityText() { return "This Computer Name: "; }
 
-bool TfrmMain::PrepareNetworkSharing() { return true; }
-void TfrmMain::RestoreShareMode() {}
-void TfrmMain::m_radiosModeClick() {}
-void TfrmMain::m_btnApplyClick() {}
-
 void TfrmMain::menuHelpContentClick() {}
 void TfrmMain::menuFAQClick() {}
 void TfrmMain::menuHomePageClick() {}

@@ -16,6 +16,11 @@ struct TestWorld {
   TestWorld() {
     // The program folder holds what the build ships beside Plinvo.exe.
     world.files.PutDirectory("C:\\Program Files\\Plinvo");
+    for (const char* description :
+         {"stop_share_help.rtf", "zendry_share_help.rtf", "normal_share_help.rtf"}) {
+      world.files.PutFile(std::string(kProgramFolder) + description,
+                          std::string("{\\rtf1 ") + description + "}");
+    }
   }
 
   // Creates the main window, which runs its start-up sequence.

@@ -1,0 +1,63 @@
+#include "sharemode/ApplyShareMode.h"
+
+#include "app/AppError.h"
+#include "app/Formmain.h"
+#include "app/Global.h"
+#include "sharemode/LocalMachineKey.h"
+#include "sharemode/SettingsFile.h"
+
+namespace sharemode {
+namespace {
+
+void WriteValues(platform::Registry& registry, const RecipeStep& step) {
+  // Each step opens its key afresh, even right after a step on the same key.
+  LocalMachineKey key(registry, step.keyPath);
+  for (const ValueWrite& value : step.values) {
+    const long result = value.type == ValueWrite::Type::Dword
+                            ? key.SetDword(value.name, value.dword)
+                            : key.SetString(value.name, value.text);
+    if (result != platform::kSuccess) {
+      throw app::AppError(app::FormatMessageText("Failed to set data for '%s'", value.name));
+    }
+  }
+}
+
+}  // namespace
+
+std::string LaunchCommandLine(const RecipeStep& step, const std::string& programFolder) {
+  if (step.programFolderTool.empty()) return step.arguments;
+  return "\"" + programFolder + step.programFolderTool + "\" " + step.arguments;
+}
+
+void RunRecipe(platform::Platform& platform, const Recipe& recipe,
+               const std::string& programFolder) {
+  for (const RecipeStep& step : recipe.steps) {
+    if (step.action == RecipeStep::Action::Write) {
+      WriteValues(platform.registry, step);
+    } else {
+      // Waited for, so that tools never overlap and the next step sees their effect.
+      app::RunHiddenCommand(platform, LaunchCommandLine(step, programFolder), 1);
+    }
+  }
+}
+
+}  // namespace sharemode
+
+namespace app {
+
+void TfrmMain::m_btnApplyClick() {
+  using namespace platform::mb;
+  // Closing the box answers Cancel too.
+  if (m_app.ShowMessage(Handle(), "Want to change share mode?", kOkCancel | kIconQuestion) !=
+      kIdOk) {
+    return;
+  }
+  const int mode = m_radiosMode.ItemIndex();
+  const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
+  sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+  m_app.ShowMessage(Handle(), recipe.resultMessage, kOk | kIconInformation);
+  // Recorded only once the user has read the outcome.
+  sharemode::RecordShareMode(m_app.platform().profile, m_app.global().programFolder, mode);
+}
+
+}  // namespace app

@@ -1,0 +1,27 @@
+// The preparation that runs at every start: the computer-browser service is set to start
+// automatically and started, and a script switches NetBIOS over TCP/IP on for every adapter.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace sharemode {
+
+// Numbers for the name of the script's private folder, a fresh one per attempt.
+using FolderNumbers = std::function<std::uint32_t()>;
+
+// Numbers that differ from one start to the next.
+FolderNumbers ClockSeededFolderNumbers();
+
+// Runs the two service commands, writes `script` as "netbios.vbs" into a folder of its own in
+// the temporary folder, pauses a second and runs it with the console script host. Returns false
+// when the script file had gone after the pause (the caller tells the user). Throws
+// app::AppError "Cannot create file ..." when the script cannot be written. Neither the file nor
+// its folder outlives the call.
+bool PrepareNetworkSharing(platform::Platform& platform, const std::string& script,
+                           const FolderNumbers& numbers);
+
+}  // namespace sharemode

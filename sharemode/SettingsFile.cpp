@@ -1,0 +1,21 @@
+#include "sharemode/SettingsFile.h"
+
+namespace sharemode {
+namespace {
+constexpr const char* kSection = "ShareMode";
+constexpr const char* kKey = "Mode";
+}  // namespace
+
+std::string SettingsFilePath(const std::string& programFolder) {
+  return programFolder + "config.ini";
+}
+
+int ReadRecordedShareMode(platform::ProfileFile& profile, const std::string& programFolder) {
+  return profile.GetInt(kSection, kKey, kDefaultShareMode, SettingsFilePath(programFolder));
+}
+
+void RecordShareMode(platform::ProfileFile& profile, const std::string& programFolder, int mode) {
+  profile.WriteString(kSection, kKey, std::to_string(mode), SettingsFilePath(programFolder));
+}
+
+}  // namespace sharemode
