@@ -23,8 +23,15 @@ bool MemoryFileSystem::ReadFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
+bool MemoryFileSystem::InReadOnlyFolder(const std::string& path) const {
+  const std::string key = Key(path);
+  const std::string::size_type separator = key.find_last_of('\\');
+  return separator != std::string::npos && readOnlyFolders.count(key.substr(0, separator)) > 0;
+}
+
 bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
   if (unwritable.count(Key(path)) > 0) return false;
+  if (!FileExists(path) && InReadOnlyFolder(path)) return false;
   if (m_directories.count(Key(path)) > 0) return false;
   if (!writesVanish) m_files[Key(path)] = {path, bytes};
   return true;
@@ -39,6 +46,7 @@ bool MemoryFileSystem::DeleteFile(const std::string& path) { return m_files.eras
 
 bool MemoryFileSystem::CreatePrivateDirectory(const std::string& path) {
   if (unwritable.count(Key(path)) > 0 || DirectoryExists(path) || FileExists(path)) return false;
+  if (InReadOnlyFolder(path)) return false;
   m_directories.insert(Key(path));
   privateDirectoriesCreated.push_back(path);
   return true;

@@ -35,14 +35,16 @@ class MemoryFileSystem : public FileSystem {
   std::string systemDirectory = "C:\\WINDOWS\\system32";
   std::string tempPath = "C:\\DOCUME~1\\Admin\\LOCALS~1\\Temp\\";
   std::map<std::string, std::string> volumes = {{"c:\\", "NTFS"}};  // lower-case root -> name
-  std::set<std::string> unreadable;    // lower-case paths whose reads fail
-  std::set<std::string> unwritable;    // lower-case paths whose writes fail
+  std::set<std::string> unreadable;       // lower-case paths whose reads fail
+  std::set<std::string> unwritable;       // lower-case paths whose writes fail
+  std::set<std::string> readOnlyFolders;  // lower-case folders where nothing new can be made
   std::vector<std::string> privateDirectoriesCreated;
   // Files that exist but are not there a moment later (removed by someone else).
   bool writesVanish = false;
 
  private:
   static std::string Key(const std::string& path);
+  bool InReadOnlyFolder(const std::string& path) const;
   std::map<std::string, std::pair<std::string, std::string>> m_files;  // key -> (path, bytes)
   std::set<std::string> m_directories;
 };
