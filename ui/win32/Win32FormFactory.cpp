@@ -67,6 +67,7 @@ HMENU BuildMenu(const std::vector<MenuSpec>& entries, Win32Form& form) {
 struct Parent {
   HWND window = nullptr;
   Win32TabControl* tabs = nullptr;
+  HWND frame = nullptr;  // a group box's frame, kept beneath the controls added to it
 };
 
 }  // namespace
@@ -163,7 +164,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormSpec& spec, platfor
           HWND frame = CreateFrame(m_instance, made, control.text.c_str(), font);
           if (frame == nullptr) throw std::runtime_error("Cannot create control " + control.name);
           box.Attach(made, frame);
-          parents[control.name] = {made, nullptr};
+          parents[control.name] = {made, nullptr, frame};
           break;
         }
         case ControlKind::Panel: {
@@ -209,8 +210,10 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormSpec& spec, platfor
         case ControlKind::Label: {
           auto& label = form->Keep(control.name,
                                    std::make_unique<Win32Label>(control.color, control.autoSize));
-          made =
-              makeChild(0, "STATIC", SS_NOTIFY | (control.autoSize ? SS_LEFTNOWORDWRAP : SS_LEFT));
+          const DWORD alignment = control.autoSize  ? SS_LEFTNOWORDWRAP
+                                  : control.centred ? SS_CENTER
+                                                    : SS_LEFT;
+          made = makeChild(0, "STATIC", SS_NOTIFY | alignment);
           label.Attach(made);
           break;
         }
@@ -245,6 +248,11 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormSpec& spec, platfor
           list.Attach(made, control.listColumns, control.wholeRowSelect);
           break;
         }
+      }
+      if (parent.frame != nullptr) {
+        // New children go to the bottom of the stacking order; the frame must stay below them.
+        SetWindowPos(parent.frame, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       }
       if (!control.hint.empty()) form->AddHint(made, control.hint);
     }

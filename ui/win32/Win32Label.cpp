@@ -43,13 +43,16 @@ void Win32Label::FitToText() {
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(m_window, WM_GETFONT, 0, 0));
   HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
   RECT bounds = {0, 0, 0, 0};
+  TEXTMETRICA metrics;
+  GetTextMetricsA(dc, &metrics);
   if (text.empty()) {
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
     bounds.bottom = metrics.tmHeight;
   } else {
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
               DT_CALCRECT | DT_LEFT | DT_EXPANDTABS);
+    // A substituted outline face can draw its last glyph past the measured advance; a little
+    // room on the right (background colour only) keeps it whole.
+    bounds.right += metrics.tmAveCharWidth / 2 + 1;
   }
   if (previous != nullptr) SelectObject(dc, previous);
   ReleaseDC(m_window, dc);

@@ -101,6 +101,9 @@ void Win32Window::Close() {
 
 void Win32Window::Show() {
   if (!Alive()) return;
+  // Only the main window that has been on the screen ends the program when it goes; one that
+  // fails while being built must not post a quit that would close the error box about it.
+  if (m_owner == nullptr) m_quitOnDestroy = true;
   ShowWindow(m_window, SW_SHOWNORMAL);
   UpdateWindow(m_window);
   SetForegroundWindow(m_window);
@@ -175,7 +178,7 @@ bool Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
       result = 0;
       return true;
     case WM_DESTROY:
-      if (m_owner == nullptr) PostQuitMessage(0);
+      if (m_quitOnDestroy) PostQuitMessage(0);
       return false;
     case WM_NEXTDLGCTL:
       MoveFocus(wParam, lParam);

@@ -18,7 +18,8 @@ class Win32Window : public Win32Control<ui::Window> {
   static void RegisterFormClass(HINSTANCE instance, const std::string& className);
 
   // Creates the hidden window with the exact client size of `spec` and hands it `menu`, which
-  // it then owns. `owner` 0 makes it the main window: destroying it ends the message loop.
+  // it then owns. `owner` 0 makes it the main window: once shown, destroying it ends the
+  // message loop.
   bool Create(HINSTANCE instance, const FormSpec& spec, HWND owner, HMENU menu);
 
   // Menu entries by their identifiers; chosen entries fire their onClick.
@@ -37,6 +38,7 @@ class Win32Window : public Win32Control<ui::Window> {
   bool Alive() const;
 
   HWND m_owner = nullptr;
+  bool m_quitOnDestroy = false;
   bool m_inModalLoop = false;
   bool m_endModal = false;
   HWND m_savedFocus = nullptr;
