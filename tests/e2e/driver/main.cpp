@@ -1,5 +1,8 @@
 // A stand-in user for end-to-end tests: reads one command per line from standard input, acts on
 // the windows of the program under test, and answers one line per command.
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -7,6 +10,8 @@
 #include "Driver.h"
 
 int main() {
+  // Answers end in a bare newline, whatever reads them.
+  _setmode(_fileno(stdout), _O_BINARY);
   e2e::Driver driver;
   std::string line;
   while (std::getline(std::cin, line)) {

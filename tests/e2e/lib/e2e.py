@@ -315,8 +315,9 @@ class Session:
     def __exit__(self, exc_type, exc, tb):
         if exc is not None:
             # What the test did and saw, for the failure report.
-            exc.args = exc.args + ("driver log of %s:\n    %s" % (
-                os.path.basename(self.dir), "\n    ".join(self.log[-60:])),)
+            exc.args = ("%s\ndriver log of %s:\n    %s" % (
+                exc.args[0] if exc.args else "", os.path.basename(self.dir),
+                "\n    ".join(self.log[-60:])),) + exc.args[1:]
         self.close()
         return False
 

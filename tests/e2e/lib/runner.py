@@ -63,6 +63,10 @@ def main():
     args = parser.parse_args()
     if not args.driver_dir:
         parser.error("the driver's folder is needed (--driver-dir)")
+    if not os.path.isfile(os.path.join(args.driver_dir, "e2e_driver.exe")):
+        print("no e2e_driver.exe in %s: build the Windows tree first" % args.driver_dir)
+        print("0 passed, 1 failed")
+        return 1
     work = args.work or "/tmp/plinvo-e2e-%d" % os.getpid()
     harness = e2e.Harness(args.dist, args.driver_dir, work, args.out)
 

@@ -1,0 +1,83 @@
+"""Start-up and the main window: what a user sees when Plinvo starts, and how it ends."""
+
+from e2e import Session, check_equal, control_ids, on_versions
+
+IDS = control_ids()
+CAPTION = "Plinvo"
+ADMIN_WARNING = ("In order to run our software ,please log on the computer using "
+                 "'Administrator', otherwise some operatons will be lack of permission.")
+WARNING_BOX = ("Plinvo", "warning", ADMIN_WARNING, ["OK"])
+
+
+def start(session):
+    """Starts Plinvo; gives the boxes shown before the main window (answered with "OK") and,
+    for each, whether the main window was already visible then."""
+    session.start_plinvo()
+    shown = []
+    boxes = session.boxes_until_window(CAPTION, window_shown=shown)
+    return [(b.caption, b.icon, b.text, b.buttons) for b in boxes], shown
+
+
+@on_versions("winxp", "vista")
+def test_main_window_and_exit(h, winver):
+    # The Unix user (root) is what Wine reports: not "Administrator".
+    with Session(h, winver, name="main-window") as s:
+        boxes, shown = start(s)
+        check_equal(boxes, [WARNING_BOX] if winver == "vista" else [], "boxes at start-up")
+        check_equal(shown, [False] * len(boxes), "main window visible while a box was up")
+
+        check_equal(s.command("client-size", CAPTION), ["756", "428"], "client area")
+        pages = IDS["pgc1"]
+        check_equal(s.command("tab-captions", CAPTION, pages),
+                    ["Share Mode Setting", "Shared Folders", "Sessions"], "page tabs")
+        check_equal(s.command("tab-index", CAPTION, pages), ["0"], "page active at start")
+
+        menu = s.menu_items(CAPTION)
+        check_equal([(depth, text) for depth, _, _, text in menu], [
+            (0, "File"), (1, "Exit"),
+            (0, "Help"), (1, "Help Content"), (1, "Frequently Asked Questions "),
+            (1, "Home Page"), (1, "About")], "menu")
+        check_equal([ident for depth, ident, _, _ in menu if depth == 1],
+                    [IDS["menuExit"], IDS["menuHelpContent"], IDS["menuFAQ"],
+                     IDS["menuHomePage"], IDS["menuAbout"]], "menu entry ids")
+        check_equal([enabled for _, _, enabled, _ in menu], [True] * len(menu),
+                    "menu entries enabled")
+
+        s.screenshot(CAPTION, "main-window")
+        check_equal(s.msgboxes(), [], "boxes after start-up")
+
+        # "Exit" on one version, the close box on the other: both end at once, with code 0
+        # (a question would keep the program from ending).
+        if winver == "winxp":
+            s.command("menu", CAPTION, IDS["menuExit"])
+        else:
+            s.command("close", CAPTION)
+        check_equal(s.wait_exit(15000), 0, "exit code")
+
+
+def test_no_warning_for_administrator_in_any_letter_case(h):
+    for user in ("Administrator", "administrator"):
+        with Session(h, "vista", user=user, name="admin-" + user) as s:
+            boxes, _ = start(s)
+            check_equal(boxes, [], "boxes at start-up for user %r on Vista" % user)
+            s.command("close", CAPTION)
+            check_equal(s.wait_exit(15000), 0, "exit code")
+
+
+def test_warning_when_the_user_name_is_unknown(h):
+    # An empty USER makes Wine's GetUserNameA fail: the empty name is not "Administrator".
+    with Session(h, "vista", user="", name="no-user") as s:
+        boxes, shown = start(s)
+        check_equal(boxes, [WARNING_BOX], "boxes at start-up without a user name")
+        check_equal(shown, [False], "main window visible while the warning was up")
+
+
+def test_close_box_and_exit_on_the_other_versions(h):
+    with Session(h, "winxp", name="close-xp") as s:
+        start(s)
+        s.command("close", CAPTION)
+        check_equal(s.wait_exit(15000), 0, "exit code after the close box on XP")
+    with Session(h, "vista", user="Administrator", name="exit-vista") as s:
+        start(s)
+        s.command("menu", CAPTION, IDS["menuExit"])
+        check_equal(s.wait_exit(15000), 0, "exit code after Exit on Vista")
