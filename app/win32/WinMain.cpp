@@ -1,0 +1,32 @@
+// The program entry: the Win32 world, the main window, the message loop. Always returns 0.
+#include <windows.h>
+
+#include <exception>
+
+#include "app/Application.h"
+#include "app/Formmain.h"
+#include "platform/win32/Win32Platform.h"
+#include "ui/win32/DllSearch.h"
+#include "ui/win32/EventDispatch.h"
+#include "ui/win32/Win32FormFactory.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // Elevated, the program must never load a library planted in the current folder.
+  ui::win32::DropCurrentFolderFromDllSearch();
+
+  platform::win32::Win32Platform world;
+  app::Application application(world.platform());
+  ui::win32::SetUnhandledExceptionHandler(
+      [&application](const std::exception& error) { application.ShowError(0, error.what()); });
+  try {
+    ui::win32::Win32FormFactory factory(instance);
+    app::TfrmMain frmMain(application, factory);
+    frmMain.window().Show();
+    factory.RunMessageLoop();
+  } catch (const std::exception& error) {
+    application.ShowError(0, error.what());
+  } catch (...) {
+    application.ShowError(0, std::string());
+  }
+  return 0;
+}
