@@ -10,7 +10,9 @@ std::string ErrorReportText(const std::string& message) {
 }
 
 Application::Application(platform::Platform& platform)
-    : m_platform(platform), m_global(LoadGlobal(platform.files)) {}
+    : m_platform(platform),
+      m_global(LoadGlobal(platform.files)),
+      m_resolverBinding(platform.resolver, platform.files) {}
 
 int Application::ShowMessage(platform::Handle owner, const std::string& text,
                              std::uint32_t style) {

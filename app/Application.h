@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Global.h"
+#include "app/ResolverBinding.h"
 #include "platform/Platform.h"
 #include "ui/Controls.h"
 
@@ -23,6 +24,8 @@ class Application {
   platform::Platform& platform() { return m_platform; }
   Global& global() { return m_global; }
   const Global& global() const { return m_global; }
+  // The resolver entry points, bound once for the life of the program.
+  ResolverBinding& resolverBinding() { return m_resolverBinding; }
 
   // A message box with the application title as caption.
   int ShowMessage(platform::Handle owner, const std::string& text, std::uint32_t style);
@@ -39,6 +42,7 @@ class Application {
  private:
   platform::Platform& m_platform;
   Global m_global;
+  ResolverBinding m_resolverBinding;
 };
 
 }  // namespace app

@@ -4,14 +4,4 @@
 
 namespace app {
 
-std::string TfrmMain::GetComputerIdentityText() { return "This Computer Name: "; }
-
-void TfrmMain::menuHelpContentClick() {}
-void TfrmMain::menuFAQClick() {}
-void TfrmMain::menuHomePageClick() {}
-void TfrmMain::menuAboutClick() {}
-void TfrmMain::Label1Click() {}
-void TfrmMain::Label1MouseEnter(ui::Label&) {}
-void TfrmMain::Label1MouseLeave(ui::Label&) {}
-
 }  // namespace app

@@ -1,8 +1,10 @@
-// Version resources of program files.
+// Version resources of program files, in the three steps the system offers, so that the caller
+// holds the block (and with it its release) and each step's failure can be told apart.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -15,9 +17,14 @@ struct FixedFileVersion {
 class VersionResource {
  public:
   virtual ~VersionResource() = default;
-  // GetFileVersionInfoSizeA + GetFileVersionInfoA + VerQueryValueA("\"); false when the file has no
-  // readable version resource. The block is released inside, on every path.
-  virtual bool ReadFixedFileVersion(const std::string& path, FixedFileVersion& version) = 0;
+  // GetFileVersionInfoSizeA(path, no handle variable): 0 when the file has no version resource.
+  virtual std::uint32_t VersionInfoSize(const std::string& path) = 0;
+  // GetFileVersionInfoA(path, 0, size, block) into a block of `size` bytes.
+  virtual bool ReadVersionInfo(const std::string& path, std::uint32_t size,
+                               std::vector<std::uint8_t>& block) = 0;
+  // VerQueryValueA(block, "\", ...) with the length preset to the size of the fixed block.
+  virtual bool QueryFixedFileVersion(const std::vector<std::uint8_t>& block,
+                                     FixedFileVersion& version) = 0;
 };
 
 }  // namespace platform

@@ -12,6 +12,9 @@ namespace platform::memory {
 struct OpenedAddress {
   std::string address;
   int showCommand = 0;
+  bool operator==(const OpenedAddress& other) const {
+    return address == other.address && showCommand == other.showCommand;
+  }
 };
 
 class MemoryShell : public Shell {
