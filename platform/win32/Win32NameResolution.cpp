@@ -1,0 +1,183 @@
+// clang-format off
+// The socket headers must come before <windows.h>.
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#include "platform/win32/WindowsApi.h"
+#include "platform/win32/Win32NameResolution.h"
+// clang-format on
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace platform::win32 {
+namespace {
+
+using GetAddrInfoCall = int(WSAAPI*)(const char*, const char*, const ADDRINFOA*, ADDRINFOA**);
+using FreeAddrInfoCall = void(WSAAPI*)(ADDRINFOA*);
+
+void DeleteCopy(AddressEntry* list) {
+  while (list != nullptr) {
+    AddressEntry* next = list->next;
+    delete list->address;
+    delete list;
+    list = next;
+  }
+}
+
+// A copy of the system's list in the program's own types. Only IPv4 socket addresses are
+// carried over: the program asks for nothing else.
+AddressEntry* CopyOf(const ADDRINFOA* system) {
+  AddressEntry* head = nullptr;
+  AddressEntry** link = &head;
+  try {
+    for (; system != nullptr; system = system->ai_next) {
+      auto entry = std::make_unique<AddressEntry>();
+      entry->flags = system->ai_flags;
+      entry->family = system->ai_family;
+      entry->socketType = system->ai_socktype;
+      entry->protocol = system->ai_protocol;
+      entry->addressLength = system->ai_addrlen;
+      entry->canonicalName = system->ai_canonname;  // lives as long as the system's list
+      if (system->ai_family == AF_INET && system->ai_addr != nullptr &&
+          system->ai_addrlen >= sizeof(sockaddr_in)) {
+        sockaddr_in address;
+        std::memcpy(&address, system->ai_addr, sizeof(address));
+        auto copy = std::make_unique<SocketAddressV4>();
+        copy->family = static_cast<std::uint16_t>(address.sin_family);
+        copy->port = ntohs(address.sin_port);
+        std::memcpy(copy->address.data(), &address.sin_addr, 4);
+        entry->address = copy.release();
+      }
+      *link = entry.release();
+      link = &(*link)->next;
+    }
+  } catch (...) {
+    DeleteCopy(head);
+    throw;
+  }
+  return head;
+}
+
+}  // namespace
+
+Win32NameResolution::~Win32NameResolution() {
+  // Lists still out when the program ends are only copies to drop; the system frees its own
+  // memory with the process.
+  for (auto& [copy, system] : m_systemLists) {
+    (void)system;
+    DeleteCopy(copy);
+  }
+}
+
+int Win32NameResolution::Startup(std::uint16_t version) {
+  WSADATA data;
+  return WSAStartup(version, &data);
+}
+
+int Win32NameResolution::Cleanup() { return WSACleanup(); }
+
+Handle Win32NameResolution::LoadLibraryFile(const std::string& path) {
+  return reinterpret_cast<Handle>(LoadLibraryA(path.c_str()));
+}
+
+Handle Win32NameResolution::FindProcedure(Handle library, const std::string& name) {
+  const Handle procedure =
+      reinterpret_cast<Handle>(GetProcAddress(reinterpret_cast<HMODULE>(library), name.c_str()));
+  if (procedure != 0) m_libraryOf[procedure] = library;
+  return procedure;
+}
+
+void Win32NameResolution::FreeLibrary(Handle library) {
+  ::FreeLibrary(reinterpret_cast<HMODULE>(library));
+}
+
+int Win32NameResolution::CallGetAddrInfo(Handle procedure, const std::string& node,
+                                         const std::string& service, const AddressHints& hints,
+                                         AddressEntry*& list) {
+  list = nullptr;
+  ADDRINFOA systemHints;
+  std::memset(&systemHints, 0, sizeof(systemHints));
+  systemHints.ai_flags = hints.flags;
+  systemHints.ai_family = hints.family;
+  systemHints.ai_socktype = hints.socketType;
+  systemHints.ai_protocol = hints.protocol;
+  ADDRINFOA* system = nullptr;
+  const auto call = reinterpret_cast<GetAddrInfoCall>(procedure);
+  const int result = call(node.c_str(), service.c_str(), &systemHints, &system);
+  if (system == nullptr) return result;
+  try {
+    list = CopyOf(system);
+    m_systemLists[list] = system;
+  } catch (const std::bad_alloc&) {
+    // Without a copy the caller cannot hand the list back, so it goes back now, to the release
+    // call of the library the lookup came from; the caller sees a failed lookup.
+    auto library = m_libraryOf.find(procedure);
+    if (library != m_libraryOf.end()) {
+      const Handle release = FindProcedure(library->second, "freeaddrinfo");
+      if (release != 0) reinterpret_cast<FreeAddrInfoCall>(release)(system);
+    }
+    list = nullptr;
+    return WSA_NOT_ENOUGH_MEMORY;
+  }
+  return result;
+}
+
+void Win32NameResolution::CallFreeAddrInfo(Handle procedure, AddressEntry* list) {
+  // Nothing was handed out for a null list, so there is nothing to give back.
+  auto found = m_systemLists.find(list);
+  if (found == m_systemLists.end()) return;
+  const auto release = reinterpret_cast<FreeAddrInfoCall>(procedure);
+  release(static_cast<ADDRINFOA*>(found->second));
+  m_systemLists.erase(found);
+  DeleteCopy(list);
+}
+
+std::optional<Ipv4Address> Win32NameResolution::InetAddr(const std::string& text) {
+  const unsigned long address = inet_addr(text.c_str());
+  if (address == INADDR_NONE) return std::nullopt;
+  Ipv4Address bytes;
+  std::memcpy(bytes.data(), &address, 4);  // already in network order, byte by byte
+  return bytes;
+}
+
+std::optional<HostEntry> Win32NameResolution::GetHostByName(const std::string& name) {
+  const hostent* host = gethostbyname(name.c_str());
+  if (host == nullptr) return std::nullopt;
+  HostEntry entry;
+  if (host->h_name != nullptr) entry.name = host->h_name;
+  if (host->h_addrtype == AF_INET && host->h_length == 4 && host->h_addr_list != nullptr) {
+    for (char** address = host->h_addr_list; *address != nullptr; ++address) {
+      Ipv4Address bytes;
+      std::memcpy(bytes.data(), *address, 4);
+      entry.ipv4Addresses.push_back(bytes);
+    }
+  }
+  return entry;
+}
+
+int Win32NameResolution::LastError() { return WSAGetLastError(); }
+
+bool Win32NameResolution::AddressToString(const SocketAddressV4& address, std::size_t length,
+                                          std::string& text, std::uint32_t capacity) {
+  text.clear();
+  // Room for any socket address the length may claim, zero beyond the IPv4 fields.
+  sockaddr_storage storage;
+  std::memset(&storage, 0, sizeof(storage));
+  sockaddr_in& ipv4 = reinterpret_cast<sockaddr_in&>(storage);
+  ipv4.sin_family = address.family;
+  ipv4.sin_port = htons(address.port);
+  std::memcpy(&ipv4.sin_addr, address.address.data(), 4);
+  std::vector<char> buffer(capacity, '\0');
+  DWORD bufferLength = capacity;
+  const DWORD passedLength = static_cast<DWORD>(std::min(length, sizeof(storage)));
+  if (WSAAddressToStringA(reinterpret_cast<sockaddr*>(&storage), passedLength, nullptr,
+                          buffer.data(), &bufferLength) != 0) {
+    return false;
+  }
+  text.assign(buffer.data(), strnlen(buffer.data(), buffer.size()));
+  return true;
+}
+
+}  // namespace platform::win32
