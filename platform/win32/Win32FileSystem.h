@@ -1,11 +1,7 @@
 // Files, folders and volumes through the ANSI file calls.
 #pragma once
 
-// clang-format off
-// First, so that a <windows.h> included earlier cannot rename the methods below (A/W macros).
-#include "platform/win32/WindowsApi.h"
 #include "platform/FileSystem.h"
-// clang-format on
 
 namespace platform::win32 {
 

@@ -10,9 +10,9 @@ Win32Platform::Win32Platform(const LentFamilies& lent)
                  lent.shareSecurity,  // shareSecurity
                  m_files,             // files
                  m_identity,          // identity
-                 lent.resolver,       // resolver
+                 m_resolver,          // resolver
                  lent.shell,          // shell
-                 lent.versions,       // versions
+                 m_versions,          // versions
                  lent.text,           // text
                  m_messageBoxes} {}   // messageBoxes
 

@@ -1,11 +1,7 @@
 // Starting processes and waiting for them.
 #pragma once
 
-// clang-format off
-// First, so that a <windows.h> included earlier cannot rename the methods below (A/W macros).
-#include "platform/win32/WindowsApi.h"
 #include "platform/Processes.h"
-// clang-format on
 
 namespace platform::win32 {
 

@@ -1,11 +1,7 @@
 // Version record, logged-on user and computer name from the system.
 #pragma once
 
-// clang-format off
-// First, so that a <windows.h> included earlier cannot rename the methods below (A/W macros).
-#include "platform/win32/WindowsApi.h"
 #include "platform/SystemIdentity.h"
-// clang-format on
 
 namespace platform::win32 {
 

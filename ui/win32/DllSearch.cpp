@@ -1,10 +1,10 @@
-#include "ui/win32/DllSearchPath.h"
+#include "ui/win32/DllSearch.h"
 
 #include <windows.h>
 
 namespace ui::win32 {
 
-bool RemoveCurrentFolderFromDllSearch() {
+bool DropCurrentFolderFromDllSearch() {
   using SetDllDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
   if (kernel == nullptr) return false;

@@ -5,6 +5,6 @@ namespace ui::win32 {
 
 // SetDllDirectoryA("") where the system has it (XP SP1 and later); elsewhere nothing happens.
 // Returns true when the current folder was removed from the search.
-bool RemoveCurrentFolderFromDllSearch();
+bool DropCurrentFolderFromDllSearch();
 
 }  // namespace ui::win32
