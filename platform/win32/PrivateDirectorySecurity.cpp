@@ -13,27 +13,27 @@ PrivateDirectorySecurity::Sid PrivateDirectorySecurity::WellKnownSid(BYTE count,
 }
 
 PrivateDirectorySecurity::PrivateDirectorySecurity()
-    : administrators_(
+    : m_administrators(
           WellKnownSid(2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS)),  // S-1-5-32-544
-      system_(WellKnownSid(1, SECURITY_LOCAL_SYSTEM_RID, 0)) {                     // S-1-5-18
-  ZeroMemory(&descriptor_, sizeof(descriptor_));
-  if (!administrators_ || !system_) return;
+      m_system(WellKnownSid(1, SECURITY_LOCAL_SYSTEM_RID, 0)) {                    // S-1-5-18
+  ZeroMemory(&m_descriptor, sizeof(m_descriptor));
+  if (!m_administrators || !m_system) return;
 
   const DWORD aceBase = sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD);
-  const DWORD aclSize = sizeof(ACL) + aceBase + GetLengthSid(administrators_.get()) + aceBase +
-                        GetLengthSid(system_.get());
-  aclBuffer_.assign((aclSize + sizeof(DWORD) - 1) / sizeof(DWORD), 0);
-  ACL* acl = reinterpret_cast<ACL*>(aclBuffer_.data());
+  const DWORD aclSize = sizeof(ACL) + aceBase + GetLengthSid(m_administrators.get()) + aceBase +
+                        GetLengthSid(m_system.get());
+  m_aclBuffer.assign((aclSize + sizeof(DWORD) - 1) / sizeof(DWORD), 0);
+  ACL* acl = reinterpret_cast<ACL*>(m_aclBuffer.data());
   const DWORD inherit = OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
   if (!InitializeAcl(acl, aclSize, ACL_REVISION) ||
-      !AddAccessAllowedAceEx(acl, ACL_REVISION, inherit, FILE_ALL_ACCESS, administrators_.get()) ||
-      !AddAccessAllowedAceEx(acl, ACL_REVISION, inherit, FILE_ALL_ACCESS, system_.get()) ||
-      !InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) ||
-      !SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) ||
-      !SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED)) {
+      !AddAccessAllowedAceEx(acl, ACL_REVISION, inherit, FILE_ALL_ACCESS, m_administrators.get()) ||
+      !AddAccessAllowedAceEx(acl, ACL_REVISION, inherit, FILE_ALL_ACCESS, m_system.get()) ||
+      !InitializeSecurityDescriptor(&m_descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+      !SetSecurityDescriptorDacl(&m_descriptor, TRUE, acl, FALSE) ||
+      !SetSecurityDescriptorControl(&m_descriptor, SE_DACL_PROTECTED, SE_DACL_PROTECTED)) {
     return;
   }
-  valid_ = true;
+  m_valid = true;
 }
 
 }  // namespace platform::win32

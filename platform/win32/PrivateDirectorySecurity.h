@@ -17,8 +17,8 @@ class PrivateDirectorySecurity {
   PrivateDirectorySecurity(const PrivateDirectorySecurity&) = delete;
   PrivateDirectorySecurity& operator=(const PrivateDirectorySecurity&) = delete;
 
-  bool Valid() const { return valid_; }
-  SECURITY_DESCRIPTOR* Descriptor() { return &descriptor_; }
+  bool Valid() const { return m_valid; }
+  SECURITY_DESCRIPTOR* Descriptor() { return &m_descriptor; }
 
  private:
   struct SidFree {
@@ -28,11 +28,11 @@ class PrivateDirectorySecurity {
 
   static Sid WellKnownSid(BYTE count, DWORD first, DWORD second);
 
-  Sid administrators_;
-  Sid system_;
-  std::vector<DWORD> aclBuffer_;  // DWORD-aligned, as an ACL must be
-  SECURITY_DESCRIPTOR descriptor_;
-  bool valid_ = false;
+  Sid m_administrators;
+  Sid m_system;
+  std::vector<DWORD> m_aclBuffer;  // DWORD-aligned, as an ACL must be
+  SECURITY_DESCRIPTOR m_descriptor;
+  bool m_valid = false;
 };
 
 }  // namespace platform::win32
