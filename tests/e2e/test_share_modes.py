@@ -1,0 +1,296 @@
+"""Share modes: the start-up preparation, picking a mode, "Apply" with each recipe read back
+from Wine's registry, the settings file, Cancel, and the mode restored at the next start.
+
+The system tools and "myright.exe" are replaced by a recording stand-in
+(standins/command_recorder.c), so the tests see every command line exactly as the program
+handed it over; a stand-in planted as C:\\Program.exe must never run.
+"""
+
+import os
+import re
+import subprocess
+import time
+
+from e2e import Session, check, check_equal, control_ids, on_versions, wine_env
+
+IDS = control_ids()
+CAPTION = "Plinvo"
+FOLDER = Session.PROGRAM_FOLDER + "\\"
+LOG = r"C:\recorder.log"
+SCRIPT_COPY = r"C:\script-copy.vbs"
+
+SCRIPT = ("On Error Resume Next\r\n"
+          "strComputer = \".\"\r\n"
+          "Set objWMIService = GetObject(\"winmgmts:\\\\\" & strComputer & \"\\root\\cimv2\")\r\n"
+          "Set colNetCards = objWMIService.ExecQuery _\r\n"
+          "    (\"Select * From Win32_NetworkAdapterConfiguration Where IPEnabled = True\")\r\n"
+          "For Each objNetCard in colNetCards\r\n"
+          "    objNetCard.SetTCPIPNetBIOS(1)\r\n"
+          "Next")
+
+LSA001 = r"HKLM\SYSTEM\ControlSet001\Control\Lsa"
+LSA_CURRENT = r"HKLM\SYSTEM\CurrentControlSet\Control\Lsa"
+FIREWALL = (r"HKLM\System\CurrentControlSet\Services\SharedAccess\Parameters"
+            r"\FirewallPolicy\StandardProfile")
+PORTS = FIREWALL + r"\GloballyOpenPorts\List"
+
+MESSAGES = {
+    0: "Share mode changed OK! Visitors can't access your shared folder Now!",
+    1: ("Share mode changed OK! Now visitors can access your shared folder very easy!\n\n\n"
+        "You need to RESTART this computer to take effect!"),
+    2: ("Share mode changed OK! Now visitors can access your shared folder in normal way!\n\n\n"
+        "You need to RESTART this computer to take effect!"),
+}
+MYRIGHT = '"' + FOLDER + 'myright.exe" -u Guest '
+LAUNCHES = {
+    0: [],
+    1: [MYRIGHT + "+r SeNetworkLogonRight", MYRIGHT + "-r SeDenyNetworkLogonRight",
+        "net user Guest /active:yes "],
+    2: [MYRIGHT + "-r SeNetworkLogonRight", MYRIGHT + "+r SeDenyNetworkLogonRight"],
+}
+
+
+def expected_values(mode):
+    status = "Disabled" if mode == 0 else "Enabled"
+    values = {
+        (LSA001, "restrictanonymous"): ("REG_DWORD", "0x1" if mode == 0 else "0x0"),
+        (LSA_CURRENT, "restrictanonymous"): ("REG_DWORD", "0x1" if mode == 0 else "0x0"),
+        (LSA001, "limitblankpassworduse"): ("REG_DWORD", "0x0" if mode == 1 else "0x1"),
+        (LSA_CURRENT, "limitblankpassworduse"): ("REG_DWORD", "0x0" if mode == 1 else "0x1"),
+        (FIREWALL, "EnableFirewall"): ("REG_DWORD", "0x1"),
+        (FIREWALL, "DoNotAllowExceptions"): ("REG_DWORD", "0x0"),
+        (FIREWALL, "DisableNotifications"): ("REG_DWORD", "0x0"),
+    }
+    for port, protocol, resource in (("139", "TCP", "22004"), ("445", "TCP", "22005"),
+                                     ("137", "UDP", "22001"), ("138", "UDP", "22002")):
+        name = "%s:%s" % (port, protocol)
+        values[(PORTS, name)] = ("REG_SZ", "%s:LocalSubNet:%s:@xpsp2res.dll,-%s" % (
+            name, status, resource))
+    if mode in (1, 2):
+        values[(LSA_CURRENT, "forceguest")] = ("REG_DWORD", "0x1" if mode == 1 else "0x0")
+    return values
+
+
+# ---- the stand-in and the session around it ----
+
+_recorder = {}
+
+
+def recorder_exe(h):
+    """Builds the recording stand-in once per run."""
+    if "exe" not in _recorder:
+        here = os.path.dirname(os.path.abspath(__file__))
+        exe = os.path.join(h.work_dir, "command_recorder.exe")
+        subprocess.run(["i686-w64-mingw32-gcc", "-O2", "-o", exe,
+                        os.path.join(here, "standins", "command_recorder.c")], check=True)
+        _recorder["exe"] = exe
+    return _recorder["exe"]
+
+
+def recording_session(h, winver, name):
+    return Session(h, winver, user="Administrator", name=name,
+                   overrides="sc.exe,net.exe,cscript.exe=n",
+                   env={"RECORDER_LOG": LOG, "RECORDER_SCRIPT_COPY": SCRIPT_COPY})
+
+
+def install_with_recorders(s, h):
+    """Installs the program with every tool it starts replaced by the recorder."""
+    exe = recorder_exe(h)
+    s.install()
+    for path in (r"C:\windows\system32\sc.exe", r"C:\windows\system32\net.exe",
+                 r"C:\windows\system32\cscript.exe", FOLDER + "myright.exe", r"C:\Program.exe"):
+        with open(exe, "rb") as source, open(s.unix_path(path), "wb") as target:
+            target.write(source.read())
+
+
+def recorded(s):
+    """[(program file, command line)] of every start so far."""
+    path = s.unix_path(LOG)
+    if not os.path.exists(path):
+        return []
+    with open(path, "rb") as f:
+        lines = f.read().decode("latin-1").splitlines()
+    return [tuple(line.split("\t", 1)) for line in lines if "\t" in line]
+
+
+def read_file(s, windows_path):
+    path = s.unix_path(windows_path)
+    if not os.path.exists(path):
+        return None
+    with open(path, "rb") as f:
+        return f.read().decode("latin-1")
+
+
+def wait_file(s, windows_path, expected, seconds=10):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if read_file(s, windows_path) == expected:
+            return expected
+        time.sleep(0.2)
+    return read_file(s, windows_path)
+
+
+def registry_value(s, key, name):
+    """(type, data) of a value in the running prefix's registry, or None."""
+    out = subprocess.run(["wine", "reg", "query", key, "/v", name], env=wine_env(s.prefix),
+                         capture_output=True).stdout.decode("latin-1")
+    for line in out.splitlines():
+        parts = line.split()
+        if len(parts) >= 3 and parts[0].lower() == name.lower():
+            return parts[1], " ".join(parts[2:])
+    return None
+
+
+def start(s):
+    s.command("start", FOLDER + "Plinvo.exe")
+    return [(b.caption, b.icon, b.text, b.buttons) for b in s.boxes_until_window(CAPTION)]
+
+
+def selected_mode(s):
+    checked = [i for i in range(3) if s.flag("is-checked", CAPTION,
+                                             IDS["m_radiosModeFirstOption"] + i)]
+    return checked[0] if len(checked) == 1 else (-1 if not checked else checked)
+
+
+def apply_mode(s, mode, answer="OK"):
+    """Picks `mode`, presses "Apply" and answers the question; returns the result box (or
+    None after Cancel) together with the settings file as it stood while that box was up."""
+    s.command("click", CAPTION, IDS["m_radiosModeFirstOption"] + mode)
+    s.command("click", CAPTION, IDS["m_btnApply"])
+    question = s.wait_msgbox()
+    check_equal((question.caption, question.icon, question.text, question.buttons),
+                (CAPTION, "question", "Want to change share mode?", ["OK", "Cancel"]),
+                "confirmation")
+    s.answer(answer, question)
+    if answer != "OK":
+        return None, None
+    result = s.wait_msgbox(60000)
+    settings_meanwhile = read_file(s, FOLDER + "config.ini")
+    return result, settings_meanwhile
+
+
+# ---- the tests ----
+
+@on_versions("winxp", "vista")
+def test_start_up_prepares_the_network_in_a_private_folder(h, winver):
+    with recording_session(h, winver, "prepare") as s:
+        install_with_recorders(s, h)
+        check_equal(start(s), [], "boxes at start-up")
+        starts = recorded(s)
+        lines = [line for _, line in starts]
+        check_equal(sorted(lines[:2]), ["sc config Browser start= AUTO", "sc start Browser"],
+                    "service commands first")
+        check_equal(len(lines), 3, "commands at start-up: %r" % lines)
+        match = re.match(r'^Cscript\.exe "(.*\\Plinvo-\d+\\netbios\.vbs)"$', lines[2])
+        check(match is not None, "script command: %r" % lines[2])
+        script_path = match.group(1)
+        check(starts[2][0].lower().endswith(r"\system32\cscript.exe"), "script host: %r"
+              % (starts[2][0],))
+        check_equal(read_file(s, SCRIPT_COPY), SCRIPT, "the script as the host read it")
+        if script_path[:2].upper() == "C:":
+            folder = os.path.dirname(s.unix_path(script_path))
+            check(not os.path.exists(folder), "private folder left behind: " + script_path)
+        check(not any("Program.exe" in program for program, _ in starts), "C:\\Program.exe ran")
+        check(selected_mode(s) == 2, "no settings file: Normal Share selected")
+        check(s.text(CAPTION, IDS["m_memoTip"]) not in ("", "Desc."), "description shown")
+        s.screenshot(CAPTION, "share-mode-start")
+
+
+@on_versions("winxp", "vista")
+def test_apply_each_mode(h, winver):
+    with recording_session(h, winver, "apply") as s:
+        install_with_recorders(s, h)
+        check_equal(start(s), [], "boxes at start-up")
+        descriptions = {}
+        settings = None
+        for mode in (1, 0, 2):
+            before = len(recorded(s))
+            result, meanwhile = apply_mode(s, mode)
+            descriptions[mode] = s.text(CAPTION, IDS["m_memoTip"])
+            check_equal((result.caption, result.icon, result.text, result.buttons),
+                        (CAPTION, "information", MESSAGES[mode], ["OK"]),
+                        "result of mode %d" % mode)
+            check_equal(meanwhile, settings, "settings file while the result is shown")
+            s.screenshot(CAPTION, "share-mode-%d-applied" % mode)
+            s.answer("OK", result)
+            settings = "[ShareMode]\r\nMode=%d\r\n" % mode
+            check_equal(wait_file(s, FOLDER + "config.ini", settings), settings,
+                        "settings file after mode %d" % mode)
+            check_equal([line for _, line in recorded(s)[before:]], LAUNCHES[mode],
+                        "launches of mode %d" % mode)
+            for (key, name), value in sorted(expected_values(mode).items()):
+                check_equal(registry_value(s, key, name), value, "%s\\%s" % (key, name))
+            if mode == 0:
+                # Stop Share leaves forceguest as the Zendry Share before it set it.
+                check_equal(registry_value(s, LSA_CURRENT, "forceguest"), ("REG_DWORD", "0x1"),
+                            "forceguest after Stop Share")
+            check_equal(s.msgboxes(), [], "boxes after mode %d" % mode)
+        check(len(set(descriptions.values())) == 3, "three different descriptions")
+        check(not any("Program.exe" in program for program, _ in recorded(s)),
+              "C:\\Program.exe ran")
+        check_equal(registry_value(s, LSA_CURRENT, "forceguest"), ("REG_DWORD", "0x0"),
+                    "forceguest after Normal Share")
+
+
+def test_cancel_changes_nothing_and_the_mode_survives_a_restart(h):
+    with recording_session(h, "winxp", "cancel-restart") as s:
+        install_with_recorders(s, h)
+        check_equal(start(s), [], "boxes at start-up")
+        result, _ = apply_mode(s, 0)
+        s.answer("OK", result)
+        check_equal(wait_file(s, FOLDER + "config.ini", "[ShareMode]\r\nMode=0\r\n"),
+                    "[ShareMode]\r\nMode=0\r\n", "settings after Stop Share")
+        stop_description = s.text(CAPTION, IDS["m_memoTip"])
+
+        starts = len(recorded(s))
+        apply_mode(s, 1, answer="Cancel")
+        time.sleep(1)
+        check_equal(s.msgboxes(), [], "boxes after Cancel")
+        check_equal(len(recorded(s)), starts, "nothing launched after Cancel")
+        check_equal(registry_value(s, LSA001, "restrictanonymous"), ("REG_DWORD", "0x1"),
+                    "restrictanonymous after Cancel")
+        check_equal(read_file(s, FOLDER + "config.ini"), "[ShareMode]\r\nMode=0\r\n",
+                    "settings after Cancel")
+        check_equal(selected_mode(s), 1, "the unapplied pick stays on the screen")
+
+        s.command("close", CAPTION)
+        check_equal(s.wait_exit(15000), 0, "exit code")
+        check_equal(start(s), [], "boxes at the second start")
+        check_equal(selected_mode(s), 0, "mode restored at the next start")
+        check_equal(s.text(CAPTION, IDS["m_memoTip"]), stop_description, "its description")
+        s.screenshot(CAPTION, "share-mode-restored")
+
+
+def test_missing_rights_tool_still_applies_and_records(h):
+    with recording_session(h, "winxp", "no-myright") as s:
+        install_with_recorders(s, h)
+        os.remove(s.unix_path(FOLDER + "myright.exe"))
+        check_equal(start(s), [], "boxes at start-up")
+        before = len(recorded(s))
+        result, _ = apply_mode(s, 1)
+        check_equal(result.text, MESSAGES[1], "result without myright.exe")
+        s.answer("OK", result)
+        check_equal(wait_file(s, FOLDER + "config.ini", "[ShareMode]\r\nMode=1\r\n"),
+                    "[ShareMode]\r\nMode=1\r\n", "settings")
+        check_equal([line for _, line in recorded(s)[before:]], ["net user Guest /active:yes "],
+                    "launches: only net ran (and never C:\\Program.exe)")
+        check_equal(registry_value(s, LSA_CURRENT, "forceguest"), ("REG_DWORD", "0x1"),
+                    "forceguest")
+
+
+@on_versions("winxp", "vista")
+def test_recorded_values_are_restored(h, winver):
+    # (settings file, option selected afterwards; None: none selected, "Desc." stays)
+    cases = [("[ShareMode]\r\nMode=7\r\n", 2), ("[ShareMode]\r\nMode=-3\r\n", None),
+             ("[ShareMode]\r\nMode=abc\r\n", 0), ("[sharemode]\r\nmode= 1x\r\n", 1)]
+    for index, (content, mode) in enumerate(cases):
+        with recording_session(h, winver, "restore-%d" % index) as s:
+            install_with_recorders(s, h)
+            with open(s.unix_path(FOLDER + "config.ini"), "wb") as f:
+                f.write(content.encode("latin-1"))
+            check_equal(start(s), [], "boxes at start-up with %r" % content)
+            if mode is None:
+                check_equal(selected_mode(s), -1, "selection with %r" % content)
+                check_equal(s.text(CAPTION, IDS["m_memoTip"]), "Desc.", "description")
+            else:
+                check_equal(selected_mode(s), mode, "selection with %r" % content)
