@@ -1,11 +1,10 @@
 // The program entry: the Win32 world, the main window, the message loop. Always returns 0.
-#include <windows.h>
-
 #include <exception>
 
 #include "app/Application.h"
 #include "app/Formmain.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/WindowsApi.h"
 #include "ui/win32/DllSearch.h"
 #include "ui/win32/EventDispatch.h"
 #include "ui/win32/Win32FormFactory.h"
