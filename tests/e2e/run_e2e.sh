@@ -33,4 +33,6 @@ if [ $# -gt 0 ] && [[ $1 != -* ]]; then
   args+=(--driver-dir "$driver_dir")
   shift
 fi
+# No compiled copies of the test modules in the source tree.
+export PYTHONDONTWRITEBYTECODE=1
 exec python3 "$here/lib/runner.py" --tests "$here" "${args[@]}" "$@"
