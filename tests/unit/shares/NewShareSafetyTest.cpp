@@ -1,0 +1,159 @@
+// Failures that must not pass for success, and input that must not be misread on its way to the
+// system.
+#include <gtest/gtest.h>
+
+#include "NewShareFixture.h"
+
+namespace {
+
+using platform::mb::kIconWarning;
+using platform::mb::kOk;
+using shares_test::MemoryForm;
+using shares_test::NewShareFixture;
+using shares_test::U;
+
+const char* const kXcacls = "cscript.exe \"C:\\Program Files\\Plinvo\\XCACLS.vbs\"  ";
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.rfind(prefix, 0) == 0;
+}
+
+TEST(NewShareFailures, AFailingNetShareIsReportedWithItsCodeAndNoRightsFollow) {
+  NewShareFixture f(6);
+  f.test.world.processes.run = [](const platform::memory::Launch& launch) {
+    return StartsWith(launch.commandLine, "net ") ? 2u : 0u;
+  };
+  f.Open([&](MemoryForm&) {
+    f.Pick("C:\\docs");
+    f.Ok();
+    EXPECT_FALSE(f.Closed());
+    EXPECT_TRUE(f.Button("m_btnOK").Enabled());
+    EXPECT_EQ(f.Result().Text(), "share processing step 1...");
+    f.Button("m_btnCancel").Click();
+  });
+  EXPECT_EQ(f.Commands(),
+            std::vector<std::string>{"net share docs=\"C:\\docs\"  /GRANT:Guest,READ"});
+  ASSERT_EQ(f.BoxTexts(), std::vector<std::string>{"The share could not be created: \"net share\" "
+                                                   "ended with error code 2."});
+  EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconWarning);
+}
+
+TEST(NewShareFailures, ANetThatCannotStartIsReported) {
+  NewShareFixture f(6);
+  f.test.world.processes.canStart = [](const platform::memory::Launch& launch) {
+    return !StartsWith(launch.commandLine, "net ");
+  };
+  f.Open([&](MemoryForm&) {
+    f.Pick("D:\\docs");
+    f.Ok();
+    EXPECT_FALSE(f.Closed());
+    EXPECT_TRUE(f.Button("m_btnOK").Enabled());
+  });
+  EXPECT_EQ(f.BoxTexts(),
+            std::vector<std::string>{
+                "The share could not be created: \"net share\" could not be started."});
+  EXPECT_TRUE(f.test.world.shareSecurity.reads.empty());
+}
+
+TEST(NewShareFailures, AFailingShareEntryIsReportedInsteadOfSuccessAndTheDialogCloses) {
+  NewShareFixture f(5);
+  f.test.world.shareSecurity.setResults = {5};
+  f.Open([&](MemoryForm&) {
+    f.Pick("D:\\photos");
+    f.Ok();
+    EXPECT_TRUE(f.Closed());
+    EXPECT_NE(f.Result().Text(), "Share OK!");
+  });
+  ASSERT_EQ(f.BoxTexts(), std::vector<std::string>{"The share was created, but the rights of the "
+                                                   "visitors could not be set. Error code: 5."});
+  EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconWarning);
+  EXPECT_TRUE(f.test.world.shareSecurity.liveAllocations.empty());
+  EXPECT_EQ(shares_test::SharesFixture::Captions(f.Folders()), std::vector<std::string>{"photos"});
+}
+
+TEST(NewShareFailures, AFailingOrMissingScriptIsReportedInsteadOfSuccess) {
+  NewShareFixture f(5);
+  f.test.world.processes.run = [](const platform::memory::Launch&) { return 1u; };
+  f.Share("C:\\a", "a");
+  f.test.world.processes.canStart = [](const platform::memory::Launch&) { return false; };
+  f.Share("C:\\b", "b");
+  EXPECT_EQ(f.BoxTexts(),
+            (std::vector<std::string>{"The share was created, but the rights of the visitors could "
+                                      "not be set: \"cscript.exe\" ended with error code 1.",
+                                      "The share was created, but the rights of the visitors could "
+                                      "not be set: \"cscript.exe\" could not be started."}));
+  EXPECT_EQ(f.service.added.size(), 2u);
+}
+
+TEST(NewShareInput, ANameWithBlanksReachesNetAsOneArgument) {
+  NewShareFixture f(6);
+  f.Share("C:\\My Documents", "My Documents");
+  ASSERT_FALSE(f.Commands().empty());
+  EXPECT_EQ(f.Commands()[0], "net share \"My Documents\"=\"C:\\My Documents\"  /GRANT:Guest,READ");
+}
+
+TEST(NewShareInput, ADrivesRootKeepsItsClosingQuotesInBothCommands) {
+  NewShareFixture f(6);
+  f.Share("C:\\", "cdrive", true);
+  EXPECT_EQ(f.Commands(),
+            (std::vector<std::string>{"net share cdrive=\"C:\\\\\"  /GRANT:Guest,FULL",
+                                      std::string(kXcacls) + "\"C:\\\\\" /T /G Guest:F /E"}));
+}
+
+TEST(NewShareInput, ANameWithACharacterWindowsRefusesNeverReachesNet) {
+  const std::string refused = "\"/\\[]:|<>+=;,*?\x01\x1f\x7f";
+  for (char c : refused) {
+    NewShareFixture f(6);
+    const std::string name = std::string("a") + c + "b";
+    f.Open([&](MemoryForm&) {
+      f.Pick("C:\\docs");
+      f.Type(name);
+      f.Ok();
+      EXPECT_FALSE(f.Closed());
+      EXPECT_TRUE(f.Button("m_btnOK").Enabled());
+      EXPECT_EQ(f.Result().Text(), "result:");
+    });
+    EXPECT_TRUE(f.Commands().empty()) << static_cast<int>(c);
+    ASSERT_EQ(f.BoxTexts(),
+              std::vector<std::string>{"The character or file system name is not valid."});
+    EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconWarning);
+  }
+}
+
+TEST(NewShareInput, TheShareServiceJudgesNamesItself) {
+  NewShareFixture f(5);
+  f.Share("C:\\docs", "a=b");
+  ASSERT_EQ(f.service.added.size(), 1u);
+  EXPECT_EQ(f.service.added[0].netName, U("a=b"));
+}
+
+TEST(NewShareInput, TextsTooLongForTheBuffersAreRefusedBeforeAnythingChanges) {
+  for (std::uint32_t version : {5u, 6u}) {
+    NewShareFixture f(version);
+    f.Open([&](MemoryForm&) {
+      f.Pick("C:\\docs");
+      f.Type(std::string(254, 'n'));  // fits exactly
+      f.Ok();
+    });
+    f.Open([&](MemoryForm&) {
+      f.Pick("C:\\docs");
+      f.Type(std::string(255, 'n'));
+      f.Ok();
+      EXPECT_FALSE(f.Closed());
+      EXPECT_EQ(f.Edit("m_editShareName").Text(), std::string(255, 'n'));  // never cut
+      f.Pick("C:\\" + std::string(252, 'd'));                              // 255 characters
+      f.Type("ok");
+      f.Ok();
+      EXPECT_FALSE(f.Closed());
+      EXPECT_TRUE(f.Button("m_btnOK").Enabled());
+    });
+    EXPECT_EQ(f.BoxTexts(),
+              (std::vector<std::string>{
+                  "Share OK!", "The share name is too long: it may have at most 254 characters.",
+                  "The folder path is too long: it may have at most 254 characters."}))
+        << version;
+    EXPECT_EQ(f.Commands().size() + f.service.added.size(), 2u);
+  }
+}
+
+}  // namespace

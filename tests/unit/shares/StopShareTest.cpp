@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "SharesFixture.h"
+
+namespace {
+
+using platform::mb::kIconInformation;
+using platform::mb::kOk;
+using shares_test::Share;
+using shares_test::SharesFixture;
+using shares_test::U;
+
+TEST(StopShare, WithNothingSelectedAsksForAFolderAndLeavesTheListAlone) {
+  SharesFixture f;
+  f.service.shares = {Share("docs", "C:\\docs")};
+  app::TfrmMain& main = f.Start();
+  const int enumerations = static_cast<int>(f.service.shareEnumPrefMaxLens.size());
+  f.MainButton("m_btnFolderStopShare").Click();
+  ASSERT_EQ(f.test.world.messageBoxes.shown.size(), 1u);
+  const auto& box = f.test.world.messageBoxes.shown[0];
+  EXPECT_EQ(box.text, "Please select a folder first!");
+  EXPECT_EQ(box.caption, "Plinvo");
+  EXPECT_EQ(box.style, kOk | kIconInformation);
+  EXPECT_EQ(box.owner, main.Handle());
+  EXPECT_TRUE(f.service.deleted.empty());
+  EXPECT_EQ(static_cast<int>(f.service.shareEnumPrefMaxLens.size()), enumerations);
+}
+
+TEST(StopShare, StopsTheSelectedShareReportsItAndRefreshes) {
+  SharesFixture f;
+  f.service.shares = {Share("docs", "C:\\docs"), Share("C$", "C:\\")};
+  f.Start();
+  f.Folders().Select(0);  // "C$", a system share: no extra question
+  bool listStillShownDuringBox = false;
+  f.test.world.messageBoxes.whileShown = [&](const platform::memory::ShownBox&) {
+    listStillShownDuringBox = f.Folders().RowCount() == 2;
+  };
+  f.MainButton("m_btnFolderStopShare").Click();
+  EXPECT_EQ(f.service.deleted, std::vector<std::u16string>{U("C$")});
+  EXPECT_EQ(f.BoxTexts(), std::vector<std::string>{"stop share the selected  folder OK!"});
+  EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconInformation);
+  EXPECT_TRUE(listStillShownDuringBox);  // the refresh follows the box
+  EXPECT_EQ(SharesFixture::Captions(f.Folders()), std::vector<std::string>{"docs"});
+}
+
+struct StopCase {
+  std::uint32_t result;
+  const char* text;
+};
+
+class StopShareResult : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(StopShareResult, IsReportedWithTheInformationIconAndTheListIsRefreshed) {
+  SharesFixture f;
+  f.service.shares = {Share("docs", "C:\\docs")};
+  f.Start();
+  f.Folders().Select(0);
+  f.service.deleteResults = {GetParam().result};
+  f.service.shares.push_back(Share("new", "C:\\new"));  // appears only through the refresh
+  f.MainButton("m_btnFolderStopShare").Click();
+  ASSERT_EQ(f.test.world.messageBoxes.shown.size(), 1u);
+  EXPECT_EQ(f.test.world.messageBoxes.shown[0].text, GetParam().text);
+  EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconInformation);
+  EXPECT_EQ(f.Folders().RowCount(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryResult, StopShareResult,
+    ::testing::Values(StopCase{0, "stop share the selected  folder OK!"},
+                      StopCase{5, "The user does not have access to the requested information."},
+                      StopCase{8, "Insufficient memory is available."},
+                      StopCase{87, "The specified parameter is not valid."},
+                      StopCase{2310, "The share name does not exist."},
+                      StopCase{2311, "The share could not be stopped. Error code: 2311"},
+                      StopCase{4294967295u,
+                               "The share could not be stopped. Error code: 4294967295"}));
+
+TEST(StopShare, AShareRemovedMeanwhileIsReportedAndDropsOutOfTheList) {
+  SharesFixture f;
+  f.service.shares = {Share("gone", "C:\\gone"), Share("docs", "C:\\docs")};
+  f.Start();
+  f.Folders().Select(0);
+  f.service.shares.erase(f.service.shares.begin());  // another program stopped it
+  f.MainButton("m_btnFolderStopShare").Click();
+  EXPECT_EQ(f.BoxTexts(), std::vector<std::string>{"The share name does not exist."});
+  EXPECT_EQ(SharesFixture::Captions(f.Folders()), std::vector<std::string>{"docs"});
+}
+
+}  // namespace
