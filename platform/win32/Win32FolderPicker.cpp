@@ -1,0 +1,80 @@
+#include "platform/win32/Win32FolderPicker.h"
+
+#include <memory>
+#include <vector>
+
+// clang-format off
+#include "platform/win32/WindowsApi.h"
+#include <objbase.h>
+#include <shlobj.h>
+// clang-format on
+
+namespace platform::win32 {
+namespace {
+
+struct ItemListFreer {
+  void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
+};
+using ItemList = std::unique_ptr<ITEMIDLIST, ItemListFreer>;
+
+// Restores the previous error mode when the picker has closed.
+class CriticalErrorBoxesOff {
+ public:
+  CriticalErrorBoxesOff() : m_previous(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+  ~CriticalErrorBoxesOff() { SetErrorMode(m_previous); }
+  CriticalErrorBoxesOff(const CriticalErrorBoxesOff&) = delete;
+  CriticalErrorBoxesOff& operator=(const CriticalErrorBoxesOff&) = delete;
+
+ private:
+  UINT m_previous;
+};
+
+std::string PathOf(const ITEMIDLIST* list) {
+  std::vector<char> path(MAX_PATH + 1, '\0');
+  if (list == nullptr || !SHGetPathFromIDListA(list, path.data())) return std::string();
+  return std::string(path.data());
+}
+
+// The picker's root: the path of the computer's drives folder. That folder has none, so the
+// text is empty and the picker starts at the desktop.
+std::string RootPath() {
+  ITEMIDLIST* drives = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives))) return std::string();
+  ItemList owned(drives);
+  return PathOf(owned.get());
+}
+
+int CALLBACK StartAtRoot(HWND window, UINT message, LPARAM, LPARAM root) {
+  const char* path = reinterpret_cast<const char*>(root);
+  if (message == BFFM_INITIALIZED && path != nullptr && *path != '\0') {
+    SendMessageA(window, BFFM_SETSELECTIONA, TRUE, root);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::optional<std::string> BrowseForFolder(Handle owner, const std::string& title) {
+  const std::string root = RootPath();
+  std::vector<char> displayName(MAX_PATH + 1, '\0');
+  BROWSEINFOA info = {};
+  info.hwndOwner = owner != 0 ? reinterpret_cast<HWND>(owner) : GetActiveWindow();
+  info.pidlRoot = nullptr;
+  info.pszDisplayName = displayName.data();
+  info.lpszTitle = title.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  info.lpfn = StartAtRoot;
+  info.lParam = reinterpret_cast<LPARAM>(root.c_str());
+
+  ItemList chosen;
+  {
+    CriticalErrorBoxesOff quiet;
+    chosen.reset(SHBrowseForFolderA(&info));
+  }
+  if (!chosen) return std::nullopt;
+  std::string path = PathOf(chosen.get());
+  if (path.empty()) return std::nullopt;
+  return path;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,112 @@
+#include "platform/win32/Win32ShareService.h"
+
+// clang-format off
+#include "platform/win32/WindowsApi.h"
+#include <lm.h>
+// clang-format on
+
+namespace platform::win32 {
+namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the service's texts are UTF-16");
+
+std::optional<std::u16string> TextAt(const wchar_t* text) {
+  if (text == nullptr) return std::nullopt;
+  return std::u16string(reinterpret_cast<const char16_t*>(text));
+}
+
+// A writable, terminated copy: the calls take non-const pointers.
+std::vector<wchar_t> Terminated(const std::u16string& text) {
+  std::vector<wchar_t> copy(text.begin(), text.end());
+  copy.push_back(L'\0');
+  return copy;
+}
+
+}  // namespace
+
+std::uint32_t Win32ShareService::ShareEnum502(Handle& buffer, std::uint32_t prefMaxLen,
+                                              EnumCounters& counters) {
+  LPBYTE out = nullptr;
+  DWORD read = counters.entriesRead;
+  DWORD total = counters.totalEntries;
+  DWORD resume = counters.resumeHandle;
+  const NET_API_STATUS status =
+      NetShareEnum(nullptr, 502, &out, prefMaxLen, &read, &total, &resume);
+  buffer = reinterpret_cast<Handle>(out);
+  counters = {read, total, resume};
+  return status;
+}
+
+std::vector<ShareRecord> Win32ShareService::ShareRecords(Handle buffer, std::uint32_t count) {
+  std::vector<ShareRecord> records;
+  if (buffer == 0) return records;
+  const auto* info = reinterpret_cast<const SHARE_INFO_502*>(buffer);
+  records.reserve(count);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    ShareRecord record;
+    record.netName = TextAt(info[i].shi502_netname);
+    record.type = info[i].shi502_type;
+    record.remark = TextAt(info[i].shi502_remark);
+    record.currentUses = info[i].shi502_current_uses;
+    record.path = TextAt(info[i].shi502_path);
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+std::uint32_t Win32ShareService::SessionEnum10(Handle& buffer, std::uint32_t prefMaxLen,
+                                               EnumCounters& counters) {
+  LPBYTE out = nullptr;
+  DWORD read = counters.entriesRead;
+  DWORD total = counters.totalEntries;
+  DWORD resume = counters.resumeHandle;
+  const NET_API_STATUS status =
+      NetSessionEnum(nullptr, nullptr, nullptr, 10, &out, prefMaxLen, &read, &total, &resume);
+  buffer = reinterpret_cast<Handle>(out);
+  counters = {read, total, resume};
+  return status;
+}
+
+std::vector<SessionRecord> Win32ShareService::SessionRecords(Handle buffer, std::uint32_t count) {
+  std::vector<SessionRecord> records;
+  if (buffer == 0) return records;
+  const auto* info = reinterpret_cast<const SESSION_INFO_10*>(buffer);
+  records.reserve(count);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    SessionRecord record;
+    record.clientName = TextAt(info[i].sesi10_cname);
+    record.userName = TextAt(info[i].sesi10_username);
+    record.activeSeconds = info[i].sesi10_time;
+    record.idleSeconds = info[i].sesi10_idle_time;
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+std::uint32_t Win32ShareService::BufferFree(Handle buffer) {
+  return NetApiBufferFree(reinterpret_cast<LPVOID>(buffer));
+}
+
+std::uint32_t Win32ShareService::ShareDel(const std::u16string& netName) {
+  std::vector<wchar_t> name = Terminated(netName);
+  return NetShareDel(nullptr, name.data(), 0);
+}
+
+std::uint32_t Win32ShareService::ShareAdd2(const NewShareRecord& record) {
+  std::vector<wchar_t> name = Terminated(record.netName);
+  std::vector<wchar_t> remark = Terminated(record.remark);
+  std::vector<wchar_t> path = Terminated(record.path);
+  SHARE_INFO_2 info = {};
+  info.shi2_netname = name.data();
+  info.shi2_type = record.type;
+  info.shi2_remark = remark.data();
+  info.shi2_permissions = record.permissions;
+  info.shi2_max_uses = record.maxUses;
+  info.shi2_current_uses = record.currentUses;
+  info.shi2_path = path.data();
+  info.shi2_passwd = nullptr;
+  DWORD faultyParameter = 0;
+  return NetShareAdd(nullptr, 2, reinterpret_cast<LPBYTE>(&info), &faultyParameter);
+}
+
+}  // namespace platform::win32
