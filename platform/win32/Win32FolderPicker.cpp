@@ -54,7 +54,7 @@ int CALLBACK StartAtRoot(HWND window, UINT message, LPARAM, LPARAM root) {
 
 }  // namespace
 
-std::optional<std::string> BrowseForFolder(Handle owner, const std::string& title) {
+std::optional<std::string> BrowseForFolder(const std::string& title, Handle owner) {
   const std::string root = RootPath();
   std::vector<char> displayName(MAX_PATH + 1, '\0');
   BROWSEINFOA info = {};
