@@ -22,7 +22,7 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
 TfrmMain::TfrmMain(Application& application, ui::FormFactory& factory)
     : m_app(application),
       m_factory(factory),
-      m_form(factory.CreateForm(MainWindowLayout(application.global().makerWebSite), 0)),
+      m_form(factory.CreateForm(MainWindowLayout(kWebSiteText), 0)),
       pgc1(m_form->Get<ui::TabControl>("pgc1")),
       m_radiosMode(m_form->Get<ui::RadioGroup>("m_radiosMode")),
       m_btnApply(m_form->Get<ui::Button>("m_btnApply")),

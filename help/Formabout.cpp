@@ -9,7 +9,7 @@ TfrmAbout::TfrmAbout(app::Application& application, ui::FormFactory& factory,
                      platform::Handle owner)
     : m_app(application),
       m_form(factory.CreateForm(
-          AboutLayout(application.global().makerWebSite, application.global().supportAddress),
+          AboutLayout(app::kWebSiteText, application.global().supportAddress),
           owner)),
       lblProductFullName(m_form->Get<ui::Label>("lblProductFullName")),
       lblVersion(m_form->Get<ui::Label>("lblVersion")),

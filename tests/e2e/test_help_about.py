@@ -60,7 +60,7 @@ def test_about_box_reads_the_version_of_the_running_program(h, winver):
         check_equal(s.text(ABOUT, IDS["lblProductFullName"]), "Plinvo", "product name")
         check_equal(s.text(ABOUT, IDS["lblVersion"]), "Version:3.2.0.100", "version label")
         check_equal(s.text(ABOUT, IDS["Label4"]), "Web Site:", "web caption")
-        check_equal(s.text(ABOUT, IDS["labelWeb"]), "http://www.trelbane.example", "web label")
+        check_equal(s.text(ABOUT, IDS["labelWeb"]), "www.trelbane.example", "web label")
         check_equal(s.text(ABOUT, IDS["Label5"]), "Support Email:", "mail caption")
         check_equal(s.text(ABOUT, IDS["labelMail"]), "support@trelbane.example", "mail label")
         check_equal(s.text(ABOUT, IDS["btnVisitHomePage"]), "Visit Home Page", "button")

@@ -62,7 +62,7 @@ TEST_F(AboutBoxTest, ShowsTheNoticeAndTheLinksAsDesigned) {
     mail = LabelText(box, "labelMail");
   });
   EXPECT_EQ(notice, "Copyright (C) 2026 Trelbane Software. All rights reserved.");
-  EXPECT_EQ(web, "http://www.trelbane.example");
+  EXPECT_EQ(web, "www.trelbane.example");
   EXPECT_EQ(mail, "support@trelbane.example");
 }
 

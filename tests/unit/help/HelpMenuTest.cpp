@@ -26,7 +26,7 @@ TEST_F(HelpMenuTest, HomePageAndTheLinkLabelOpenTheHomePageMaximised) {
 }
 
 TEST_F(HelpMenuTest, TheLinkLabelShowsTheBareSiteAddress) {
-  EXPECT_EQ(Label1().Text(), "http://www.trelbane.example");
+  EXPECT_EQ(Label1().Text(), "www.trelbane.example");
 }
 
 TEST_F(HelpMenuTest, FrequentlyAskedQuestionsOpensTheFaqPageWithoutAQuery) {
