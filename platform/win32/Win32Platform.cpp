@@ -2,18 +2,18 @@
 
 namespace platform::win32 {
 
-Win32Platform::Win32Platform(const LentFamilies& lent)
-    : m_platform{m_registry,          // registry
-                 m_profile,           // profile
-                 m_processes,         // processes
-                 lent.shareService,   // shareService
-                 lent.shareSecurity,  // shareSecurity
-                 m_files,             // files
-                 m_identity,          // identity
-                 m_resolver,          // resolver
-                 lent.shell,          // shell
-                 m_versions,          // versions
-                 lent.text,           // text
-                 m_messageBoxes} {}   // messageBoxes
+Win32Platform::Win32Platform()
+    : m_platform{m_registry,         // registry
+                 m_profile,          // profile
+                 m_processes,        // processes
+                 m_shareService,     // shareService
+                 m_shareSecurity,    // shareSecurity
+                 m_files,            // files
+                 m_identity,         // identity
+                 m_resolver,         // resolver
+                 m_shell,            // shell
+                 m_versions,         // versions
+                 m_text,             // text
+                 m_messageBoxes} {}  // messageBoxes
 
 }  // namespace platform::win32

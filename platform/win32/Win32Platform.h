@@ -8,24 +8,18 @@
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32ProfileFile.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShareSecurity.h"
+#include "platform/win32/Win32ShareService.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemIdentity.h"
+#include "platform/win32/Win32TextConversion.h"
 #include "platform/win32/Win32VersionResource.h"
 
 namespace platform::win32 {
 
 class Win32Platform {
  public:
-  // TODO: the share service, share security, code-page conversion and shell families have no
-  // Win32 implementation in the tree yet. Until they do, the caller lends them here; each
-  // becomes a member below once it exists.
-  struct LentFamilies {
-    ShareService& shareService;
-    ShareSecurity& shareSecurity;
-    TextConversion& text;
-    Shell& shell;
-  };
-
-  explicit Win32Platform(const LentFamilies& lent);
+  Win32Platform();
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 
@@ -40,6 +34,10 @@ class Win32Platform {
   Win32MessageBoxes m_messageBoxes;
   Win32NameResolution m_resolver;
   Win32VersionResource m_versions;
+  Win32ShareService m_shareService;
+  Win32ShareSecurity m_shareSecurity;
+  Win32Shell m_shell;
+  Win32TextConversion m_text;
   Platform m_platform;
 };
 
