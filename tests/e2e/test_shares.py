@@ -1,0 +1,283 @@
+"""Shares and sessions: the shared-folder list, "Stop Share", the new-share dialog on XP and on
+Vista, and the session list.
+
+Wine's share service has no shares and no sessions, so the program gets a test build of the
+service (doubles/netapi32.c, loaded from the program folder through a DLL override) that serves
+them from a file the test writes and logs every call; "net.exe" and "cscript.exe" are recording
+stand-ins (doubles/tool_double.c) that answer with a scripted exit code.
+"""
+
+import os
+import subprocess
+
+from e2e import Session, check, check_equal, control_ids, on_versions
+
+IDS = control_ids()
+CAPTION = "Plinvo"
+DIALOG = "New Zendry Share-Dialog"
+FOLDER = Session.PROGRAM_FOLDER + "\\"
+DATA = r"C:\shares.txt"
+NETAPI_LOG = r"C:\netapi.log"
+TOOL_LOG = r"C:\tools.log"
+TOOL_EXIT = r"C:\tools-exit.txt"
+NEED_BOTH = "Please select a directory to share and input a share name for the directory!"
+
+SHARES = [("IPC$", "<null>", 0, "Remote IPC"),
+          ("docs", r"C:\docs", 3, "Trelbane Plinvo"),
+          ("ADMIN$", r"C:\windows", 0, "Remote Admin"),
+          ("music", r"C:\music", 0, ""),
+          ("C$", "C:\\", 1, "Default share")]
+SESSIONS = [("\\\\PC1", "alice", 3600, 59), ("\\\\PC2", "", 360000, 4294967295)]
+
+
+# ---- the doubles and the session around them ----
+
+_doubles = {}
+
+
+def doubles_dir(h):
+    """The built doubles: beside the driver when the build made them, else compiled here."""
+    built = os.path.join(h.driver_dir, "doubles")
+    if all(os.path.exists(os.path.join(built, f)) for f in ("netapi32.dll", "net.exe",
+                                                             "cscript.exe")):
+        return built
+    if "dir" not in _doubles:
+        here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "doubles")
+        out = os.path.join(h.work_dir, "doubles")
+        os.makedirs(out, exist_ok=True)
+        gcc = "i686-w64-mingw32-gcc"
+        subprocess.run([gcc, "-O2", "-shared", "-static-libgcc", "-o",
+                        os.path.join(out, "netapi32.dll"), os.path.join(here, "netapi32.c"),
+                        os.path.join(here, "netapi32.def")], check=True)
+        for tool in ("net", "cscript"):
+            subprocess.run([gcc, "-O2", "-static", '-DTOOL_NAME="%s"' % tool, "-o",
+                            os.path.join(out, tool + ".exe"),
+                            os.path.join(here, "tool_double.c")], check=True)
+        _doubles["dir"] = out
+    return _doubles["dir"]
+
+
+def shares_session(h, winver, name):
+    return Session(h, winver, user="Administrator", name=name,
+                   overrides="netapi32=n,b;net.exe,cscript.exe=n",
+                   env={"PLINVO_NETAPI_DATA": DATA, "PLINVO_NETAPI_LOG": NETAPI_LOG,
+                        "PLINVO_TOOL_LOG": TOOL_LOG, "PLINVO_TOOL_EXIT": TOOL_EXIT})
+
+
+def write(s, windows_path, text):
+    with open(s.unix_path(windows_path), "wb") as f:
+        f.write(text.encode("utf-8"))
+
+
+def read_lines(s, windows_path):
+    path = s.unix_path(windows_path)
+    if not os.path.exists(path):
+        return []
+    with open(path, "rb") as f:
+        return f.read().decode("utf-8").splitlines()
+
+
+def put_computer(s, shares=(), sessions=(), extra=()):
+    lines = ["share\t%s\t%s\t%d\t%s" % share for share in shares]
+    lines += ["session\t%s\t%s\t%d\t%d" % session for session in sessions]
+    write(s, DATA, "".join(line + "\n" for line in list(lines) + list(extra)))
+
+
+def start(s, h):
+    """Installs the program with the doubles, starts it and waits for the main window."""
+    doubles = doubles_dir(h)
+    s.install()
+    for source, target in (("netapi32.dll", FOLDER + "netapi32.dll"),
+                           ("net.exe", r"C:\windows\system32\net.exe"),
+                           ("cscript.exe", r"C:\windows\system32\cscript.exe")):
+        with open(os.path.join(doubles, source), "rb") as f, open(s.unix_path(target), "wb") as t:
+            t.write(f.read())
+    s.start(FOLDER + "Plinvo.exe")
+    boxes = s.boxes_until_window(CAPTION)
+    check_equal([b.text for b in boxes], [], "boxes at start-up")
+
+
+def netapi_calls(s, function):
+    return [line.split("\t")[1:] for line in read_lines(s, NETAPI_LOG)
+            if line.split("\t")[0] == function]
+
+
+def check_buffers_released(s):
+    handed = [call[5] for call in netapi_calls(s, "NetShareEnum") + netapi_calls(s, "NetSessionEnum")
+              if call[5] != "0"]
+    freed = [call[0] for call in netapi_calls(s, "NetApiBufferFree")]
+    check_equal(sorted(freed, key=int), sorted(handed, key=int), "buffers released")
+
+
+def tools(s):
+    """[(tool, command line)] of every start of "net" and "cscript" but the start-up script."""
+    return [tuple(line.split("\t", 1)) for line in read_lines(s, TOOL_LOG)
+            if "netbios" not in line.lower()]
+
+
+def folder_rows(s):
+    return s.list_rows(CAPTION, IDS["m_listviewFolders"])
+
+
+def box(s):
+    b = s.wait_msgbox()
+    result = (b.caption, b.icon, b.text, b.buttons)
+    s.answer("OK", b)
+    return result
+
+
+# ---- the shared-folder list and "Stop Share" ----
+
+@on_versions("winxp", "vista")
+def test_shared_folder_list_and_stop_share(h, winver):
+    with shares_session(h, winver, "shares-list") as s:
+        s.install()
+        put_computer(s, SHARES)
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        check_equal(s.list_columns(CAPTION, IDS["m_listviewFolders"]),
+                    [("Share Name", 150), ("Folder Path", 250), ("# of Connections", 120),
+                     ("Description", 250)], "columns")
+        expected = [["C$", "C:\\", "1", "Default share"],
+                    ["ADMIN$", r"C:\windows", "0", "Remote Admin"],
+                    ["IPC$", "", "0", "Remote IPC"],
+                    ["docs", r"C:\docs", "3", "Trelbane Plinvo"],
+                    ["music", r"C:\music", "0", ""]]
+        check_equal(folder_rows(s), expected, "rows filled at start-up")
+        check_equal([c[:3] for c in netapi_calls(s, "NetShareEnum")],
+                    [["502", "4294967295", "0"]], "enumeration at start-up")
+        s.screenshot(CAPTION, "shared-folders")
+
+        s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
+        check_equal(box(s), (CAPTION, "information", "Please select a folder first!", ["OK"]),
+                    "Stop Share with nothing selected")
+        check_equal(netapi_calls(s, "NetShareDel"), [], "nothing stopped")
+
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 4)  # "music"
+        s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
+        check_equal(box(s), (CAPTION, "information", "stop share the selected  folder OK!",
+                             ["OK"]), "Stop Share")
+        check_equal(netapi_calls(s, "NetShareDel"), [["music", "0"]], "share stopped")
+        s.command("sleep", 300)
+        check_equal(folder_rows(s), expected[:4], "rows after the refresh")
+
+        # Removed by someone else meanwhile: the service's own words, then the row is gone.
+        put_computer(s, [share for share in SHARES if share[0] not in ("docs", "music")])
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 3)  # "docs"
+        s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
+        check_equal(box(s)[2], "The share name does not exist.", "stopping a vanished share")
+        s.command("sleep", 300)
+        check_equal([r[0] for r in folder_rows(s)], ["C$", "ADMIN$", "IPC$"],
+                    "rows after the second refresh")
+
+        put_computer(s, SHARES, extra=["result\tNetShareEnum\t5"])
+        s.command("click", CAPTION, IDS["m_btnFolderRefresh"])
+        s.command("sleep", 300)
+        check_equal(folder_rows(s), [], "rows when the enumeration is refused")
+        check_equal(s.msgboxes(), [], "no box for a refused enumeration")
+        check_buffers_released(s)
+
+
+@on_versions("winxp")
+def test_more_data_loop(h, winver):
+    with shares_session(h, winver, "shares-portions") as s:
+        s.install()
+        put_computer(s, SHARES, extra=["pagesize\t2"])
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        check_equal([r[0] for r in folder_rows(s)], ["C$", "ADMIN$", "IPC$", "docs", "music"],
+                    "rows read in portions")
+        check_equal([c[2:5] for c in netapi_calls(s, "NetShareEnum")],
+                    [["0", "234", "2"], ["2", "234", "2"], ["4", "0", "1"]], "portions")
+        check_buffers_released(s)
+
+
+# ---- the new-share dialog ----
+
+def open_dialog(s):
+    s.command("click", CAPTION, IDS["m_btnFolderNewShare"])
+    s.wait_window(DIALOG)
+
+
+def open_picker(s):
+    """Presses "Browse..." and gives the handle of the system's folder picker."""
+    s.command("click", DIALOG, IDS["m_btnBrowseDir"])
+    for _ in range(20):
+        fields = s.command("windows")
+        pickers = [fields[i] for i in range(0, len(fields), 4)
+                   if fields[i + 1] == "#32770" and fields[i + 2] == "1"
+                   and fields[i + 3] not in (DIALOG, CAPTION)]
+        if pickers:
+            return "hwnd:" + pickers[0][2:]
+        s.command("sleep", 250)
+    raise AssertionError("the folder picker did not open")
+
+
+@on_versions("winxp", "vista")
+def test_new_share_dialog(h, winver):
+    with shares_session(h, winver, "new-share") as s:
+        s.install()
+        put_computer(s, SHARES[:2])
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        enumerations = len(netapi_calls(s, "NetShareEnum"))
+
+        # Cancel right after opening: nothing changes, the list is refreshed.
+        open_dialog(s)
+        check_equal(s.command("client-size", DIALOG), ["535", "313"], "dialog client area")
+        check_equal(s.text(DIALOG, IDS["m_labelResult"]), "result:", "result label")
+        check(s.flag("is-checked", DIALOG, IDS["m_radioRead"]), "Only Read chosen")
+        check(not s.flag("is-checked", DIALOG, IDS["m_radioFull"]), "Full Control not chosen")
+        s.screenshot(DIALOG, "new-share-dialog")
+        s.command("click", DIALOG, IDS["m_btnCancel"])
+        s.command("wait-gone", DIALOG)
+        s.command("sleep", 300)
+        check_equal(len(netapi_calls(s, "NetShareEnum")), enumerations + 1,
+                    "refresh after Cancel")
+
+        # OK with a name of blanks only and no folder: trimmed, then refused.
+        open_dialog(s)
+        s.command("type", DIALOG, IDS["m_editShareName"], "  docs  ")
+        s.command("click", DIALOG, IDS["m_btnOK"])
+        check_equal(box(s), (CAPTION, "warning", NEED_BOTH, ["OK"]), "OK without a folder")
+        check_equal(s.text(DIALOG, IDS["m_editShareName"]), "docs", "name trimmed")
+        check(s.flag("is-enabled", DIALOG, IDS["m_btnOK"]), "OK still enabled")
+
+        # The folder picker: its title, and a cancelled pick that changes nothing.
+        picker = open_picker(s)
+        s.screenshot(picker, "folder-picker")
+        s.command("click", picker, 2)  # Cancel
+        s.command("wait-gone", picker)
+        check_equal(s.text(DIALOG, IDS["m_editShareDir"]), "", "folder after a cancelled pick")
+        check_equal(s.text(DIALOG, IDS["m_editShareName"]), "docs", "name after a cancelled pick")
+        s.command("close", DIALOG)
+        s.command("wait-gone", DIALOG)
+        check_equal(tools(s), [], "nothing started")
+        check_equal(netapi_calls(s, "NetShareAdd"), [], "nothing shared")
+
+
+# ---- the session list ----
+
+@on_versions("winxp", "vista")
+def test_session_list(h, winver):
+    with shares_session(h, winver, "sessions") as s:
+        s.install()
+        put_computer(s, SHARES[:1], SESSIONS)
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 2)
+        sessions = IDS["m_listviewSessions"]
+        check_equal(s.list_columns(CAPTION, sessions),
+                    [("Client PC", 120), ("User", 120), ("Active Time", 120),
+                     ("Idle Time", 120)], "columns")
+        check_equal(s.list_rows(CAPTION, sessions), [], "empty before the first press")
+        expected = [["\\\\PC1", "alice", "01:00:00", "00:00:59"],
+                    ["\\\\PC2", "", "100:00:00", "1193046:28:15"]]
+        for press in (1, 2):
+            s.command("click", CAPTION, IDS["m_btnSessionRefresh"])
+            s.command("sleep", 300)
+            check_equal(s.list_rows(CAPTION, sessions), expected, "rows after press %d" % press)
+        check_equal([c[:3] for c in netapi_calls(s, "NetSessionEnum")],
+                    [["10", "4294967295", "0"]] * 2, "enumerations")
+        s.screenshot(CAPTION, "sessions")
+        check_equal(s.msgboxes(), [], "no boxes")
+        check_buffers_released(s)
