@@ -19,33 +19,20 @@ ui::FormSpec MainWindowLayout(const std::string& webSiteText) {
   form.fontHeight = 13;
   form.showHints = true;
 
-  auto add = [&form](const char* name, K kind, const char* parent, int id, ui::Rect rect,
-                     const std::string& text) -> ui::ControlSpec& {
-    ui::ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.parent = parent;
-    spec.id = id;
-    spec.rect = rect;
-    spec.text = text;
-    form.controls.push_back(spec);
-    return form.controls.back();
-  };
+  form.Add("pgc1", K::TabControl, "", ids::pgc1, {0, 8, 753, 393}, "");
 
-  add("pgc1", K::TabControl, "", ids::pgc1, {0, 8, 753, 393}, "");
-
-  add("m_sheetMode", K::TabPage, "pgc1", ids::m_sheetMode, {}, "Share Mode Setting");
-  ui::ControlSpec& modes = add("m_radiosMode", K::RadioGroup, "m_sheetMode", ids::m_radiosMode,
-                               {8, 8, 593, 97}, "Share Mode List");
+  form.Add("m_sheetMode", K::TabPage, "pgc1", ids::m_sheetMode, {}, "Share Mode Setting");
+  ui::ControlSpec& modes = form.Add("m_radiosMode", K::RadioGroup, "m_sheetMode", ids::m_radiosMode,
+                                    {8, 8, 593, 97}, "Share Mode List");
   modes.items = {"Stop Share", "Zendry Share", "Normal Share"};
   modes.columns = 3;
   modes.itemIndex = 1;
-  ui::ControlSpec& apply = add("m_btnApply", K::SpeedButton, "m_sheetMode", ids::m_btnApply,
-                               {608, 16, 129, 89}, "Apply");
+  ui::ControlSpec& apply = form.Add("m_btnApply", K::SpeedButton, "m_sheetMode", ids::m_btnApply,
+                                    {608, 16, 129, 89}, "Apply");
   apply.bold = true;
   apply.hasPicture = true;
-  ui::ControlSpec& tip =
-      add("m_memoTip", K::RichText, "m_sheetMode", ids::m_memoTip, {8, 112, 729, 249}, "Desc.");
+  ui::ControlSpec& tip = form.Add("m_memoTip", K::RichText, "m_sheetMode", ids::m_memoTip,
+                                  {8, 112, 729, 249}, "Desc.");
   tip.readOnly = true;
   tip.noBorder = true;
   tip.verticalScrollBar = true;
@@ -53,10 +40,10 @@ ui::FormSpec MainWindowLayout(const std::string& webSiteText) {
   tip.charset = 134;  // GB2312
 
   ui::ControlSpec& folders =
-      add("m_sheetFolders", K::TabPage, "pgc1", ids::m_sheetFolders, {}, "Shared Folders");
+      form.Add("m_sheetFolders", K::TabPage, "pgc1", ids::m_sheetFolders, {}, "Shared Folders");
   (void)folders;
-  ui::ControlSpec& folderList = add("m_listviewFolders", K::ListView, "m_sheetFolders",
-                                    ids::m_listviewFolders, {0, 0, 617, 361}, "");
+  ui::ControlSpec& folderList = form.Add("m_listviewFolders", K::ListView, "m_sheetFolders",
+                                         ids::m_listviewFolders, {0, 0, 617, 361}, "");
   folderList.wholeRowSelect = true;
   folderList.listColumns = {{"Share Name", 150, true},
                             {"Folder Path", 250, false},
@@ -64,33 +51,34 @@ ui::FormSpec MainWindowLayout(const std::string& webSiteText) {
                             {"Description", 250, false}};
   folderList.hint =
       "The Share Names ended with '$' are used by MS-Windows itself, so don't stop share them!";
-  add("m_btnFolderRefresh", K::Button, "m_sheetFolders", ids::m_btnFolderRefresh,
-      {624, 48, 113, 25}, "Refresh")
+  form.Add("m_btnFolderRefresh", K::Button, "m_sheetFolders", ids::m_btnFolderRefresh,
+           {624, 48, 113, 25}, "Refresh")
       .hasPicture = true;
-  add("m_btnFolderStopShare", K::Button, "m_sheetFolders", ids::m_btnFolderStopShare,
-      {624, 160, 113, 25}, "Stop Share")
+  form.Add("m_btnFolderStopShare", K::Button, "m_sheetFolders", ids::m_btnFolderStopShare,
+           {624, 160, 113, 25}, "Stop Share")
       .hasPicture = true;
-  add("m_btnFolderNewShare", K::Button, "m_sheetFolders", ids::m_btnFolderNewShare,
-      {624, 264, 113, 25}, "New Share")
+  form.Add("m_btnFolderNewShare", K::Button, "m_sheetFolders", ids::m_btnFolderNewShare,
+           {624, 264, 113, 25}, "New Share")
       .hasPicture = true;
 
-  add("m_sheetSessions", K::TabPage, "pgc1", ids::m_sheetSessions, {}, "Sessions");
-  add("m_listviewSessions", K::ListView, "m_sheetSessions", ids::m_listviewSessions,
-      {0, 0, 601, 361}, "")
+  form.Add("m_sheetSessions", K::TabPage, "pgc1", ids::m_sheetSessions, {}, "Sessions");
+  form.Add("m_listviewSessions", K::ListView, "m_sheetSessions", ids::m_listviewSessions,
+           {0, 0, 601, 361}, "")
       .listColumns = {{"Client PC", 120, false},
                       {"User", 120, false},
                       {"Active Time", 120, false},
                       {"Idle Time", 120, false}};
-  add("m_btnSessionRefresh", K::Button, "m_sheetSessions", ids::m_btnSessionRefresh,
-      {624, 40, 89, 25}, "Refresh")
+  form.Add("m_btnSessionRefresh", K::Button, "m_sheetSessions", ids::m_btnSessionRefresh,
+           {624, 40, 89, 25}, "Refresh")
       .hasPicture = true;
 
-  add("m_labelSvrName", K::Label, "", ids::m_labelSvrName, {0, 408, 0, 0}, "").autoSize = true;
-  ui::ControlSpec& link = add("Label1", K::Label, "", ids::Label1, {600, 404, 0, 0}, webSiteText);
+  form.Add("m_labelSvrName", K::Label, "", ids::m_labelSvrName, {0, 408, 0, 0}, "").autoSize = true;
+  ui::ControlSpec& link =
+      form.Add("Label1", K::Label, "", ids::Label1, {600, 404, 0, 0}, webSiteText);
   link.autoSize = true;
   link.underline = true;
-  ui::ControlSpec& script = add("m_memoScriptNetBios", K::Memo, "", ids::m_memoScriptNetBios,
-                                {0, 0, 0, 0}, sharemode::kNetBiosScript);
+  ui::ControlSpec& script = form.Add("m_memoScriptNetBios", K::Memo, "", ids::m_memoScriptNetBios,
+                                     {0, 0, 0, 0}, sharemode::kNetBiosScript);
   script.readOnly = true;
   script.visible = false;
 

@@ -16,45 +16,33 @@ ui::FormSpec AboutLayout(const std::string& webSiteText, const std::string& mail
   form.border = ui::BorderStyle::Dialog;
   form.fontHeight = 11;
 
-  auto add = [&form](const char* name, K kind, const char* parent, int id, ui::Rect rect,
-                     const std::string& text) -> ui::ControlSpec& {
-    ui::ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.parent = parent;
-    spec.id = id;
-    spec.rect = rect;
-    spec.text = text;
-    form.controls.push_back(spec);
-    return form.controls.back();
-  };
-
   // In tab order: the panel, then "Visit Home Page", then "Close"; labels take no focus.
-  add("Panel1", K::Panel, "", ids::Panel1, {16, 8, 385, 145}, "");
-  ui::ControlSpec& product =
-      add("lblProductFullName", K::Label, "Panel1", ids::lblProductFullName, {32, 24, 334, 16}, "");
+  form.Add("Panel1", K::Panel, "", ids::Panel1, {16, 8, 385, 145}, "");
+  ui::ControlSpec& product = form.Add("lblProductFullName", K::Label, "Panel1",
+                                      ids::lblProductFullName, {32, 24, 334, 16}, "");
   product.bold = true;
   product.centred = true;
   product.fontHeight = 13;
-  add("lblVersion", K::Label, "Panel1", ids::lblVersion, {136, 68, 0, 0}, "").autoSize = true;
+  form.Add("lblVersion", K::Label, "Panel1", ids::lblVersion, {136, 68, 0, 0}, "").autoSize = true;
 
-  add("Label3", K::Label, "", ids::Label3, {112, 172, 0, 0},
-      "Copyright (C) 2026 Trelbane Software. All rights reserved.")
+  form.Add("Label3", K::Label, "", ids::Label3, {112, 172, 0, 0},
+           "Copyright (C) 2026 Trelbane Software. All rights reserved.")
       .autoSize = true;
-  add("Label4", K::Label, "", ids::Label4, {104, 200, 47, 13}, "Web Site:").autoSize = true;
+  form.Add("Label4", K::Label, "", ids::Label4, {104, 200, 47, 13}, "Web Site:").autoSize = true;
   ui::ControlSpec& web =
-      add("labelWeb", K::Label, "", ids::labelWeb, {160, 200, 0, 0}, webSiteText);
+      form.Add("labelWeb", K::Label, "", ids::labelWeb, {160, 200, 0, 0}, webSiteText);
   web.autoSize = true;
   web.underline = true;
-  add("Label5", K::Label, "", ids::Label5, {83, 224, 68, 13}, "Support Email:").autoSize = true;
+  form.Add("Label5", K::Label, "", ids::Label5, {83, 224, 68, 13}, "Support Email:").autoSize =
+      true;
   ui::ControlSpec& mail =
-      add("labelMail", K::Label, "", ids::labelMail, {160, 224, 0, 0}, mailText);
+      form.Add("labelMail", K::Label, "", ids::labelMail, {160, 224, 0, 0}, mailText);
   mail.autoSize = true;
   mail.underline = true;
 
-  add("btnVisitHomePage", K::Button, "", ids::btnVisitHomePage, {24, 248, 91, 25},
-      "Visit Home Page");
-  add("btnClose", K::Button, "", ids::btnClose, {296, 248, 91, 25}, "Close");
+  form.Add("btnVisitHomePage", K::Button, "", ids::btnVisitHomePage, {24, 248, 91, 25},
+           "Visit Home Page");
+  form.Add("btnClose", K::Button, "", ids::btnClose, {296, 248, 91, 25}, "Close");
   return form;
 }
 

@@ -17,42 +17,32 @@ ui::FormSpec NewShareLayout() {
   spec.border = ui::BorderStyle::Dialog;
   spec.minimizeBox = false;
 
-  auto add = [&spec](const char* name, K kind, const char* parent, int id, ui::Rect rect,
-                     const char* text) -> ui::ControlSpec& {
-    ui::ControlSpec control;
-    control.name = name;
-    control.kind = kind;
-    control.parent = parent;
-    control.id = id;
-    control.rect = rect;
-    control.text = text;
-    spec.controls.push_back(control);
-    return spec.controls.back();
-  };
   // Listed in tab order; labels take no focus.
-  add("labelStep1", K::Label, "", ids::labelStep1, {24, 8, 0, 0},
-      "1. Select a directory you want to share to others.")
+  spec.Add("labelStep1", K::Label, "", ids::labelStep1, {24, 8, 0, 0},
+           "1. Select a directory you want to share to others.")
       .autoSize = true;
-  add("m_editShareDir", K::Edit, "", ids::m_editShareDir, {56, 32, 369, 24}, "").readOnly = true;
-  add("m_btnBrowseDir", K::Button, "", ids::m_btnBrowseDir, {432, 32, 75, 25}, "Browse...").bold =
+  spec.Add("m_editShareDir", K::Edit, "", ids::m_editShareDir, {56, 32, 369, 24}, "").readOnly =
       true;
-  add("labelStep2", K::Label, "", ids::labelStep2, {24, 64, 0, 0}, "2. Input a share name")
+  spec.Add("m_btnBrowseDir", K::Button, "", ids::m_btnBrowseDir, {432, 32, 75, 25}, "Browse...")
+      .bold = true;
+  spec.Add("labelStep2", K::Label, "", ids::labelStep2, {24, 64, 0, 0}, "2. Input a share name")
       .autoSize = true;
-  add("m_editShareName", K::Edit, "", ids::m_editShareName, {56, 88, 369, 24}, "");
-  add("labelStep3", K::Label, "", ids::labelStep3, {24, 120, 0, 0}, "3. Choose access mode")
+  spec.Add("m_editShareName", K::Edit, "", ids::m_editShareName, {56, 88, 369, 24}, "");
+  spec.Add("labelStep3", K::Label, "", ids::labelStep3, {24, 120, 0, 0}, "3. Choose access mode")
       .autoSize = true;
   ui::ControlSpec& result =
-      add("m_labelResult", K::Label, "", ids::m_labelResult, {24, 224, 0, 0}, "result:");
+      spec.Add("m_labelResult", K::Label, "", ids::m_labelResult, {24, 224, 0, 0}, "result:");
   result.autoSize = true;
   result.color = ui::kRed;
   result.bold = true;
-  add("m_btnOK", K::Button, "", ids::m_btnOK, {88, 272, 75, 25}, "OK");
-  add("m_btnCancel", K::Button, "", ids::m_btnCancel, {344, 272, 75, 25}, "Cancel");
-  add("GroupBox1", K::GroupBox, "", ids::GroupBox1, {56, 144, 369, 41}, "");
-  add("m_radioRead", K::RadioButton, "GroupBox1", ids::m_radioRead, {24, 16, 113, 17}, "Only Read")
+  spec.Add("m_btnOK", K::Button, "", ids::m_btnOK, {88, 272, 75, 25}, "OK");
+  spec.Add("m_btnCancel", K::Button, "", ids::m_btnCancel, {344, 272, 75, 25}, "Cancel");
+  spec.Add("GroupBox1", K::GroupBox, "", ids::GroupBox1, {56, 144, 369, 41}, "");
+  spec.Add("m_radioRead", K::RadioButton, "GroupBox1", ids::m_radioRead, {24, 16, 113, 17},
+           "Only Read")
       .checked = true;
-  add("m_radioFull", K::RadioButton, "GroupBox1", ids::m_radioFull, {184, 16, 113, 17},
-      "Full Control");
+  spec.Add("m_radioFull", K::RadioButton, "GroupBox1", ids::m_radioFull, {184, 16, 113, 17},
+           "Full Control");
   return spec;
 }
 

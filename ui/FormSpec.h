@@ -91,6 +91,21 @@ struct FormSpec {
   bool showHints = false;
   std::vector<ControlSpec> controls;
   std::vector<MenuSpec> menu;
+
+  // Appends a control and returns it for its other settings. The reference is good only until
+  // the next Add.
+  ControlSpec& Add(const std::string& name, ControlKind kind, const std::string& parent, int id,
+                   Rect rect, const std::string& text) {
+    ControlSpec control;
+    control.name = name;
+    control.kind = kind;
+    control.parent = parent;
+    control.id = id;
+    control.rect = rect;
+    control.text = text;
+    controls.push_back(control);
+    return controls.back();
+  }
 };
 
 }  // namespace ui
