@@ -14,8 +14,7 @@ Application::Application(platform::Platform& platform)
       m_global(LoadGlobal(platform.files)),
       m_resolverBinding(platform.resolver, platform.files) {}
 
-int Application::ShowMessage(platform::Handle owner, const std::string& text,
-                             std::uint32_t style) {
+int Application::ShowMessage(platform::Handle owner, const std::string& text, std::uint32_t style) {
   return m_platform.messageBoxes.Show(owner, text, m_global.applicationTitle, style);
 }
 

@@ -43,8 +43,8 @@ std::optional<std::string> SystemToolPath(platform::FileSystem& files,
 bool Run(platform::Platform& platform, const std::string& commandLine, std::uint8_t wait,
          std::uint32_t* exitCode) {
   platform::StartupInfo startup;
-  startup.size = 68;     // sizeof(STARTUPINFOA)
-  startup.flags = 1;     // STARTF_USESHOWWINDOW
+  startup.size = 68;       // sizeof(STARTUPINFOA)
+  startup.flags = 1;       // STARTF_USESHOWWINDOW
   startup.showWindow = 0;  // SW_HIDE
   platform::ProcessInformation info;
 

@@ -8,9 +8,8 @@ namespace help {
 TfrmAbout::TfrmAbout(app::Application& application, ui::FormFactory& factory,
                      platform::Handle owner)
     : m_app(application),
-      m_form(factory.CreateForm(
-          AboutLayout(app::kWebSiteText, application.global().supportAddress),
-          owner)),
+      m_form(factory.CreateForm(AboutLayout(app::kWebSiteText, application.global().supportAddress),
+                                owner)),
       lblProductFullName(m_form->Get<ui::Label>("lblProductFullName")),
       lblVersion(m_form->Get<ui::Label>("lblVersion")),
       labelWeb(m_form->Get<ui::Label>("labelWeb")),

@@ -11,11 +11,11 @@ namespace platform {
 // One EXPLICIT_ACCESS_A entry. The trustee is given either by name or as a textual SID.
 struct ExplicitAccess {
   std::uint32_t accessPermissions = 0;
-  std::uint32_t accessMode = 0;    // SET_ACCESS = 2
-  std::uint32_t inheritance = 0;   // CONTAINER_INHERIT_ACE = 2
-  std::uint32_t trusteeForm = 0;   // TRUSTEE_IS_SID = 0, TRUSTEE_IS_NAME = 1
-  std::uint32_t trusteeType = 0;   // TRUSTEE_IS_UNKNOWN = 0
-  std::string trustee;             // a name, or a SID such as "S-1-1-0"
+  std::uint32_t accessMode = 0;   // SET_ACCESS = 2
+  std::uint32_t inheritance = 0;  // CONTAINER_INHERIT_ACE = 2
+  std::uint32_t trusteeForm = 0;  // TRUSTEE_IS_SID = 0, TRUSTEE_IS_NAME = 1
+  std::uint32_t trusteeType = 0;  // TRUSTEE_IS_UNKNOWN = 0
+  std::string trustee;            // a name, or a SID such as "S-1-1-0"
 };
 
 class ShareSecurity {

@@ -37,8 +37,8 @@ class MemoryProcesses : public Processes {
   // Runs the started program (side effects on the world) and gives its exit code; default 0.
   std::function<std::uint32_t(const Launch&)> run;
 
-  std::vector<Launch> launches;  // successful starts, in order
-  std::vector<std::string> refused;  // command lines that could not start
+  std::vector<Launch> launches;            // successful starts, in order
+  std::vector<std::string> refused;        // command lines that could not start
   std::vector<std::string> exitCodesRead;  // command lines whose exit code was asked for
   std::set<Handle> openHandles;
   std::vector<std::uint32_t> sleeps;

@@ -36,8 +36,8 @@ class MemoryRegistry : public Registry {
   std::optional<RegistryValue> Value(const std::string& key, const std::string& name) const;
   bool KeyExists(const std::string& key) const;
 
-  std::vector<RegistryWrite> writes;     // successful writes, in order
-  std::vector<std::string> openedKeys;   // every successful opening, in order
+  std::vector<RegistryWrite> writes;    // successful writes, in order
+  std::vector<std::string> openedKeys;  // every successful opening, in order
   std::set<Handle> openHandles;
   // Refusals: openings of keys (lower case) fail with 5; writes fail after `writesAllowed`
   // successful ones, or when the value name (lower case) is listed.

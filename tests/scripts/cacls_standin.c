@@ -4,18 +4,16 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-int main(int argc, char **argv)
-{
-    const char *log = getenv("CACLS_STANDIN_LOG");
-    const char *code = getenv("CACLS_STANDIN_EXIT");
-    if (log != NULL) {
-        FILE *f = fopen(log, "a");
-        if (f != NULL) {
-            for (int i = 1; i < argc; ++i)
-                fprintf(f, "%s%s", i > 1 ? "|" : "", argv[i]);
-            fputs("\n", f);
-            fclose(f);
-        }
+int main(int argc, char** argv) {
+  const char* log = getenv("CACLS_STANDIN_LOG");
+  const char* code = getenv("CACLS_STANDIN_EXIT");
+  if (log != NULL) {
+    FILE* f = fopen(log, "a");
+    if (f != NULL) {
+      for (int i = 1; i < argc; ++i) fprintf(f, "%s%s", i > 1 ? "|" : "", argv[i]);
+      fputs("\n", f);
+      fclose(f);
     }
-    return code != NULL ? atoi(code) : 0;
+  }
+  return code != NULL ? atoi(code) : 0;
 }

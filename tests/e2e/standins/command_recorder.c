@@ -8,32 +8,28 @@
 #include <stdlib.h>
 #include <windows.h>
 
-int main(int argc, char **argv)
-{
-    const char *log = getenv("RECORDER_LOG");
-    const char *copy = getenv("RECORDER_SCRIPT_COPY");
-    char self[MAX_PATH + 1] = {0};
-    GetModuleFileNameA(NULL, self, MAX_PATH);
-    if (log != NULL) {
-        FILE *f = fopen(log, "ab");
-        if (f != NULL) {
-            fprintf(f, "%s\t%s\n", self, GetCommandLineA());
-            fclose(f);
-        }
+int main(int argc, char** argv) {
+  const char* log = getenv("RECORDER_LOG");
+  const char* copy = getenv("RECORDER_SCRIPT_COPY");
+  char self[MAX_PATH + 1] = {0};
+  GetModuleFileNameA(NULL, self, MAX_PATH);
+  if (log != NULL) {
+    FILE* f = fopen(log, "ab");
+    if (f != NULL) {
+      fprintf(f, "%s\t%s\n", self, GetCommandLineA());
+      fclose(f);
     }
-    if (copy != NULL && argc > 1) {
-        FILE *in = fopen(argv[1], "rb");
-        FILE *out = in != NULL ? fopen(copy, "ab") : NULL;
-        if (in != NULL && out != NULL) {
-            char buffer[4096];
-            size_t n;
-            while ((n = fread(buffer, 1, sizeof buffer, in)) > 0)
-                fwrite(buffer, 1, n, out);
-        }
-        if (out != NULL)
-            fclose(out);
-        if (in != NULL)
-            fclose(in);
+  }
+  if (copy != NULL && argc > 1) {
+    FILE* in = fopen(argv[1], "rb");
+    FILE* out = in != NULL ? fopen(copy, "ab") : NULL;
+    if (in != NULL && out != NULL) {
+      char buffer[4096];
+      size_t n;
+      while ((n = fread(buffer, 1, sizeof buffer, in)) > 0) fwrite(buffer, 1, n, out);
     }
-    return 0;
+    if (out != NULL) fclose(out);
+    if (in != NULL) fclose(in);
+  }
+  return 0;
 }

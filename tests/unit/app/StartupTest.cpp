@@ -17,7 +17,7 @@ TEST(ErrorReportText, AddsAFullStopOnlyAfterACharacterAboveIt) {
   EXPECT_EQ(app::ErrorReportText("Cannot open file C:\\x.rtf"), "Cannot open file C:\\x.rtf.");
   EXPECT_EQ(app::ErrorReportText("Failed to set data for 'x'"), "Failed to set data for 'x'");
   EXPECT_EQ(app::ErrorReportText("ends with a stop."), "ends with a stop.");
-  EXPECT_EQ(app::ErrorReportText("ends with a dash-"), "ends with a dash-");  // '-' < '.'
+  EXPECT_EQ(app::ErrorReportText("ends with a dash-"), "ends with a dash-");     // '-' < '.'
   EXPECT_EQ(app::ErrorReportText("ends with a slash/"), "ends with a slash/.");  // '/' > '.'
   EXPECT_EQ(app::ErrorReportText("ends with 9"), "ends with 9.");
   EXPECT_EQ(app::ErrorReportText(""), "");
