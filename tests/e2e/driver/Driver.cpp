@@ -98,6 +98,7 @@ Driver::Driver() {
   Add("list-selection", 2, 2, bind(&Driver::ListSelection));
   Add("menu", 2, 2, bind(&Driver::Menu));
   Add("menu-items", 1, 1, bind(&Driver::MenuItems));
+  Add("pick-folder", 1, 2, bind(&Driver::PickFolder));
   Add("sleep", 1, 1, [](const Words& a) {
     Sleep(TimeoutArg(a, 0, 0));
     return Answer::Ok();

@@ -76,6 +76,9 @@ class Driver {
   Answer Menu(const Words& a);
   Answer MenuItems(const Words& a);
 
+  // The system's folder picker.
+  Answer PickFolder(const Words& a);
+
   // Helpers shared by the commands.
   HWND Window(const std::string& name, std::string& error, bool visibleOnly = false) const;
   HWND Control(const std::string& window, const std::string& id, std::string& error) const;

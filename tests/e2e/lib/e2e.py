@@ -300,6 +300,8 @@ class Session:
             pristine = self.harness.pristine_prefix(self.winver)
             os.makedirs(self.dir)
             subprocess.run(["cp", "-a", pristine, self.prefix], check=True)
+            if self.user:
+                self._make_profile()
             self.xvfb = Xvfb()
             env = wine_env(self.prefix, self.xvfb.display, self.user, self.overrides)
             env.update(self.extra_env)
@@ -311,6 +313,20 @@ class Session:
             self.close()
             raise
         return self
+
+    def _make_profile(self):
+        """Gives the session's user the profile folders a logged-on user has. Wine makes them
+        only for the user who booted the prefix; without a Desktop folder the shell's namespace
+        is empty and the folder picker shows no tree."""
+        users = os.path.join(self.prefix, "drive_c", "users")
+        models = [os.path.join(users, d) for d in sorted(os.listdir(users))
+                  if d not in ("Public", self.user)]
+        names = {"Desktop"}
+        if models:
+            names |= {n for n in os.listdir(models[0])
+                      if os.path.isdir(os.path.join(models[0], n))}
+        for name in names:
+            os.makedirs(os.path.join(users, self.user, name), exist_ok=True)
 
     def __exit__(self, exc_type, exc, tb):
         if exc is not None:
