@@ -4,7 +4,8 @@ Vista, and the session list.
 Wine's share service has no shares and no sessions, so the program gets a test build of the
 service (doubles/netapi32.c, loaded from the program folder through a DLL override) that serves
 them from a file the test writes and logs every call; "net.exe" and "cscript.exe" are recording
-stand-ins (doubles/tool_double.c) that answer with a scripted exit code.
+stand-ins (doubles/tool_double.c) that answer with a scripted exit code. A successful
+"net share" adds its share to the service's file, as the system would.
 """
 
 import os
@@ -246,6 +247,9 @@ def test_new_share_dialog(h, winver):
         # The folder picker: its title, and a cancelled pick that changes nothing.
         picker = open_picker(s)
         s.screenshot(picker, "folder-picker")
+        status, fields = s.try_command("pick-folder", r"C:\no such folder", 1000)
+        check(status == "err" and "does not show" in fields[0],
+              "picking a folder that does not exist: %s %r" % (status, fields))
         s.command("click", picker, 2)  # Cancel
         s.command("wait-gone", picker)
         check_equal(s.text(DIALOG, IDS["m_editShareDir"]), "", "folder after a cancelled pick")
@@ -254,6 +258,116 @@ def test_new_share_dialog(h, winver):
         s.command("wait-gone", DIALOG)
         check_equal(tools(s), [], "nothing started")
         check_equal(netapi_calls(s, "NetShareAdd"), [], "nothing shared")
+
+
+def pick(s, folder):
+    """Presses "Browse..." and picks the folder in the system's picker, as the user does."""
+    s.command("click", DIALOG, IDS["m_btnBrowseDir"])
+    return s.command("pick-folder", folder)
+
+
+def press_ok_and_watch(s):
+    """Presses OK and gives the first box with whether OK was enabled and the result label's text
+    while it showed; the box is answered."""
+    s.command("click", DIALOG, IDS["m_btnOK"])
+    b = s.wait_msgbox()
+    seen = (b.caption, b.icon, b.text, b.buttons, s.flag("is-enabled", DIALOG, IDS["m_btnOK"]),
+            s.text(DIALOG, IDS["m_labelResult"]))
+    s.answer("OK", b)
+    return seen
+
+
+def rights_command(folder, letter):
+    return ("cscript", 'cscript.exe "%sXCACLS.vbs"  "%s" /T /G Guest:%s /E' % (FOLDER, folder,
+                                                                               letter))
+
+
+SHARE_OK = (CAPTION, "information", "Share OK!", ["OK"], False, "Share OK!")
+
+
+@on_versions("winxp")
+def test_new_share_through_the_share_service(h, winver):
+    with shares_session(h, winver, "new-share-xp") as s:
+        s.install()
+        put_computer(s, SHARES[:2])  # "docs" exists already
+        os.makedirs(s.unix_path(r"C:\docs"))
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        open_dialog(s)
+        check_equal(pick(s, r"C:\docs")[-1], "docs", "folder selected in the picker")
+        check_equal(s.text(DIALOG, IDS["m_editShareDir"]), r"C:\docs", "folder field")
+        check_equal(s.text(DIALOG, IDS["m_editShareName"]), "docs", "proposed name")
+
+        # The name is taken: the service's words, and the dialog waits for another try.
+        check_equal(press_ok_and_watch(s),
+                    (CAPTION, "warning", "The share name is already in use on this server.",
+                     ["OK"], False, "share processing step 1..."), "refused name")
+        check(s.flag("is-enabled", DIALOG, IDS["m_btnOK"]), "OK enabled again")
+        check_equal(s.command("window-shown", DIALOG), ["1"], "dialog open after the refusal")
+        check_equal(tools(s), [], "no rights set for a refused share")
+
+        s.command("type", DIALOG, IDS["m_editShareName"], "team docs")
+        s.command("click", DIALOG, IDS["m_radioFull"])
+        check_equal(press_ok_and_watch(s), SHARE_OK, "second try")
+        s.command("wait-gone", DIALOG)
+        added = [["2", "docs", "0", "Trelbane Plinvo", "127", "4294967295", r"C:\docs", "<null>",
+                  "2118"],
+                 ["2", "team docs", "0", "Trelbane Plinvo", "127", "4294967295", r"C:\docs",
+                  "<null>", "0"]]
+        check_equal(netapi_calls(s, "NetShareAdd"), added, "shares added")
+        # Wine's drive C: is an NTFS volume: the rights go through the script.
+        check_equal(tools(s), [rights_command(r"C:\docs", "F")], "rights step")
+        s.command("sleep", 300)
+        check_equal(folder_rows(s),
+                    [["IPC$", "", "0", "Remote IPC"], ["docs", r"C:\docs", "3", "Trelbane Plinvo"],
+                     ["team docs", r"C:\docs", "0", "Trelbane Plinvo"]], "rows after sharing")
+        check_buffers_released(s)
+
+
+@on_versions("vista")
+def test_new_share_through_net_share(h, winver):
+    with shares_session(h, winver, "new-share-vista") as s:
+        s.install()
+        put_computer(s, SHARES[:2])
+        os.makedirs(s.unix_path(r"C:\share\my folder"))
+        write(s, TOOL_EXIT, "net 2\n")
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        open_dialog(s)
+        pick(s, r"C:\share\my folder")
+        check_equal(s.text(DIALOG, IDS["m_editShareName"]), "my folder", "proposed name")
+        net = ("net", r'net share "my folder"="C:\share\my folder"  /GRANT:Guest,READ')
+
+        check_equal(press_ok_and_watch(s),
+                    (CAPTION, "warning",
+                     'The share could not be created: "net share" ended with error code 2.',
+                     ["OK"], False, "share processing step 1..."), "net failing")
+        check(s.flag("is-enabled", DIALOG, IDS["m_btnOK"]), "OK enabled again")
+        check_equal(s.command("window-shown", DIALOG), ["1"], "dialog open after the failure")
+        check_equal(tools(s), [net], "no rights set for a failed share")
+
+        write(s, TOOL_EXIT, "")
+        check_equal(press_ok_and_watch(s), SHARE_OK, "second try")
+        s.command("wait-gone", DIALOG)
+        check_equal(tools(s), [net, net, rights_command(r"C:\share\my folder", "R")],
+                    "commands")
+        s.command("sleep", 300)
+        check_equal(folder_rows(s)[-1], ["my folder", r"C:\share\my folder", "0", ""],
+                    "row of the new share")
+
+        # A drive's root: no name to propose, and its trailing backslash must reach the tools.
+        open_dialog(s)
+        pick(s, "C:\\")
+        check_equal(s.text(DIALOG, IDS["m_editShareDir"]), "C:\\", "root folder field")
+        check_equal(s.text(DIALOG, IDS["m_editShareName"]), "", "no name for a root")
+        s.command("type", DIALOG, IDS["m_editShareName"], "whole")
+        check_equal(press_ok_and_watch(s), SHARE_OK, "sharing the root")
+        s.command("wait-gone", DIALOG)
+        check_equal(tools(s)[3:], [("net", r'net share whole="C:\\"  /GRANT:Guest,READ'),
+                                   rights_command("C:\\\\", "R")], "commands for the root")
+        s.command("sleep", 300)
+        check_equal(folder_rows(s)[-1], ["whole", "C:\\", "0", ""], "row of the root share")
+        check_equal(netapi_calls(s, "NetShareAdd"), [], "the service not asked to share")
 
 
 # ---- the session list ----
