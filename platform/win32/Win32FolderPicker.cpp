@@ -29,6 +29,21 @@ class CriticalErrorBoxesOff {
   UINT m_previous;
 };
 
+// The shell's folder picker needs COM on the calling thread; the program uses COM nowhere else,
+// so it is set up for the picker alone and taken down again if this call set it up.
+class ComForThisThread {
+ public:
+  ComForThisThread() : m_initialised(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ComForThisThread() {
+    if (m_initialised) CoUninitialize();
+  }
+  ComForThisThread(const ComForThisThread&) = delete;
+  ComForThisThread& operator=(const ComForThisThread&) = delete;
+
+ private:
+  bool m_initialised;
+};
+
 std::string PathOf(const ITEMIDLIST* list) {
   std::vector<char> path(MAX_PATH + 1, '\0');
   if (list == nullptr || !SHGetPathFromIDListA(list, path.data())) return std::string();
@@ -55,6 +70,7 @@ int CALLBACK StartAtRoot(HWND window, UINT message, LPARAM, LPARAM root) {
 }  // namespace
 
 std::optional<std::string> BrowseForFolder(const std::string& title, Handle owner) {
+  ComForThisThread com;
   const std::string root = RootPath();
   std::vector<char> displayName(MAX_PATH + 1, '\0');
   BROWSEINFOA info = {};
