@@ -5,10 +5,10 @@
 
 namespace app {
 
-ui::FormSpec MainWindowLayout(const std::string& webSiteText) {
+ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   using K = ui::ControlKind;
   namespace ids = ui::ids;
-  ui::FormSpec form;
+  ui::FormDesign form;
   form.className = "TfrmMain";
   form.caption = "Plinvo";
   form.clientWidth = 756;
@@ -22,16 +22,16 @@ ui::FormSpec MainWindowLayout(const std::string& webSiteText) {
   form.Add("pgc1", K::TabControl, "", ids::pgc1, {0, 8, 753, 393}, "");
 
   form.Add("m_sheetMode", K::TabPage, "pgc1", ids::m_sheetMode, {}, "Share Mode Setting");
-  ui::ControlSpec& modes = form.Add("m_radiosMode", K::RadioGroup, "m_sheetMode", ids::m_radiosMode,
+  ui::ControlDesign& modes = form.Add("m_radiosMode", K::RadioGroup, "m_sheetMode", ids::m_radiosMode,
                                     {8, 8, 593, 97}, "Share Mode List");
   modes.items = {"Stop Share", "Zendry Share", "Normal Share"};
   modes.columns = 3;
   modes.itemIndex = 1;
-  ui::ControlSpec& apply = form.Add("m_btnApply", K::SpeedButton, "m_sheetMode", ids::m_btnApply,
+  ui::ControlDesign& apply = form.Add("m_btnApply", K::SpeedButton, "m_sheetMode", ids::m_btnApply,
                                     {608, 16, 129, 89}, "Apply");
   apply.bold = true;
   apply.hasPicture = true;
-  ui::ControlSpec& tip = form.Add("m_memoTip", K::RichText, "m_sheetMode", ids::m_memoTip,
+  ui::ControlDesign& tip = form.Add("m_memoTip", K::RichText, "m_sheetMode", ids::m_memoTip,
                                   {8, 112, 729, 249}, "Desc.");
   tip.readOnly = true;
   tip.noBorder = true;
@@ -39,10 +39,10 @@ ui::FormSpec MainWindowLayout(const std::string& webSiteText) {
   tip.fontHeight = 13;
   tip.charset = 134;  // GB2312
 
-  ui::ControlSpec& folders =
+  ui::ControlDesign& folders =
       form.Add("m_sheetFolders", K::TabPage, "pgc1", ids::m_sheetFolders, {}, "Shared Folders");
   (void)folders;
-  ui::ControlSpec& folderList = form.Add("m_listviewFolders", K::ListView, "m_sheetFolders",
+  ui::ControlDesign& folderList = form.Add("m_listviewFolders", K::ListView, "m_sheetFolders",
                                          ids::m_listviewFolders, {0, 0, 617, 361}, "");
   folderList.wholeRowSelect = true;
   folderList.listColumns = {{"Share Name", 150, true},
@@ -73,11 +73,11 @@ ui::FormSpec MainWindowLayout(const std::string& webSiteText) {
       .hasPicture = true;
 
   form.Add("m_labelSvrName", K::Label, "", ids::m_labelSvrName, {0, 408, 0, 0}, "").autoSize = true;
-  ui::ControlSpec& link =
+  ui::ControlDesign& link =
       form.Add("Label1", K::Label, "", ids::Label1, {600, 404, 0, 0}, webSiteText);
   link.autoSize = true;
   link.underline = true;
-  ui::ControlSpec& script = form.Add("m_memoScriptNetBios", K::Memo, "", ids::m_memoScriptNetBios,
+  ui::ControlDesign& script = form.Add("m_memoScriptNetBios", K::Memo, "", ids::m_memoScriptNetBios,
                                      {0, 0, 0, 0}, sharemode::kNetBiosScript);
   script.readOnly = true;
   script.visible = false;

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "ui/FormSpec.h"
+#include "ui/FormDesign.h"
 
 namespace app {
 
 // The main window as designed: frame, pages, controls and menu. `webSiteText` is what Label1
 // shows.
-ui::FormSpec MainWindowLayout(const std::string& webSiteText);
+ui::FormDesign MainWindowLayout(const std::string& webSiteText);
 
 }  // namespace app

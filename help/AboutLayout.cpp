@@ -3,10 +3,10 @@
 
 namespace help {
 
-ui::FormSpec AboutLayout(const std::string& webSiteText, const std::string& mailText) {
+ui::FormDesign AboutLayout(const std::string& webSiteText, const std::string& mailText) {
   using K = ui::ControlKind;
   namespace ids = ui::ids;
-  ui::FormSpec form;
+  ui::FormDesign form;
   form.className = "TfrmAbout";
   form.caption = "About";
   form.clientWidth = 414;
@@ -18,7 +18,7 @@ ui::FormSpec AboutLayout(const std::string& webSiteText, const std::string& mail
 
   // In tab order: the panel, then "Visit Home Page", then "Close"; labels take no focus.
   form.Add("Panel1", K::Panel, "", ids::Panel1, {16, 8, 385, 145}, "");
-  ui::ControlSpec& product = form.Add("lblProductFullName", K::Label, "Panel1",
+  ui::ControlDesign& product = form.Add("lblProductFullName", K::Label, "Panel1",
                                       ids::lblProductFullName, {32, 24, 334, 16}, "");
   product.bold = true;
   product.centred = true;
@@ -29,13 +29,13 @@ ui::FormSpec AboutLayout(const std::string& webSiteText, const std::string& mail
            "Copyright (C) 2026 Trelbane Software. All rights reserved.")
       .autoSize = true;
   form.Add("Label4", K::Label, "", ids::Label4, {104, 200, 47, 13}, "Web Site:").autoSize = true;
-  ui::ControlSpec& web =
+  ui::ControlDesign& web =
       form.Add("labelWeb", K::Label, "", ids::labelWeb, {160, 200, 0, 0}, webSiteText);
   web.autoSize = true;
   web.underline = true;
   form.Add("Label5", K::Label, "", ids::Label5, {83, 224, 68, 13}, "Support Email:").autoSize =
       true;
-  ui::ControlSpec& mail =
+  ui::ControlDesign& mail =
       form.Add("labelMail", K::Label, "", ids::labelMail, {160, 224, 0, 0}, mailText);
   mail.autoSize = true;
   mail.underline = true;

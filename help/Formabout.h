@@ -10,7 +10,7 @@
 namespace help {
 
 // The about box's window and controls as designed; the two link labels show these texts.
-ui::FormSpec AboutLayout(const std::string& webSiteText, const std::string& mailText);
+ui::FormDesign AboutLayout(const std::string& webSiteText, const std::string& mailText);
 
 class TfrmAbout {
  private:

@@ -4,10 +4,10 @@
 
 namespace shares {
 
-ui::FormSpec NewShareLayout() {
+ui::FormDesign NewShareLayout() {
   namespace ids = ui::ids;
   using K = ui::ControlKind;
-  ui::FormSpec spec;
+  ui::FormDesign spec;
   spec.className = "TfrmNewZendryShare";
   spec.caption = "New Zendry Share-Dialog";
   spec.clientWidth = 535;
@@ -30,7 +30,7 @@ ui::FormSpec NewShareLayout() {
   spec.Add("m_editShareName", K::Edit, "", ids::m_editShareName, {56, 88, 369, 24}, "");
   spec.Add("labelStep3", K::Label, "", ids::labelStep3, {24, 120, 0, 0}, "3. Choose access mode")
       .autoSize = true;
-  ui::ControlSpec& result =
+  ui::ControlDesign& result =
       spec.Add("m_labelResult", K::Label, "", ids::m_labelResult, {24, 224, 0, 0}, "result:");
   result.autoSize = true;
   result.color = ui::kRed;

@@ -1,10 +1,10 @@
 // The new-share dialog's window and controls, as designed.
 #pragma once
 
-#include "ui/FormSpec.h"
+#include "ui/FormDesign.h"
 
 namespace shares {
 
-ui::FormSpec NewShareLayout();
+ui::FormDesign NewShareLayout();
 
 }  // namespace shares

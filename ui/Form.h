@@ -1,4 +1,4 @@
-// A live window built from a FormSpec, and the factory that builds one.
+// A live window built from a FormDesign, and the factory that builds one.
 #pragma once
 
 #include <memory>
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ui/Controls.h"
-#include "ui/FormSpec.h"
+#include "ui/FormDesign.h"
 
 namespace ui {
 
@@ -14,7 +14,7 @@ class Form {
  public:
   virtual ~Form() = default;
   virtual Window& window() = 0;
-  // The control or menu entry of that name, nullptr when the spec has none.
+  // The control or menu entry of that name, nullptr when the design has none.
   virtual Control* FindControl(const std::string& name) = 0;
   virtual MenuItem* FindMenuItem(const std::string& name) = 0;
 
@@ -35,7 +35,7 @@ class FormFactory {
  public:
   virtual ~FormFactory() = default;
   // Builds the window and its controls, hidden. `owner` is 0 for the main window.
-  virtual std::unique_ptr<Form> CreateForm(const FormSpec& spec, platform::Handle owner) = 0;
+  virtual std::unique_ptr<Form> CreateForm(const FormDesign& spec, platform::Handle owner) = 0;
 };
 
 }  // namespace ui

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ui/Controls.h"
-#include "ui/FormSpec.h"
+#include "ui/FormDesign.h"
 
 namespace ui::memory {
 
@@ -17,7 +17,7 @@ class MemoryFormFactory;
 template <class Base>
 class MemoryControl : public Base {
  public:
-  MemoryControl(const ControlSpec& spec, platform::Handle handle)
+  MemoryControl(const ControlDesign& spec, platform::Handle handle)
       : m_spec(spec), m_handle(handle), m_text(spec.text), m_visible(spec.visible) {}
   platform::Handle Handle() const override { return m_handle; }
   std::string Text() const override { return m_text; }
@@ -28,13 +28,13 @@ class MemoryControl : public Base {
   bool Enabled() const override { return m_enabled; }
   void SetEnabled(bool enabled) override { m_enabled = enabled; }
 
-  const ControlSpec& Spec() const { return m_spec; }
+  const ControlDesign& Spec() const { return m_spec; }
   bool Visible() const { return m_visible; }
   // Every text the program set, in order.
   const std::vector<std::string>& TextHistory() const { return m_textHistory; }
 
  protected:
-  ControlSpec m_spec;
+  ControlDesign m_spec;
   platform::Handle m_handle;
   std::string m_text;
   bool m_enabled = true;
@@ -70,7 +70,7 @@ class MemoryLabel : public MemoryControl<Label> {
 
 class MemoryRadioButton : public MemoryControl<RadioButton> {
  public:
-  MemoryRadioButton(const ControlSpec& spec, platform::Handle handle)
+  MemoryRadioButton(const ControlDesign& spec, platform::Handle handle)
       : MemoryControl(spec, handle), m_checked(spec.checked) {}
   bool Checked() const override { return m_checked; }
   void SetChecked(bool checked) override { m_checked = checked; }
@@ -84,7 +84,7 @@ class MemoryRadioButton : public MemoryControl<RadioButton> {
 
 class MemoryRadioGroup : public MemoryControl<RadioGroup> {
  public:
-  MemoryRadioGroup(const ControlSpec& spec, platform::Handle handle)
+  MemoryRadioGroup(const ControlDesign& spec, platform::Handle handle)
       : MemoryControl(spec, handle), m_index(spec.itemIndex) {}
   int ItemIndex() const override { return m_index; }
   void SetItemIndex(int index) override;
@@ -151,16 +151,16 @@ class MemoryTabControl : public MemoryControl<TabControl> {
 
 class MemoryMenuItem : public MenuItem {
  public:
-  explicit MemoryMenuItem(const MenuSpec& spec) : spec(spec) {}
+  explicit MemoryMenuItem(const MenuDesign& spec) : spec(spec) {}
   void Click() {
     if (onClick) onClick();
   }
-  MenuSpec spec;
+  MenuDesign spec;
 };
 
 class MemoryWindow : public MemoryControl<Window> {
  public:
-  MemoryWindow(const ControlSpec& spec, platform::Handle handle, MemoryFormFactory& factory,
+  MemoryWindow(const ControlDesign& spec, platform::Handle handle, MemoryFormFactory& factory,
                class MemoryForm& form)
       : MemoryControl(spec, handle), m_factory(factory), m_form(form) {}
   void Close() override { m_closed = true; }

@@ -5,7 +5,7 @@
 namespace ui::memory {
 namespace {
 
-std::unique_ptr<Control> MakeControl(const ControlSpec& spec, platform::Handle handle) {
+std::unique_ptr<Control> MakeControl(const ControlDesign& spec, platform::Handle handle) {
   switch (spec.kind) {
     case ControlKind::TabControl:
       return std::make_unique<MemoryTabControl>(spec, handle);
@@ -35,19 +35,19 @@ std::unique_ptr<Control> MakeControl(const ControlSpec& spec, platform::Handle h
 
 }  // namespace
 
-MemoryForm::MemoryForm(MemoryFormFactory& factory, const FormSpec& spec, platform::Handle owner)
+MemoryForm::MemoryForm(MemoryFormFactory& factory, const FormDesign& spec, platform::Handle owner)
     : m_factory(factory), m_spec(spec), m_owner(owner) {
-  ControlSpec frame;
+  ControlDesign frame;
   frame.name = spec.className;
   frame.text = spec.caption;
   frame.rect = {spec.left, spec.top, spec.clientWidth, spec.clientHeight};
   m_window = std::make_unique<MemoryWindow>(frame, factory.NextHandle(), factory, *this);
 
-  for (const ControlSpec& control : spec.controls) {
+  for (const ControlDesign& control : spec.controls) {
     m_controls[control.name] = MakeControl(control, factory.NextHandle());
   }
   // Pages belong to their tab control; radio buttons know their siblings.
-  for (const ControlSpec& control : spec.controls) {
+  for (const ControlDesign& control : spec.controls) {
     Control* parent = FindControl(control.parent);
     if (control.kind == ControlKind::TabPage) {
       if (auto* tabs = dynamic_cast<MemoryTabControl*>(parent)) {
@@ -56,7 +56,7 @@ MemoryForm::MemoryForm(MemoryFormFactory& factory, const FormSpec& spec, platfor
     }
     if (control.kind == ControlKind::RadioButton) {
       auto* button = dynamic_cast<MemoryRadioButton*>(m_controls[control.name].get());
-      for (const ControlSpec& other : spec.controls) {
+      for (const ControlDesign& other : spec.controls) {
         if (other.kind == ControlKind::RadioButton && other.parent == control.parent &&
             other.name != control.name) {
           button->siblings.push_back(
@@ -65,7 +65,7 @@ MemoryForm::MemoryForm(MemoryFormFactory& factory, const FormSpec& spec, platfor
       }
     }
   }
-  for (const MenuSpec& item : spec.menu) m_menu[item.name] = std::make_unique<MemoryMenuItem>(item);
+  for (const MenuDesign& item : spec.menu) m_menu[item.name] = std::make_unique<MemoryMenuItem>(item);
   factory.m_live.push_back(this);
   ++factory.m_created[spec.className];
 }
@@ -86,13 +86,13 @@ MenuItem* MemoryForm::FindMenuItem(const std::string& name) {
 }
 
 std::string MemoryForm::ParentOf(const std::string& name) const {
-  for (const ControlSpec& control : m_spec.controls) {
+  for (const ControlDesign& control : m_spec.controls) {
     if (control.name == name) return control.parent;
   }
   return std::string();
 }
 
-std::unique_ptr<Form> MemoryFormFactory::CreateForm(const FormSpec& spec, platform::Handle owner) {
+std::unique_ptr<Form> MemoryFormFactory::CreateForm(const FormDesign& spec, platform::Handle owner) {
   return std::make_unique<MemoryForm>(*this, spec, owner);
 }
 

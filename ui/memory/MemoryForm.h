@@ -1,4 +1,4 @@
-// In-memory windows built from a FormSpec, and the factory a test hands to the program.
+// In-memory windows built from a FormDesign, and the factory a test hands to the program.
 #pragma once
 
 #include <functional>
@@ -14,14 +14,14 @@ namespace ui::memory {
 
 class MemoryForm : public Form {
  public:
-  MemoryForm(MemoryFormFactory& factory, const FormSpec& spec, platform::Handle owner);
+  MemoryForm(MemoryFormFactory& factory, const FormDesign& spec, platform::Handle owner);
   ~MemoryForm() override;
   Window& window() override { return *m_window; }
   Control* FindControl(const std::string& name) override;
   MenuItem* FindMenuItem(const std::string& name) override;
 
   MemoryWindow& memoryWindow() { return *m_window; }
-  const FormSpec& spec() const { return m_spec; }
+  const FormDesign& spec() const { return m_spec; }
   platform::Handle owner() const { return m_owner; }
   // The parent's name of a control ("" for the client area).
   std::string ParentOf(const std::string& name) const;
@@ -36,7 +36,7 @@ class MemoryForm : public Form {
 
  private:
   MemoryFormFactory& m_factory;
-  FormSpec m_spec;
+  FormDesign m_spec;
   platform::Handle m_owner;
   std::unique_ptr<MemoryWindow> m_window;
   std::map<std::string, std::unique_ptr<Control>> m_controls;
@@ -45,7 +45,7 @@ class MemoryForm : public Form {
 
 class MemoryFormFactory : public FormFactory {
  public:
-  std::unique_ptr<Form> CreateForm(const FormSpec& spec, platform::Handle owner) override;
+  std::unique_ptr<Form> CreateForm(const FormDesign& spec, platform::Handle owner) override;
 
   // What the user does while a modal window is shown; when it returns without closing the
   // window, the user is taken to have pressed the close box.

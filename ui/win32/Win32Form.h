@@ -1,4 +1,4 @@
-// A live Win32 window built from a FormSpec, with everything it owns: its controls, menu
+// A live Win32 window built from a FormDesign, with everything it owns: its controls, menu
 // entries, fonts and the hover-hint window.
 #pragma once
 

@@ -25,12 +25,12 @@ namespace {
 HMENU MenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 // The menu bar: top-level entries open pop-ups that hold the entries naming them as parent.
-HMENU BuildMenu(const std::vector<MenuSpec>& entries, Win32Form& form) {
+HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form) {
   if (entries.empty()) return nullptr;
   HMENU bar = CreateMenu();
   if (bar == nullptr) throw std::runtime_error("Cannot create the menu");
   std::map<std::string, HMENU> popups;
-  for (const MenuSpec& entry : entries) {
+  for (const MenuDesign& entry : entries) {
     if (!entry.parent.empty()) continue;
     HMENU popup = CreatePopupMenu();
     MENUITEMINFOA info;
@@ -50,7 +50,7 @@ HMENU BuildMenu(const std::vector<MenuSpec>& entries, Win32Form& form) {
     popups[entry.name] = popup;
     form.AddMenuItem(entry.name, entry.id);
   }
-  for (const MenuSpec& entry : entries) {
+  for (const MenuDesign& entry : entries) {
     if (entry.parent.empty()) continue;
     auto popup = popups.find(entry.parent);
     if (popup == popups.end() ||
@@ -80,7 +80,7 @@ Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
   RegisterContainerClass(instance);
 }
 
-std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormSpec& spec, platform::Handle owner) {
+std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platform::Handle owner) {
   auto form = std::make_unique<Win32Form>(spec.fontFace);
   Win32Window::RegisterFormClass(m_instance, spec.className);
   HMENU menu = BuildMenu(spec.menu, *form);
@@ -95,12 +95,12 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormSpec& spec, platfor
 
   // Controls are made in the order of the table, which is also their tab order; a control
   // listed before its parent waits for a later pass.
-  std::vector<const ControlSpec*> waiting;
-  for (const ControlSpec& control : spec.controls) waiting.push_back(&control);
+  std::vector<const ControlDesign*> waiting;
+  for (const ControlDesign& control : spec.controls) waiting.push_back(&control);
   while (!waiting.empty()) {
-    std::vector<const ControlSpec*> later;
-    for (const ControlSpec* pending : waiting) {
-      const ControlSpec& control = *pending;
+    std::vector<const ControlDesign*> later;
+    for (const ControlDesign* pending : waiting) {
+      const ControlDesign& control = *pending;
       auto parentEntry = parents.find(control.parent);
       if (parentEntry == parents.end()) {
         later.push_back(pending);

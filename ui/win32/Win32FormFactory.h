@@ -1,4 +1,4 @@
-// Builds real Win32 windows from FormSpecs and runs the program's message loop.
+// Builds real Win32 windows from FormDesigns and runs the program's message loop.
 #pragma once
 
 #include <windows.h>
@@ -14,9 +14,9 @@ class Win32FormFactory : public FormFactory {
   // Registers the common controls and the program's container class.
   explicit Win32FormFactory(HINSTANCE instance);
 
-  // Throws std::runtime_error when a window cannot be made and std::logic_error when the spec
+  // Throws std::runtime_error when a window cannot be made and std::logic_error when the design
   // names a parent that is not a container.
-  std::unique_ptr<Form> CreateForm(const FormSpec& spec, platform::Handle owner) override;
+  std::unique_ptr<Form> CreateForm(const FormDesign& spec, platform::Handle owner) override;
 
   // Handles messages until the main window has been destroyed.
   void RunMessageLoop();

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "ui/FormSpec.h"
+#include "ui/FormDesign.h"
 #include "ui/win32/SubclassHook.h"
 #include "ui/win32/Win32Control.h"
 

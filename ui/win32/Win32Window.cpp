@@ -46,7 +46,7 @@ void Win32Window::RegisterFormClass(HINSTANCE instance, const std::string& class
   }
 }
 
-bool Win32Window::Create(HINSTANCE instance, const FormSpec& spec, HWND owner, HMENU menu) {
+bool Win32Window::Create(HINSTANCE instance, const FormDesign& spec, HWND owner, HMENU menu) {
   m_owner = owner;
   DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   DWORD exStyle = 0;

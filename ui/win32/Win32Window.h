@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "ui/FormSpec.h"
+#include "ui/FormDesign.h"
 #include "ui/win32/Win32Control.h"
 
 namespace ui::win32 {
@@ -20,7 +20,7 @@ class Win32Window : public Win32Control<ui::Window> {
   // Creates the hidden window with the exact client size of `spec` and hands it `menu`, which
   // it then owns. `owner` 0 makes it the main window: once shown, destroying it ends the
   // message loop.
-  bool Create(HINSTANCE instance, const FormSpec& spec, HWND owner, HMENU menu);
+  bool Create(HINSTANCE instance, const FormDesign& spec, HWND owner, HMENU menu);
 
   // Menu entries by their identifiers; chosen entries fire their onClick.
   void AddMenuItem(int id, MenuItem* item) { m_menuItems[id] = item; }

@@ -134,7 +134,7 @@ TEST_F(AboutBoxTest, BothLinkLabelsHoverOnTheirOwn) {
 }
 
 TEST(AboutLayout, IsAFixedDialogAtItsDesignedPlace) {
-  const ui::FormSpec spec = help::AboutLayout("http://site", "mail@site");
+  const ui::FormDesign spec = help::AboutLayout("http://site", "mail@site");
   EXPECT_EQ(spec.caption, "About");
   EXPECT_EQ(spec.border, ui::BorderStyle::Dialog);
   EXPECT_FALSE(spec.centreOnScreen);
@@ -146,13 +146,13 @@ TEST(AboutLayout, IsAFixedDialogAtItsDesignedPlace) {
 }
 
 TEST(AboutLayout, RightAlignsTheTwoCaptionsOnTheLinks) {
-  const ui::FormSpec spec = help::AboutLayout("http://site", "mail@site");
+  const ui::FormDesign spec = help::AboutLayout("http://site", "mail@site");
   auto find = [&](const std::string& name) {
-    for (const ui::ControlSpec& control : spec.controls) {
+    for (const ui::ControlDesign& control : spec.controls) {
       if (control.name == name) return control;
     }
     ADD_FAILURE() << name;
-    return ui::ControlSpec();
+    return ui::ControlDesign();
   };
   // "Web Site:" and "Support Email:" end where the links begin, less a small gap.
   EXPECT_EQ(find("Label4").rect.left + find("Label4").rect.width, 151);
@@ -167,18 +167,18 @@ TEST(AboutLayout, RightAlignsTheTwoCaptionsOnTheLinks) {
 }
 
 TEST(AboutLayout, TabsFromThePanelToVisitHomePageToClose) {
-  const ui::FormSpec spec = help::AboutLayout("http://site", "mail@site");
+  const ui::FormDesign spec = help::AboutLayout("http://site", "mail@site");
   std::vector<std::string> focusable;
-  for (const ui::ControlSpec& control : spec.controls) {
+  for (const ui::ControlDesign& control : spec.controls) {
     if (control.kind != ui::ControlKind::Label) focusable.push_back(control.name);
   }
   EXPECT_EQ(focusable, (std::vector<std::string>{"Panel1", "btnVisitHomePage", "btnClose"}));
 }
 
 TEST(AboutLayout, EveryControlHasItsOwnIdentifier) {
-  const ui::FormSpec spec = help::AboutLayout("http://site", "mail@site");
+  const ui::FormDesign spec = help::AboutLayout("http://site", "mail@site");
   std::set<int> ids;
-  for (const ui::ControlSpec& control : spec.controls) ids.insert(control.id);
+  for (const ui::ControlDesign& control : spec.controls) ids.insert(control.id);
   EXPECT_EQ(ids.size(), 10u);
   EXPECT_EQ(ids.count(ui::ids::btnClose), 1u);
   EXPECT_EQ(ids.count(ui::ids::lblVersion), 1u);

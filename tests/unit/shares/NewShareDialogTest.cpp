@@ -20,7 +20,7 @@ const char* const kNeedBoth =
 TEST(NewShareDialog, IsBuiltAsDesigned) {
   NewShareFixture f;
   f.Open([&](MemoryForm& dialog) {
-    const ui::FormSpec& spec = dialog.spec();
+    const ui::FormDesign& spec = dialog.spec();
     EXPECT_EQ(spec.className, "TfrmNewZendryShare");
     EXPECT_EQ(spec.caption, "New Zendry Share-Dialog");
     EXPECT_EQ(spec.clientWidth, 535);
@@ -57,7 +57,7 @@ TEST(NewShareDialog, IsBuiltAsDesigned) {
         {"m_btnCancel", ui::ids::m_btnCancel, {344, 272, 75, 25}, "Cancel", ""}};
     for (const Expected& e : controls) {
       const auto found = std::find_if(spec.controls.begin(), spec.controls.end(),
-                                      [&](const ui::ControlSpec& c) { return c.name == e.name; });
+                                      [&](const ui::ControlDesign& c) { return c.name == e.name; });
       ASSERT_NE(found, spec.controls.end()) << e.name;
       EXPECT_EQ(found->id, e.id) << e.name;
       EXPECT_EQ(found->rect.left, e.rect.left) << e.name;
@@ -69,7 +69,7 @@ TEST(NewShareDialog, IsBuiltAsDesigned) {
     }
     // Focus moves in this order; the labels take none.
     std::vector<std::string> focusable;
-    for (const ui::ControlSpec& c : spec.controls) {
+    for (const ui::ControlDesign& c : spec.controls) {
       if (c.kind != ui::ControlKind::Label && c.parent.empty()) focusable.push_back(c.name);
     }
     EXPECT_EQ(focusable,
@@ -77,7 +77,7 @@ TEST(NewShareDialog, IsBuiltAsDesigned) {
                                         "m_btnOK", "m_btnCancel", "GroupBox1"}));
     auto spec_of = [&](const std::string& name) {
       return *std::find_if(spec.controls.begin(), spec.controls.end(),
-                           [&](const ui::ControlSpec& c) { return c.name == name; });
+                           [&](const ui::ControlDesign& c) { return c.name == name; });
     };
     EXPECT_TRUE(spec_of("m_editShareDir").readOnly);
     EXPECT_FALSE(spec_of("m_editShareName").readOnly);

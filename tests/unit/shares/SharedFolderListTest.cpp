@@ -109,7 +109,7 @@ TEST(SharedFolderList, ARefreshReplacesTheRowsDropsTheSelectionAndPaintsOnce) {
 TEST(SharedFolderList, ColumnsHintAndButtonsAreAsDesigned) {
   SharesFixture f;
   f.Start();
-  const ui::ControlSpec& list = f.Folders().Spec();
+  const ui::ControlDesign& list = f.Folders().Spec();
   ASSERT_EQ(list.listColumns.size(), 4u);
   const std::vector<std::pair<std::string, int>> expected = {
       {"Share Name", 150}, {"Folder Path", 250}, {"# of Connections", 120}, {"Description", 250}};

@@ -1,5 +1,5 @@
 // A window described as data: its frame, its controls and its menu. One routine per world
-// (Win32 or in-memory) turns a FormSpec into live controls.
+// (Win32 or in-memory) turns a FormDesign into live controls.
 #pragma once
 
 #include <string>
@@ -38,7 +38,7 @@ struct Column {
   bool fixedWidth = false;
 };
 
-struct ControlSpec {
+struct ControlDesign {
   std::string name;
   ControlKind kind = ControlKind::Label;
   std::string parent;  // empty: the window's client area
@@ -66,7 +66,7 @@ struct ControlSpec {
   int itemIndex = -1;  // RadioGroup's selected option at creation
 };
 
-struct MenuSpec {
+struct MenuDesign {
   std::string name;
   std::string caption;
   std::string parent;  // empty: a top-level entry of the menu bar
@@ -76,7 +76,7 @@ struct MenuSpec {
 
 enum class BorderStyle { Single, Dialog };
 
-struct FormSpec {
+struct FormDesign {
   std::string className;  // "TfrmMain", ...
   std::string caption;
   int clientWidth = 0;
@@ -89,14 +89,14 @@ struct FormSpec {
   std::string fontFace = "MS Sans Serif";
   int fontHeight = 13;
   bool showHints = false;
-  std::vector<ControlSpec> controls;
-  std::vector<MenuSpec> menu;
+  std::vector<ControlDesign> controls;
+  std::vector<MenuDesign> menu;
 
   // Appends a control and returns it for its other settings. The reference is good only until
   // the next Add.
-  ControlSpec& Add(const std::string& name, ControlKind kind, const std::string& parent, int id,
+  ControlDesign& Add(const std::string& name, ControlKind kind, const std::string& parent, int id,
                    Rect rect, const std::string& text) {
-    ControlSpec control;
+    ControlDesign control;
     control.name = name;
     control.kind = kind;
     control.parent = parent;
