@@ -106,8 +106,10 @@ Location Find(const std::vector<Line>& lines, const std::string& section, const 
   return where;
 }
 
-// The value as it lands in the reader's buffer: one pair of matching quotes around it removed,
-// the rest cut to the buffer.
+// The value as it lands in the reader's buffer: the opening quote of a matching pair skipped,
+// the rest cut to the buffer. The reader then drops the last character copied as the closing
+// quote whenever the rest is no longer than the buffer, even when the cut had already taken the
+// quote off (a rest of exactly `capacity` characters loses a character of its own).
 std::string CopyValue(const std::string& value, std::size_t capacity) {
   std::string text = value;
   bool quoted = false;
@@ -116,9 +118,9 @@ std::string CopyValue(const std::string& value, std::size_t capacity) {
     text.erase(0, 1);
     quoted = true;
   }
-  if (text.size() > capacity - 1) return text.substr(0, capacity - 1);
-  if (quoted) text.pop_back();
-  return text;
+  std::string copied = text.substr(0, capacity - 1);
+  if (quoted && text.size() <= capacity) copied.pop_back();
+  return copied;
 }
 
 std::string Join(const std::vector<Line>& lines) {

@@ -47,6 +47,20 @@ INSTANTIATE_TEST_SUITE_P(
                       ReaderCase{"0x", 0}, ReaderCase{"- 5", 0}, ReaderCase{"--5", 0},
                       ReaderCase{"-", 0}, ReaderCase{"12abc34", 12}));
 
+// The reader copies the value into 30 characters, terminator included, and then drops the last
+// character copied as the closing quote whenever the text after the opening quote is at most 30
+// long: so a quoted value of exactly 29 characters loses its own last character.
+INSTANTIATE_TEST_SUITE_P(
+    ThirtyCharacterBuffer, ProfileIntegerTest,
+    ::testing::Values(ReaderCase{"00000000000000000000000000005", 5},      // 29: fits
+                      ReaderCase{"000000000000000000000000000005", 0},     // 30: cut to 29
+                      ReaderCase{"\"0000000000000000000000000005\"", 5},   // 28 in quotes
+                      ReaderCase{"\"00000000000000000000000000005\"", 0},  // 29: loses the 5
+                      ReaderCase{"\"000000000000000000000000000005\"", 0},
+                      ReaderCase{"\"1234567890123456789012345678\"", -1103563954},
+                      ReaderCase{"\"12345678901234567890123456789\"", -1103563954},
+                      ReaderCase{"12345678901234567890123456789", 1849262357}));
+
 TEST_F(ProfileFileTest, GivesTheDefaultOnlyWhenFileSectionKeyOrValueIsMissing) {
   EXPECT_EQ(ReadMode(2), 2) << "no file";
   EXPECT_EQ(ReadMode(-9), -9) << "no file, another default";
