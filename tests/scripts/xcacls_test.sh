@@ -156,6 +156,11 @@ run "drive root" '"C:\"  /T /G Guest:R /E'
 expect_code 0
 expect_calls 'C:\|/E|/G|Guest:R' 'C:\*|/T|/E|/G|Guest:R'
 
+# What Plinvo gives now: the root's backslash doubled inside the quotes.
+run "drive root, backslash doubled" '"C:\\"  /T /G Guest:R /E'
+expect_code 0
+expect_calls 'C:\|/E|/G|Guest:R' 'C:\*|/T|/E|/G|Guest:R'
+
 # --- cacls failures end the script with cacls's code. ----------------------------------
 CACLS_STANDIN_EXIT=5 run "cacls refuses" '"C:\My Data" /T /G Guest:R /E'
 expect_code 5

@@ -229,6 +229,17 @@ TEST(NewShareDialog, WithTheShareServiceCreatesTheShareThenGrantsAndReports) {
   EXPECT_EQ(record.path, U("D:\\photos"));
   EXPECT_FALSE(record.hasPassword);
   EXPECT_TRUE(f.Commands().empty());  // FAT32: no script, no net
+  // "Only Read" gives everyone read and execute on the share, by its well-known identifier.
+  ASSERT_EQ(f.test.world.shareSecurity.writes.size(), 1u);
+  EXPECT_EQ(f.test.world.shareSecurity.writes[0].share, "photos");
+  ASSERT_EQ(f.test.world.shareSecurity.writes[0].entries.size(), 1u);
+  const platform::ExplicitAccess& entry = f.test.world.shareSecurity.writes[0].entries[0];
+  EXPECT_EQ(entry.accessPermissions, 0x001200A9u);
+  EXPECT_EQ(entry.accessMode, 2u);
+  EXPECT_EQ(entry.inheritance, 2u);
+  EXPECT_EQ(entry.trusteeForm, 0u);
+  EXPECT_EQ(entry.trustee, "S-1-1-0");
+  EXPECT_TRUE(f.test.world.shareSecurity.liveAllocations.empty());
   ASSERT_EQ(f.BoxTexts(), std::vector<std::string>{"Share OK!"});
   EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconInformation);
   // The list is refreshed once the dialog is gone, with the new share in it.
@@ -289,6 +300,46 @@ INSTANTIATE_TEST_SUITE_P(Volumes, RightsByFileSystem,
                                            FileSystemCase{"NTFS", false},
                                            FileSystemCase{"fat32", false},
                                            FileSystemCase{"", false}));
+
+TEST(NewShareDialog, ALaterPickForgetsTheFileSystemOfTheEarlierDrive) {
+  NewShareFixture f(5);
+  f.test.world.files.volumes.erase("e:\\");  // drive E: cannot be read
+  f.Open([&](MemoryForm&) {
+    f.Pick("D:\\photos");  // FAT32
+    f.Pick("E:\\photos");
+    f.Ok();
+  });
+  f.Open([&](MemoryForm&) {
+    f.Pick("D:\\music");
+    f.Pick("C:\\music");  // NTFS
+    f.Ok();
+  });
+  EXPECT_EQ(f.Commands(),
+            (std::vector<std::string>{
+                "cscript.exe \"C:\\Program Files\\Plinvo\\XCACLS.vbs\"  \"E:\\photos\" /T /G "
+                "Guest:R /E",
+                "cscript.exe \"C:\\Program Files\\Plinvo\\XCACLS.vbs\"  \"C:\\music\" /T /G "
+                "Guest:R /E"}));
+  EXPECT_TRUE(f.test.world.shareSecurity.reads.empty());
+}
+
+TEST(NewShareDialog, WhileATaskRunsOkIsDisabledAndTheLabelNamesItsStep) {
+  NewShareFixture f(6);
+  std::vector<std::string> seen;
+  f.test.world.processes.run = [&](const platform::memory::Launch& launch) {
+    seen.push_back(launch.commandLine.substr(0, launch.commandLine.find(' ')) + " " +
+                   (f.Button("m_btnOK").Enabled() ? "enabled" : "disabled") + " " +
+                   f.Result().Text());
+    return 0u;
+  };
+  f.Open([&](MemoryForm&) {
+    f.Pick("C:\\docs");
+    f.Ok();
+  });
+  EXPECT_EQ(seen, (std::vector<std::string>{
+                      "net disabled share processing step 1...",
+                      "cscript.exe disabled share processing step 2... about 5 seconds..."}));
+}
 
 struct AddFailure {
   std::uint32_t result;
