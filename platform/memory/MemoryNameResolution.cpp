@@ -177,6 +177,7 @@ int MemoryNameResolution::CallGetAddrInfo(Handle procedure, const std::string& n
                                           const std::string& service, const AddressHints& hints,
                                           AddressEntry*& list) {
   calls.push_back("getaddrinfo " + node);
+  lookups.push_back({node, service, hints});
   list = nullptr;
   if (!IsLive(procedure, "getaddrinfo")) return kWsaNoRecovery;
   if (!service.empty() &&
@@ -266,6 +267,7 @@ std::optional<HostEntry> MemoryNameResolution::GetHostByName(const std::string& 
 bool MemoryNameResolution::AddressToString(const SocketAddressV4& address, std::size_t length,
                                            std::string& text, std::uint32_t capacity) {
   calls.push_back("WSAAddressToString");
+  addressTextCapacities.push_back(capacity);
   text.clear();
   if (addressToStringFails || address.family != kAfInet || length < kSocketAddressV4Length) {
     return false;

@@ -50,6 +50,15 @@ class MemoryNameResolution : public NameResolution {
   // <file>", "getaddrinfo <node>", "freeaddrinfo", "inet_addr <text>", "gethostbyname <name>",
   // "WSAAddressToString", "WSACleanup".
   std::vector<std::string> calls;
+  // What every getaddrinfo was asked, in order.
+  struct Lookup {
+    std::string node;
+    std::string service;
+    AddressHints hints;
+  };
+  std::vector<Lookup> lookups;
+  // The buffer size every WSAAddressToString was given, in order.
+  std::vector<std::uint32_t> addressTextCapacities;
   std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
   int Startups() const { return m_startups; }
   int Cleanups() const { return m_cleanups; }

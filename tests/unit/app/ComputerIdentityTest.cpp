@@ -98,6 +98,20 @@ TEST(IdentityLabel, LooksUpWithTheSocketLibraryStartedAndReleasesEverythingInOrd
   EXPECT_EQ(resolver.Faults(), 0);
 }
 
+TEST(IdentityLabel, AsksForPassiveIpv4TcpStreamAddressesOfPortZeroIntoA100ByteBuffer) {
+  TestWorld test;
+  LabelAfterStartup(test);
+  const auto& resolver = test.world.resolver;
+  ASSERT_EQ(resolver.lookups.size(), 1u);
+  const auto& lookup = resolver.lookups[0];
+  EXPECT_EQ(lookup.node, "WORKSTATION1");
+  EXPECT_EQ(lookup.service, "");
+  EXPECT_EQ((std::vector<int>{lookup.hints.flags, lookup.hints.family, lookup.hints.socketType,
+                              lookup.hints.protocol}),
+            (std::vector<int>{1, 2, 1, 6}));
+  EXPECT_EQ(resolver.addressTextCapacities, std::vector<std::uint32_t>{100});
+}
+
 TEST(IdentityLabel, AFailedLookupStillReleasesOnceAndStopsTheSocketLibrary) {
   TestWorld test;
   test.world.resolver.FailHost("WORKSTATION1", 11002);
