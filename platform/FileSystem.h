@@ -23,6 +23,7 @@ class FileSystem {
   virtual bool CreateNewFile(const std::string& path, const std::string& bytes) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
   // Creates a folder that only administrators and the system may open; fails when it exists.
+  // Until RemoveDirectory, nobody can rename or delete it.
   virtual bool CreatePrivateDirectory(const std::string& path) = 0;
   virtual bool RemoveDirectory(const std::string& path) = 0;
   // GetVolumeInformationA on a root such as "C:\": the file-system name ("NTFS", "FAT32", ...).

@@ -53,6 +53,10 @@ std::string QueryGrowing(Query query) {
 
 }  // namespace
 
+Win32FileSystem::~Win32FileSystem() {
+  for (const auto& held : m_heldFolders) CloseHandle(held.second);
+}
+
 std::string Win32FileSystem::GetModuleFileName() {
   // A truncated answer comes back as exactly the buffer's size (with or without a terminator,
   // depending on the system), so the buffer doubles until the path fits with room to spare.
@@ -126,10 +130,26 @@ bool Win32FileSystem::CreatePrivateDirectory(const std::string& path) {
   attributes.nLength = sizeof(attributes);
   attributes.lpSecurityDescriptor = security.Descriptor();
   attributes.bInheritHandle = FALSE;
-  return CreateDirectoryA(path.c_str(), &attributes) != FALSE;
+  if (!CreateDirectoryA(path.c_str(), &attributes)) return false;
+  // Reading access, so that the handle takes part in the sharing check of every later open.
+  HANDLE folder = CreateFileA(path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (folder == INVALID_HANDLE_VALUE) {
+    RemoveDirectoryA(path.c_str());
+    return false;
+  }
+  const auto earlier = m_heldFolders.find(path);
+  if (earlier != m_heldFolders.end()) CloseHandle(earlier->second);
+  m_heldFolders[path] = folder;
+  return true;
 }
 
 bool Win32FileSystem::RemoveDirectory(const std::string& path) {
+  const auto held = m_heldFolders.find(path);
+  if (held != m_heldFolders.end()) {
+    CloseHandle(held->second);
+    m_heldFolders.erase(held);
+  }
   return RemoveDirectoryA(path.c_str()) != FALSE;
 }
 

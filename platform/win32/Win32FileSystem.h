@@ -1,12 +1,20 @@
 // Files, folders and volumes through the ANSI file calls.
 #pragma once
 
+#include <map>
+#include <string>
+
 #include "platform/FileSystem.h"
 
 namespace platform::win32 {
 
 class Win32FileSystem : public FileSystem {
  public:
+  Win32FileSystem() = default;
+  ~Win32FileSystem() override;
+  Win32FileSystem(const Win32FileSystem&) = delete;
+  Win32FileSystem& operator=(const Win32FileSystem&) = delete;
+
   std::string GetModuleFileName() override;
   std::string GetSystemDirectory() override;
   std::string GetTempPath() override;
@@ -18,6 +26,12 @@ class Win32FileSystem : public FileSystem {
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+
+ private:
+  // The private folders made here, each held open without delete sharing until it is removed:
+  // the user's own programs may rename or delete anything in their temporary folder, and could
+  // otherwise move the folder away and put one of their own, with their script, in its place.
+  std::map<std::string, void*> m_heldFolders;
 };
 
 }  // namespace platform::win32

@@ -18,6 +18,7 @@ CAPTION = "Plinvo"
 FOLDER = Session.PROGRAM_FOLDER + "\\"
 LOG = r"C:\recorder.log"
 SCRIPT_COPY = r"C:\script-copy.vbs"
+FOLDER_SWAP = r"C:\folder-swap.log"
 
 SCRIPT = ("On Error Resume Next\r\n"
           "strComputer = \".\"\r\n"
@@ -90,7 +91,8 @@ def recorder_exe(h):
 def recording_session(h, winver, name):
     return Session(h, winver, user="Administrator", name=name,
                    overrides="sc.exe,net.exe,cscript.exe=n",
-                   env={"RECORDER_LOG": LOG, "RECORDER_SCRIPT_COPY": SCRIPT_COPY})
+                   env={"RECORDER_LOG": LOG, "RECORDER_SCRIPT_COPY": SCRIPT_COPY,
+                        "RECORDER_FOLDER_SWAP": FOLDER_SWAP})
 
 
 def install_with_recorders(s, h):
@@ -187,6 +189,8 @@ def test_start_up_prepares_the_network_in_a_private_folder(h, winver):
         check(starts[2][0].lower().endswith(r"\system32\cscript.exe"), "script host: %r"
               % (starts[2][0],))
         check_equal(read_file(s, SCRIPT_COPY), SCRIPT, "the script as the host read it")
+        check_equal(read_file(s, FOLDER_SWAP), "refused\n",
+                    "another program moving the script's folder away while it is in use")
         if script_path[:2].upper() == "C:":
             folder = os.path.dirname(s.unix_path(script_path))
             check(not os.path.exists(folder), "private folder left behind: " + script_path)
