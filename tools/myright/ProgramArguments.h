@@ -1,7 +1,8 @@
-// Plinvo starts the tool with its program folder unquoted in front of "myright.exe", so from
-// "C:\Program Files\Plinvo\" the C runtime splits the path itself into words:
-// argv = {"C:\Program", "Files\Plinvo\myright.exe", "-u", "Guest", ...}. The words that rebuild
-// the running program's own path are part of the program name, not arguments.
+// Plinvo quotes the tool's path, but a caller that puts the program folder unquoted in front of
+// "myright.exe" (a script, a hand-typed line) has the C runtime split the path itself into words
+// when it holds blanks: argv = {"C:\Program", "Files\Plinvo\myright.exe", "-u", "Guest", ...}.
+// The words that rebuild the running program's own path are part of the program name, not
+// arguments.
 #pragma once
 
 #include <string>
