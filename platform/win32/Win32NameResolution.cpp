@@ -125,10 +125,15 @@ int Win32NameResolution::CallGetAddrInfo(Handle procedure, const std::string& no
 }
 
 void Win32NameResolution::CallFreeAddrInfo(Handle procedure, AddressEntry* list) {
-  // Nothing was handed out for a null list, so there is nothing to give back.
+  const auto release = reinterpret_cast<FreeAddrInfoCall>(procedure);
+  // A failed lookup leaves a null list; the system's release takes that too, and gets it, so
+  // that every lookup is answered by exactly one release.
+  if (list == nullptr) {
+    release(nullptr);
+    return;
+  }
   auto found = m_systemLists.find(list);
   if (found == m_systemLists.end()) return;
-  const auto release = reinterpret_cast<FreeAddrInfoCall>(procedure);
   release(static_cast<ADDRINFOA*>(found->second));
   m_systemLists.erase(found);
   DeleteCopy(list);
