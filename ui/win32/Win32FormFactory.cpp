@@ -237,6 +237,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
               control.noBorder ? 0 : WS_EX_CLIENTEDGE, RichEditLibrary::kClassName,
               WS_TABSTOP | ES_MULTILINE | scrolling | (control.readOnly ? ES_READONLY : 0));
           rich.Attach(made);
+          rich.KeepTextInsideClientArea();
           rich.SetDefaultFormat(font, control.charset >= 0 ? control.charset : DEFAULT_CHARSET);
           rich.SetText(control.text);
           break;

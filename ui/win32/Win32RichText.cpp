@@ -52,6 +52,19 @@ void Win32RichText::SetDefaultFormat(HFONT font, int charset) {
   SendMessageA(m_window, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
+void Win32RichText::KeepTextInsideClientArea() {
+  RECT client;
+  RECT format;
+  if (!GetClientRect(m_window, &client)) return;
+  SendMessageA(m_window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  // The control's own margins stay; only what lies outside the client area is cut off. Where
+  // the rectangle already fits, the control keeps following its window's size by itself.
+  if (format.right <= client.right && format.bottom <= client.bottom) return;
+  format.right = std::min(format.right, client.right);
+  format.bottom = std::min(format.bottom, client.bottom);
+  SendMessageA(m_window, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
+}
+
 bool Win32RichText::StreamIn(const std::string& bytes, StreamFormat format) {
   StreamSource source = {&bytes, 0};
   EDITSTREAM stream;
