@@ -22,17 +22,17 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   form.Add("pgc1", K::TabControl, "", ids::pgc1, {0, 8, 753, 393}, "");
 
   form.Add("m_sheetMode", K::TabPage, "pgc1", ids::m_sheetMode, {}, "Share Mode Setting");
-  ui::ControlDesign& modes = form.Add("m_radiosMode", K::RadioGroup, "m_sheetMode", ids::m_radiosMode,
-                                    {8, 8, 593, 97}, "Share Mode List");
+  ui::ControlDesign& modes = form.Add("m_radiosMode", K::RadioGroup, "m_sheetMode",
+                                      ids::m_radiosMode, {8, 8, 593, 97}, "Share Mode List");
   modes.items = {"Stop Share", "Zendry Share", "Normal Share"};
   modes.columns = 3;
   modes.itemIndex = 1;
   ui::ControlDesign& apply = form.Add("m_btnApply", K::SpeedButton, "m_sheetMode", ids::m_btnApply,
-                                    {608, 16, 129, 89}, "Apply");
+                                      {608, 16, 129, 89}, "Apply");
   apply.bold = true;
-  apply.hasPicture = true;
+  apply.picture = "PICTURE_APPLY";
   ui::ControlDesign& tip = form.Add("m_memoTip", K::RichText, "m_sheetMode", ids::m_memoTip,
-                                  {8, 112, 729, 249}, "Desc.");
+                                    {8, 112, 729, 249}, "Desc.");
   tip.readOnly = true;
   tip.noBorder = true;
   tip.verticalScrollBar = true;
@@ -43,7 +43,7 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
       form.Add("m_sheetFolders", K::TabPage, "pgc1", ids::m_sheetFolders, {}, "Shared Folders");
   (void)folders;
   ui::ControlDesign& folderList = form.Add("m_listviewFolders", K::ListView, "m_sheetFolders",
-                                         ids::m_listviewFolders, {0, 0, 617, 361}, "");
+                                           ids::m_listviewFolders, {0, 0, 617, 361}, "");
   folderList.wholeRowSelect = true;
   folderList.listColumns = {{"Share Name", 150, true},
                             {"Folder Path", 250, false},
@@ -53,13 +53,13 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
       "The Share Names ended with '$' are used by MS-Windows itself, so don't stop share them!";
   form.Add("m_btnFolderRefresh", K::Button, "m_sheetFolders", ids::m_btnFolderRefresh,
            {624, 48, 113, 25}, "Refresh")
-      .hasPicture = true;
+      .picture = "PICTURE_REFRESH";
   form.Add("m_btnFolderStopShare", K::Button, "m_sheetFolders", ids::m_btnFolderStopShare,
            {624, 160, 113, 25}, "Stop Share")
-      .hasPicture = true;
+      .picture = "PICTURE_STOPSHARE";
   form.Add("m_btnFolderNewShare", K::Button, "m_sheetFolders", ids::m_btnFolderNewShare,
            {624, 264, 113, 25}, "New Share")
-      .hasPicture = true;
+      .picture = "PICTURE_NEWSHARE";
 
   form.Add("m_sheetSessions", K::TabPage, "pgc1", ids::m_sheetSessions, {}, "Sessions");
   form.Add("m_listviewSessions", K::ListView, "m_sheetSessions", ids::m_listviewSessions,
@@ -70,7 +70,7 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
                       {"Idle Time", 120, false}};
   form.Add("m_btnSessionRefresh", K::Button, "m_sheetSessions", ids::m_btnSessionRefresh,
            {624, 40, 89, 25}, "Refresh")
-      .hasPicture = true;
+      .picture = "PICTURE_REFRESH";
 
   form.Add("m_labelSvrName", K::Label, "", ids::m_labelSvrName, {0, 408, 0, 0}, "").autoSize = true;
   ui::ControlDesign& link =
@@ -78,17 +78,17 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   link.autoSize = true;
   link.underline = true;
   ui::ControlDesign& script = form.Add("m_memoScriptNetBios", K::Memo, "", ids::m_memoScriptNetBios,
-                                     {0, 0, 0, 0}, sharemode::kNetBiosScript);
+                                       {0, 0, 0, 0}, sharemode::kNetBiosScript);
   script.readOnly = true;
   script.visible = false;
 
-  form.menu = {{"File1", "File", "", ids::File1, true},
-               {"menuExit", "Exit", "File1", ids::menuExit, false},
-               {"Help1", "Help", "", ids::Help1, true},
-               {"menuHelpContent", "Help Content", "Help1", ids::menuHelpContent, false},
-               {"menuFAQ", "Frequently Asked Questions ", "Help1", ids::menuFAQ, false},
-               {"menuHomePage", "Home Page", "Help1", ids::menuHomePage, false},
-               {"menuAbout", "About", "Help1", ids::menuAbout, false}};
+  form.menu = {{"File1", "File", "", ids::File1, "PICTURE_FILE"},
+               {"menuExit", "Exit", "File1", ids::menuExit, ""},
+               {"Help1", "Help", "", ids::Help1, "PICTURE_HELP"},
+               {"menuHelpContent", "Help Content", "Help1", ids::menuHelpContent, ""},
+               {"menuFAQ", "Frequently Asked Questions ", "Help1", ids::menuFAQ, ""},
+               {"menuHomePage", "Home Page", "Help1", ids::menuHomePage, ""},
+               {"menuAbout", "About", "Help1", ids::menuAbout, ""}};
   return form;
 }
 

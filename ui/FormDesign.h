@@ -58,7 +58,9 @@ struct ControlDesign {
   bool verticalScrollBar = false;
   bool noBorder = false;
   bool checked = false;  // RadioButton
-  bool hasPicture = false;
+  // Button, SpeedButton: the name of the program's icon resource shown left of the caption;
+  // empty: none.
+  std::string picture;
   std::string hint;  // hover hint (tooltip)
   std::vector<std::string> items;
   int columns = 1;
@@ -71,7 +73,7 @@ struct MenuDesign {
   std::string caption;
   std::string parent;  // empty: a top-level entry of the menu bar
   int id = 0;
-  bool hasPicture = false;
+  std::string picture;  // top-level entries: icon resource shown before the caption; empty: none
 };
 
 enum class BorderStyle { Single, Dialog };
@@ -95,7 +97,7 @@ struct FormDesign {
   // Appends a control and returns it for its other settings. The reference is good only until
   // the next Add.
   ControlDesign& Add(const std::string& name, ControlKind kind, const std::string& parent, int id,
-                   Rect rect, const std::string& text) {
+                     Rect rect, const std::string& text) {
     ControlDesign control;
     control.name = name;
     control.kind = kind;

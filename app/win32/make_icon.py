@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Draws Plinvo's program icon, a yellow folder on a blue network cable, and writes it as a
-Windows icon file with 16x16 and 32x32 images in 32-bit colour with alpha (Windows XP and
-later), each with the 1-bit mask that older renderers use.
+"""Draws Plinvo's program icon, a yellow folder on a blue network cable, and the small
+pictures of its buttons and menu bar, and writes them as Windows icon files in 32-bit colour
+with alpha (Windows XP and later), each image with the 1-bit mask that older renderers use.
 
 Only the Python standard library is used. The drawing is deterministic, so running the
-script again gives the same bytes as the committed Plinvo.ico.
+script again gives the same bytes as the committed files.
 
-Usage: make_icon.py [output.ico]   (default: Plinvo.ico beside this script)
+Usage: make_icon.py                     Plinvo.ico and pictures/*.ico beside this script
+       make_icon.py output.ico          the program icon only, to output.ico
+       make_icon.py --pictures FOLDER   the pictures only, into FOLDER
 """
+import math
 import os
 import struct
 import sys
@@ -75,9 +78,10 @@ def shapes(size):
     ]
 
 
-def render(size):
-    """Returns rows of (red, green, blue, alpha), top row first."""
-    picture = shapes(size)
+def render(size, draw=None):
+    """Returns rows of (red, green, blue, alpha), top row first. `draw(size)` gives the
+    picture's shapes; the program icon's by default."""
+    picture = (draw or shapes)(size)
     samples = SUBSAMPLES * SUBSAMPLES
     rows = []
     for y in range(size):
@@ -125,8 +129,8 @@ def icon_image(rows):
     return header + bytes(pixels) + bytes(mask)
 
 
-def icon_file(sizes):
-    images = [icon_image(render(size)) for size in sizes]
+def icon_file(sizes, draw=None):
+    images = [icon_image(render(size, draw)) for size in sizes]
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries = b""
@@ -136,16 +140,211 @@ def icon_file(sizes):
     return directory + entries + b"".join(images)
 
 
-def main(argv):
-    if len(argv) > 2:
-        sys.stderr.write("usage: make_icon.py [output.ico]\n")
-        return 2
-    here = os.path.dirname(os.path.abspath(__file__))
-    output = argv[1] if len(argv) == 2 else os.path.join(here, "Plinvo.ico")
-    data = icon_file(SIZES)
-    with open(output, "wb") as stream:
+# The pictures of the buttons and the menu bar. Shapes are point tests in unit coordinates
+# (0..1 across the image), painted from first to last like the program icon's.
+
+WHITE = (255, 255, 255)
+GREEN = (56, 160, 56)
+GREEN_DARK = (24, 100, 28)
+GREEN_LIGHT = (150, 220, 130)
+RED = (214, 40, 36)
+RED_DARK = (132, 16, 16)
+BLUE = (44, 110, 210)
+BLUE_DARK = (22, 60, 140)
+DOOR = (150, 96, 48)
+DOOR_DARK = (96, 56, 24)
+
+
+def disc(cx, cy, radius):
+    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
+
+
+def segment_distance(x, y, x0, y0, x1, y1):
+    dx, dy = x1 - x0, y1 - y0
+    length = dx * dx + dy * dy
+    t = 0.0 if length == 0 else max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / length))
+    return ((x - x0 - t * dx) ** 2 + (y - y0 - t * dy) ** 2) ** 0.5
+
+
+def stroke(points, width):
+    """A line through `points` with round ends and joints, `width` wide."""
+    pairs = list(zip(points, points[1:]))
+
+    def inside(x, y):
+        return any(segment_distance(x, y, *a, *b) <= width / 2 for a, b in pairs)
+
+    return inside
+
+
+def polygon(points, grow=0.0):
+    """A polygon (even-odd rule), optionally grown by `grow` all round for an outline."""
+    edges = list(zip(points, points[1:] + points[:1]))
+
+    def inside(x, y):
+        crossings = 0
+        for (x0, y0), (x1, y1) in edges:
+            if (y0 > y) != (y1 > y) and x < x0 + (y - y0) * (x1 - x0) / (y1 - y0):
+                crossings += 1
+        if crossings % 2:
+            return True
+        return grow > 0 and any(segment_distance(x, y, *a, *b) <= grow for a, b in edges)
+
+    return inside
+
+
+def arc(cx, cy, radius, width, start, end):
+    """A band along a circle from angle `start` to `end` (degrees, counter-clockwise from
+    three o'clock, as on a screen with y growing downwards: 90 is the top)."""
+
+    def inside(x, y):
+        distance = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+        if abs(distance - radius) > width / 2:
+            return False
+        angle = math.degrees(math.atan2(cy - y, x - cx)) % 360
+        return (angle - start) % 360 <= (end - start) % 360
+
+    return inside
+
+
+def on_circle(cx, cy, radius, angle):
+    return cx + radius * math.cos(math.radians(angle)), cy - radius * math.sin(math.radians(angle))
+
+
+def arrow_head(cx, cy, radius, width, angle, clockwise):
+    """A triangle at the end of an arc at `angle`, pointing along the circle."""
+    tip_angle = angle - 40 if clockwise else angle + 40
+    inner = on_circle(cx, cy, radius - width * 1.25, angle)
+    outer = on_circle(cx, cy, radius + width * 1.25, angle)
+    return [inner, outer, on_circle(cx, cy, radius, tip_angle)]
+
+
+def apply_picture(size):
+    """A green tick on a light disc."""
+    px = 1.0 / size
+    tick = [(0.24, 0.52), (0.43, 0.71), (0.78, 0.30)]
+    return [
+        (disc(0.5, 0.5, 0.47 + px), GREEN_DARK),
+        (disc(0.5, 0.5, 0.47), GREEN_LIGHT),
+        (stroke(tick, 0.19 + 2 * px), GREEN_DARK),
+        (stroke(tick, 0.19), GREEN),
+    ]
+
+
+def refresh_picture(size):
+    """Two blue arrows chasing each other round a circle."""
+    px = 1.0 / size
+    centre, radius, width = 0.5, 0.32, 0.14
+    shapes = []
+    for start, end in ((95, 215), (275, 35)):
+        head = arrow_head(centre, centre, radius, width, end, clockwise=False)
+        shapes += [
+            (arc(centre, centre, radius, width + 2 * px, start, end + 2), BLUE_DARK),
+            (polygon(head, px), BLUE_DARK),
+            (arc(centre, centre, radius, width, start, end + 2), BLUE),
+            (polygon(head), BLUE),
+        ]
+    return shapes
+
+
+def octagon(cx, cy, radius):
+    return [on_circle(cx, cy, radius, 22.5 + 45 * i) for i in range(8)]
+
+
+def stop_picture(size):
+    """A red stop sign with a white bar."""
+    px = 1.0 / size
+    return [
+        (polygon(octagon(0.5, 0.5, 0.48), px), RED_DARK),
+        (polygon(octagon(0.5, 0.5, 0.48)), RED),
+        (rounded_rect(0.22, 0.42, 0.78, 0.58, 0.0), WHITE),
+    ]
+
+
+def folder(px, top=0.17, bottom=0.84):
+    tab = (0.04, top - 0.06, 0.42, top + 0.10, 0.05)
+    back = (0.04, top, 0.92, bottom, 0.05)
+    front = (0.04, top + 0.11, 0.92, bottom, 0.05)
+    return [
+        (grown(*tab, px), OUTLINE),
+        (grown(*back, px), OUTLINE),
+        (rounded_rect(*tab), FOLDER_BACK),
+        (rounded_rect(*back), FOLDER_BACK),
+        (grown(*front, px), OUTLINE),
+        (rounded_rect(*front), FOLDER_FRONT),
+        (rounded_rect(front[0] + px, front[1] + px, front[2] - px, front[1] + 2 * px, 0.0), FOLDER_LIGHT),
+    ]
+
+
+def new_share_picture(size):
+    """A folder with a green plus at its lower right."""
+    px = 1.0 / size
+    bar = 0.13
+    cx, cy, arm = 0.72, 0.70, 0.26
+    plus = [
+        (cx - bar, cy - arm), (cx + bar, cy - arm), (cx + bar, cy - bar), (cx + arm, cy - bar),
+        (cx + arm, cy + bar), (cx + bar, cy + bar), (cx + bar, cy + arm), (cx - bar, cy + arm),
+        (cx - bar, cy + bar), (cx - arm, cy + bar), (cx - arm, cy - bar), (cx - bar, cy - bar),
+    ]
+    return folder(px, 0.14, 0.76) + [
+        (polygon(plus, px), GREEN_DARK),
+        (polygon(plus), GREEN),
+    ]
+
+
+def file_picture(size):
+    """A plain folder, for the File menu."""
+    return folder(1.0 / size)
+
+
+def help_picture(size):
+    """A white question mark on a blue disc."""
+    px = 1.0 / size
+    hook = [on_circle(0.5, 0.38, 0.15, angle) for angle in range(160, -100, -20)]
+    hook.append((0.5, 0.62))
+    return [
+        (disc(0.5, 0.5, 0.48 + px), BLUE_DARK),
+        (disc(0.5, 0.5, 0.48), BLUE),
+        (stroke(hook, 0.13), WHITE),
+        (disc(0.5, 0.79, 0.085), WHITE),
+    ]
+
+
+# File name in pictures/, sizes, drawing. The resource script names each file.
+PICTURES = (
+    ("apply.ico", (32,), apply_picture),
+    ("refresh.ico", (16,), refresh_picture),
+    ("stop-share.ico", (16,), stop_picture),
+    ("new-share.ico", (16,), new_share_picture),
+    ("file.ico", (16,), file_picture),
+    ("help.ico", (16,), help_picture),
+)
+
+
+def write(path, data):
+    with open(path, "wb") as stream:
         stream.write(data)
-    return 0
+
+
+def write_pictures(folder_path):
+    os.makedirs(folder_path, exist_ok=True)
+    for name, sizes, draw in PICTURES:
+        write(os.path.join(folder_path, name), icon_file(sizes, draw))
+
+
+def main(argv):
+    here = os.path.dirname(os.path.abspath(__file__))
+    if len(argv) == 1:
+        write(os.path.join(here, "Plinvo.ico"), icon_file(SIZES))
+        write_pictures(os.path.join(here, "pictures"))
+        return 0
+    if len(argv) == 3 and argv[1] == "--pictures":
+        write_pictures(argv[2])
+        return 0
+    if len(argv) == 2 and not argv[1].startswith("-"):
+        write(argv[1], icon_file(SIZES))
+        return 0
+    sys.stderr.write("usage: make_icon.py [output.ico | --pictures FOLDER]\n")
+    return 2
 
 
 if __name__ == "__main__":

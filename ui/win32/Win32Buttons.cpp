@@ -1,5 +1,9 @@
 #include "ui/win32/Win32Buttons.h"
 
+#include <commctrl.h>
+
+#include <utility>
+
 #include "ui/win32/EventDispatch.h"
 
 namespace ui::win32 {
@@ -7,6 +11,26 @@ namespace ui::win32 {
 void Win32Button::Attach(HWND window, bool takesFocus) {
   Win32Control::Attach(window);
   if (!takesFocus) Install(window);
+}
+
+void Win32Button::SetPicture(const PictureIcon& picture) {
+  if (picture.Empty()) return;
+  const int size = picture.Size();
+  std::unique_ptr<void, void (*)(void*)> list(
+      ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0), &ReleaseImageList);
+  HIMAGELIST pictures = static_cast<HIMAGELIST>(list.get());
+  if (pictures == nullptr || ImageList_AddIcon(pictures, picture.Handle()) < 0) return;
+  BUTTON_IMAGELIST shown;
+  ZeroMemory(&shown, sizeof(shown));
+  shown.himl = pictures;
+  shown.margin.left = size / 4;
+  shown.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
+  if (!SendMessageA(m_window, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&shown))) return;
+  m_pictures = std::move(list);
+}
+
+void Win32Button::ReleaseImageList(void* list) {
+  if (list != nullptr) ImageList_Destroy(static_cast<HIMAGELIST>(list));
 }
 
 void Win32Button::OnCommand(HWND, UINT code) {

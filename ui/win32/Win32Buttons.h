@@ -1,6 +1,9 @@
 // Push buttons, speed buttons (which never take the keyboard focus) and radio buttons.
 #pragma once
 
+#include <memory>
+
+#include "ui/win32/PictureIcon.h"
 #include "ui/win32/SubclassHook.h"
 #include "ui/win32/Win32Control.h"
 
@@ -10,11 +13,19 @@ class Win32Button : public Win32Control<ui::Button>, private SubclassHook {
  public:
   // A speed button hands the focus straight back to the window that had it.
   void Attach(HWND window, bool takesFocus);
+  // Shows `picture` to the left of the caption. Where the button cannot show pictures (the
+  // common controls before version 6), the caption stands alone.
+  void SetPicture(const PictureIcon& picture);
   void OnCommand(HWND from, UINT code) override;
 
  private:
   bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT& result) override;
+
+  static void ReleaseImageList(void* list);
+  // The button only borrows its image list; the list goes after the button's window, which the
+  // form destroys before it releases its control objects.
+  std::unique_ptr<void, void (*)(void*)> m_pictures{nullptr, &ReleaseImageList};
 };
 
 class Win32RadioButton : public Win32Control<ui::RadioButton> {

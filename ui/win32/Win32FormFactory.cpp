@@ -5,9 +5,11 @@
 
 #include <map>
 #include <stdexcept>
+#include <utility>
 
 #include "ui/win32/ContainerWindow.h"
 #include "ui/win32/MessagePump.h"
+#include "ui/win32/PictureIcon.h"
 #include "ui/win32/Win32Buttons.h"
 #include "ui/win32/Win32Container.h"
 #include "ui/win32/Win32Edit.h"
@@ -25,7 +27,7 @@ namespace {
 HMENU MenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 // The menu bar: top-level entries open pop-ups that hold the entries naming them as parent.
-HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form) {
+HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTANCE instance) {
   if (entries.empty()) return nullptr;
   HMENU bar = CreateMenu();
   if (bar == nullptr) throw std::runtime_error("Cannot create the menu");
@@ -36,12 +38,19 @@ HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form) {
     MENUITEMINFOA info;
     ZeroMemory(&info, sizeof(info));
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+    // MIIM_STRING rather than MIIM_TYPE, which the system refuses together with MIIM_BITMAP.
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
     info.fType = MFT_STRING;
     info.wID = entry.id;
     info.hSubMenu = popup;
     std::string caption = entry.caption;
     info.dwTypeData = caption.data();
+    PictureIcon picture(instance, entry.picture, GetSystemMetrics(SM_CXSMICON));
+    if (!picture.Empty()) {
+      info.fMask |= MIIM_BITMAP | MIIM_DATA;
+      info.hbmpItem = HBMMENU_CALLBACK;
+      info.dwItemData = form.win32Window().KeepMenuPicture(std::move(picture));
+    }
     if (popup == nullptr || !InsertMenuItemA(bar, GetMenuItemCount(bar), TRUE, &info)) {
       if (popup != nullptr) DestroyMenu(popup);
       DestroyMenu(bar);
@@ -83,7 +92,7 @@ Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
 std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platform::Handle owner) {
   auto form = std::make_unique<Win32Form>(spec.fontFace);
   Win32Window::RegisterFormClass(m_instance, spec.className);
-  HMENU menu = BuildMenu(spec.menu, *form);
+  HMENU menu = BuildMenu(spec.menu, *form, m_instance);
   if (!form->win32Window().Create(m_instance, spec, reinterpret_cast<HWND>(owner), menu)) {
     throw std::runtime_error("Cannot create window " + spec.className);
   }
@@ -205,6 +214,11 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           const bool speed = control.kind == ControlKind::SpeedButton;
           made = makeChild(0, "BUTTON", BS_PUSHBUTTON | (speed ? 0 : WS_TABSTOP));
           button.Attach(made, !speed);
+          // A tall button gets the large picture, one of a text line's height the small one.
+          const int pictureSize = control.rect.height >= 2 * GetSystemMetrics(SM_CYICON)
+                                      ? GetSystemMetrics(SM_CXICON)
+                                      : GetSystemMetrics(SM_CXSMICON);
+          button.SetPicture(PictureIcon(m_instance, control.picture, pictureSize));
           break;
         }
         case ControlKind::Label: {

@@ -1,6 +1,7 @@
 #include "ui/win32/Win32Window.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "ui/win32/EventDispatch.h"
 #include "ui/win32/MessagePump.h"
@@ -9,17 +10,18 @@ namespace ui::win32 {
 
 namespace {
 
-BOOL CALLBACK TakeFirstIcon(HMODULE, LPCSTR, LPSTR name, LONG_PTR found) {
-  *reinterpret_cast<LPSTR*>(found) = name;
+// A resource's name lives only as long as the enumeration's call: the icon is loaded there.
+BOOL CALLBACK LoadFirstIcon(HMODULE module, LPCSTR, LPSTR name, LONG_PTR found) {
+  *reinterpret_cast<HICON*>(found) = LoadIconA(module, name);
   return FALSE;
 }
 
 // The program file's first icon, the one the shell shows for it; nullptr when it has none.
 HICON ProgramIcon(HINSTANCE instance) {
-  LPSTR name = nullptr;
-  EnumResourceNamesA(instance, reinterpret_cast<LPCSTR>(RT_GROUP_ICON), &TakeFirstIcon,
-                     reinterpret_cast<LONG_PTR>(&name));
-  return name != nullptr ? LoadIconA(instance, name) : nullptr;
+  HICON icon = nullptr;
+  EnumResourceNamesA(instance, reinterpret_cast<LPCSTR>(RT_GROUP_ICON), &LoadFirstIcon,
+                     reinterpret_cast<LONG_PTR>(&icon));
+  return icon;
 }
 
 }  // namespace
@@ -86,6 +88,18 @@ bool Win32Window::Create(HINSTANCE instance, const FormDesign& spec, HWND owner,
 bool Win32Window::Alive() const {
   return m_window != nullptr && IsWindow(m_window) &&
          GetWindowLongPtrA(m_window, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this);
+}
+
+ULONG_PTR Win32Window::KeepMenuPicture(PictureIcon picture) {
+  m_menuPictures.push_back(std::make_unique<PictureIcon>(std::move(picture)));
+  return reinterpret_cast<ULONG_PTR>(m_menuPictures.back().get());
+}
+
+const PictureIcon* Win32Window::MenuPicture(ULONG_PTR itemData) const {
+  for (const auto& picture : m_menuPictures) {
+    if (reinterpret_cast<ULONG_PTR>(picture.get()) == itemData) return picture.get();
+  }
+  return nullptr;
 }
 
 void Win32Window::Close() {
@@ -173,6 +187,31 @@ bool Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
       return RouteChildNotification(message, wParam, lParam, result);
+    case WM_MEASUREITEM: {
+      // A menu-bar entry whose picture the window draws itself (HBMMENU_CALLBACK): the
+      // system's own bitmap drawing on XP ignores an icon's transparency.
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      const PictureIcon* picture =
+          item->CtlType == ODT_MENU ? MenuPicture(item->itemData) : nullptr;
+      if (picture == nullptr) return false;
+      // A gap of a quarter of the picture between it and the caption.
+      item->itemWidth = picture->Size() + picture->Size() / 4;
+      item->itemHeight = picture->Size();
+      result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const PictureIcon* picture =
+          item->CtlType == ODT_MENU ? MenuPicture(item->itemData) : nullptr;
+      if (picture == nullptr) return false;
+      const int size = picture->Size();
+      const int top = item->rcItem.top + (item->rcItem.bottom - item->rcItem.top - size) / 2;
+      DrawIconEx(item->hDC, item->rcItem.left, top, picture->Handle(), size, size, 0, nullptr,
+                 DI_NORMAL);
+      result = TRUE;
+      return true;
+    }
     case WM_CLOSE:
       Close();
       result = 0;

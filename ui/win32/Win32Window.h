@@ -2,9 +2,12 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/FormDesign.h"
+#include "ui/win32/PictureIcon.h"
 #include "ui/win32/Win32Control.h"
 
 namespace ui::win32 {
@@ -24,6 +27,9 @@ class Win32Window : public Win32Control<ui::Window> {
 
   // Menu entries by their identifiers; chosen entries fire their onClick.
   void AddMenuItem(int id, MenuItem* item) { m_menuItems[id] = item; }
+  // Keeps a picture of a menu-bar entry for as long as the window lives and returns the value
+  // that entry carries as its item data: the window draws the picture when the menu asks.
+  ULONG_PTR KeepMenuPicture(PictureIcon picture);
 
   void Close() override;
   void ShowModal() override;
@@ -36,6 +42,7 @@ class Win32Window : public Win32Control<ui::Window> {
   void MoveFocus(WPARAM wParam, LPARAM lParam);
   void RestoreFocus();
   bool Alive() const;
+  const PictureIcon* MenuPicture(ULONG_PTR itemData) const;
 
   HWND m_owner = nullptr;
   bool m_quitOnDestroy = false;
@@ -43,6 +50,8 @@ class Win32Window : public Win32Control<ui::Window> {
   bool m_endModal = false;
   HWND m_savedFocus = nullptr;
   std::map<int, MenuItem*> m_menuItems;
+  // Released only after the destructor has destroyed the window and with it the menu.
+  std::vector<std::unique_ptr<PictureIcon>> m_menuPictures;
 };
 
 }  // namespace ui::win32
