@@ -91,7 +91,7 @@ Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
 
 std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platform::Handle owner) {
   auto form = std::make_unique<Win32Form>(spec.fontFace);
-  Win32Window::RegisterFormClass(m_instance, spec.className);
+  Win32Window::RegisterFormClass(m_instance, spec.className, spec.border != BorderStyle::Dialog);
   HMENU menu = BuildMenu(spec.menu, *form, m_instance);
   if (!form->win32Window().Create(m_instance, spec, reinterpret_cast<HWND>(owner), menu)) {
     throw std::runtime_error("Cannot create window " + spec.className);

@@ -30,7 +30,8 @@ Win32Window::~Win32Window() {
   if (Alive()) DestroyWindow(m_window);
 }
 
-void Win32Window::RegisterFormClass(HINSTANCE instance, const std::string& className) {
+void Win32Window::RegisterFormClass(HINSTANCE instance, const std::string& className,
+                                    bool withIcon) {
   WNDCLASSEXA existing;
   existing.cbSize = sizeof(existing);
   if (GetClassInfoExA(instance, className.c_str(), &existing)) return;
@@ -39,7 +40,7 @@ void Win32Window::RegisterFormClass(HINSTANCE instance, const std::string& class
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = &Procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = ProgramIcon(instance);
+  windowClass.hIcon = withIcon ? ProgramIcon(instance) : nullptr;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = className.c_str();

@@ -18,7 +18,8 @@ class Win32Window : public Win32Control<ui::Window> {
   ~Win32Window() override;
 
   // Registers the window class `className` once per process.
-  static void RegisterFormClass(HINSTANCE instance, const std::string& className);
+  // A window with a dialog border shows no icon in its title bar, so its class carries none.
+  static void RegisterFormClass(HINSTANCE instance, const std::string& className, bool withIcon);
 
   // Creates the hidden window with the exact client size of `spec` and hands it `menu`, which
   // it then owns. `owner` 0 makes it the main window: once shown, destroying it ends the
