@@ -30,10 +30,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Under Xvfb there is no window manager: Wine then draws the title bars itself.
+x11_key='HKCU\Software\Wine\X11 Driver'
 if [ -n "${DISPLAY:-}" ]; then
+  wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1 || true
   wine "$root/dist/Plinvo/Plinvo.exe"
   exit 0
 fi
+wine reg add "$x11_key" /v Managed /d N /f >/dev/null 2>&1
 
 display=":$((90 + RANDOM % 100))"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
