@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "app/AppError.h"
 #include "support/TestWorld.h"
 
@@ -46,6 +48,11 @@ struct WarningCase {
   bool userFails;
   bool warned;
 };
+
+void PrintTo(const WarningCase& c, std::ostream* out) {
+  *out << "major " << c.major << ", user \"" << c.user << "\""
+       << (c.userFails ? " unreadable" : "");
+}
 
 class AdministratorWarningTest : public ::testing::TestWithParam<WarningCase> {};
 
