@@ -10,6 +10,9 @@ root=$(pwd)
 echo "== Unit tests (native)"
 (cd build/native && ctest --output-on-failure -j"$(nproc 2>/dev/null || echo 2)")
 
+echo "== Unit tests under valgrind (memory errors and leaks)"
+valgrind --error-exitcode=9 --leak-check=full -q build/native/plinvo_unit_tests --gtest_brief=1
+
 echo "== Companion file tests (Wine)"
 companion_failures=0
 for script in tests/scripts/*_test.sh; do

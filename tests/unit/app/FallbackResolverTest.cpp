@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "app/FallbackResolver.h"
 #include "platform/memory/MemoryNameResolution.h"
 
@@ -107,6 +109,10 @@ struct ErrorCase {
   int lastError;
   int reported;
 };
+
+void PrintTo(const ErrorCase& c, std::ostream* out) {
+  *out << "last error " << c.lastError << " reported as " << c.reported;
+}
 
 class LookupFailure : public FallbackTest, public ::testing::WithParamInterface<ErrorCase> {};
 

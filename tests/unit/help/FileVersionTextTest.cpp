@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "help/FileVersionText.h"
 #include "platform/memory/MemoryVersionResource.h"
 
@@ -11,6 +13,8 @@ struct VersionCase {
   std::uint16_t parts[4];
   const char* text;
 };
+
+void PrintTo(const VersionCase& c, std::ostream* out) { *out << c.text; }
 
 class VersionText : public ::testing::TestWithParam<VersionCase> {};
 

@@ -2,6 +2,8 @@
 // would pass on values a real computer reads differently.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/memory/MemoryWorld.h"
 
 namespace {
@@ -23,6 +25,10 @@ struct ReaderCase {
   const char* value;  // the text after "Mode="
   int expected;
 };
+
+void PrintTo(const ReaderCase& c, std::ostream* out) {
+  *out << "Mode=" << c.value << " reads " << c.expected;
+}
 
 class ProfileIntegerTest : public ProfileFileTest,
                            public ::testing::WithParamInterface<ReaderCase> {};

@@ -1,6 +1,8 @@
 // Picking a share mode shows its description; start-up selects the recorded mode.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "support/TestWorld.h"
 
 namespace {
@@ -107,6 +109,10 @@ struct RestoreCase {
   int selected;
   const char* description;  // nullptr: nothing loaded, "Desc." stays
 };
+
+void PrintTo(const RestoreCase& c, std::ostream* out) {
+  *out << (c.settings != nullptr ? c.settings : "no settings file") << " selects " << c.selected;
+}
 
 class RestoreShareModeTest : public ShareModeSelectionTest,
                              public ::testing::WithParamInterface<RestoreCase> {};

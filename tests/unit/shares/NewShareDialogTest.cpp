@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 #include "NewShareFixture.h"
 #include "ui/ControlIds.h"
@@ -273,6 +274,10 @@ struct FileSystemCase {
   bool shareEntry;
 };
 
+void PrintTo(const FileSystemCase& c, std::ostream* out) {
+  *out << "file system \"" << c.fileSystem << "\"";
+}
+
 class RightsByFileSystem : public ::testing::TestWithParam<FileSystemCase> {};
 
 TEST_P(RightsByFileSystem, OnlyExactlyFat32GetsTheShareEntry) {
@@ -345,6 +350,8 @@ struct AddFailure {
   std::uint32_t result;
   const char* text;
 };
+
+void PrintTo(const AddFailure& c, std::ostream* out) { *out << "result " << c.result; }
 
 class ShareServiceRefusal : public ::testing::TestWithParam<AddFailure> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "SharesFixture.h"
 
 namespace {
@@ -47,6 +49,8 @@ struct StopCase {
   std::uint32_t result;
   const char* text;
 };
+
+void PrintTo(const StopCase& c, std::ostream* out) { *out << "result " << c.result; }
 
 class StopShareResult : public ::testing::TestWithParam<StopCase> {};
 
