@@ -10,11 +10,8 @@ namespace {
 
 // System tools the program names without a folder. They are started from the system folder:
 // left to the system's search, an elevated program would first run a planted copy from the
-// program folder or the current folder.
-struct SystemTool {
-  const char* name;  // as a command line may spell it, lower case, without ".exe"
-};
-constexpr std::array<SystemTool, 3> kSystemTools = {{{"sc"}, {"net"}, {"cscript"}}};
+// program folder or the current folder. Lower case, without ".exe".
+constexpr std::array<const char*, 3> kSystemTools = {"sc", "net", "cscript"};
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -32,7 +29,7 @@ std::optional<std::string> SystemToolPath(platform::FileSystem& files,
     name.resize(name.size() - 4);
   }
   const bool known = std::any_of(kSystemTools.begin(), kSystemTools.end(),
-                                 [&](const SystemTool& tool) { return name == tool.name; });
+                                 [&](const char* tool) { return name == tool; });
   if (!known) return std::nullopt;
   const std::string systemFolder = files.GetSystemDirectory();
   if (systemFolder.empty()) return std::string();  // nowhere safe to start it from
