@@ -96,7 +96,6 @@ void MemoryListView::EndUpdate() {
 }
 
 void MemoryWindow::ShowModal() {
-  m_shownModally = true;
   m_closed = false;
   if (m_factory.onShowModal) m_factory.onShowModal(m_form);
   m_closed = true;

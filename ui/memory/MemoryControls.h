@@ -169,7 +169,6 @@ class MemoryWindow : public MemoryControl<Window> {
   void Show() override { m_shown = true; }
   bool Closed() const { return m_closed; }
   bool Shown() const { return m_shown; }
-  bool ShownModally() const { return m_shownModally; }
   int PendingEventPasses() const { return m_pendingEventPasses; }
 
  private:
@@ -177,7 +176,6 @@ class MemoryWindow : public MemoryControl<Window> {
   class MemoryForm& m_form;
   bool m_closed = false;
   bool m_shown = false;
-  bool m_shownModally = false;
   int m_pendingEventPasses = 0;
 };
 

@@ -85,13 +85,6 @@ MenuItem* MemoryForm::FindMenuItem(const std::string& name) {
   return found == m_menu.end() ? nullptr : found->second.get();
 }
 
-std::string MemoryForm::ParentOf(const std::string& name) const {
-  for (const ControlDesign& control : m_spec.controls) {
-    if (control.name == name) return control.parent;
-  }
-  return std::string();
-}
-
 std::unique_ptr<Form> MemoryFormFactory::CreateForm(const FormDesign& spec, platform::Handle owner) {
   return std::make_unique<MemoryForm>(*this, spec, owner);
 }

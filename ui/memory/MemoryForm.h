@@ -23,8 +23,6 @@ class MemoryForm : public Form {
   MemoryWindow& memoryWindow() { return *m_window; }
   const FormDesign& spec() const { return m_spec; }
   platform::Handle owner() const { return m_owner; }
-  // The parent's name of a control ("" for the client area).
-  std::string ParentOf(const std::string& name) const;
 
   template <class T>
   T& Memory(const std::string& name) {
