@@ -17,8 +17,6 @@ class FileSystem {
   virtual bool FileExists(const std::string& path) = 0;
   // The whole content of a file; false when it cannot be opened or read.
   virtual bool ReadFile(const std::string& path, std::string& bytes) = 0;
-  // Creates or replaces a file with `bytes`.
-  virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
   // Creates a file that must not exist yet (never opens an existing one) and writes `bytes`.
   virtual bool CreateNewFile(const std::string& path, const std::string& bytes) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;

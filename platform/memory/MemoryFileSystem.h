@@ -17,12 +17,14 @@ class MemoryFileSystem : public FileSystem {
   std::string GetTempPath() override { return tempPath; }
   bool FileExists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes) override;
-  bool WriteFile(const std::string& path, const std::string& bytes) override;
   bool CreateNewFile(const std::string& path, const std::string& bytes) override;
   bool DeleteFile(const std::string& path) override;
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+
+  // Creates or replaces a file (the in-memory profile files write through this).
+  bool WriteFile(const std::string& path, const std::string& bytes);
 
   // Test set-up and inspection.
   void PutFile(const std::string& path, const std::string& bytes);

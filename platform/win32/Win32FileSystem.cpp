@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/PrivateDirectorySecurity.h"
+#include "platform/win32/SystemFolder.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
@@ -71,12 +72,7 @@ std::string Win32FileSystem::GetModuleFileName() {
   return std::string();
 }
 
-std::string Win32FileSystem::GetSystemDirectory() {
-  std::string folder =
-      QueryGrowing([](char* buffer, DWORD size) { return GetSystemDirectoryA(buffer, size); });
-  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-  return folder;
-}
+std::string Win32FileSystem::GetSystemDirectory() { return SystemFolder(); }
 
 std::string Win32FileSystem::GetTempPath() {
   return QueryGrowing([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); });
@@ -100,11 +96,6 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) {
   }
   bytes = std::move(content);
   return true;
-}
-
-bool Win32FileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-  FileHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
-  return file && WriteAll(file.get(), bytes);
 }
 
 bool Win32FileSystem::CreateNewFile(const std::string& path, const std::string& bytes) {

@@ -20,7 +20,6 @@ class Win32FileSystem : public FileSystem {
   std::string GetTempPath() override;
   bool FileExists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes) override;
-  bool WriteFile(const std::string& path, const std::string& bytes) override;
   bool CreateNewFile(const std::string& path, const std::string& bytes) override;
   bool DeleteFile(const std::string& path) override;
   bool CreatePrivateDirectory(const std::string& path) override;
