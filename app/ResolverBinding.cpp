@@ -38,13 +38,14 @@ void ResolverBinding::BindOnce() {
   if (m_library == 0) return;
 
   m_getAddrInfo = m_sockets.FindProcedure(m_library, "getaddrinfo");
-  m_getNameInfo = m_sockets.FindProcedure(m_library, "getnameinfo");
+  // getnameinfo is never called, but a library is kept only when it has all three.
+  const platform::Handle getNameInfo = m_sockets.FindProcedure(m_library, "getnameinfo");
   m_freeAddrInfo = m_sockets.FindProcedure(m_library, "freeaddrinfo");
   // Mixing the library's lists with the fallback's release (or the reverse) would corrupt the
   // heap, so it is all three from one place or none.
-  if (m_getAddrInfo == 0 || m_getNameInfo == 0 || m_freeAddrInfo == 0) {
+  if (m_getAddrInfo == 0 || getNameInfo == 0 || m_freeAddrInfo == 0) {
     m_sockets.FreeLibrary(m_library);
-    m_library = m_getAddrInfo = m_getNameInfo = m_freeAddrInfo = 0;
+    m_library = m_getAddrInfo = m_freeAddrInfo = 0;
   }
 }
 

@@ -38,7 +38,6 @@ class ResolverBinding {
   bool m_bound = false;
   platform::Handle m_library = 0;  // 0 while the fallback is in use
   platform::Handle m_getAddrInfo = 0;
-  platform::Handle m_getNameInfo = 0;  // bound with the others; nothing calls it
   platform::Handle m_freeAddrInfo = 0;
 };
 
