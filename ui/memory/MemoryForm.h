@@ -58,7 +58,6 @@ class MemoryFormFactory : public FormFactory {
 
  private:
   friend class MemoryForm;
-  friend class MemoryWindow;
   std::vector<MemoryForm*> m_live;
   std::map<std::string, int> m_created;
   platform::Handle m_lastHandle = 0x1000;

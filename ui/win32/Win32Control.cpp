@@ -1,5 +1,7 @@
 #include "ui/win32/Win32Control.h"
 
+#include <vector>
+
 namespace ui::win32 {
 
 std::string WindowText(HWND window) {

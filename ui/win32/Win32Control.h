@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "ui/Controls.h"
 #include "ui/win32/MessageTarget.h"
