@@ -5,8 +5,7 @@
 
 #include <shellapi.h>
 
-#include <vector>
-
+#include "platform/win32/SystemFolder.h"
 #include "platform/win32/Win32FolderPicker.h"
 
 namespace platform::win32 {
@@ -16,13 +15,6 @@ namespace {
 using HtmlHelpCall = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 constexpr WORD kHtmlHelpOrdinal = 14;
 constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC
-
-std::string SystemFolder() {
-  std::vector<char> buffer(MAX_PATH + 1, '\0');
-  const UINT length = GetSystemDirectoryA(buffer.data(), MAX_PATH);
-  if (length == 0 || length > MAX_PATH) return std::string();
-  return std::string(buffer.data(), length);
-}
 
 }  // namespace
 

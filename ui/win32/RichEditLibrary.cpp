@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 #include <string>
-#include <vector>
+
+#include "platform/win32/SystemFolder.h"
 
 namespace ui::win32 {
 
@@ -10,13 +11,9 @@ std::shared_ptr<RichEditLibrary> RichEditLibrary::Acquire() {
   static std::weak_ptr<RichEditLibrary> shared;
   if (auto existing = shared.lock()) return existing;
 
-  const UINT needed = GetSystemDirectoryA(nullptr, 0);
-  std::vector<char> folder(needed + 1, '\0');
-  const UINT length = GetSystemDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-  if (needed == 0 || length == 0 || length >= folder.size()) {
-    throw std::runtime_error("Cannot find the system folder");
-  }
-  const std::string path = std::string(folder.data(), length) + "\\riched20.dll";
+  const std::string folder = platform::win32::SystemFolder();
+  if (folder.empty()) throw std::runtime_error("Cannot find the system folder");
+  const std::string path = folder + "\\riched20.dll";
   HMODULE module = LoadLibraryA(path.c_str());
   if (module == nullptr) throw std::runtime_error("Cannot load " + path);
   std::shared_ptr<RichEditLibrary> library(new RichEditLibrary(module));
