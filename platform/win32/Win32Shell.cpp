@@ -36,7 +36,6 @@ Handle Win32Shell::ShowHelpTopic(const std::string& topicPath) {
     if (control != nullptr) {
       FARPROC entry = GetProcAddress(control, MAKEINTRESOURCEA(kHtmlHelpOrdinal));
       if (entry != nullptr) {
-        m_helpControl = reinterpret_cast<Handle>(control);
         m_htmlHelp = reinterpret_cast<Handle>(entry);
       } else {
         FreeLibrary(control);

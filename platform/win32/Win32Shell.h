@@ -18,8 +18,7 @@ class Win32Shell : public Shell {
   void SetActiveWindow(Handle window) override;
 
  private:
-  Handle m_helpControl = 0;  // hhctrl.ocx, once loaded
-  Handle m_htmlHelp = 0;     // its HtmlHelpA
+  Handle m_htmlHelp = 0;  // HtmlHelpA of hhctrl.ocx, once loaded
   bool m_helpLoadTried = false;
 };
 
