@@ -1,8 +1,11 @@
-// Texts handed to the share service travel as UTF-16 in buffers of a fixed size.
+// Texts travel to and from the share service as UTF-16, handed to it in buffers of a fixed size.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "platform/TextConversion.h"
 
 namespace shares {
 
@@ -13,6 +16,12 @@ constexpr std::size_t kServiceTextCapacity = 255;
 inline std::string TooLongText(const std::string& what) {
   return "The " + what + " is too long: it may have at most " +
          std::to_string(kServiceTextCapacity - 1) + " characters.";
+}
+
+// A text the service handed out, in the ANSI code page; a missing one (null pointer) is empty.
+inline std::string AnsiOf(platform::TextConversion& text,
+                          const std::optional<std::u16string>& wide) {
+  return wide ? text.WideToAnsi(*wide) : std::string();
 }
 
 }  // namespace shares

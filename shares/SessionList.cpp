@@ -2,14 +2,12 @@
 
 #include "app/Formmain.h"
 #include "shares/ServiceBuffer.h"
+#include "shares/ServiceText.h"
 
 namespace shares {
 
 void FillSessionList(platform::Platform& platform, ui::ListView& list,
                      const std::function<std::string(std::uint32_t)>& clockText) {
-  auto ansi = [&](const std::optional<std::u16string>& wide) {
-    return wide ? platform.text.WideToAnsi(*wide) : std::string();
-  };
   list.BeginUpdate();
   list.Clear();
   platform::EnumCounters counters;
@@ -17,15 +15,13 @@ void FillSessionList(platform::Platform& platform, ui::ListView& list,
     ServiceBuffer buffer(platform.shareService);
     const std::uint32_t result =
         platform.shareService.SessionEnum10(buffer.out(), platform::kMaxPreferredLength, counters);
-    const bool usable = result == platform::kSuccess || result == platform::kErrorMoreData;
-    if (usable && buffer.get() != 0) {
-      for (const platform::SessionRecord& record :
-           platform.shareService.SessionRecords(buffer.get(), counters.entriesRead)) {
-        const int row = list.InsertRow(-1, ansi(record.clientName));
-        list.SetCell(row, 1, ansi(record.userName));
-        list.SetCell(row, 2, clockText(record.activeSeconds));
-        list.SetCell(row, 3, clockText(record.idleSeconds));
-      }
+    if (result != platform::kSuccess && result != platform::kErrorMoreData) break;
+    for (const platform::SessionRecord& record :
+         platform.shareService.SessionRecords(buffer.get(), counters.entriesRead)) {
+      const int row = list.InsertRow(-1, AnsiOf(platform.text, record.clientName));
+      list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
+      list.SetCell(row, 2, clockText(record.activeSeconds));
+      list.SetCell(row, 3, clockText(record.idleSeconds));
     }
     if (result != platform::kErrorMoreData) break;
   }

@@ -5,6 +5,7 @@
 
 #include "app/Formmain.h"
 #include "shares/ServiceBuffer.h"
+#include "shares/ServiceText.h"
 
 namespace shares {
 namespace {
@@ -15,10 +16,6 @@ struct FolderRow {
   std::string connections;
   std::string remark;
 };
-
-std::string AnsiOf(platform::TextConversion& text, const std::optional<std::u16string>& wide) {
-  return wide ? text.WideToAnsi(*wide) : std::string();
-}
 
 void AddRow(ui::ListView& list, const FolderRow& row) {
   const int index = list.InsertRow(-1, row.name);
