@@ -1,5 +1,7 @@
 #include "shares/NewShare.h"
 
+#include <cstdint>
+
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
 #include "shares/SetShareEveryoneAccess.h"

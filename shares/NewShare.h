@@ -2,7 +2,6 @@
 // visitors their rights. Each step gives the text to tell the user when it fails.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 

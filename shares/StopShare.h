@@ -1,7 +1,6 @@
 // Stopping the share of the selected row of the shared-folder list.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "platform/Platform.h"

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
