@@ -46,41 +46,22 @@ class ComForThisThread {
 
 std::string PathOf(const ITEMIDLIST* list) {
   std::vector<char> path(MAX_PATH + 1, '\0');
-  if (list == nullptr || !SHGetPathFromIDListA(list, path.data())) return std::string();
+  if (!SHGetPathFromIDListA(list, path.data())) return std::string();
   return std::string(path.data());
-}
-
-// The picker's root: the path of the computer's drives folder. That folder has none, so the
-// text is empty and the picker starts at the desktop.
-std::string RootPath() {
-  ITEMIDLIST* drives = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives))) return std::string();
-  ItemList owned(drives);
-  return PathOf(owned.get());
-}
-
-int CALLBACK StartAtRoot(HWND window, UINT message, LPARAM, LPARAM root) {
-  const char* path = reinterpret_cast<const char*>(root);
-  if (message == BFFM_INITIALIZED && path != nullptr && *path != '\0') {
-    SendMessageA(window, BFFM_SETSELECTIONA, TRUE, root);
-  }
-  return 0;
 }
 
 }  // namespace
 
-std::optional<std::string> BrowseForFolder(const std::string& title, Handle owner) {
+std::optional<std::string> BrowseForFolder(const std::string& title) {
   ComForThisThread com;
-  const std::string root = RootPath();
   std::vector<char> displayName(MAX_PATH + 1, '\0');
   BROWSEINFOA info = {};
-  info.hwndOwner = owner != 0 ? reinterpret_cast<HWND>(owner) : GetActiveWindow();
+  info.hwndOwner = GetActiveWindow();
+  // No root: the picker starts at the desktop.
   info.pidlRoot = nullptr;
   info.pszDisplayName = displayName.data();
   info.lpszTitle = title.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS;
-  info.lpfn = StartAtRoot;
-  info.lParam = reinterpret_cast<LPARAM>(root.c_str());
 
   ItemList chosen;
   {

@@ -4,13 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "platform/Types.h"
-
 namespace platform::win32 {
 
-// SHBrowseForFolderA, file-system folders only, no initial selection, modal to `owner` (when 0,
-// the active window: the dialog whose button opened it). Critical-error boxes are suppressed
-// while it is open. nullopt when the user cancels or the choice has no file-system path.
-std::optional<std::string> BrowseForFolder(const std::string& title, Handle owner = 0);
+// SHBrowseForFolderA, file-system folders only, no initial selection, modal to the active window
+// (the dialog whose button opened it). Critical-error boxes are suppressed while it is open.
+// nullopt when the user cancels or the choice has no file-system path.
+std::optional<std::string> BrowseForFolder(const std::string& title);
 
 }  // namespace platform::win32
