@@ -15,21 +15,15 @@
 namespace platform::win32 {
 namespace {
 
-constexpr const char* kEveryone = "S-1-1-0";
-
 std::vector<char> Writable(const std::string& text) {
   std::vector<char> copy(text.begin(), text.end());
   copy.push_back('\0');
   return copy;
 }
 
-struct SidFreer {
-  void operator()(PSID sid) const { FreeSid(sid); }
-};
 struct LocalFreer {
   void operator()(void* memory) const { ::LocalFree(memory); }
 };
-using AllocatedSid = std::unique_ptr<void, SidFreer>;
 using LocalSid = std::unique_ptr<void, LocalFreer>;
 
 }  // namespace
@@ -57,24 +51,13 @@ std::uint32_t Win32ShareSecurity::SetEntriesInAcl(const ExplicitAccess& entry, H
   access.Trustee.TrusteeType = static_cast<TRUSTEE_TYPE>(entry.trusteeType);
 
   // The identifier must outlive the call; the new list holds a copy of it.
-  AllocatedSid everyone;
-  LocalSid other;
+  LocalSid sid;
   std::vector<char> name;
   if (entry.trusteeForm == TRUSTEE_IS_SID) {
-    if (entry.trustee == kEveryone) {
-      SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-      PSID sid = nullptr;
-      if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &sid)) {
-        return GetLastError();
-      }
-      everyone.reset(sid);
-      access.Trustee.ptstrName = static_cast<LPSTR>(sid);
-    } else {
-      PSID sid = nullptr;
-      if (!ConvertStringSidToSidA(entry.trustee.c_str(), &sid)) return GetLastError();
-      other.reset(sid);
-      access.Trustee.ptstrName = static_cast<LPSTR>(sid);
-    }
+    PSID converted = nullptr;
+    if (!ConvertStringSidToSidA(entry.trustee.c_str(), &converted)) return GetLastError();
+    sid.reset(converted);
+    access.Trustee.ptstrName = static_cast<LPSTR>(converted);
   } else {
     name = Writable(entry.trustee);
     access.Trustee.ptstrName = name.data();
