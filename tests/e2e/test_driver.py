@@ -25,7 +25,7 @@ def test_driver_on_fixture(h):
         s.start(s.windows_path(h.fixture_exe))
         shown_then = []
         boxes = s.boxes_until_window(FIXTURE, window_shown=shown_then)
-        check_equal([(b.caption, b.icon, b.text, b.buttons) for b in boxes],
+        check_equal([b.seen() for b in boxes],
                      [("Fixture", "information", "Starting up", ["OK"])], "boxes at start")
         check_equal(shown_then, [False], "window shown while the start box was up")
 
@@ -60,7 +60,7 @@ def test_driver_on_fixture(h):
 
         s.command("click", FIXTURE, ASK)
         box = s.wait_msgbox()
-        check_equal((box.caption, box.icon, box.text, box.buttons),
+        check_equal(box.seen(),
                     ("Fixture", "warning", "Go on?\nSecond line", ["OK", "Cancel"]), "question")
         check_equal(len(s.msgboxes()), 1, "boxes listed")
         s.answer("Cancel")

@@ -16,17 +16,10 @@ def start(session):
     session.boxes_until_window(CAPTION)
 
 
-def top_windows(session):
-    """[(hwnd, class, visible, caption)] of every top-level window of the program."""
-    fields = session.command("windows")
-    return [(fields[i], fields[i + 1], fields[i + 2] == "1", fields[i + 3])
-            for i in range(0, len(fields) - 3, 4)]
-
-
 def wait_for_class(session, window_class, seconds=30):
     deadline = time.time() + seconds
     while time.time() < deadline:
-        found = [w for w in top_windows(session) if w[1] == window_class and w[2]]
+        found = [w for w in session.windows() if w[1] == window_class and w[2]]
         if found:
             return found[0]
         session.command("sleep", 250)
@@ -90,7 +83,7 @@ def test_help_content_opens_the_viewer_on_the_overview(h, winver):
         start(s)
         s.command("menu", CAPTION, IDS["menuHelpContent"])
         viewer = wait_for_class(s, HELP_VIEWER_CLASS)
-        check(viewer is not None, "no help viewer window; windows: %r" % top_windows(s))
+        check(viewer is not None, "no help viewer window; windows: %r" % s.windows())
         # The caption comes from the window definition inside help.chm: the viewer has opened
         # the program's own help file.
         check_equal(viewer[3], "Plinvo Help", "help viewer caption")

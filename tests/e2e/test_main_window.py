@@ -15,7 +15,7 @@ def start(session):
     session.start_plinvo()
     shown = []
     boxes = session.boxes_until_window(CAPTION, window_shown=shown)
-    return [(b.caption, b.icon, b.text, b.buttons) for b in boxes], shown
+    return [b.seen() for b in boxes], shown
 
 
 @on_versions("winxp", "vista")

@@ -2,7 +2,7 @@
 from Wine's registry, the settings file, Cancel, and the mode restored at the next start.
 
 The system tools and "myright.exe" are replaced by a recording stand-in
-(standins/command_recorder.c), so the tests see every command line exactly as the program
+(doubles/command_recorder.c), so the tests see every command line exactly as the program
 handed it over; a stand-in planted as C:\\Program.exe must never run.
 """
 
@@ -74,20 +74,6 @@ def expected_values(mode):
 
 # ---- the stand-in and the session around it ----
 
-_recorder = {}
-
-
-def recorder_exe(h):
-    """Builds the recording stand-in once per run."""
-    if "exe" not in _recorder:
-        here = os.path.dirname(os.path.abspath(__file__))
-        exe = os.path.join(h.work_dir, "command_recorder.exe")
-        subprocess.run(["i686-w64-mingw32-gcc", "-O2", "-o", exe,
-                        os.path.join(here, "standins", "command_recorder.c")], check=True)
-        _recorder["exe"] = exe
-    return _recorder["exe"]
-
-
 def recording_session(h, winver, name):
     return Session(h, winver, user="Administrator", name=name,
                    overrides="sc.exe,net.exe,cscript.exe=n",
@@ -97,39 +83,25 @@ def recording_session(h, winver, name):
 
 def install_with_recorders(s, h):
     """Installs the program with every tool it starts replaced by the recorder."""
-    exe = recorder_exe(h)
     s.install()
     for path in (r"C:\windows\system32\sc.exe", r"C:\windows\system32\net.exe",
                  r"C:\windows\system32\cscript.exe", FOLDER + "myright.exe", r"C:\Program.exe"):
-        with open(exe, "rb") as source, open(s.unix_path(path), "wb") as target:
-            target.write(source.read())
+        s.put_file(h.double("command_recorder.exe"), path)
 
 
 def recorded(s):
     """[(program file, command line)] of every start so far."""
-    path = s.unix_path(LOG)
-    if not os.path.exists(path):
-        return []
-    with open(path, "rb") as f:
-        lines = f.read().decode("latin-1").splitlines()
+    lines = (s.read_text(LOG) or "").splitlines()
     return [tuple(line.split("\t", 1)) for line in lines if "\t" in line]
-
-
-def read_file(s, windows_path):
-    path = s.unix_path(windows_path)
-    if not os.path.exists(path):
-        return None
-    with open(path, "rb") as f:
-        return f.read().decode("latin-1")
 
 
 def wait_file(s, windows_path, expected, seconds=10):
     deadline = time.time() + seconds
     while time.time() < deadline:
-        if read_file(s, windows_path) == expected:
+        if s.read_text(windows_path) == expected:
             return expected
         time.sleep(0.2)
-    return read_file(s, windows_path)
+    return s.read_text(windows_path)
 
 
 def registry_value(s, key, name):
@@ -145,7 +117,7 @@ def registry_value(s, key, name):
 
 def start(s):
     s.command("start", FOLDER + "Plinvo.exe")
-    return [(b.caption, b.icon, b.text, b.buttons) for b in s.boxes_until_window(CAPTION)]
+    return [b.seen() for b in s.boxes_until_window(CAPTION)]
 
 
 def selected_mode(s):
@@ -160,14 +132,14 @@ def apply_mode(s, mode, answer="OK"):
     s.command("click", CAPTION, IDS["m_radiosModeFirstOption"] + mode)
     s.command("click", CAPTION, IDS["m_btnApply"])
     question = s.wait_msgbox()
-    check_equal((question.caption, question.icon, question.text, question.buttons),
+    check_equal(question.seen(),
                 (CAPTION, "question", "Want to change share mode?", ["OK", "Cancel"]),
                 "confirmation")
     s.answer(answer, question)
     if answer != "OK":
         return None, None
     result = s.wait_msgbox(60000)
-    settings_meanwhile = read_file(s, FOLDER + "config.ini")
+    settings_meanwhile = s.read_text(FOLDER + "config.ini")
     return result, settings_meanwhile
 
 
@@ -188,8 +160,8 @@ def test_start_up_prepares_the_network_in_a_private_folder(h, winver):
         script_path = match.group(1)
         check(starts[2][0].lower().endswith(r"\system32\cscript.exe"), "script host: %r"
               % (starts[2][0],))
-        check_equal(read_file(s, SCRIPT_COPY), SCRIPT, "the script as the host read it")
-        check_equal(read_file(s, FOLDER_SWAP), "refused\n",
+        check_equal(s.read_text(SCRIPT_COPY), SCRIPT, "the script as the host read it")
+        check_equal(s.read_text(FOLDER_SWAP), "refused\n",
                     "another program moving the script's folder away while it is in use")
         if script_path[:2].upper() == "C:":
             folder = os.path.dirname(s.unix_path(script_path))
@@ -211,8 +183,7 @@ def test_apply_each_mode(h, winver):
             before = len(recorded(s))
             result, meanwhile = apply_mode(s, mode)
             descriptions[mode] = s.text(CAPTION, IDS["m_memoTip"])
-            check_equal((result.caption, result.icon, result.text, result.buttons),
-                        (CAPTION, "information", MESSAGES[mode], ["OK"]),
+            check_equal(result.seen(), (CAPTION, "information", MESSAGES[mode], ["OK"]),
                         "result of mode %d" % mode)
             check_equal(meanwhile, settings, "settings file while the result is shown")
             s.screenshot(CAPTION, "share-mode-%d-applied" % mode)
@@ -253,7 +224,7 @@ def test_cancel_changes_nothing_and_the_mode_survives_a_restart(h):
         check_equal(len(recorded(s)), starts, "nothing launched after Cancel")
         check_equal(registry_value(s, LSA001, "restrictanonymous"), ("REG_DWORD", "0x1"),
                     "restrictanonymous after Cancel")
-        check_equal(read_file(s, FOLDER + "config.ini"), "[ShareMode]\r\nMode=0\r\n",
+        check_equal(s.read_text(FOLDER + "config.ini"), "[ShareMode]\r\nMode=0\r\n",
                     "settings after Cancel")
         check_equal(selected_mode(s), 1, "the unapplied pick stays on the screen")
 
@@ -290,8 +261,7 @@ def test_recorded_values_are_restored(h, winver):
     for index, (content, mode) in enumerate(cases):
         with recording_session(h, winver, "restore-%d" % index) as s:
             install_with_recorders(s, h)
-            with open(s.unix_path(FOLDER + "config.ini"), "wb") as f:
-                f.write(content.encode("latin-1"))
+            s.write_text(FOLDER + "config.ini", content)
             check_equal(start(s), [], "boxes at start-up with %r" % content)
             if mode is None:
                 check_equal(selected_mode(s), -1, "selection with %r" % content)

@@ -3,13 +3,13 @@ Vista, and the session list.
 
 Wine's share service has no shares and no sessions, so the program gets a test build of the
 service (doubles/netapi32.c, loaded from the program folder through a DLL override) that serves
-them from a file the test writes and logs every call; "net.exe" and "cscript.exe" are recording
-stand-ins (doubles/tool_double.c) that answer with a scripted exit code. A successful
-"net share" adds its share to the service's file, as the system would.
+them from a file the test writes and logs every call; "net.exe" and "cscript.exe" are copies of
+a recording stand-in (doubles/command_recorder.c) that answers with a scripted exit code. A
+successful "net share" adds its share to the service's file, as the system would.
 """
 
+import ntpath
 import os
-import subprocess
 
 from e2e import Session, check, check_equal, control_ids, on_versions
 
@@ -33,49 +33,19 @@ SESSIONS = [("\\\\PC1", "alice", 3600, 59), ("\\\\PC2", "", 360000, 4294967295)]
 
 # ---- the doubles and the session around them ----
 
-_doubles = {}
-
-
-def doubles_dir(h):
-    """The built doubles: beside the driver when the build made them, else compiled here."""
-    built = os.path.join(h.driver_dir, "doubles")
-    if all(os.path.exists(os.path.join(built, f)) for f in ("netapi32.dll", "net.exe",
-                                                             "cscript.exe")):
-        return built
-    if "dir" not in _doubles:
-        here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "doubles")
-        out = os.path.join(h.work_dir, "doubles")
-        os.makedirs(out, exist_ok=True)
-        gcc = "i686-w64-mingw32-gcc"
-        subprocess.run([gcc, "-O2", "-shared", "-static-libgcc", "-o",
-                        os.path.join(out, "netapi32.dll"), os.path.join(here, "netapi32.c"),
-                        os.path.join(here, "netapi32.def")], check=True)
-        for tool in ("net", "cscript"):
-            subprocess.run([gcc, "-O2", "-static", '-DTOOL_NAME="%s"' % tool, "-o",
-                            os.path.join(out, tool + ".exe"),
-                            os.path.join(here, "tool_double.c")], check=True)
-        _doubles["dir"] = out
-    return _doubles["dir"]
-
-
 def shares_session(h, winver, name):
     return Session(h, winver, user="Administrator", name=name,
                    overrides="netapi32=n,b;net.exe,cscript.exe=n",
                    env={"PLINVO_NETAPI_DATA": DATA, "PLINVO_NETAPI_LOG": NETAPI_LOG,
-                        "PLINVO_TOOL_LOG": TOOL_LOG, "PLINVO_TOOL_EXIT": TOOL_EXIT})
+                        "RECORDER_LOG": TOOL_LOG, "RECORDER_EXIT": TOOL_EXIT})
 
 
 def write(s, windows_path, text):
-    with open(s.unix_path(windows_path), "wb") as f:
-        f.write(text.encode("utf-8"))
+    s.write_text(windows_path, text, "utf-8")
 
 
 def read_lines(s, windows_path):
-    path = s.unix_path(windows_path)
-    if not os.path.exists(path):
-        return []
-    with open(path, "rb") as f:
-        return f.read().decode("utf-8").splitlines()
+    return (s.read_text(windows_path, "utf-8") or "").splitlines()
 
 
 def put_computer(s, shares=(), sessions=(), extra=()):
@@ -86,13 +56,10 @@ def put_computer(s, shares=(), sessions=(), extra=()):
 
 def start(s, h):
     """Installs the program with the doubles, starts it and waits for the main window."""
-    doubles = doubles_dir(h)
     s.install()
-    for source, target in (("netapi32.dll", FOLDER + "netapi32.dll"),
-                           ("net.exe", r"C:\windows\system32\net.exe"),
-                           ("cscript.exe", r"C:\windows\system32\cscript.exe")):
-        with open(os.path.join(doubles, source), "rb") as f, open(s.unix_path(target), "wb") as t:
-            t.write(f.read())
+    s.put_file(h.double("netapi32.dll"), FOLDER + "netapi32.dll")
+    for tool in ("net", "cscript"):
+        s.put_file(h.double("command_recorder.exe"), r"C:\windows\system32\%s.exe" % tool)
     s.start(FOLDER + "Plinvo.exe")
     boxes = s.boxes_until_window(CAPTION)
     check_equal([b.text for b in boxes], [], "boxes at start-up")
@@ -112,8 +79,9 @@ def check_buffers_released(s):
 
 def tools(s):
     """[(tool, command line)] of every start of "net" and "cscript" but the start-up script."""
-    return [tuple(line.split("\t", 1)) for line in read_lines(s, TOOL_LOG)
-            if "netbios" not in line.lower()]
+    starts = [line.split("\t", 1) for line in read_lines(s, TOOL_LOG)]
+    return [(ntpath.splitext(ntpath.basename(program))[0].lower(), command)
+            for program, command in starts if "netbios" not in command.lower()]
 
 
 def folder_rows(s):
@@ -122,9 +90,8 @@ def folder_rows(s):
 
 def box(s):
     b = s.wait_msgbox()
-    result = (b.caption, b.icon, b.text, b.buttons)
     s.answer("OK", b)
-    return result
+    return b.seen()
 
 
 # ---- the shared-folder list and "Stop Share" ----
@@ -204,10 +171,8 @@ def open_picker(s):
     """Presses "Browse..." and gives the handle of the system's folder picker."""
     s.command("click", DIALOG, IDS["m_btnBrowseDir"])
     for _ in range(20):
-        fields = s.command("windows")
-        pickers = [fields[i] for i in range(0, len(fields), 4)
-                   if fields[i + 1] == "#32770" and fields[i + 2] == "1"
-                   and fields[i + 3] not in (DIALOG, CAPTION)]
+        pickers = [hwnd for hwnd, window_class, visible, caption in s.windows()
+                   if window_class == "#32770" and visible and caption not in (DIALOG, CAPTION)]
         if pickers:
             return "hwnd:" + pickers[0][2:]
         s.command("sleep", 250)
@@ -271,8 +236,8 @@ def press_ok_and_watch(s):
     while it showed; the box is answered."""
     s.command("click", DIALOG, IDS["m_btnOK"])
     b = s.wait_msgbox()
-    seen = (b.caption, b.icon, b.text, b.buttons, s.flag("is-enabled", DIALOG, IDS["m_btnOK"]),
-            s.text(DIALOG, IDS["m_labelResult"]))
+    seen = b.seen() + (s.flag("is-enabled", DIALOG, IDS["m_btnOK"]),
+                       s.text(DIALOG, IDS["m_labelResult"]))
     s.answer("OK", b)
     return seen
 

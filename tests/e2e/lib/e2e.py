@@ -94,6 +94,10 @@ class MessageBox:
         self.hwnd, self.caption, self.icon, self.text, buttons = fields[:5]
         self.buttons = buttons.split("|") if buttons else []
 
+    def seen(self):
+        """(caption, icon, text, buttons): what the user sees of the box."""
+        return (self.caption, self.icon, self.text, self.buttons)
+
     def __repr__(self):
         return "MessageBox(caption=%r, icon=%r, text=%r, buttons=%r)" % (
             self.caption, self.icon, self.text, self.buttons)
@@ -213,6 +217,7 @@ class Harness:
         self._pristine = {}
         self._events = {}
         self._counter = 0
+        self._doubles = {}
 
     @property
     def driver_exe(self):
@@ -226,6 +231,29 @@ class Harness:
         with self._lock:
             self._counter += 1
             return self._counter
+
+    # Compiler commands for the test doubles (doubles/), for a driver folder built without them.
+    DOUBLE_SOURCES = {
+        "netapi32.dll": (["-shared", "-static-libgcc"], ["netapi32.c", "netapi32.def"]),
+        "command_recorder.exe": (["-static"], ["command_recorder.c"]),
+    }
+
+    def double(self, file_name):
+        """A built test double: beside the driver when the build made it, else compiled here
+        once per run."""
+        built = os.path.join(self.driver_dir, "doubles", file_name)
+        if os.path.exists(built):
+            return built
+        with self._lock:
+            if file_name not in self._doubles:
+                flags, sources = self.DOUBLE_SOURCES[file_name]
+                here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "doubles")
+                out = os.path.join(self.work_dir, "doubles", file_name)
+                os.makedirs(os.path.dirname(out), exist_ok=True)
+                subprocess.run(["i686-w64-mingw32-gcc", "-O2"] + flags + ["-o", out] +
+                               [os.path.join(here, f) for f in sources], check=True)
+                self._doubles[file_name] = out
+            return self._doubles[file_name]
 
     def pristine_prefix(self, winver):
         """A booted prefix set to `winver`, made once per run; sessions copy it."""
@@ -381,6 +409,22 @@ class Session:
         shutil.copytree(source_dir, target, dirs_exist_ok=True)
         return folder
 
+    def put_file(self, source, windows_path):
+        """Copies a Unix file into the prefix, e.g. a test double over a system tool."""
+        shutil.copyfile(source, self.unix_path(windows_path))
+
+    def read_text(self, windows_path, encoding="latin-1"):
+        """The content of a file of drive C:, or None when it does not exist."""
+        path = self.unix_path(windows_path)
+        if not os.path.exists(path):
+            return None
+        with open(path, "rb") as f:
+            return f.read().decode(encoding)
+
+    def write_text(self, windows_path, text, encoding="latin-1"):
+        with open(self.unix_path(windows_path), "wb") as f:
+            f.write(text.encode(encoding))
+
     # the driver
 
     def command(self, *words, timeout_ms=None):
@@ -426,6 +470,12 @@ class Session:
         """Installs the program folder and starts Plinvo.exe from it."""
         folder = self.install()
         return self.start(folder + "\\Plinvo.exe")
+
+    def windows(self):
+        """[(hwnd, class, visible, caption)] of every top-level window of the program."""
+        fields = self.command("windows")
+        return [(fields[i], fields[i + 1], fields[i + 2] == "1", fields[i + 3])
+                for i in range(0, len(fields) - 3, 4)]
 
     def wait_window(self, caption, timeout_ms=DEFAULT_TIMEOUT_MS):
         return self.command("wait-window", caption, timeout_ms, timeout_ms=timeout_ms)[0]
