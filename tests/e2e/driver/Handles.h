@@ -80,7 +80,6 @@ class Pixels {
   int Height() const { return height_; }
   int Stride() const { return (width_ * 3 + 3) & ~3; }
   const unsigned char* Row(int y) const { return bits_ + y * Stride(); }
-  const unsigned char* Bits() const { return bits_; }
 
  private:
   int width_;
