@@ -24,7 +24,7 @@ class MemorySecurityPolicy : public SecurityPolicy {
   std::vector<std::string> RightsOf(const Sid& sid) const;
 
   SystemError openError = 0;
-  SystemError domainError = 0;  // when 0 and no domain was set, the query answers 1 (not found)
+  SystemError domainError = 0;  // when 0 and no domain was set, the query answers 2 (not found)
   SystemError addError = 0;
   SystemError removeError = 0;
   bool opened = false;
