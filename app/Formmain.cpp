@@ -46,6 +46,8 @@ void TfrmMain::ConnectEvents() {
     return m_app.Guarded(owner, [this, handler] { (this->*handler)(); });
   };
   m_form->Menu("menuExit").onClick = on(&TfrmMain::menuExitClick);
+  m_form->Menu("menuUndoMode").onClick = on(&TfrmMain::menuUndoModeClick);
+  m_form->Menu("menuRestoreSettings").onClick = on(&TfrmMain::menuRestoreSettingsClick);
   m_form->Menu("menuHelpContent").onClick = on(&TfrmMain::menuHelpContentClick);
   m_form->Menu("menuFAQ").onClick = on(&TfrmMain::menuFAQClick);
   m_form->Menu("menuHomePage").onClick = on(&TfrmMain::menuHomePageClick);

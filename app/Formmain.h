@@ -55,6 +55,8 @@ class TfrmMain {
   void RestoreShareMode();
   void m_radiosModeClick();
   void m_btnApplyClick();
+  void menuUndoModeClick();
+  void menuRestoreSettingsClick();
 
   // Shares and sessions.
   void m_btnFolderRefreshClick();

@@ -83,6 +83,10 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   script.visible = false;
 
   form.menu = {{"File1", "File", "", ids::File1, "PICTURE_FILE"},
+               {"menuUndoMode", "Undo Last Mode Change...", "File1", ids::menuUndoMode, ""},
+               {"menuRestoreSettings", "Restore Windows Settings...", "File1",
+                ids::menuRestoreSettings, ""},
+               {"menuExitSeparator", "-", "File1", 0, ""},
                {"menuExit", "Exit", "File1", ids::menuExit, ""},
                {"Help1", "Help", "", ids::Help1, "PICTURE_HELP"},
                {"menuHelpContent", "Help Content", "Help1", ids::menuHelpContent, ""},

@@ -24,6 +24,15 @@ class FileSystem {
   // Until RemoveDirectory, nobody can rename or delete it.
   virtual bool CreatePrivateDirectory(const std::string& path) = 0;
   virtual bool RemoveDirectory(const std::string& path) = 0;
+  // The folder for data of every user (CSIDL_COMMON_APPDATA), without a trailing separator;
+  // empty on failure.
+  virtual std::string GetCommonAppDataFolder() = 0;
+  // True only for an existing folder (not a link) owned by the administrators or the system
+  // whose access list lets nobody else in: what CreatePrivateDirectory makes.
+  virtual bool IsPrivateDirectory(const std::string& path) = 0;
+  // Writes `bytes` to a new file beside `path` and then puts it in place of `path`, so that a
+  // reader sees the old content or the new, never a part.
+  virtual bool ReplaceFile(const std::string& path, const std::string& bytes) = 0;
   // GetVolumeInformationA on a root such as "C:\": the file-system name ("NTFS", "FAT32", ...).
   virtual bool GetVolumeFileSystemName(const std::string& root, std::string& name) = 0;
 };

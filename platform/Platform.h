@@ -2,6 +2,7 @@
 // world and the in-memory world each provide one of these.
 #pragma once
 
+#include "platform/AccountRights.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NameResolution.h"
@@ -30,6 +31,7 @@ struct Platform {
   VersionResource& versions;
   TextConversion& text;
   MessageBoxes& messageBoxes;
+  AccountRights& accountRights;
 };
 
 }  // namespace platform

@@ -8,6 +8,16 @@
 
 namespace platform {
 
+// A value as the registry stores it: its type (REG_SZ = 1, REG_DWORD = 4, ...) and raw data.
+struct RegistryData {
+  std::uint32_t type = 0;
+  std::string bytes;
+};
+
+constexpr std::uint32_t kRegString = 1;
+constexpr std::uint32_t kRegDword = 4;
+constexpr long kErrorFileNotFound = 2;  // a key or value that does not exist
+
 class Registry {
  public:
   virtual ~Registry() = default;
@@ -18,6 +28,15 @@ class Registry {
   // REG_SZ with its terminating NUL.
   virtual long SetString(Handle key, const std::string& name, const std::string& data) = 0;
   virtual long CloseKey(Handle key) = 0;
+  // RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, KEY_QUERY_VALUE | KEY_SET_VALUE): never creates
+  // the key; a missing one answers kErrorFileNotFound.
+  virtual long OpenLocalMachineKey(const std::string& subKey, Handle& key) = 0;
+  // RegQueryValueExA; a missing value answers kErrorFileNotFound.
+  virtual long QueryValue(Handle key, const std::string& name, RegistryData& data) = 0;
+  // RegSetValueExA with the type and bytes as given.
+  virtual long SetValue(Handle key, const std::string& name, const RegistryData& data) = 0;
+  // RegDeleteValueA.
+  virtual long DeleteValue(Handle key, const std::string& name) = 0;
 };
 
 }  // namespace platform

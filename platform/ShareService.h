@@ -27,6 +27,33 @@ struct SessionRecord {
   std::uint32_t idleSeconds = 0;
 };
 
+// FILE_INFO_3: a file another computer holds open. `permissions` has PERM_FILE_READ (1),
+// PERM_FILE_WRITE (2) and PERM_FILE_CREATE (4).
+struct FileRecord {
+  std::uint32_t id = 0;
+  std::uint32_t permissions = 0;
+  std::uint32_t locks = 0;
+  std::optional<std::u16string> path;
+  std::optional<std::u16string> userName;
+};
+
+// One entry of an access list: who (a textual SID such as "S-1-1-0"), allowed or denied, and
+// the access mask.
+struct AccessEntry {
+  std::string sid;
+  bool allowed = true;
+  std::uint32_t mask = 0;
+};
+
+// What NetShareGetInfo level 502 tells about one share. `hasAccessList` is false when the share
+// has no security descriptor or the descriptor no access list: then everyone has full control.
+struct ShareDetails {
+  std::optional<std::u16string> path;
+  std::uint32_t type = 0;
+  bool hasAccessList = false;
+  std::vector<AccessEntry> entries;
+};
+
 // SHARE_INFO_2 as the program hands it to NetShareAdd.
 struct NewShareRecord {
   std::u16string netName;
@@ -64,6 +91,18 @@ class ShareService {
   virtual std::uint32_t ShareDel(const std::u16string& netName) = 0;
   // NetShareAdd(local, level 2, record, &parmErr).
   virtual std::uint32_t ShareAdd2(const NewShareRecord& record) = 0;
+  // NetSessionDel(local, client, user): ends that computer's session of that user.
+  virtual std::uint32_t SessionDel(const std::u16string& client, const std::u16string& user) = 0;
+  // NetFileEnum(local, no base path, no user, level 3, ...), read like the other lists.
+  virtual std::uint32_t FileEnum3(Handle& buffer, std::uint32_t prefMaxLen,
+                                  EnumCounters& counters) = 0;
+  virtual std::vector<FileRecord> FileRecords(Handle buffer, std::uint32_t count) = 0;
+  // NetFileClose(local, id).
+  virtual std::uint32_t FileClose(std::uint32_t id) = 0;
+  // NetShareGetInfo(local, name, 502), its buffer released before the call returns.
+  virtual std::uint32_t ShareGetInfo502(const std::u16string& netName, ShareDetails& details) = 0;
+  // NetUserGetInfo(local, user, 1): the account's flags (UF_ACCOUNTDISABLE = 2).
+  virtual std::uint32_t UserFlags(const std::u16string& user, std::uint32_t& flags) = 0;
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "app/Global.h"
 #include "sharemode/LocalMachineKey.h"
 #include "sharemode/SettingsFile.h"
+#include "sharemode/SettingsHistory.h"
 
 namespace sharemode {
 namespace {
@@ -54,6 +55,13 @@ void TfrmMain::m_btnApplyClick() {
   }
   const int mode = m_radiosMode.ItemIndex();
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
+  if (!sharemode::SaveBeforeChange(m_app.platform(), recipe) &&
+      m_app.ShowMessage(Handle(),
+                        "The present settings could not be saved, so this change could not be "
+                        "undone later.\n\nChange the share mode anyway?",
+                        kOkCancel | kIconWarning) != kIdOk) {
+    return;
+  }
   sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
   m_app.ShowMessage(Handle(), recipe.resultMessage, kOk | kIconInformation);
   // Recorded only once the user has read the outcome.

@@ -27,4 +27,8 @@ long LocalMachineKey::SetString(const std::string& name, const std::string& data
   return m_open ? m_registry.SetString(m_key, name, data) : kInvalidHandle;
 }
 
+long LocalMachineKey::SetValue(const std::string& name, const platform::RegistryData& data) {
+  return m_open ? m_registry.SetValue(m_key, name, data) : kInvalidHandle;
+}
+
 }  // namespace sharemode

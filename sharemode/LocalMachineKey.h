@@ -22,6 +22,7 @@ class LocalMachineKey {
   // Windows error codes; a key that could not be opened refuses every write.
   long SetDword(const std::string& name, std::uint32_t data);
   long SetString(const std::string& name, const std::string& data);
+  long SetValue(const std::string& name, const platform::RegistryData& data);
 
  private:
   platform::Registry& m_registry;

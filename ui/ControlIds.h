@@ -26,6 +26,8 @@ constexpr int m_memoScriptNetBios = 1032;
 // Main menu.
 constexpr int File1 = 2000;
 constexpr int menuExit = 2001;
+constexpr int menuUndoMode = 2003;
+constexpr int menuRestoreSettings = 2004;
 constexpr int Help1 = 2010;
 constexpr int menuHelpContent = 2011;
 constexpr int menuFAQ = 2012;

@@ -70,7 +70,7 @@ struct ControlDesign {
 
 struct MenuDesign {
   std::string name;
-  std::string caption;
+  std::string caption;  // "-" makes a separator line, which has no id and no event
   std::string parent;  // empty: a top-level entry of the menu bar
   int id = 0;
   std::string picture;  // top-level entries: icon resource shown before the caption; empty: none

@@ -1,17 +1,30 @@
-// The program entry: the Win32 world, the main window, the message loop. Always returns 0.
+// The program entry: the Win32 world, the main window, the message loop (then 0); or, for the
+// uninstaller, the silent restore of the settings Plinvo changed (0 when it succeeded).
 #include <exception>
 
 #include "app/Application.h"
 #include "app/Formmain.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowsApi.h"
+#include "sharemode/UndoModeChange.h"
 #include "ui/win32/DllSearch.h"
 #include "ui/win32/EventDispatch.h"
 #include "ui/win32/Win32FormFactory.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // Elevated, the program must never load a library planted in the current folder.
   ui::win32::DropCurrentFolderFromDllSearch();
+
+  // The uninstaller's call: it has asked the user already, so no window and no box.
+  if (commandLine != nullptr && sharemode::IsRestoreCommandLine(commandLine)) {
+    try {
+      platform::win32::Win32Platform world;
+      const app::Global global = app::LoadGlobal(world.platform().files);
+      return sharemode::RestoreWindowsSettingsSilently(world.platform(), global.programFolder);
+    } catch (...) {
+      return 1;
+    }
+  }
 
   platform::win32::Win32Platform world;
   app::Application application(world.platform());

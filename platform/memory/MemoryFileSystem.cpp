@@ -48,13 +48,24 @@ bool MemoryFileSystem::CreatePrivateDirectory(const std::string& path) {
   if (unwritable.count(Key(path)) > 0 || DirectoryExists(path) || FileExists(path)) return false;
   if (InReadOnlyFolder(path)) return false;
   m_directories.insert(Key(path));
+  m_privateDirectories.insert(Key(path));
   privateDirectoriesCreated.push_back(path);
   return true;
+}
+
+bool MemoryFileSystem::IsPrivateDirectory(const std::string& path) {
+  return m_privateDirectories.count(Key(path)) > 0;
+}
+
+bool MemoryFileSystem::ReplaceFile(const std::string& path, const std::string& bytes) {
+  if (InReadOnlyFolder(path)) return false;
+  return WriteFile(path, bytes);
 }
 
 bool MemoryFileSystem::RemoveDirectory(const std::string& path) {
   const std::string key = Key(path);
   if (!FilesUnder(path).empty()) return false;  // only empty folders go
+  m_privateDirectories.erase(key);
   return m_directories.erase(key) > 0;
 }
 

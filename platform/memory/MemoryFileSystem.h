@@ -22,6 +22,9 @@ class MemoryFileSystem : public FileSystem {
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+  std::string GetCommonAppDataFolder() override { return commonAppDataFolder; }
+  bool IsPrivateDirectory(const std::string& path) override;
+  bool ReplaceFile(const std::string& path, const std::string& bytes) override;
 
   // Creates or replaces a file (the in-memory profile files write through this).
   bool WriteFile(const std::string& path, const std::string& bytes);
@@ -36,6 +39,7 @@ class MemoryFileSystem : public FileSystem {
   std::string moduleFileName = "C:\\Program Files\\Plinvo\\Plinvo.exe";
   std::string systemDirectory = "C:\\WINDOWS\\system32";
   std::string tempPath = "C:\\DOCUME~1\\Admin\\LOCALS~1\\Temp\\";
+  std::string commonAppDataFolder = "C:\\Documents and Settings\\All Users\\Application Data";
   std::map<std::string, std::string> volumes = {{"c:\\", "NTFS"}};  // lower-case root -> name
   std::set<std::string> unreadable;       // lower-case paths whose reads fail
   std::set<std::string> unwritable;       // lower-case paths whose writes fail
@@ -49,6 +53,7 @@ class MemoryFileSystem : public FileSystem {
   bool InReadOnlyFolder(const std::string& path) const;
   std::map<std::string, std::pair<std::string, std::string>> m_files;  // key -> (path, bytes)
   std::set<std::string> m_directories;
+  std::set<std::string> m_privateDirectories;
 };
 
 }  // namespace platform::memory

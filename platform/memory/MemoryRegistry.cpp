@@ -8,6 +8,7 @@ namespace {
 constexpr long kAccessDenied = 5;
 constexpr long kInvalidHandle = 6;
 constexpr long kBadPathName = 161;
+constexpr long kFileNotFound = 2;
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -22,16 +23,72 @@ std::string MemoryRegistry::Key(const std::string& path) {
   return key;
 }
 
-long MemoryRegistry::CreateLocalMachineKey(const std::string& subKey, Handle& key) {
+long MemoryRegistry::Open(const std::string& subKey, Handle& key) {
   // Like Windows: a sub-key that starts with a backslash is a bad path.
   if (!subKey.empty() && subKey.front() == '\\') return kBadPathName;
   if (refusedKeys.count(Key(subKey)) > 0) return kAccessDenied;
-  m_keys[Key(subKey)];
   key = ++m_lastHandle;
   m_handles[key] = subKey;
   openHandles.insert(key);
+  return 0;
+}
+
+long MemoryRegistry::CreateLocalMachineKey(const std::string& subKey, Handle& key) {
+  const long result = Open(subKey, key);
+  if (result != 0) return result;
+  m_keys[Key(subKey)];
   openedKeys.push_back(subKey);
   return 0;
+}
+
+long MemoryRegistry::OpenLocalMachineKey(const std::string& subKey, Handle& key) {
+  if (!subKey.empty() && subKey.front() != '\\' && !KeyExists(subKey)) return kFileNotFound;
+  return Open(subKey, key);
+}
+
+long MemoryRegistry::QueryValue(Handle key, const std::string& name, RegistryData& data) {
+  auto handle = m_handles.find(key);
+  if (handle == m_handles.end() || openHandles.count(key) == 0) return kInvalidHandle;
+  const std::optional<RegistryValue> value = Value(handle->second, name);
+  if (!value) return kFileNotFound;
+  if (value->type == RegistryValue::Type::Dword) {
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((value->dword >> (8 * i)) & 0xFF);
+    data = RegistryData{kRegDword, bytes};
+  } else if (value->type == RegistryValue::Type::String) {
+    data = RegistryData{kRegString, value->text + '\0'};
+  } else {
+    data = RegistryData{value->rawType, value->text};
+  }
+  return 0;
+}
+
+long MemoryRegistry::SetValue(Handle key, const std::string& name, const RegistryData& data) {
+  RegistryValue value{RegistryValue::Type::Other, 0, data.bytes, data.type};
+  if (data.type == kRegDword && data.bytes.size() == 4) {
+    value = RegistryValue{RegistryValue::Type::Dword, 0, {}, 0};
+    for (int i = 0; i < 4; ++i) {
+      value.dword |= static_cast<std::uint32_t>(static_cast<unsigned char>(data.bytes[i])) << (8 * i);
+    }
+  } else if (data.type == kRegString && !data.bytes.empty() && data.bytes.back() == '\0') {
+    value = RegistryValue{RegistryValue::Type::String, 0, data.bytes.substr(0, data.bytes.size() - 1), 0};
+  }
+  return Write(key, name, value);
+}
+
+long MemoryRegistry::DeleteValue(Handle key, const std::string& name) {
+  auto handle = m_handles.find(key);
+  if (handle == m_handles.end() || openHandles.count(key) == 0) return kInvalidHandle;
+  if (refusedValueNames.count(Lower(name)) > 0) return kAccessDenied;
+  auto found = m_keys.find(Key(handle->second));
+  if (found == m_keys.end() || found->second.erase(Lower(name)) == 0) return kFileNotFound;
+  deletedValues.push_back(handle->second + "\\" + name);
+  return 0;
+}
+
+void MemoryRegistry::Put(const std::string& key, const std::string& name,
+                         const RegistryValue& value) {
+  m_keys[Key(key)][Lower(name)] = value;
 }
 
 long MemoryRegistry::Write(Handle key, const std::string& name, const RegistryValue& value) {

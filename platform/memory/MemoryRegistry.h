@@ -14,9 +14,11 @@
 namespace platform::memory {
 
 struct RegistryValue {
-  enum class Type { Dword, String } type = Type::Dword;
+  // Other: any other registry type, `rawType` with its bytes in `text`.
+  enum class Type { Dword, String, Other } type = Type::Dword;
   std::uint32_t dword = 0;
   std::string text;
+  std::uint32_t rawType = 0;
 };
 
 struct RegistryWrite {
@@ -31,12 +33,20 @@ class MemoryRegistry : public Registry {
   long SetDword(Handle key, const std::string& name, std::uint32_t data) override;
   long SetString(Handle key, const std::string& name, const std::string& data) override;
   long CloseKey(Handle key) override;
+  long OpenLocalMachineKey(const std::string& subKey, Handle& key) override;
+  long QueryValue(Handle key, const std::string& name, RegistryData& data) override;
+  long SetValue(Handle key, const std::string& name, const RegistryData& data) override;
+  long DeleteValue(Handle key, const std::string& name) override;
 
   // The value now stored, nullopt when missing.
   std::optional<RegistryValue> Value(const std::string& key, const std::string& name) const;
   bool KeyExists(const std::string& key) const;
 
+  // Test set-up: stores a value without logging a write.
+  void Put(const std::string& key, const std::string& name, const RegistryValue& value);
+
   std::vector<RegistryWrite> writes;    // successful writes, in order
+  std::vector<std::string> deletedValues;  // "key\\name" of every deletion, in order
   std::vector<std::string> openedKeys;  // every successful opening, in order
   std::set<Handle> openHandles;
   // Refusals: openings of keys (lower case) fail with 5; writes fail after `writesAllowed`
@@ -48,6 +58,7 @@ class MemoryRegistry : public Registry {
  private:
   static std::string Key(const std::string& path);
   long Write(Handle key, const std::string& name, const RegistryValue& value);
+  long Open(const std::string& subKey, Handle& key);
   std::map<std::string, std::map<std::string, RegistryValue>> m_keys;  // lower-case paths/names
   std::map<Handle, std::string> m_handles;                             // handle -> path as opened
   Handle m_lastHandle = 0x3000;

@@ -9,6 +9,9 @@ namespace {
 constexpr std::uint32_t kInvalidParameter = 87;
 constexpr std::uint32_t kShareNameNotFound = 2310;  // NERR_NetNameNotFound
 constexpr std::uint32_t kDuplicateShare = 2118;     // NERR_DuplicateShare
+constexpr std::uint32_t kClientNameNotFound = 2312;  // NERR_ClientNameNotFound
+constexpr std::uint32_t kFileIdNotFound = 2314;      // NERR_FileIdNotFound
+constexpr std::uint32_t kUserNotFound = 2221;        // NERR_UserNotFound
 
 std::u16string Lower(std::u16string text) {
   for (char16_t& c : text) {
@@ -36,8 +39,10 @@ std::uint32_t PopForced(std::deque<std::uint32_t>& forced, bool& has) {
 }  // namespace
 
 Handle MemoryShareService::NewBuffer(std::vector<ShareRecord> shareRows,
-                                     std::vector<SessionRecord> sessionRows) {
+                                     std::vector<SessionRecord> sessionRows,
+                                     std::vector<FileRecord> fileRows) {
   const Handle buffer = ++m_lastBuffer;
+  m_fileBuffers[buffer] = std::move(fileRows);
   m_shareBuffers[buffer] = std::move(shareRows);
   m_sessionBuffers[buffer] = std::move(sessionRows);
   liveBuffers.insert(buffer);
@@ -63,8 +68,10 @@ std::uint32_t MemoryShareService::Enumerate(const std::vector<Record>& all,
                            all.begin() + static_cast<std::ptrdiff_t>(start + count));
   if constexpr (std::is_same_v<Record, ShareRecord>) {
     buffer = NewBuffer(std::move(rows), {});
-  } else {
+  } else if constexpr (std::is_same_v<Record, SessionRecord>) {
     buffer = NewBuffer({}, std::move(rows));
+  } else {
+    buffer = NewBuffer({}, {}, std::move(rows));
   }
   counters.entriesRead = static_cast<std::uint32_t>(count);
   counters.totalEntries = static_cast<std::uint32_t>(all.size());
@@ -108,6 +115,7 @@ std::uint32_t MemoryShareService::BufferFree(Handle buffer) {
   }
   m_shareBuffers.erase(buffer);
   m_sessionBuffers.erase(buffer);
+  m_fileBuffers.erase(buffer);
   return kSuccess;
 }
 
@@ -135,6 +143,81 @@ std::uint32_t MemoryShareService::ShareAdd2(const NewShareRecord& record) {
   share.currentUses = 0;
   share.path = record.path;
   shares.push_back(share);
+  return kSuccess;
+}
+
+}  // namespace platform::memory
+
+namespace platform::memory {
+
+std::uint32_t MemoryShareService::SessionDel(const std::u16string& client,
+                                             const std::u16string& user) {
+  sessionsDeleted.emplace_back(client, user);
+  bool hasForced = false;
+  const std::uint32_t forced = PopForced(sessionDelResults, hasForced);
+  if (hasForced) return forced;
+  // The service takes the client with or without its leading backslashes.
+  std::u16string bare = client;
+  while (!bare.empty() && bare.front() == u'\\') bare.erase(0, 1);
+  const auto before = sessions.size();
+  sessions.erase(std::remove_if(sessions.begin(), sessions.end(),
+                                [&](const SessionRecord& session) {
+                                  return session.clientName &&
+                                         Lower(*session.clientName) == Lower(bare) &&
+                                         session.userName && Lower(*session.userName) == Lower(user);
+                                }),
+                 sessions.end());
+  return sessions.size() < before ? kSuccess : kClientNameNotFound;
+}
+
+std::uint32_t MemoryShareService::FileEnum3(Handle& buffer, std::uint32_t prefMaxLen,
+                                            EnumCounters& counters) {
+  (void)prefMaxLen;
+  return Enumerate(files, fileEnumResults, buffer, counters);
+}
+
+std::vector<FileRecord> MemoryShareService::FileRecords(Handle buffer, std::uint32_t count) {
+  auto found = m_fileBuffers.find(buffer);
+  if (found == m_fileBuffers.end() || liveBuffers.count(buffer) == 0) return {};
+  const auto& rows = found->second;
+  return std::vector<FileRecord>(rows.begin(),
+                                 rows.begin() + std::min<std::size_t>(count, rows.size()));
+}
+
+std::uint32_t MemoryShareService::FileClose(std::uint32_t id) {
+  filesClosed.push_back(id);
+  bool hasForced = false;
+  const std::uint32_t forced = PopForced(fileCloseResults, hasForced);
+  if (hasForced) return forced;
+  auto found = std::find_if(files.begin(), files.end(),
+                            [&](const FileRecord& file) { return file.id == id; });
+  if (found == files.end()) return kFileIdNotFound;
+  files.erase(found);
+  return kSuccess;
+}
+
+std::uint32_t MemoryShareService::ShareGetInfo502(const std::u16string& netName,
+                                                  ShareDetails& details) {
+  bool hasForced = false;
+  const std::uint32_t forced = PopForced(shareInfoResults, hasForced);
+  if (hasForced) return forced;
+  auto found = FindShare(shares, netName);
+  if (found == shares.end()) return kShareNameNotFound;
+  details = ShareDetails{};
+  details.path = found->path;
+  details.type = found->type;
+  auto access = shareAccess.find(Lower(netName));
+  if (access != shareAccess.end()) {
+    details.hasAccessList = true;
+    details.entries = access->second;
+  }
+  return kSuccess;
+}
+
+std::uint32_t MemoryShareService::UserFlags(const std::u16string& user, std::uint32_t& flags) {
+  auto found = userFlags.find(user);
+  if (found == userFlags.end()) return kUserNotFound;
+  flags = found->second;
   return kSuccess;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/memory/MemoryAccountRights.h"
 #include "platform/memory/MemoryFileSystem.h"
 #include "platform/memory/MemoryMessageBoxes.h"
 #include "platform/memory/MemoryNameResolution.h"
@@ -31,9 +32,11 @@ struct MemoryWorld {
   MemoryVersionResource versions;
   MemoryTextConversion text;
   MemoryMessageBoxes messageBoxes;
+  MemoryAccountRights accountRights;
 
   Platform platform{registry, profile,  processes, shareService, shareSecurity, files,
-                    identity, resolver, shell,     versions,     text,          messageBoxes};
+                    identity, resolver, shell,     versions,     text,          messageBoxes,
+                    accountRights};
 };
 
 }  // namespace platform::memory

@@ -1,13 +1,18 @@
 #include "platform/win32/Win32FileSystem.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <vector>
 
 #include "platform/win32/PrivateDirectorySecurity.h"
 #include "platform/win32/SystemFolder.h"
+// clang-format off
 #include "platform/win32/WindowsApi.h"
+#include <aclapi.h>
+#include <shlobj.h>
+// clang-format on
 
 namespace platform::win32 {
 
@@ -51,6 +56,22 @@ std::string QueryGrowing(Query query) {
   }
   return std::string();
 }
+
+// The administrators' group (S-1-5-32-544) or the system (S-1-5-18).
+bool IsAdministratorsOrSystem(PSID sid) {
+  if (sid == nullptr || !IsValidSid(sid)) return false;
+  SID_IDENTIFIER_AUTHORITY ntAuthority = {SECURITY_NT_AUTHORITY};
+  const SID_IDENTIFIER_AUTHORITY* authority = GetSidIdentifierAuthority(sid);
+  if (std::memcmp(authority, &ntAuthority, sizeof(ntAuthority)) != 0) return false;
+  const UCHAR count = *GetSidSubAuthorityCount(sid);
+  if (count == 1) return *GetSidSubAuthority(sid, 0) == SECURITY_LOCAL_SYSTEM_RID;
+  return count == 2 && *GetSidSubAuthority(sid, 0) == SECURITY_BUILTIN_DOMAIN_RID &&
+         *GetSidSubAuthority(sid, 1) == DOMAIN_ALIAS_RID_ADMINS;
+}
+
+struct LocalFreer {
+  void operator()(void* memory) const { LocalFree(memory); }
+};
 
 }  // namespace
 
@@ -142,6 +163,66 @@ bool Win32FileSystem::RemoveDirectory(const std::string& path) {
     m_heldFolders.erase(held);
   }
   return RemoveDirectoryA(path.c_str()) != FALSE;
+}
+
+std::string Win32FileSystem::GetCommonAppDataFolder() {
+  char folder[MAX_PATH + 1] = {};
+  if (SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) !=
+      S_OK) {
+    return std::string();
+  }
+  std::string path = folder;
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+bool Win32FileSystem::IsPrivateDirectory(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+      (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    return false;
+  }
+  PSID owner = nullptr;
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT,
+                            OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
+                            nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  std::unique_ptr<void, LocalFreer> held(descriptor);
+  // A missing access list lets everyone in; an owner may always rewrite the list.
+  if (dacl == nullptr || !IsAdministratorsOrSystem(owner)) return false;
+  for (DWORD index = 0; index < dacl->AceCount; ++index) {
+    void* entry = nullptr;
+    if (!GetAce(dacl, index, &entry)) return false;
+    const auto* header = static_cast<const ACE_HEADER*>(entry);
+    if (header->AceType == ACCESS_DENIED_ACE_TYPE) continue;
+    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) return false;
+    const auto* allowed = static_cast<const ACCESS_ALLOWED_ACE*>(entry);
+    if (!IsAdministratorsOrSystem(const_cast<DWORD*>(&allowed->SidStart))) return false;
+  }
+  return true;
+}
+
+bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& bytes) {
+  const std::string fresh = path + ".new";
+  DeleteFileA(fresh.c_str());  // left over from an interrupted write
+  {
+    FileHandle file = OpenFile(fresh, GENERIC_WRITE, 0, CREATE_NEW);
+    if (!file) return false;
+    if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+      file.reset();
+      DeleteFileA(fresh.c_str());
+      return false;
+    }
+  }
+  if (MoveFileExA(fresh.c_str(), path.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileA(fresh.c_str());
+  return false;
 }
 
 bool Win32FileSystem::GetVolumeFileSystemName(const std::string& root, std::string& name) {

@@ -25,6 +25,9 @@ class Win32FileSystem : public FileSystem {
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+  std::string GetCommonAppDataFolder() override;
+  bool IsPrivateDirectory(const std::string& path) override;
+  bool ReplaceFile(const std::string& path, const std::string& bytes) override;
 
  private:
   // The private folders made here, each held open without delete sharing until it is removed:

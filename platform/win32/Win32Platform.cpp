@@ -14,6 +14,7 @@ Win32Platform::Win32Platform()
                  m_shell,            // shell
                  m_versions,         // versions
                  m_text,             // text
-                 m_messageBoxes} {}  // messageBoxes
+                 m_messageBoxes,     // messageBoxes
+                 m_accountRights} {}  // accountRights
 
 }  // namespace platform::win32

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/win32/Win32AccountRights.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32NameResolution.h"
@@ -38,6 +39,7 @@ class Win32Platform {
   Win32ShareSecurity m_shareSecurity;
   Win32Shell m_shell;
   Win32TextConversion m_text;
+  Win32AccountRights m_accountRights;
   Platform m_platform;
 };
 

@@ -11,6 +11,10 @@ class Win32Registry : public Registry {
   long SetDword(Handle key, const std::string& name, std::uint32_t data) override;
   long SetString(Handle key, const std::string& name, const std::string& data) override;
   long CloseKey(Handle key) override;
+  long OpenLocalMachineKey(const std::string& subKey, Handle& key) override;
+  long QueryValue(Handle key, const std::string& name, RegistryData& data) override;
+  long SetValue(Handle key, const std::string& name, const RegistryData& data) override;
+  long DeleteValue(Handle key, const std::string& name) override;
 };
 
 }  // namespace platform::win32

@@ -1,8 +1,11 @@
 #include "platform/win32/Win32ShareService.h"
 
+#include <memory>
+
 // clang-format off
 #include "platform/win32/WindowsApi.h"
 #include <lm.h>
+#include <sddl.h>
 // clang-format on
 
 namespace platform::win32 {
@@ -20,6 +23,37 @@ std::vector<wchar_t> Terminated(const std::u16string& text) {
   std::vector<wchar_t> copy(text.begin(), text.end());
   copy.push_back(L'\0');
   return copy;
+}
+
+struct NetBufferFree {
+  void operator()(void* buffer) const { NetApiBufferFree(buffer); }
+};
+using NetBuffer = std::unique_ptr<void, NetBufferFree>;
+
+struct LocalMemoryFree {
+  void operator()(void* memory) const { LocalFree(memory); }
+};
+
+// The entries of an access list as textual SIDs; entries of other kinds (audit, object) are
+// left out.
+std::vector<AccessEntry> EntriesOf(PACL acl) {
+  std::vector<AccessEntry> entries;
+  for (DWORD index = 0; index < acl->AceCount; ++index) {
+    void* ace = nullptr;
+    if (!GetAce(acl, index, &ace)) break;
+    const auto* header = static_cast<const ACE_HEADER*>(ace);
+    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE && header->AceType != ACCESS_DENIED_ACE_TYPE) {
+      continue;
+    }
+    // Allowed and denied entries share one layout.
+    const auto* entry = static_cast<const ACCESS_ALLOWED_ACE*>(ace);
+    char* text = nullptr;
+    if (!ConvertSidToStringSidA(const_cast<DWORD*>(&entry->SidStart), &text)) continue;
+    std::unique_ptr<char, LocalMemoryFree> held(text);
+    entries.push_back(
+        AccessEntry{text, header->AceType == ACCESS_ALLOWED_ACE_TYPE, entry->Mask});
+  }
+  return entries;
 }
 
 }  // namespace
@@ -107,6 +141,82 @@ std::uint32_t Win32ShareService::ShareAdd2(const NewShareRecord& record) {
   info.shi2_passwd = nullptr;
   DWORD faultyParameter = 0;
   return NetShareAdd(nullptr, 2, reinterpret_cast<LPBYTE>(&info), &faultyParameter);
+}
+
+std::uint32_t Win32ShareService::SessionDel(const std::u16string& client,
+                                            const std::u16string& user) {
+  std::vector<wchar_t> clientName = Terminated(client);
+  std::vector<wchar_t> userName = Terminated(user);
+  return NetSessionDel(nullptr, clientName.data(), userName.data());
+}
+
+std::uint32_t Win32ShareService::FileEnum3(Handle& buffer, std::uint32_t prefMaxLen,
+                                           EnumCounters& counters) {
+  LPBYTE out = nullptr;
+  DWORD read = counters.entriesRead;
+  DWORD total = counters.totalEntries;
+  DWORD_PTR resume = counters.resumeHandle;
+  const NET_API_STATUS status =
+      NetFileEnum(nullptr, nullptr, nullptr, 3, &out, prefMaxLen, &read, &total, &resume);
+  buffer = reinterpret_cast<Handle>(out);
+  counters = {read, total, static_cast<std::uint32_t>(resume)};
+  return status;
+}
+
+std::vector<FileRecord> Win32ShareService::FileRecords(Handle buffer, std::uint32_t count) {
+  std::vector<FileRecord> records;
+  if (buffer == 0) return records;
+  const auto* info = reinterpret_cast<const FILE_INFO_3*>(buffer);
+  records.reserve(count);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    FileRecord record;
+    record.id = info[i].fi3_id;
+    record.permissions = info[i].fi3_permissions;
+    record.locks = info[i].fi3_num_locks;
+    record.path = TextAt(info[i].fi3_pathname);
+    record.userName = TextAt(info[i].fi3_username);
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+std::uint32_t Win32ShareService::FileClose(std::uint32_t id) { return NetFileClose(nullptr, id); }
+
+std::uint32_t Win32ShareService::ShareGetInfo502(const std::u16string& netName,
+                                                 ShareDetails& details) {
+  std::vector<wchar_t> name = Terminated(netName);
+  LPBYTE out = nullptr;
+  const NET_API_STATUS status = NetShareGetInfo(nullptr, name.data(), 502, &out);
+  NetBuffer held(out);
+  if (status != NERR_Success) return status;
+  if (out == nullptr) return ERROR_INVALID_DATA;
+  const auto* info = reinterpret_cast<const SHARE_INFO_502*>(out);
+  details = ShareDetails{};
+  details.path = TextAt(info->shi502_path);
+  details.type = info->shi502_type;
+  PSECURITY_DESCRIPTOR descriptor = info->shi502_security_descriptor;
+  if (descriptor != nullptr && IsValidSecurityDescriptor(descriptor)) {
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL acl = nullptr;
+    if (GetSecurityDescriptorDacl(descriptor, &present, &acl, &defaulted) && present &&
+        acl != nullptr) {
+      details.hasAccessList = true;
+      details.entries = EntriesOf(acl);
+    }
+  }
+  return NERR_Success;
+}
+
+std::uint32_t Win32ShareService::UserFlags(const std::u16string& user, std::uint32_t& flags) {
+  std::vector<wchar_t> name = Terminated(user);
+  LPBYTE out = nullptr;
+  const NET_API_STATUS status = NetUserGetInfo(nullptr, name.data(), 1, &out);
+  NetBuffer held(out);
+  if (status != NERR_Success) return status;
+  if (out == nullptr) return ERROR_INVALID_DATA;
+  flags = reinterpret_cast<const USER_INFO_1*>(out)->usri1_flags;
+  return NERR_Success;
 }
 
 }  // namespace platform::win32

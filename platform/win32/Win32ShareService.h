@@ -16,6 +16,13 @@ class Win32ShareService : public ShareService {
   std::uint32_t BufferFree(Handle buffer) override;
   std::uint32_t ShareDel(const std::u16string& netName) override;
   std::uint32_t ShareAdd2(const NewShareRecord& record) override;
+  std::uint32_t SessionDel(const std::u16string& client, const std::u16string& user) override;
+  std::uint32_t FileEnum3(Handle& buffer, std::uint32_t prefMaxLen,
+                          EnumCounters& counters) override;
+  std::vector<FileRecord> FileRecords(Handle buffer, std::uint32_t count) override;
+  std::uint32_t FileClose(std::uint32_t id) override;
+  std::uint32_t ShareGetInfo502(const std::u16string& netName, ShareDetails& details) override;
+  std::uint32_t UserFlags(const std::u16string& user, std::uint32_t& flags) override;
 };
 
 }  // namespace platform::win32

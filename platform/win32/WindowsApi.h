@@ -14,3 +14,4 @@
 #undef GetUserName
 #undef GetVersionEx
 #undef RemoveDirectory
+#undef ReplaceFile

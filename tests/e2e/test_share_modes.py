@@ -268,3 +268,72 @@ def test_recorded_values_are_restored(h, winver):
                 check_equal(s.text(CAPTION, IDS["m_memoTip"]), "Desc.", "description")
             else:
                 check_equal(selected_mode(s), mode, "selection with %r" % content)
+
+
+# ---- undoing a mode ----
+
+def exported_values(s, keys):
+    """{(key, value name): data} of every value under `keys` (and their sub-keys), read from
+    "reg export"; a key that does not exist holds none."""
+    values = {}
+    for index, key in enumerate(keys):
+        path = os.path.join(s.dir, "export-%d.reg" % index)
+        if os.path.exists(path):
+            os.remove(path)
+        subprocess.run(["wine", "reg", "export", key, s.windows_path(path), "/y"],
+                       env=wine_env(s.prefix), capture_output=True)
+        if not os.path.exists(path):
+            continue
+        with open(path, "rb") as f:
+            raw = f.read()
+        text = raw.decode("utf-16") if raw[:2] == b"\xff\xfe" else raw.decode("latin-1")
+        current = None
+        for line in text.splitlines():
+            if line.startswith("[") and line.endswith("]"):
+                current = line[1:-1].lower()
+            elif current is not None and line.startswith('"') and "=" in line:
+                name, data = line.split("=", 1)
+                values[(current, name.strip('"').lower())] = data
+    return values
+
+
+@on_versions("winxp", "vista")
+def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
+    keys = [LSA001, FIREWALL]
+    with Session(h, winver, user="Administrator", name="undo-mode",
+                 overrides="netapi32=n,b;sc.exe,net.exe,cscript.exe=n",
+                 env={"RECORDER_LOG": LOG, "PLINVO_NETAPI_DATA": r"C:\netapi.txt"}) as s:
+        install_with_recorders(s, h)
+        s.put_file(h.double("netapi32.dll"), FOLDER + "netapi32.dll")
+        s.write_text(r"C:\netapi.txt", "user\tGuest\t0x203\n")  # disabled
+        check_equal(start(s), [], "boxes at start-up")
+        # A value no mode writes, so that putting it back is visible.
+        subprocess.run(["wine", "reg", "add", LSA001, "/v", "restrictanonymous", "/t",
+                        "REG_DWORD", "/d", "5", "/f"], env=wine_env(s.prefix),
+                       capture_output=True)
+        before = exported_values(s, keys)
+        check_equal(before.get((LSA001[5:].lower(), "restrictanonymous")), "dword:00000005",
+                    "restrictanonymous before")
+        result, _ = apply_mode(s, 1)
+        s.answer("OK", result)
+        check(exported_values(s, keys) != before, "Zendry Share changed the registry")
+
+        starts = len(recorded(s))
+        s.command("menu", CAPTION, IDS["menuUndoMode"])
+        question = s.wait_msgbox()
+        check_equal(question.icon, "question", "confirmation")
+        check("- Every network visitor comes in as the guest account: not set (the value is "
+              "removed)\n" in question.text, "confirmation names forceguest: %r" % question.text)
+        check("- The guest account: disabled\n" in question.text, "confirmation names the guest")
+        s.screenshot(CAPTION, "undo-mode-question")
+        s.answer("OK", question)
+        done = s.wait_msgbox(60000)
+        check_equal(done.text, "The settings are back as they were.\n\n\nYou need to RESTART "
+                    "this computer to take effect!", "result")
+        s.answer("OK", done)
+        check_equal(exported_values(s, keys), before, "registry after the undo")
+        check_equal([line for _, line in recorded(s)[starts:]], ["net user Guest /active:no"],
+                    "the guest account switched off again")
+        check_equal(selected_mode(s), -1, "no mode shown as applied")
+        check_equal(wait_file(s, FOLDER + "config.ini", "[ShareMode]\r\nMode=-1\r\n"),
+                    "[ShareMode]\r\nMode=-1\r\n", "settings file")

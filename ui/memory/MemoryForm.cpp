@@ -65,7 +65,9 @@ MemoryForm::MemoryForm(MemoryFormFactory& factory, const FormDesign& spec, platf
       }
     }
   }
-  for (const MenuDesign& item : spec.menu) m_menu[item.name] = std::make_unique<MemoryMenuItem>(item);
+  for (const MenuDesign& item : spec.menu) {
+    if (item.caption != "-") m_menu[item.name] = std::make_unique<MemoryMenuItem>(item);
+  }
   factory.m_live.push_back(this);
   ++factory.m_created[spec.className];
 }

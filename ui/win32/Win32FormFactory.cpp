@@ -62,12 +62,14 @@ HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTAN
   for (const MenuDesign& entry : entries) {
     if (entry.parent.empty()) continue;
     auto popup = popups.find(entry.parent);
+    const bool separator = entry.caption == "-";
     if (popup == popups.end() ||
-        !AppendMenuA(popup->second, MF_STRING, entry.id, entry.caption.c_str())) {
+        !AppendMenuA(popup->second, separator ? MF_SEPARATOR : MF_STRING,
+                     separator ? 0 : entry.id, separator ? nullptr : entry.caption.c_str())) {
       DestroyMenu(bar);
       throw std::logic_error("Cannot add menu entry " + entry.name + " to " + entry.parent);
     }
-    form.AddMenuItem(entry.name, entry.id);
+    if (!separator) form.AddMenuItem(entry.name, entry.id);
   }
   return bar;
 }

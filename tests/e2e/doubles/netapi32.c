@@ -5,10 +5,16 @@
    PLINVO_NETAPI_DATA names the file (UTF-8, one record a line, fields split by tabs):
      share    <name> <path> <current uses> <remark>      (a field "<null>" is a missing text)
      session  <client> <user> <active seconds> <idle seconds>
-     result   <NetShareEnum|NetSessionEnum|NetShareAdd|NetShareDel> <code>
+     file     <id> <path> <user> <locks> <permissions>
+     shareacl <share> <SID text> <allow|deny> <access mask>   (the share's access list, in order;
+                                                             a share without one has none)
+     user     <name> <flags>                                  (NetUserGetInfo level 1)
+     result   <function name> <code>
      pagesize <records per call>                          (then 234 until the last portion)
    A forced result other than 0 and 234 fails every call of that function. NetShareAdd appends
-   a share line and NetShareDel removes one, so a later enumeration sees the change.
+   a share line and NetShareDel removes one, NetSessionDel the sessions of that client (with or
+   without leading backslashes) and user, NetFileClose the file of that id, so a later
+   enumeration sees the change.
 
    PLINVO_NETAPI_LOG names a file to which every call appends one line (UTF-8, tab-separated):
      NetShareEnum <level> <prefmaxlen> <resume in> <result> <entries read> <buffer id>
@@ -16,12 +22,18 @@
      NetApiBufferFree <buffer id>
      NetShareDel <name> <result>
      NetShareAdd <level> <name> <type> <remark> <permissions> <max uses> <path> <password> <result>
+     NetFileEnum <level> <prefmaxlen> <resume in> <result> <entries read> <buffer id>
+     NetSessionDel <client> <user> <result>
+     NetFileClose <id> <result>
+     NetShareGetInfo <name> <level> <result> <buffer id>
+     NetUserGetInfo <name> <level> <result> <buffer id>
    Buffer ids count from 1; the test pairs each handed-out buffer with its release. */
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <windows.h>
+#include <sddl.h>
 
 typedef DWORD NET_API_STATUS;
 
@@ -56,7 +68,29 @@ typedef struct {
   DWORD idle_time;
 } SESSION_INFO_10;
 
+typedef struct {
+  DWORD id;
+  DWORD permissions;
+  DWORD num_locks;
+  LPWSTR pathname;
+  LPWSTR username;
+} FILE_INFO_3;
+
+typedef struct {
+  LPWSTR name;
+  LPWSTR password;
+  DWORD password_age;
+  DWORD priv;
+  LPWSTR home_dir;
+  LPWSTR comment;
+  DWORD flags;
+  LPWSTR script_path;
+} USER_INFO_1;
+
 #define MORE_DATA 234
+#define CLIENT_NOT_FOUND 2312
+#define FILE_ID_NOT_FOUND 2314
+#define USER_NOT_FOUND 2221
 #define NAME_NOT_FOUND 2310
 #define DUPLICATE_SHARE 2118
 #define INVALID_LEVEL 124
@@ -242,6 +276,19 @@ static void put_session(const Line* line, BYTE* record, WCHAR** texts) {
   info->idle_time = (DWORD)strtoul(field(line, 4), NULL, 10);
 }
 
+static size_t file_texts(const Line* line) {
+  return (wide_units(field(line, 2)) + wide_units(field(line, 3))) * sizeof(WCHAR);
+}
+
+static void put_file(const Line* line, BYTE* record, WCHAR** texts) {
+  FILE_INFO_3* info = (FILE_INFO_3*)record;
+  info->id = (DWORD)strtoul(field(line, 1), NULL, 10);
+  info->pathname = put_wide(field(line, 2), texts);
+  info->username = put_wide(field(line, 3), texts);
+  info->num_locks = (DWORD)strtoul(field(line, 4), NULL, 10);
+  info->permissions = (DWORD)strtoul(field(line, 5), NULL, 10);
+}
+
 static NET_API_STATUS enumerate(const char* function, const char* kind, DWORD level,
                                 DWORD expected_level, size_t record_size, RecordSize texts_size,
                                 PutRecord put, LPBYTE* bufptr, DWORD prefmaxlen,
@@ -325,6 +372,20 @@ NET_API_STATUS WINAPI NetSessionEnum(LPWSTR servername, LPWSTR client, LPWSTR us
   (void)username;
   return enumerate("NetSessionEnum", "session", level, 10, sizeof(SESSION_INFO_10), session_texts,
                    put_session, bufptr, prefmaxlen, entriesread, totalentries, resume_handle);
+}
+
+NET_API_STATUS WINAPI NetFileEnum(LPWSTR servername, LPWSTR basepath, LPWSTR username, DWORD level,
+                                  LPBYTE* bufptr, DWORD prefmaxlen, LPDWORD entriesread,
+                                  LPDWORD totalentries, PDWORD_PTR resume_handle) {
+  DWORD resume = resume_handle != NULL ? (DWORD)*resume_handle : 0;
+  NET_API_STATUS status;
+  (void)servername;
+  (void)basepath;
+  (void)username;
+  status = enumerate("NetFileEnum", "file", level, 3, sizeof(FILE_INFO_3), file_texts, put_file,
+                     bufptr, prefmaxlen, entriesread, totalentries, &resume);
+  if (resume_handle != NULL) *resume_handle = resume;
+  return status;
 }
 
 /* ---- changes ---- */
@@ -414,6 +475,181 @@ NET_API_STATUS WINAPI NetShareAdd(LPWSTR servername, DWORD level, LPBYTE buf, LP
   free(remark);
   free(path);
   free(password);
+  return status;
+}
+
+/* Removes every line of that kind whose fields match; returns how many went. */
+static int remove_matching(Line* lines, int n, const char* kind, int (*matches)(const Line*, const void*),
+                           const void* context) {
+  const char* path = data_path();
+  FILE* f = path != NULL ? fopen(path, "wb") : NULL;
+  int i, removed = 0;
+  if (f == NULL) return 0;
+  for (i = 0; i < n; i++) {
+    if (is_kind(&lines[i], kind) && matches(&lines[i], context)) {
+      removed++;
+      continue;
+    }
+    fprintf(f, "%s\n", lines[i].raw);
+  }
+  fclose(f);
+  return removed;
+}
+
+typedef struct {
+  const char* client;
+  const char* user;
+} SessionKey;
+
+static int session_matches(const Line* line, const void* context) {
+  const SessionKey* key = (const SessionKey*)context;
+  const char* client = key->client;
+  while (*client == '\\') client++;
+  return _stricmp(field(line, 1), client) == 0 && _stricmp(field(line, 2), key->user) == 0;
+}
+
+static int file_matches(const Line* line, const void* context) {
+  return strtoul(field(line, 1), NULL, 10) == *(const DWORD*)context;
+}
+
+NET_API_STATUS WINAPI NetSessionDel(LPWSTR servername, LPWSTR client, LPWSTR username) {
+  static Line lines[MAX_LINES];
+  SessionKey key;
+  char* client_text = to_utf8(client);
+  char* user_text = to_utf8(username);
+  int n;
+  long forced;
+  NET_API_STATUS status;
+  (void)servername;
+  key.client = client_text;
+  key.user = user_text;
+  EnterCriticalSection(&lock);
+  n = read_lines(lines, MAX_LINES);
+  forced = forced_result(lines, n, "NetSessionDel");
+  if (forced != -1)
+    status = (NET_API_STATUS)forced;
+  else
+    status = remove_matching(lines, n, "session", session_matches, &key) > 0 ? 0 : CLIENT_NOT_FOUND;
+  log_line("NetSessionDel\t%s\t%s\t%lu", client_text, user_text, (unsigned long)status);
+  free_lines(lines, n);
+  LeaveCriticalSection(&lock);
+  free(client_text);
+  free(user_text);
+  return status;
+}
+
+NET_API_STATUS WINAPI NetFileClose(LPWSTR servername, DWORD fileid) {
+  static Line lines[MAX_LINES];
+  int n;
+  long forced;
+  NET_API_STATUS status;
+  (void)servername;
+  EnterCriticalSection(&lock);
+  n = read_lines(lines, MAX_LINES);
+  forced = forced_result(lines, n, "NetFileClose");
+  if (forced != -1)
+    status = (NET_API_STATUS)forced;
+  else
+    status = remove_matching(lines, n, "file", file_matches, &fileid) > 0 ? 0 : FILE_ID_NOT_FOUND;
+  log_line("NetFileClose\t%lu\t%lu", (unsigned long)fileid, (unsigned long)status);
+  free_lines(lines, n);
+  LeaveCriticalSection(&lock);
+  return status;
+}
+
+/* The share's access list from its "shareacl" lines, built in `space` (an absolute descriptor
+   followed by its list); NULL when the share has none. */
+static PSECURITY_DESCRIPTOR build_descriptor(const Line* lines, int n, const char* share, BYTE* space,
+                                             size_t size) {
+  SECURITY_DESCRIPTOR* descriptor = (SECURITY_DESCRIPTOR*)space;
+  ACL* acl = (ACL*)(space + sizeof(SECURITY_DESCRIPTOR));
+  int i, entries = 0;
+  if (!InitializeSecurityDescriptor(descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+      !InitializeAcl(acl, (DWORD)(size - sizeof(SECURITY_DESCRIPTOR)), ACL_REVISION))
+    return NULL;
+  for (i = 0; i < n; i++) {
+    PSID sid = NULL;
+    DWORD mask;
+    if (!is_kind(&lines[i], "shareacl") || _stricmp(field(&lines[i], 1), share) != 0) continue;
+    if (!ConvertStringSidToSidA(field(&lines[i], 2), &sid)) continue;
+    mask = (DWORD)strtoul(field(&lines[i], 4), NULL, 0);
+    if (strcmp(field(&lines[i], 3), "deny") == 0)
+      AddAccessDeniedAce(acl, ACL_REVISION, mask, sid);
+    else
+      AddAccessAllowedAce(acl, ACL_REVISION, mask, sid);
+    LocalFree(sid);
+    entries++;
+  }
+  if (entries == 0 || !SetSecurityDescriptorDacl(descriptor, TRUE, acl, FALSE)) return NULL;
+  return descriptor;
+}
+
+NET_API_STATUS WINAPI NetShareGetInfo(LPWSTR servername, LPWSTR netname, DWORD level,
+                                      LPBYTE* bufptr) {
+  static Line lines[MAX_LINES];
+  char* name = to_utf8(netname);
+  int n, found;
+  long forced;
+  DWORD id = 0;
+  NET_API_STATUS status;
+  (void)servername;
+  EnterCriticalSection(&lock);
+  n = read_lines(lines, MAX_LINES);
+  forced = forced_result(lines, n, "NetShareGetInfo");
+  found = find_share(lines, n, name);
+  if (level != 502) {
+    status = INVALID_LEVEL;
+  } else if (forced != -1) {
+    status = (NET_API_STATUS)forced;
+  } else if (found < 0) {
+    status = NAME_NOT_FOUND;
+  } else {
+    const size_t security = 4096;
+    BYTE* buffer = (BYTE*)new_buffer(sizeof(SHARE_INFO_502) + share_texts(&lines[found]) + security,
+                                     &id);
+    WCHAR* texts = (WCHAR*)(buffer + sizeof(SHARE_INFO_502));
+    BYTE* space;
+    SHARE_INFO_502* info = (SHARE_INFO_502*)buffer;
+    put_share(&lines[found], buffer, &texts);
+    space = (BYTE*)(((ULONG_PTR)texts + 7) & ~(ULONG_PTR)7);
+    info->type = 0;
+    info->security_descriptor = build_descriptor(lines, n, name, space, security - 8);
+    *bufptr = buffer;
+    status = 0;
+  }
+  log_line("NetShareGetInfo\t%s\t%lu\t%lu\t%lu", name, (unsigned long)level,
+           (unsigned long)status, (unsigned long)id);
+  free_lines(lines, n);
+  LeaveCriticalSection(&lock);
+  free(name);
+  return status;
+}
+
+NET_API_STATUS WINAPI NetUserGetInfo(LPCWSTR servername, LPCWSTR username, DWORD level,
+                                     LPBYTE* bufptr) {
+  static Line lines[MAX_LINES];
+  char* name = to_utf8(username);
+  int n, i;
+  DWORD id = 0;
+  NET_API_STATUS status = USER_NOT_FOUND;
+  (void)servername;
+  EnterCriticalSection(&lock);
+  n = read_lines(lines, MAX_LINES);
+  for (i = 0; i < n && level == 1; i++) {
+    if (is_kind(&lines[i], "user") && _stricmp(field(&lines[i], 1), name) == 0) {
+      USER_INFO_1* info = (USER_INFO_1*)new_buffer(sizeof(USER_INFO_1), &id);
+      info->flags = (DWORD)strtoul(field(&lines[i], 2), NULL, 0);
+      *bufptr = (LPBYTE)info;
+      status = 0;
+      break;
+    }
+  }
+  if (level != 1) status = INVALID_LEVEL;
+  log_line("NetUserGetInfo\t%s\t%lu\t%lu\t%lu", name, (unsigned long)level,
+           (unsigned long)status, (unsigned long)id);
+  free_lines(lines, n);
+  LeaveCriticalSection(&lock);
+  free(name);
   return status;
 }
 

@@ -1,0 +1,113 @@
+#include "sharemode/SavedSettings.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "sharemode/LocalMachineKey.h"
+
+namespace sharemode {
+namespace {
+
+constexpr std::uint32_t kAccountDisabled = 0x2;  // UF_ACCOUNTDISABLE
+
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream stream(text);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
+
+bool SameValue(const SavedValue& a, const std::string& key, const std::string& name) {
+  auto lower = [](std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+  };
+  return lower(a.keyPath) == lower(key) && lower(a.name) == lower(name);
+}
+
+// The value as it is now; nullopt when it could not be read (neither there nor missing).
+std::optional<SavedValue> ReadValue(platform::Registry& registry, const std::string& keyPath,
+                                    const std::string& name) {
+  SavedValue saved{keyPath, name, false, {}};
+  platform::Handle key = 0;
+  const long opened = registry.OpenLocalMachineKey(SubKeyFromRoot(keyPath), key);
+  if (opened == platform::kErrorFileNotFound) return saved;
+  if (opened != static_cast<long>(platform::kSuccess)) return std::nullopt;
+  const long read = registry.QueryValue(key, name, saved.data);
+  registry.CloseKey(key);
+  if (read == platform::kErrorFileNotFound) return saved;
+  if (read != static_cast<long>(platform::kSuccess)) return std::nullopt;
+  saved.present = true;
+  return saved;
+}
+
+}  // namespace
+
+RecipeReach ReachOf(const Recipe& recipe) {
+  RecipeReach reach;
+  for (const RecipeStep& step : recipe.steps) {
+    if (step.action == RecipeStep::Action::Write) {
+      for (const ValueWrite& value : step.values) {
+        std::pair<std::string, std::string> item{step.keyPath, value.name};
+        if (std::find(reach.values.begin(), reach.values.end(), item) == reach.values.end()) {
+          reach.values.push_back(item);
+        }
+      }
+      continue;
+    }
+    const std::vector<std::string> words = Words(step.arguments);
+    if (step.programFolderTool == "myright.exe") {
+      // "-u <account> +r|-r <right>"
+      for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        if ((words[i] == "+r" || words[i] == "-r") &&
+            std::find(reach.rights.begin(), reach.rights.end(), words[i + 1]) ==
+                reach.rights.end()) {
+          reach.rights.push_back(words[i + 1]);
+        }
+      }
+    } else if (words.size() >= 4 && words[0] == "net" && words[1] == "user" &&
+               words[3].rfind("/active:", 0) == 0) {
+      reach.guestAccount = true;
+    }
+  }
+  return reach;
+}
+
+SavedSettings CaptureBefore(platform::Platform& platform, const Recipe& recipe) {
+  const RecipeReach reach = ReachOf(recipe);
+  SavedSettings saved;
+  for (const auto& item : reach.values) {
+    std::optional<SavedValue> value = ReadValue(platform.registry, item.first, item.second);
+    if (value) saved.values.push_back(std::move(*value));
+  }
+  if (reach.guestAccount) {
+    std::uint32_t flags = 0;
+    if (platform.shareService.UserFlags(u"Guest", flags) == platform::kSuccess) {
+      saved.guestEnabled = (flags & kAccountDisabled) == 0;
+    }
+  }
+  if (!reach.rights.empty()) {
+    std::vector<std::string> held;
+    if (platform.accountRights.Enumerate(kGuestAccount, held) == platform::kSuccess) {
+      for (const std::string& right : reach.rights) {
+        saved.guestRights[right] = std::find(held.begin(), held.end(), right) != held.end();
+      }
+    }
+  }
+  return saved;
+}
+
+void AddMissing(SavedSettings& first, const SavedSettings& later) {
+  for (const SavedValue& value : later.values) {
+    const bool known = std::any_of(first.values.begin(), first.values.end(),
+                                   [&](const SavedValue& had) {
+                                     return SameValue(had, value.keyPath, value.name);
+                                   });
+    if (!known) first.values.push_back(value);
+  }
+  if (!first.guestEnabled) first.guestEnabled = later.guestEnabled;
+  for (const auto& right : later.guestRights) first.guestRights.insert(right);
+}
+
+}  // namespace sharemode

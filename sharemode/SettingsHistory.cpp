@@ -1,0 +1,179 @@
+#include "sharemode/SettingsHistory.h"
+
+#include <sstream>
+#include <vector>
+
+namespace sharemode {
+namespace {
+
+constexpr const char* kHeader = "Plinvo saved settings 1";
+constexpr const char* kFolderName = "\\Plinvo";
+constexpr const char* kFileName = "\\settings-before.txt";
+
+std::string FolderPath(platform::FileSystem& files) {
+  const std::string common = files.GetCommonAppDataFolder();
+  return common.empty() ? std::string() : common + kFolderName;
+}
+
+std::string Hex(const std::string& bytes) {
+  static const char digits[] = "0123456789abcdef";
+  std::string text;
+  for (unsigned char c : bytes) {
+    text.push_back(digits[c >> 4]);
+    text.push_back(digits[c & 0xF]);
+  }
+  return text;
+}
+
+bool FromHex(const std::string& text, std::string& bytes) {
+  if (text.size() % 2 != 0) return false;
+  auto nibble = [](char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+  };
+  bytes.clear();
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    const int high = nibble(text[i]);
+    const int low = nibble(text[i + 1]);
+    if (high < 0 || low < 0) return false;
+    bytes.push_back(static_cast<char>(high * 16 + low));
+  }
+  return true;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::string::size_type start = 0;
+  for (;;) {
+    const std::string::size_type tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab - start));
+    if (tab == std::string::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+// Names and keys are written between tabs and line ends: they must hold neither.
+bool Plain(const std::string& text) { return text.find_first_of("\t\r\n") == std::string::npos; }
+
+void FormatRecord(std::ostringstream& out, const char* title, const SavedSettings& record) {
+  out << '[' << title << "]\n";
+  for (const SavedValue& value : record.values) {
+    out << "value\t" << value.keyPath << '\t' << value.name << '\t';
+    if (value.present) {
+      out << value.data.type << '\t' << Hex(value.data.bytes) << '\n';
+    } else {
+      out << "absent\n";
+    }
+  }
+  if (record.guestEnabled) out << "guest\t" << (*record.guestEnabled ? "enabled" : "disabled") << '\n';
+  for (const auto& right : record.guestRights) {
+    out << "right\t" << right.first << '\t' << (right.second ? "held" : "not held") << '\n';
+  }
+}
+
+bool ParseLine(const std::vector<std::string>& fields, SavedSettings& record) {
+  if (fields[0] == "value" && fields.size() == 4 && fields[3] == "absent") {
+    record.values.push_back(SavedValue{fields[1], fields[2], false, {}});
+    return true;
+  }
+  if (fields[0] == "value" && fields.size() == 5) {
+    SavedValue value{fields[1], fields[2], true, {}};
+    if (fields[3].empty() || fields[3].find_first_not_of("0123456789") != std::string::npos ||
+        fields[3].size() > 9 || !FromHex(fields[4], value.data.bytes)) {
+      return false;
+    }
+    value.data.type = static_cast<std::uint32_t>(std::stoul(fields[3]));
+    record.values.push_back(std::move(value));
+    return true;
+  }
+  if (fields[0] == "guest" && fields.size() == 2 &&
+      (fields[1] == "enabled" || fields[1] == "disabled")) {
+    record.guestEnabled = fields[1] == "enabled";
+    return true;
+  }
+  if (fields[0] == "right" && fields.size() == 3 &&
+      (fields[2] == "held" || fields[2] == "not held")) {
+    record.guestRights[fields[1]] = fields[2] == "held";
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string HistoryFilePath(platform::FileSystem& files) {
+  const std::string folder = FolderPath(files);
+  return folder.empty() ? std::string() : folder + kFileName;
+}
+
+std::string FormatHistory(const SettingsHistory& history) {
+  std::ostringstream out;
+  out << kHeader << '\n';
+  if (history.first) FormatRecord(out, "first", *history.first);
+  if (history.last) FormatRecord(out, "last", *history.last);
+  return out.str();
+}
+
+bool ParseHistory(const std::string& text, SettingsHistory& history) {
+  std::istringstream in(text);
+  std::string line;
+  if (!std::getline(in, line) || line != kHeader) return false;
+  SettingsHistory read;
+  std::optional<SavedSettings>* current = nullptr;
+  while (std::getline(in, line)) {
+    if (line == "[first]" || line == "[last]") {
+      current = line == "[first]" ? &read.first : &read.last;
+      if (current->has_value()) return false;
+      current->emplace();
+      continue;
+    }
+    if (current == nullptr || !ParseLine(Fields(line), **current)) return false;
+  }
+  history = std::move(read);
+  return true;
+}
+
+HistoryRead LoadHistory(platform::FileSystem& files, SettingsHistory& history) {
+  history = SettingsHistory{};
+  const std::string path = HistoryFilePath(files);
+  if (path.empty()) return HistoryRead::Unreadable;
+  if (!files.FileExists(path)) return HistoryRead::Read;
+  if (!files.IsPrivateDirectory(FolderPath(files))) return HistoryRead::Untrusted;
+  std::string text;
+  if (!files.ReadFile(path, text) || !ParseHistory(text, history)) {
+    history = SettingsHistory{};
+    return HistoryRead::Unreadable;
+  }
+  return HistoryRead::Read;
+}
+
+bool SaveHistory(platform::FileSystem& files, const SettingsHistory& history) {
+  const std::string folder = FolderPath(files);
+  if (folder.empty()) return false;
+  if (!files.IsPrivateDirectory(folder) && !files.CreatePrivateDirectory(folder)) return false;
+  const std::string path = HistoryFilePath(files);
+  if (!history.first && !history.last) return !files.FileExists(path) || files.DeleteFile(path);
+  for (const std::optional<SavedSettings>* record : {&history.first, &history.last}) {
+    if (!record->has_value()) continue;
+    for (const SavedValue& value : (*record)->values) {
+      if (!Plain(value.keyPath) || !Plain(value.name)) return false;
+    }
+    for (const auto& right : (*record)->guestRights) {
+      if (!Plain(right.first)) return false;
+    }
+  }
+  return files.ReplaceFile(path, FormatHistory(history));
+}
+
+bool SaveBeforeChange(platform::Platform& platform, const Recipe& recipe) {
+  SettingsHistory history;
+  if (LoadHistory(platform.files, history) != HistoryRead::Read) return false;
+  const SavedSettings now = CaptureBefore(platform, recipe);
+  if (!history.first) history.first.emplace();
+  AddMissing(*history.first, now);
+  history.last = now;
+  return SaveHistory(platform.files, history);
+}
+
+}  // namespace sharemode
