@@ -33,6 +33,8 @@ TfrmMain::TfrmMain(Application& application, ui::FormFactory& factory)
       m_btnFolderNewShare(m_form->Get<ui::Button>("m_btnFolderNewShare")),
       m_listviewSessions(m_form->Get<ui::ListView>("m_listviewSessions")),
       m_btnSessionRefresh(m_form->Get<ui::Button>("m_btnSessionRefresh")),
+      m_btnSessionDisconnect(m_form->Get<ui::Button>("m_btnSessionDisconnect")),
+      m_btnSessionOpenFiles(m_form->Get<ui::Button>("m_btnSessionOpenFiles")),
       m_labelSvrName(m_form->Get<ui::Label>("m_labelSvrName")),
       Label1(m_form->Get<ui::Label>("Label1")),
       m_memoScriptNetBios(m_form->Get<ui::Control>("m_memoScriptNetBios")) {
@@ -58,6 +60,8 @@ void TfrmMain::ConnectEvents() {
   m_btnFolderStopShare.onClick = on(&TfrmMain::m_btnFolderStopShareClick);
   m_btnFolderNewShare.onClick = on(&TfrmMain::m_btnFolderNewShareClick);
   m_btnSessionRefresh.onClick = on(&TfrmMain::m_btnSessionRefreshClick);
+  m_btnSessionDisconnect.onClick = on(&TfrmMain::m_btnSessionDisconnectClick);
+  m_btnSessionOpenFiles.onClick = on(&TfrmMain::m_btnSessionOpenFilesClick);
   Label1.onClick = on(&TfrmMain::Label1Click);
   Label1.onMouseEnter = m_app.Guarded(owner, [this] { Label1MouseEnter(Label1); });
   Label1.onMouseLeave = m_app.Guarded(owner, [this] { Label1MouseLeave(Label1); });

@@ -38,6 +38,8 @@ class TfrmMain {
   ui::Button& m_btnFolderNewShare;
   ui::ListView& m_listviewSessions;
   ui::Button& m_btnSessionRefresh;
+  ui::Button& m_btnSessionDisconnect;
+  ui::Button& m_btnSessionOpenFiles;
   ui::Label& m_labelSvrName;
   ui::Label& Label1;
   ui::Control& m_memoScriptNetBios;
@@ -63,6 +65,8 @@ class TfrmMain {
   void m_btnFolderStopShareClick();
   void m_btnFolderNewShareClick();
   void m_btnSessionRefreshClick();
+  void m_btnSessionDisconnectClick();
+  void m_btnSessionOpenFilesClick();
   static std::string SecondsToTimeText(std::uint32_t seconds);
 
   // Help and links.

@@ -71,6 +71,12 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   form.Add("m_btnSessionRefresh", K::Button, "m_sheetSessions", ids::m_btnSessionRefresh,
            {624, 40, 89, 25}, "Refresh")
       .picture = "PICTURE_REFRESH";
+  form.Add("m_btnSessionDisconnect", K::Button, "m_sheetSessions", ids::m_btnSessionDisconnect,
+           {624, 80, 89, 25}, "Disconnect")
+      .picture = "PICTURE_STOPSHARE";
+  form.Add("m_btnSessionOpenFiles", K::Button, "m_sheetSessions", ids::m_btnSessionOpenFiles,
+           {624, 120, 89, 25}, "Open Files")
+      .picture = "PICTURE_FILE";
 
   form.Add("m_labelSvrName", K::Label, "", ids::m_labelSvrName, {0, 408, 0, 0}, "").autoSize = true;
   ui::ControlDesign& link =

@@ -28,7 +28,8 @@ class FileSystem {
   // empty on failure.
   virtual std::string GetCommonAppDataFolder() = 0;
   // True only for an existing folder (not a link) owned by the administrators or the system
-  // whose access list lets nobody else in: what CreatePrivateDirectory makes.
+  // whose access list lets nobody else in, or one this process made with CreatePrivateDirectory
+  // and still holds.
   virtual bool IsPrivateDirectory(const std::string& path) = 0;
   // Writes `bytes` to a new file beside `path` and then puts it in place of `path`, so that a
   // reader sees the old content or the new, never a part.

@@ -38,4 +38,44 @@ const ResultTable& AddShareResults() {
   return table;
 }
 
+const ResultTable& SessionDelResults() {
+  static const ResultTable table{
+      {
+          {0, "The visitor was disconnected."},
+          {5, "The user does not have access to the requested information."},
+          {8, "Insufficient memory is available."},
+          {87, "The specified parameter is not valid."},
+          {2114, "The Server service is not started."},
+          {2221, "That session had already ended."},
+          {2312, "That session had already ended."},
+      },
+      "The visitor could not be disconnected. Error code: "};
+  return table;
+}
+
+const ResultTable& FileCloseResults() {
+  static const ResultTable table{
+      {
+          {0, "The file was closed."},
+          {5, "The user does not have access to the requested information."},
+          {8, "Insufficient memory is available."},
+          {2114, "The Server service is not started."},
+          {2314, "That file was no longer open."},
+      },
+      "The file could not be closed. Error code: "};
+  return table;
+}
+
+const ResultTable& ShareInfoResults() {
+  static const ResultTable table{
+      {
+          {5, "The user does not have access to the requested information."},
+          {8, "Insufficient memory is available."},
+          {2114, "The Server service is not started."},
+          {2310, "The share name does not exist."},
+      },
+      "The share's details could not be read. Error code: "};
+  return table;
+}
+
 }  // namespace shares

@@ -25,5 +25,11 @@ std::string TextForResult(const ResultTable& table, std::uint32_t code);
 const ResultTable& StopShareResults();
 // Creating a share (NetShareAdd).
 const ResultTable& AddShareResults();
+// Ending a visitor's session (NetSessionDel).
+const ResultTable& SessionDelResults();
+// Closing a file a visitor holds open (NetFileClose).
+const ResultTable& FileCloseResults();
+// Reading one share's details (NetShareGetInfo).
+const ResultTable& ShareInfoResults();
 
 }  // namespace shares

@@ -16,9 +16,12 @@ constexpr int m_listviewFolders = 1011;
 constexpr int m_btnFolderRefresh = 1012;
 constexpr int m_btnFolderStopShare = 1013;
 constexpr int m_btnFolderNewShare = 1014;
+constexpr int m_btnFolderAccess = 1015;
 constexpr int m_sheetSessions = 1020;
 constexpr int m_listviewSessions = 1021;
 constexpr int m_btnSessionRefresh = 1022;
+constexpr int m_btnSessionDisconnect = 1023;
+constexpr int m_btnSessionOpenFiles = 1024;
 constexpr int m_labelSvrName = 1030;
 constexpr int Label1 = 1031;
 constexpr int m_memoScriptNetBios = 1032;
@@ -59,5 +62,11 @@ constexpr int Label5 = 1206;
 constexpr int labelMail = 1207;
 constexpr int btnVisitHomePage = 1208;
 constexpr int btnClose = 1209;
+
+// Open-files dialog.
+constexpr int m_listviewOpenFiles = 1400;
+constexpr int m_btnCloseFile = 1401;
+constexpr int m_btnOpenFilesRefresh = 1402;
+constexpr int m_btnOpenFilesClose = 1403;
 
 }  // namespace ui::ids

@@ -157,13 +157,15 @@ std::uint32_t MemoryShareService::SessionDel(const std::u16string& client,
   const std::uint32_t forced = PopForced(sessionDelResults, hasForced);
   if (hasForced) return forced;
   // The service takes the client with or without its leading backslashes.
-  std::u16string bare = client;
-  while (!bare.empty() && bare.front() == u'\\') bare.erase(0, 1);
+  auto bare = [](std::u16string name) {
+    while (!name.empty() && name.front() == u'\\') name.erase(0, 1);
+    return Lower(name);
+  };
   const auto before = sessions.size();
   sessions.erase(std::remove_if(sessions.begin(), sessions.end(),
                                 [&](const SessionRecord& session) {
                                   return session.clientName &&
-                                         Lower(*session.clientName) == Lower(bare) &&
+                                         bare(*session.clientName) == bare(client) &&
                                          session.userName && Lower(*session.userName) == Lower(user);
                                 }),
                  sessions.end());

@@ -177,6 +177,9 @@ std::string Win32FileSystem::GetCommonAppDataFolder() {
 }
 
 bool Win32FileSystem::IsPrivateDirectory(const std::string& path) {
+  // Made by this process with the private access list and held open since, so nobody can
+  // have swapped it (and a system that keeps no access lists, such as Wine, is covered).
+  if (m_heldFolders.count(path) > 0) return true;
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
       (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {

@@ -290,7 +290,7 @@ def exported_values(s, keys):
         current = None
         for line in text.splitlines():
             if line.startswith("[") and line.endswith("]"):
-                current = line[1:-1].lower()
+                current = line[1:-1].lower().replace("hkey_local_machine\\", "hklm\\", 1)
             elif current is not None and line.startswith('"') and "=" in line:
                 name, data = line.split("=", 1)
                 values[(current, name.strip('"').lower())] = data
@@ -312,7 +312,7 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
                         "REG_DWORD", "/d", "5", "/f"], env=wine_env(s.prefix),
                        capture_output=True)
         before = exported_values(s, keys)
-        check_equal(before.get((LSA001[5:].lower(), "restrictanonymous")), "dword:00000005",
+        check_equal(before.get((LSA001.lower(), "restrictanonymous")), "dword:00000005",
                     "restrictanonymous before")
         result, _ = apply_mode(s, 1)
         s.answer("OK", result)

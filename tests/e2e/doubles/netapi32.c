@@ -504,8 +504,10 @@ typedef struct {
 static int session_matches(const Line* line, const void* context) {
   const SessionKey* key = (const SessionKey*)context;
   const char* client = key->client;
+  const char* listed = field(line, 1);
   while (*client == '\\') client++;
-  return _stricmp(field(line, 1), client) == 0 && _stricmp(field(line, 2), key->user) == 0;
+  while (*listed == '\\') listed++;
+  return _stricmp(listed, client) == 0 && _stricmp(field(line, 2), key->user) == 0;
 }
 
 static int file_matches(const Line* line, const void* context) {

@@ -109,3 +109,128 @@ TEST(SessionList, ColumnsAreAsDesigned) {
 }
 
 }  // namespace
+
+// ---- sending a visitor away ----
+
+struct DisconnectFixture : SharesFixture {
+  DisconnectFixture() {
+    service.sessions = {Session("\\\\PC1", "alice", 1, 2), Session("192.168.1.7", "bob", 3, 4)};
+    Start();
+    MainButton("m_btnSessionRefresh").Click();
+  }
+  void Disconnect(int row) {
+    Sessions().Select(row);
+    test.world.messageBoxes.shown.clear();
+    MainButton("m_btnSessionDisconnect").Click();
+  }
+};
+
+TEST(SessionDisconnect, AsksNamingComputerAndUserThenEndsTheSessionAndRefreshes) {
+  DisconnectFixture f;
+  f.Disconnect(-1);
+  EXPECT_EQ(f.BoxTexts(), std::vector<std::string>{"Please select a session first!"});
+  EXPECT_TRUE(f.service.sessionsDeleted.empty());
+
+  f.test.world.messageBoxes.answers = {platform::mb::kIdCancel};
+  f.Disconnect(1);
+  EXPECT_TRUE(f.service.sessionsDeleted.empty());
+
+  f.Disconnect(1);
+  EXPECT_EQ(f.BoxTexts(),
+            (std::vector<std::string>{"Disconnect \"bob\" on computer \"192.168.1.7\"?\n\nFiles "
+                                      "they have open may lose unsaved changes.",
+                                      "The visitor was disconnected."}));
+  EXPECT_EQ(f.test.world.messageBoxes.shown[0].style,
+            platform::mb::kOkCancel | platform::mb::kIconQuestion);
+  // The call names the client as a computer address, with its backslashes, once.
+  f.Disconnect(0);
+  ASSERT_EQ(f.service.sessionsDeleted.size(), 2u);
+  EXPECT_EQ(f.service.sessionsDeleted[0], std::make_pair(U("\\\\192.168.1.7"), U("bob")));
+  EXPECT_EQ(f.service.sessionsDeleted[1], std::make_pair(U("\\\\PC1"), U("alice")));
+  EXPECT_EQ(f.Sessions().RowCount(), 0);
+}
+
+TEST(SessionDisconnect, EveryResultIsToldInWordsAndTheListRefreshes) {
+  const std::vector<std::pair<std::uint32_t, std::string>> results = {
+      {5, "The user does not have access to the requested information."},
+      {8, "Insufficient memory is available."},
+      {87, "The specified parameter is not valid."},
+      {2114, "The Server service is not started."},
+      {2221, "That session had already ended."},
+      {2312, "That session had already ended."},
+      {53, "The visitor could not be disconnected. Error code: 53"}};
+  for (const auto& [code, text] : results) {
+    DisconnectFixture f;
+    f.service.sessionDelResults = {code};
+    f.service.sessions.pop_back();  // ended meanwhile: the refresh shows it gone
+    f.Disconnect(1);
+    ASSERT_EQ(f.BoxTexts().size(), 2u);
+    EXPECT_EQ(f.BoxTexts()[1], text) << code;
+    EXPECT_EQ(SharesFixture::Captions(f.Sessions()), std::vector<std::string>{"\\\\PC1"}) << code;
+  }
+}
+
+// ---- the open-files dialog ----
+
+platform::FileRecord File(std::uint32_t id, const std::string& path, const std::string& user,
+                          std::uint32_t locks, std::uint32_t permissions) {
+  platform::FileRecord record;
+  record.id = id;
+  record.path = U(path);
+  record.userName = U(user);
+  record.locks = locks;
+  record.permissions = permissions;
+  return record;
+}
+
+TEST(OpenFiles, ListsInPortionsAndClosesTheChosenFileAfterAsking) {
+  SharesFixture f;
+  f.service.files = {File(7, "C:\\docs\\a.txt", "alice", 0, 1),
+                     File(9, "C:\\docs\\b.doc", "bob", 2, 3), File(11, "C:\\music", "", 0, 4)};
+  f.service.pageSize = 2;
+  f.Start();
+  std::vector<Rows> seen;
+  f.test.forms.onShowModal = [&](ui::memory::MemoryForm& dialog) {
+    auto& list = dialog.Memory<ui::memory::MemoryListView>("m_listviewOpenFiles");
+    auto press = [&](const char* name) {
+      dialog.Memory<ui::memory::MemoryButton>(name).Click();
+    };
+    seen.push_back(list.Rows());
+    press("m_btnCloseFile");  // nothing selected
+    list.Select(1);
+    f.test.world.messageBoxes.answers = {platform::mb::kIdCancel};
+    press("m_btnCloseFile");
+    list.Select(1);
+    press("m_btnCloseFile");
+    seen.push_back(list.Rows());
+    f.service.fileCloseResults = {2314};
+    list.Select(0);
+    press("m_btnCloseFile");
+    f.service.files.push_back(File(12, "C:\\new.txt", "carol", 1, 2));
+    press("m_btnOpenFilesRefresh");
+    seen.push_back(list.Rows());
+    press("m_btnOpenFilesClose");
+    EXPECT_TRUE(dialog.memoryWindow().Closed());
+  };
+  f.MainButton("m_btnSessionOpenFiles").Click();
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], (Rows{{"C:\\docs\\a.txt", "alice", "0", "Read"},
+                           {"C:\\docs\\b.doc", "bob", "2", "Read and write"},
+                           {"C:\\music", "", "0", "Write"}}));
+  EXPECT_EQ(f.service.filesClosed, (std::vector<std::uint32_t>{9, 7}));
+  EXPECT_EQ(seen[1].size(), 2u);
+  EXPECT_EQ(seen[2].back(), (std::vector<std::string>{"C:\\new.txt", "carol", "1", "Write"}));
+  EXPECT_EQ(f.BoxTexts(),
+            (std::vector<std::string>{
+                "Please select a file first!",
+                "Close \"C:\\docs\\b.doc\" for \"bob\"?\n\nThe visitor may lose unsaved changes "
+                "to it.",
+                "Close \"C:\\docs\\b.doc\" for \"bob\"?\n\nThe visitor may lose unsaved changes "
+                "to it.",
+                "The file was closed.",
+                "Close \"C:\\docs\\a.txt\" for \"alice\"?\n\nThe visitor may lose unsaved changes "
+                "to it.",
+                "That file was no longer open."}));
+  EXPECT_TRUE(f.service.liveBuffers.empty());
+  EXPECT_EQ(f.service.badFrees, 0);
+}

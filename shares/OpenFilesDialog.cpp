@@ -1,0 +1,108 @@
+#include "shares/OpenFilesDialog.h"
+
+#include "shares/Disconnect.h"
+#include "shares/ServiceBuffer.h"
+#include "shares/ServiceText.h"
+#include "ui/ControlIds.h"
+
+namespace shares {
+namespace {
+
+constexpr std::uint32_t kPermRead = 0x1;
+constexpr std::uint32_t kPermWrite = 0x2;
+constexpr std::uint32_t kPermCreate = 0x4;
+
+std::string AccessText(std::uint32_t permissions) {
+  const bool read = (permissions & kPermRead) != 0;
+  const bool write = (permissions & (kPermWrite | kPermCreate)) != 0;
+  if (read && write) return "Read and write";
+  if (write) return "Write";
+  if (read) return "Read";
+  return "None";
+}
+
+}  // namespace
+
+ui::FormDesign OpenFilesLayout() {
+  namespace ids = ui::ids;
+  using K = ui::ControlKind;
+  ui::FormDesign spec;
+  spec.className = "TfrmOpenFiles";
+  spec.caption = "Open Files";
+  spec.clientWidth = 640;
+  spec.clientHeight = 320;
+  spec.centreOnScreen = true;
+  spec.border = ui::BorderStyle::Dialog;
+  spec.Add("m_listviewOpenFiles", K::ListView, "", ids::m_listviewOpenFiles, {8, 8, 520, 304}, "")
+      .listColumns = {{"File", 270, false},
+                      {"User", 110, false},
+                      {"Locks", 50, false},
+                      {"Access", 86, false}};
+  spec.controls.back().wholeRowSelect = true;
+  spec.Add("m_btnCloseFile", K::Button, "", ids::m_btnCloseFile, {536, 8, 97, 25}, "Close File");
+  spec.Add("m_btnOpenFilesRefresh", K::Button, "", ids::m_btnOpenFilesRefresh, {536, 40, 97, 25},
+           "Refresh");
+  spec.Add("m_btnOpenFilesClose", K::Button, "", ids::m_btnOpenFilesClose, {536, 287, 97, 25},
+           "Close");
+  return spec;
+}
+
+std::vector<std::uint32_t> FillOpenFileList(platform::Platform& platform, ui::ListView& list) {
+  std::vector<std::uint32_t> ids;
+  list.BeginUpdate();
+  list.Clear();
+  platform::EnumCounters counters;
+  for (;;) {
+    ServiceBuffer buffer(platform.shareService);
+    const std::uint32_t result =
+        platform.shareService.FileEnum3(buffer.out(), platform::kMaxPreferredLength, counters);
+    if (result != platform::kSuccess && result != platform::kErrorMoreData) break;
+    for (const platform::FileRecord& record :
+         platform.shareService.FileRecords(buffer.get(), counters.entriesRead)) {
+      const int row = list.InsertRow(-1, AnsiOf(platform.text, record.path));
+      list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
+      list.SetCell(row, 2, std::to_string(record.locks));
+      list.SetCell(row, 3, AccessText(record.permissions));
+      ids.push_back(record.id);
+    }
+    if (result != platform::kErrorMoreData) break;
+  }
+  list.EndUpdate();
+  return ids;
+}
+
+TfrmOpenFiles::TfrmOpenFiles(app::Application& application, ui::FormFactory& factory,
+                             platform::Handle owner)
+    : m_app(application),
+      m_form(factory.CreateForm(OpenFilesLayout(), owner)),
+      m_listviewOpenFiles(m_form->Get<ui::ListView>("m_listviewOpenFiles")),
+      m_btnCloseFile(m_form->Get<ui::Button>("m_btnCloseFile")),
+      m_btnOpenFilesRefresh(m_form->Get<ui::Button>("m_btnOpenFilesRefresh")),
+      m_btnOpenFilesClose(m_form->Get<ui::Button>("m_btnOpenFilesClose")) {
+  auto self = [this] { return Handle(); };
+  m_btnCloseFile.onClick = m_app.Guarded(self, [this] { m_btnCloseFileClick(); });
+  m_btnOpenFilesRefresh.onClick = m_app.Guarded(self, [this] { m_btnOpenFilesRefreshClick(); });
+  m_btnOpenFilesClose.onClick = m_app.Guarded(self, [this] { window().Close(); });
+  m_btnOpenFilesRefreshClick();
+}
+
+void TfrmOpenFiles::m_btnOpenFilesRefreshClick() {
+  m_fileIds = FillOpenFileList(m_app.platform(), m_listviewOpenFiles);
+}
+
+void TfrmOpenFiles::m_btnCloseFileClick() {
+  using namespace platform::mb;
+  const int selected = m_listviewOpenFiles.SelectedIndex();
+  if (selected < 0 || static_cast<std::size_t>(selected) >= m_fileIds.size()) {
+    m_app.ShowMessage(Handle(), kSelectFileFirst, kOk | kIconInformation);
+    return;
+  }
+  const std::string question = CloseFileQuestion(m_listviewOpenFiles.Cell(selected, 0),
+                                                 m_listviewOpenFiles.Cell(selected, 1));
+  if (m_app.ShowMessage(Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
+  m_app.ShowMessage(Handle(), CloseOpenFile(m_app.platform(), m_fileIds[selected]),
+                    kOk | kIconInformation);
+  m_btnOpenFilesRefreshClick();
+}
+
+}  // namespace shares
