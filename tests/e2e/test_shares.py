@@ -360,3 +360,57 @@ def test_session_list(h, winver):
         s.screenshot(CAPTION, "sessions")
         check_equal(s.msgboxes(), [], "no boxes")
         check_buffers_released(s)
+
+
+@on_versions("winxp", "vista")
+def test_disconnect_a_session_and_close_an_open_file(h, winver):
+    files = ["file\t7\tC:\\docs\\report.doc\talice\t1\t3",
+             "file\t9\tC:\\docs\\notes.txt\t<null>\t0\t1"]
+    with shares_session(h, winver, "disconnect") as s:
+        s.install()
+        put_computer(s, SHARES[:1], SESSIONS, files)
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 2)
+        sessions = IDS["m_listviewSessions"]
+        s.command("click", CAPTION, IDS["m_btnSessionRefresh"])
+        s.command("sleep", 300)
+        s.command("list-select", CAPTION, sessions, 0)
+        s.command("click", CAPTION, IDS["m_btnSessionDisconnect"])
+        question = s.wait_msgbox()
+        check_equal(question.seen(), (CAPTION, "question", "Disconnect \"alice\" on computer "
+                                      "\"\\\\PC1\"?\n\nFiles they have open may lose unsaved "
+                                      "changes.", ["OK", "Cancel"]), "question")
+        s.answer("OK", question)
+        check_equal(box(s), (CAPTION, "information", "The visitor was disconnected.", ["OK"]),
+                    "result")
+        s.command("sleep", 300)
+        check_equal([row[0] for row in s.list_rows(CAPTION, sessions)], ["\\\\PC2"],
+                    "the list after the disconnect")
+        check_equal(netapi_calls(s, "NetSessionDel"), [["\\\\PC1", "alice", "0"]],
+                    "the service call")
+
+        s.command("click", CAPTION, IDS["m_btnSessionOpenFiles"])
+        s.wait_window("Open Files")
+        listing = IDS["m_listviewOpenFiles"]
+        check_equal(s.list_columns("Open Files", listing),
+                    [("File", 270), ("User", 110), ("Locks", 50), ("Access", 86)], "columns")
+        check_equal(s.list_rows("Open Files", listing),
+                    [["C:\\docs\\report.doc", "alice", "1", "Read and write"],
+                     ["C:\\docs\\notes.txt", "", "0", "Read"]], "open files")
+        s.screenshot("Open Files", "open-files")
+        s.command("list-select", "Open Files", listing, 1)
+        s.command("click", "Open Files", IDS["m_btnCloseFile"])
+        question = s.wait_msgbox()
+        check_equal(question.text, "Close \"C:\\docs\\notes.txt\" for the visitor without a "
+                    "user name?\n\nThe visitor may lose unsaved changes to it.", "question")
+        s.answer("OK", question)
+        check_equal(box(s)[2], "The file was closed.", "result")
+        s.command("sleep", 300)
+        check_equal([row[0] for row in s.list_rows("Open Files", listing)],
+                    ["C:\\docs\\report.doc"], "open files after closing one")
+        check_equal(netapi_calls(s, "NetFileClose"), [["9", "0"]], "the service call")
+        s.command("click", "Open Files", IDS["m_btnOpenFilesClose"])
+        s.command("wait-gone", "Open Files", 10000)
+        handed = [c[5] for c in netapi_calls(s, "NetFileEnum") if c[5] != "0"]
+        freed = [c[0] for c in netapi_calls(s, "NetApiBufferFree")]
+        check(set(handed) <= set(freed), "file list buffers released: %r %r" % (handed, freed))
