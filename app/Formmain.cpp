@@ -31,6 +31,7 @@ TfrmMain::TfrmMain(Application& application, ui::FormFactory& factory)
       m_btnFolderRefresh(m_form->Get<ui::Button>("m_btnFolderRefresh")),
       m_btnFolderStopShare(m_form->Get<ui::Button>("m_btnFolderStopShare")),
       m_btnFolderNewShare(m_form->Get<ui::Button>("m_btnFolderNewShare")),
+      m_btnFolderAccess(m_form->Get<ui::Button>("m_btnFolderAccess")),
       m_listviewSessions(m_form->Get<ui::ListView>("m_listviewSessions")),
       m_btnSessionRefresh(m_form->Get<ui::Button>("m_btnSessionRefresh")),
       m_btnSessionDisconnect(m_form->Get<ui::Button>("m_btnSessionDisconnect")),
@@ -59,6 +60,8 @@ void TfrmMain::ConnectEvents() {
   m_btnFolderRefresh.onClick = on(&TfrmMain::m_btnFolderRefreshClick);
   m_btnFolderStopShare.onClick = on(&TfrmMain::m_btnFolderStopShareClick);
   m_btnFolderNewShare.onClick = on(&TfrmMain::m_btnFolderNewShareClick);
+  m_btnFolderAccess.onClick = on(&TfrmMain::m_btnFolderAccessClick);
+  m_listviewFolders.onDoubleClick = on(&TfrmMain::m_btnFolderAccessClick);
   m_btnSessionRefresh.onClick = on(&TfrmMain::m_btnSessionRefreshClick);
   m_btnSessionDisconnect.onClick = on(&TfrmMain::m_btnSessionDisconnectClick);
   m_btnSessionOpenFiles.onClick = on(&TfrmMain::m_btnSessionOpenFilesClick);

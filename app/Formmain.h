@@ -36,6 +36,7 @@ class TfrmMain {
   ui::Button& m_btnFolderRefresh;
   ui::Button& m_btnFolderStopShare;
   ui::Button& m_btnFolderNewShare;
+  ui::Button& m_btnFolderAccess;
   ui::ListView& m_listviewSessions;
   ui::Button& m_btnSessionRefresh;
   ui::Button& m_btnSessionDisconnect;
@@ -64,6 +65,7 @@ class TfrmMain {
   void m_btnFolderRefreshClick();
   void m_btnFolderStopShareClick();
   void m_btnFolderNewShareClick();
+  void m_btnFolderAccessClick();
   void m_btnSessionRefreshClick();
   void m_btnSessionDisconnectClick();
   void m_btnSessionOpenFilesClick();

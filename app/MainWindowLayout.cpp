@@ -60,6 +60,9 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   form.Add("m_btnFolderNewShare", K::Button, "m_sheetFolders", ids::m_btnFolderNewShare,
            {624, 264, 113, 25}, "New Share")
       .picture = "PICTURE_NEWSHARE";
+  form.Add("m_btnFolderAccess", K::Button, "m_sheetFolders", ids::m_btnFolderAccess,
+           {624, 212, 113, 25}, "Access...")
+      .picture = "PICTURE_FILE";
 
   form.Add("m_sheetSessions", K::TabPage, "pgc1", ids::m_sheetSessions, {}, "Sessions");
   form.Add("m_listviewSessions", K::ListView, "m_sheetSessions", ids::m_listviewSessions,

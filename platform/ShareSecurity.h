@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "platform/ShareService.h"
 #include "platform/Types.h"
 
 namespace platform {
@@ -31,6 +33,10 @@ class ShareSecurity {
   // SetNamedSecurityInfoA(share, SE_LMSHARE, DACL_SECURITY_INFORMATION, dacl).
   virtual std::uint32_t SetShareDacl(const std::string& share, Handle dacl) = 0;
   virtual void LocalFree(Handle memory) = 0;
+  // GetNamedSecurityInfoA(folder, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION): the entries of
+  // the folder's access list; `hasAccessList` false when it has none (everyone may do all).
+  virtual std::uint32_t GetFolderAccess(const std::string& folder, bool& hasAccessList,
+                                        std::vector<AccessEntry>& entries) = 0;
 };
 
 }  // namespace platform

@@ -69,4 +69,19 @@ constexpr int m_btnCloseFile = 1401;
 constexpr int m_btnOpenFilesRefresh = 1402;
 constexpr int m_btnOpenFilesClose = 1403;
 
+// Share-access dialog.
+constexpr int labelShareAddress = 1410;
+constexpr int m_editShareAddress = 1411;
+constexpr int m_btnCopyAddress = 1412;
+constexpr int labelSharePermissions = 1413;
+constexpr int m_memoSharePermissions = 1414;
+constexpr int labelFolderPermissions = 1415;
+constexpr int m_memoFolderPermissions = 1416;
+constexpr int m_labelAccessWarning = 1417;
+constexpr int m_groupGuestAccess = 1418;
+constexpr int m_radioGuestRead = 1419;
+constexpr int m_radioGuestFull = 1420;
+constexpr int m_btnChangeAccess = 1421;
+constexpr int m_btnAccessClose = 1422;
+
 }  // namespace ui::ids

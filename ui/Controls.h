@@ -90,6 +90,7 @@ class ListView : public Control {
   // Stops repainting between BeginUpdate and EndUpdate, so a long fill paints once.
   virtual void BeginUpdate() = 0;
   virtual void EndUpdate() = 0;
+  Event onDoubleClick;  // a double click on a row
 };
 
 class TabControl : public Control {

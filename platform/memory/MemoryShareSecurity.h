@@ -25,6 +25,17 @@ class MemoryShareSecurity : public ShareSecurity {
                                 Handle& newDacl) override;
   std::uint32_t SetShareDacl(const std::string& share, Handle dacl) override;
   void LocalFree(Handle memory) override;
+  std::uint32_t GetFolderAccess(const std::string& folder, bool& hasAccessList,
+                                std::vector<AccessEntry>& entries) override {
+    auto found = folderAccess.find(folder);
+    if (found == folderAccess.end()) return 2;  // ERROR_FILE_NOT_FOUND
+    hasAccessList = true;
+    entries = found->second;
+    return 0;
+  }
+
+  // Each folder's access list by path as the program names it; a missing folder cannot be read.
+  std::map<std::string, std::vector<AccessEntry>> folderAccess;
 
   // The access list of each share, by name (lower case); a share not listed has an empty one.
   std::map<std::string, std::vector<ExplicitAccess>> dacls;

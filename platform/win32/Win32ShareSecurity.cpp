@@ -79,4 +79,33 @@ void Win32ShareSecurity::LocalFree(Handle memory) {
   if (memory != 0) ::LocalFree(reinterpret_cast<HLOCAL>(memory));
 }
 
+std::uint32_t Win32ShareSecurity::GetFolderAccess(const std::string& folder, bool& hasAccessList,
+                                                  std::vector<AccessEntry>& entries) {
+  PACL list = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  const DWORD status = GetNamedSecurityInfoA(folder.c_str(), SE_FILE_OBJECT,
+                                             DACL_SECURITY_INFORMATION, nullptr, nullptr, &list,
+                                             nullptr, &descriptor);
+  std::unique_ptr<void, LocalFreer> held(descriptor);
+  if (status != ERROR_SUCCESS) return status;
+  hasAccessList = list != nullptr;
+  entries.clear();
+  for (DWORD index = 0; list != nullptr && index < list->AceCount; ++index) {
+    void* ace = nullptr;
+    if (!GetAce(list, index, &ace)) break;
+    const auto* header = static_cast<const ACE_HEADER*>(ace);
+    // Entries that only pass on to what is created inside do not apply to the folder itself.
+    if ((header->AceFlags & INHERIT_ONLY_ACE) != 0) continue;
+    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE && header->AceType != ACCESS_DENIED_ACE_TYPE) {
+      continue;
+    }
+    const auto* entry = static_cast<const ACCESS_ALLOWED_ACE*>(ace);
+    char* text = nullptr;
+    if (!ConvertSidToStringSidA(const_cast<DWORD*>(&entry->SidStart), &text)) continue;
+    LocalSid heldText(text);
+    entries.push_back(AccessEntry{text, header->AceType == ACCESS_ALLOWED_ACE_TYPE, entry->Mask});
+  }
+  return ERROR_SUCCESS;
+}
+
 }  // namespace platform::win32

@@ -12,6 +12,8 @@ class Win32ShareSecurity : public ShareSecurity {
                                 Handle& newDacl) override;
   std::uint32_t SetShareDacl(const std::string& share, Handle dacl) override;
   void LocalFree(Handle memory) override;
+  std::uint32_t GetFolderAccess(const std::string& folder, bool& hasAccessList,
+                                std::vector<AccessEntry>& entries) override;
 };
 
 }  // namespace platform::win32

@@ -393,7 +393,7 @@ def test_disconnect_a_session_and_close_an_open_file(h, winver):
         s.wait_window("Open Files")
         listing = IDS["m_listviewOpenFiles"]
         check_equal(s.list_columns("Open Files", listing),
-                    [("File", 270), ("User", 110), ("Locks", 50), ("Access", 86)], "columns")
+                    [("File", 250), ("User", 100), ("Locks", 50), ("Access", 116)], "columns")
         check_equal(s.list_rows("Open Files", listing),
                     [["C:\\docs\\report.doc", "alice", "1", "Read and write"],
                      ["C:\\docs\\notes.txt", "", "0", "Read"]], "open files")

@@ -123,6 +123,10 @@ class MemoryListView : public MemoryControl<ListView> {
 
   // A user's click on a row (-1 clears the selection).
   void Select(int row) { m_selected = row; }
+  void DoubleClick(int row) {
+    m_selected = row;
+    if (onDoubleClick) onDoubleClick();
+  }
   std::vector<std::vector<std::string>> Rows() const { return {m_rows.begin(), m_rows.end()}; }
   // How often the list would have repainted.
   int Repaints() const { return m_repaints; }

@@ -85,6 +85,14 @@ void Win32ListView::EndUpdate() {
   }
 }
 
+bool Win32ListView::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code != NM_DBLCLK) return false;
+  // A double click on the empty space below the rows is no choice of a row.
+  if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) Fire(onDoubleClick);
+  result = 0;
+  return true;
+}
+
 bool Win32ListView::IsFixed(int column) const {
   return column >= 0 && static_cast<std::size_t>(column) < m_fixed.size() && m_fixed[column];
 }

@@ -21,6 +21,7 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   int SelectedIndex() const override;
   void BeginUpdate() override;
   void EndUpdate() override;
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
   bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

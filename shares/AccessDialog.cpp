@@ -1,0 +1,204 @@
+#include "shares/AccessDialog.h"
+
+#include "app/Formmain.h"
+#include "shares/AccessWords.h"
+#include "shares/NewShare.h"
+#include "shares/ResultTexts.h"
+#include "shares/ServiceText.h"
+#include "shares/StopShare.h"
+#include "sharemode/SettingsFile.h"
+#include "ui/ControlIds.h"
+
+namespace shares {
+namespace {
+
+constexpr std::uint32_t kComputerNameCapacity = 255;
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
+  return text;
+}
+
+bool OthersMayOpen(bool hasAccessList, const std::vector<platform::AccessEntry>& entries) {
+  if (!hasAccessList) return true;
+  for (const platform::AccessEntry& entry : entries) {
+    if (entry.allowed && (entry.sid == "S-1-1-0" || entry.sid == "S-1-5-32-545" ||
+                          entry.sid == "S-1-5-11")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+ui::FormDesign AccessLayout() {
+  namespace ids = ui::ids;
+  using K = ui::ControlKind;
+  ui::FormDesign spec;
+  spec.className = "TfrmShareAccess";
+  spec.caption = "Share Access";
+  spec.clientWidth = 480;
+  spec.clientHeight = 340;
+  spec.centreOnScreen = true;
+  spec.border = ui::BorderStyle::Dialog;
+  spec.Add("labelShareAddress", K::Label, "", ids::labelShareAddress, {12, 12, 0, 0},
+           "Address visitors type:")
+      .autoSize = true;
+  spec.Add("m_editShareAddress", K::Edit, "", ids::m_editShareAddress, {12, 30, 360, 22}, "")
+      .readOnly = true;
+  spec.Add("m_btnCopyAddress", K::Button, "", ids::m_btnCopyAddress, {380, 29, 88, 25}, "Copy");
+  spec.Add("labelSharePermissions", K::Label, "", ids::labelSharePermissions, {12, 62, 0, 0},
+           "Share permissions:")
+      .autoSize = true;
+  ui::ControlDesign& share = spec.Add("m_memoSharePermissions", K::Memo, "",
+                                      ids::m_memoSharePermissions, {12, 80, 456, 64}, "");
+  share.readOnly = true;
+  share.verticalScrollBar = true;
+  spec.Add("labelFolderPermissions", K::Label, "", ids::labelFolderPermissions, {12, 152, 0, 0},
+           "Folder permissions:")
+      .autoSize = true;
+  ui::ControlDesign& folder = spec.Add("m_memoFolderPermissions", K::Memo, "",
+                                       ids::m_memoFolderPermissions, {12, 170, 456, 52}, "");
+  folder.readOnly = true;
+  ui::ControlDesign& warning = spec.Add("m_labelAccessWarning", K::Label, "",
+                                        ids::m_labelAccessWarning, {12, 228, 456, 30}, "");
+  warning.color = ui::kRed;
+  spec.Add("m_btnChangeAccess", K::Button, "", ids::m_btnChangeAccess, {320, 276, 75, 25},
+           "Change");
+  spec.Add("m_btnAccessClose", K::Button, "", ids::m_btnAccessClose, {393, 308, 75, 25},
+           "Close");
+  spec.Add("m_groupGuestAccess", K::GroupBox, "", ids::m_groupGuestAccess, {12, 262, 300, 41},
+           "Guest visitors may");
+  spec.Add("m_radioGuestRead", K::RadioButton, "m_groupGuestAccess", ids::m_radioGuestRead,
+           {16, 16, 113, 17}, "Only Read")
+      .checked = true;
+  spec.Add("m_radioGuestFull", K::RadioButton, "m_groupGuestAccess", ids::m_radioGuestFull,
+           {150, 16, 113, 17}, "Full Control");
+  return spec;
+}
+
+TfrmShareAccess::TfrmShareAccess(app::Application& application, ui::FormFactory& factory,
+                                 platform::Handle owner, const std::string& shareName,
+                                 const std::string& listedFolder)
+    : m_app(application),
+      m_form(factory.CreateForm(AccessLayout(), owner)),
+      m_editShareAddress(m_form->Get<ui::Edit>("m_editShareAddress")),
+      m_btnCopyAddress(m_form->Get<ui::Button>("m_btnCopyAddress")),
+      m_memoSharePermissions(m_form->Get<ui::Control>("m_memoSharePermissions")),
+      m_memoFolderPermissions(m_form->Get<ui::Control>("m_memoFolderPermissions")),
+      m_labelAccessWarning(m_form->Get<ui::Label>("m_labelAccessWarning")),
+      m_radioGuestRead(m_form->Get<ui::RadioButton>("m_radioGuestRead")),
+      m_radioGuestFull(m_form->Get<ui::RadioButton>("m_radioGuestFull")),
+      m_btnChangeAccess(m_form->Get<ui::Button>("m_btnChangeAccess")),
+      m_btnAccessClose(m_form->Get<ui::Button>("m_btnAccessClose")),
+      m_shareName(shareName),
+      m_folder(listedFolder) {
+  auto self = [this] { return Handle(); };
+  m_btnCopyAddress.onClick = m_app.Guarded(self, [this] { m_btnCopyAddressClick(); });
+  m_btnChangeAccess.onClick = m_app.Guarded(self, [this] { m_btnChangeAccessClick(); });
+  m_btnAccessClose.onClick = m_app.Guarded(self, [this] { window().Close(); });
+  std::string computer;
+  if (!m_app.platform().identity.GetComputerName(computer, kComputerNameCapacity)) {
+    computer = "localhost";
+  }
+  m_editShareAddress.SetText(ShareAddress(computer, shareName));
+  Fill();
+}
+
+bool TfrmShareAccess::Fill() {
+  platform::Platform& platform = m_app.platform();
+  const bool system = !m_shareName.empty() && m_shareName.back() == '$';
+  m_radioGuestRead.SetEnabled(!system);
+  m_radioGuestFull.SetEnabled(!system);
+  m_btnChangeAccess.SetEnabled(!system);
+
+  std::u16string wide;
+  platform::ShareDetails details;
+  const std::uint32_t result =
+      platform.text.AnsiToWide(m_shareName, wide, kServiceTextCapacity)
+          ? platform.shareService.ShareGetInfo502(wide, details)
+          : 87;
+  if (result != platform::kSuccess) {
+    m_memoSharePermissions.SetText(TextForResult(ShareInfoResults(), result));
+    m_memoFolderPermissions.SetText("");
+    m_btnChangeAccess.SetEnabled(false);
+    return false;
+  }
+  if (details.path) m_folder = AnsiOf(platform.text, details.path);
+  m_memoSharePermissions.SetText(Lines(SharePermissionLines(details)));
+
+  bool folderHasList = false;
+  std::vector<platform::AccessEntry> folderEntries;
+  const std::uint32_t folderResult =
+      m_folder.empty() ? 2 : platform.shareSecurity.GetFolderAccess(m_folder, folderHasList,
+                                                                     folderEntries);
+  if (folderResult != platform::kSuccess) {
+    m_memoFolderPermissions.SetText("The folder's permissions could not be read (error " +
+                                    std::to_string(folderResult) + ").");
+  } else {
+    m_memoFolderPermissions.SetText(Lines(FolderPermissionLines(folderHasList, folderEntries)));
+  }
+  const GuestReach guests = GuestReachOf(details, folderHasList, folderEntries);
+  (guests == GuestReach::Change ? m_radioGuestFull : m_radioGuestRead).SetChecked(true);
+
+  std::string warning;
+  if (system) {
+    warning = "Windows uses the shares whose names end in \"$\" itself: their rights cannot be "
+              "changed here.";
+  } else if (folderResult == platform::kSuccess) {
+    const int mode = sharemode::ReadRecordedShareMode(platform.profile,
+                                                      m_app.global().programFolder);
+    warning = ModeWarning(mode, guests, OthersMayOpen(folderHasList, folderEntries));
+  }
+  m_labelAccessWarning.SetText(warning);
+  return true;
+}
+
+void TfrmShareAccess::m_btnCopyAddressClick() {
+  if (!m_app.platform().shell.CopyToClipboard(m_editShareAddress.Text())) {
+    m_app.ShowMessage(Handle(), "The address could not be copied: another program is using the "
+                                "clipboard.",
+                      platform::mb::kOk | platform::mb::kIconWarning);
+  }
+}
+
+void TfrmShareAccess::m_btnChangeAccessClick() {
+  using namespace platform::mb;
+  platform::Platform& platform = m_app.platform();
+  NewShareRequest request;
+  request.shareName = m_shareName;
+  request.folder = m_folder;
+  request.access = m_radioGuestFull.Checked() ? Access::Full : Access::ReadOnly;
+  if (m_folder.size() < 2 || m_folder[1] != ':' ||
+      !platform.files.GetVolumeFileSystemName(m_folder.substr(0, 2) + "\\",
+                                              request.fileSystemName)) {
+    request.fileSystemName.clear();
+  }
+  const std::string question =
+      std::string("Let guest visitors ") +
+      (request.access == Access::Full ? "read, change and delete" : "only read") +
+      " the files of \"" + m_shareName + "\"?";
+  if (m_app.ShowMessage(Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
+  m_btnChangeAccess.SetEnabled(false);
+  const std::optional<std::string> failure =
+      GrantVisitorRights(platform, m_app.global(), request);
+  m_app.ShowMessage(Handle(), failure ? *failure : "The guest visitors' rights were changed.",
+                    kOk | (failure ? kIconWarning : kIconInformation));
+  Fill();
+}
+
+}  // namespace shares
+
+void app::TfrmMain::m_btnFolderAccessClick() {
+  const int selected = m_listviewFolders.SelectedIndex();
+  if (selected < 0) {
+    m_app.ShowMessage(Handle(), shares::kSelectFolderFirst,
+                      platform::mb::kOk | platform::mb::kIconInformation);
+    return;
+  }
+  shares::TfrmShareAccess dialog(m_app, m_factory, Handle(), m_listviewFolders.Cell(selected, 0),
+                                 m_listviewFolders.Cell(selected, 1));
+  dialog.window().ShowModal();
+}

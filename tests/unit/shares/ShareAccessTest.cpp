@@ -1,0 +1,132 @@
+// "Access...": the address visitors type, the share's and the folder's permissions in plain
+// words, the warning against the recorded mode, and changing the guest visitors' rights with
+// the new-share dialog's own steps.
+#include <gtest/gtest.h>
+
+#include "SharesFixture.h"
+#include "shares/AccessWords.h"
+
+namespace {
+
+using platform::AccessEntry;
+using shares_test::Share;
+using shares_test::SharesFixture;
+using ui::memory::MemoryForm;
+
+const char* const kGuest = "S-1-5-21-11-22-33-501";
+
+TEST(AccessWords, PermissionsReadAsPlainWords) {
+  platform::ShareDetails share;
+  share.hasAccessList = true;
+  share.entries = {{"S-1-1-0", true, 0x1200A9},
+                   {kGuest, true, 0x1F01FF},
+                   {"S-1-5-32-545", true, 0x1301BF},
+                   {"S-1-5-32-545", false, 0x2},
+                   {"S-1-5-21-9-9-9-1004", true, 0x10000000}};
+  EXPECT_EQ(shares::SharePermissionLines(share),
+            (std::vector<std::string>{"Everyone: read only", "Guest: full control",
+                                      "Users: read and change, but changes denied",
+                                      "S-1-5-21-9-9-9-1004: full control"}));
+  EXPECT_EQ(shares::SharePermissionLines(platform::ShareDetails{}),
+            std::vector<std::string>{"Everyone: full control (the share sets no limits)"});
+  EXPECT_EQ(shares::FolderPermissionLines(true, {{kGuest, true, 0x1200A9}}),
+            (std::vector<std::string>{"Guest: read only", "Everyone: no entry",
+                                      "Users: no entry"}));
+
+  // Guests reach a share through the account, its group or everyone; a denial takes away.
+  using shares::GuestReach;
+  EXPECT_EQ(shares::GuestReachOf(share, true, {{"S-1-5-32-546", true, 0x1301BF}}),
+            GuestReach::Change);
+  EXPECT_EQ(shares::GuestReachOf(share, true, {{"S-1-5-32-545", true, 0x1F01FF}}),
+            GuestReach::None);
+  EXPECT_EQ(shares::GuestReachOf(share, true,
+                                 {{kGuest, true, 0x1F01FF}, {"S-1-1-0", false, 0x10000}}),
+            GuestReach::Read);
+}
+
+struct AccessFixture : SharesFixture {
+  AccessFixture() {
+    service.shares = {Share("docs", "C:\\docs"), Share("C$", "C:\\")};
+    test.world.identity.computerName = "PC-7";
+    test.world.files.PutFile(std::string(testing_support::TestWorld::kProgramFolder) +
+                                 "config.ini",
+                             "[ShareMode]\r\nMode=2\r\n");
+    test.world.shareSecurity.folderAccess["C:\\docs"] = {{kGuest, true, 0x1200A9}};
+    test.world.shareSecurity.folderAccess["C:\\"] = {{"S-1-5-32-545", true, 0x1200A9}};
+    Start();
+  }
+  // Opens the dialog for a row (a double click, or the button); `user` acts while it is up.
+  void Open(int row, bool doubleClick, const std::function<void(MemoryForm&)>& user) {
+    test.forms.onShowModal = [&](MemoryForm& dialog) {
+      opened = true;
+      user(dialog);
+    };
+    opened = false;
+    if (doubleClick) {
+      Folders().DoubleClick(row);
+    } else {
+      Folders().Select(row);
+      MainButton("m_btnFolderAccess").Click();
+    }
+  }
+  static std::string Text(MemoryForm& dialog, const char* name) {
+    return dialog.FindControl(name)->Text();
+  }
+  bool opened = false;
+};
+
+TEST(ShareAccess, ShowsAddressPermissionsAndTheContradictionWithTheMode) {
+  AccessFixture f;
+  f.Open(-1, false, [](MemoryForm&) {});
+  EXPECT_FALSE(f.opened);
+  EXPECT_EQ(f.BoxTexts(), std::vector<std::string>{"Please select a folder first!"});
+
+  f.Open(1, true, [&](MemoryForm& dialog) {  // "docs" comes after the "$" share
+    EXPECT_EQ(AccessFixture::Text(dialog, "m_editShareAddress"), "\\\\PC-7\\docs");
+    EXPECT_EQ(AccessFixture::Text(dialog, "m_memoSharePermissions"),
+              "Everyone: full control (the share sets no limits)");
+    EXPECT_EQ(AccessFixture::Text(dialog, "m_memoFolderPermissions"),
+              "Guest: read only\r\nEveryone: no entry\r\nUsers: no entry");
+    EXPECT_EQ(AccessFixture::Text(dialog, "m_labelAccessWarning"),
+              "Only guest visitors may open this folder, but in Normal Share visitors log on "
+              "with their own accounts: they will be refused.");
+    EXPECT_TRUE(dialog.Memory<ui::memory::MemoryRadioButton>("m_radioGuestRead").Checked());
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCopyAddress").Click();
+    EXPECT_EQ(f.test.world.shell.clipboard, "\\\\PC-7\\docs");
+  });
+  EXPECT_TRUE(f.opened);
+
+  f.Open(0, false, [&](MemoryForm& dialog) {
+    EXPECT_EQ(AccessFixture::Text(dialog, "m_editShareAddress"), "\\\\PC-7\\C$");
+    EXPECT_FALSE(dialog.FindControl("m_btnChangeAccess")->Enabled());
+    EXPECT_FALSE(dialog.FindControl("m_radioGuestFull")->Enabled());
+    EXPECT_EQ(AccessFixture::Text(dialog, "m_labelAccessWarning"),
+              "Windows uses the shares whose names end in \"$\" itself: their rights cannot be "
+              "changed here.");
+  });
+}
+
+TEST(ShareAccess, ChangesTheGuestRightsWithTheNewShareStepsAndTellsTheOutcome) {
+  AccessFixture f;
+  f.Open(1, false, [&](MemoryForm& dialog) {
+    dialog.Memory<ui::memory::MemoryRadioButton>("m_radioGuestFull").Click();
+    dialog.Memory<ui::memory::MemoryButton>("m_btnChangeAccess").Click();
+  });
+  ASSERT_EQ(f.Commands().size(), 1u);
+  EXPECT_NE(f.Commands()[0].find("XCACLS.vbs"), std::string::npos);
+  EXPECT_NE(f.Commands()[0].find("C:\\docs\" /T /G Guest:F /E"), std::string::npos);
+  EXPECT_EQ(f.BoxTexts(),
+            (std::vector<std::string>{
+                "Let guest visitors read, change and delete the files of \"docs\"?",
+                "The guest visitors' rights were changed."}));
+
+  // A share that went away meanwhile: its details say so and nothing can be changed.
+  f.service.shareInfoResults = {2310};
+  f.Open(1, false, [&](MemoryForm& dialog) {
+    EXPECT_EQ(AccessFixture::Text(dialog, "m_memoSharePermissions"),
+              "The share name does not exist.");
+    EXPECT_FALSE(dialog.FindControl("m_btnChangeAccess")->Enabled());
+  });
+}
+
+}  // namespace
