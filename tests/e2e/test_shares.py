@@ -71,8 +71,10 @@ def netapi_calls(s, function):
 
 
 def check_buffers_released(s):
-    handed = [call[5] for call in netapi_calls(s, "NetShareEnum") + netapi_calls(s, "NetSessionEnum")
-              if call[5] != "0"]
+    handed = [call[5] for function in ("NetShareEnum", "NetSessionEnum", "NetFileEnum")
+              for call in netapi_calls(s, function) if call[5] != "0"]
+    handed += [call[3] for function in ("NetShareGetInfo", "NetUserGetInfo")
+               for call in netapi_calls(s, function) if call[3] != "0"]
     freed = [call[0] for call in netapi_calls(s, "NetApiBufferFree")]
     check_equal(sorted(freed, key=int), sorted(handed, key=int), "buffers released")
 
@@ -411,6 +413,58 @@ def test_disconnect_a_session_and_close_an_open_file(h, winver):
         check_equal(netapi_calls(s, "NetFileClose"), [["9", "0"]], "the service call")
         s.command("click", "Open Files", IDS["m_btnOpenFilesClose"])
         s.command("wait-gone", "Open Files", 10000)
-        handed = [c[5] for c in netapi_calls(s, "NetFileEnum") if c[5] != "0"]
-        freed = [c[0] for c in netapi_calls(s, "NetApiBufferFree")]
-        check(set(handed) <= set(freed), "file list buffers released: %r %r" % (handed, freed))
+        check_buffers_released(s)
+
+
+@on_versions("winxp", "vista")
+def test_access_dialog_for_a_share(h, winver):
+    acl = ["shareacl\tdocs\tS-1-1-0\tallow\t0x1200A9",
+           "shareacl\tdocs\tS-1-5-32-544\tallow\t0x1F01FF"]
+    with shares_session(h, winver, "access") as s:
+        s.install()
+        put_computer(s, SHARES, extra=acl)
+        write(s, TOOL_EXIT, "0")
+        os.makedirs(s.unix_path("C:\\docs"), exist_ok=True)
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        rows = folder_rows(s)
+        docs = [row[0] for row in rows].index("docs")
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], docs)
+        s.command("click", CAPTION, IDS["m_btnFolderAccess"])
+        dialog = "Share Access"
+        s.wait_window(dialog)
+        address = s.text(dialog, IDS["m_editShareAddress"])
+        check(address.startswith("\\\\") and address.endswith("\\docs"), "address: %r" % address)
+        check_equal(s.text(dialog, IDS["m_memoSharePermissions"]),
+                    "Everyone: read only\r\nAdministrators: full control", "share permissions")
+        # Wine keeps no access lists of its own: the folder's list names only the system and
+        # the user who runs the program.
+        check_equal(s.text(dialog, IDS["m_memoFolderPermissions"]),
+                    "Guest: no entry\r\nEveryone: no entry\r\nUsers: no entry",
+                    "folder permissions")
+        check(s.flag("is-enabled", dialog, IDS["m_btnChangeAccess"]), "Change offered")
+        check(s.flag("is-checked", dialog, IDS["m_radioGuestRead"]), "guests read only")
+        s.screenshot(dialog, "share-access")
+        s.command("click", dialog, IDS["m_radioGuestFull"])
+        s.command("click", dialog, IDS["m_btnChangeAccess"])
+        question = s.wait_msgbox()
+        check_equal(question.text, "Let guest visitors read, change and delete the files of "
+                    "\"docs\"?", "question")
+        s.answer("OK", question)
+        check_equal(box(s)[2], "The guest visitors' rights were changed.", "result")
+        check_equal([command for tool, command in tools(s) if tool == "cscript"][-1:],
+                    ['cscript.exe "%sXCACLS.vbs"  "C:\\docs" /T /G Guest:F /E' % FOLDER],
+                    "the rights tool")
+        check_equal(netapi_calls(s, "NetShareGetInfo")[0][:3], ["docs", "502", "0"],
+                    "the share read")
+        s.command("click", dialog, IDS["m_btnAccessClose"])
+        s.command("wait-gone", dialog, 10000)
+
+        # A "$" share shows its details but offers no change.
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 0)
+        s.command("click", CAPTION, IDS["m_btnFolderAccess"])
+        s.wait_window(dialog)
+        check(not s.flag("is-enabled", dialog, IDS["m_btnChangeAccess"]), "no change for C$")
+        s.command("click", dialog, IDS["m_btnAccessClose"])
+        s.command("wait-gone", dialog, 10000)
+        check_buffers_released(s)

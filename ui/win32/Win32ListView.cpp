@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "ui/win32/EventDispatch.h"
+
 namespace ui::win32 {
 
 void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect) {
