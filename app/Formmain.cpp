@@ -62,6 +62,8 @@ void TfrmMain::ConnectEvents() {
   m_btnFolderNewShare.onClick = on(&TfrmMain::m_btnFolderNewShareClick);
   m_btnFolderAccess.onClick = on(&TfrmMain::m_btnFolderAccessClick);
   m_listviewFolders.onDoubleClick = on(&TfrmMain::m_btnFolderAccessClick);
+  m_listviewFolders.onContextMenu = on(&TfrmMain::m_listviewFoldersContextMenu);
+  m_listviewSessions.onContextMenu = on(&TfrmMain::m_listviewSessionsContextMenu);
   m_btnSessionRefresh.onClick = on(&TfrmMain::m_btnSessionRefreshClick);
   m_btnSessionDisconnect.onClick = on(&TfrmMain::m_btnSessionDisconnectClick);
   m_btnSessionOpenFiles.onClick = on(&TfrmMain::m_btnSessionOpenFilesClick);

@@ -70,6 +70,8 @@ class TfrmMain {
   void m_btnSessionDisconnectClick();
   void m_btnSessionOpenFilesClick();
   static std::string SecondsToTimeText(std::uint32_t seconds);
+  void m_listviewFoldersContextMenu();
+  void m_listviewSessionsContextMenu();
 
   // Help and links.
   void menuHelpContentClick();

@@ -63,6 +63,17 @@ constexpr int labelMail = 1207;
 constexpr int btnVisitHomePage = 1208;
 constexpr int btnClose = 1209;
 
+// Shortcut menus of the lists.
+constexpr int popupFolderAccess = 2100;
+constexpr int popupFolderStopShare = 2101;
+constexpr int popupFolderNewShare = 2102;
+constexpr int popupFolderRefresh = 2103;
+constexpr int popupFolderCopyAddress = 2104;
+constexpr int popupSessionDisconnect = 2110;
+constexpr int popupSessionOpenFiles = 2111;
+constexpr int popupSessionRefresh = 2112;
+constexpr int popupSessionCopyAddress = 2113;
+
 // Open-files dialog.
 constexpr int m_listviewOpenFiles = 1400;
 constexpr int m_btnCloseFile = 1401;

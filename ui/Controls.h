@@ -91,6 +91,7 @@ class ListView : public Control {
   virtual void BeginUpdate() = 0;
   virtual void EndUpdate() = 0;
   Event onDoubleClick;  // a double click on a row
+  Event onContextMenu;  // a right click on the list
 };
 
 class TabControl : public Control {
@@ -106,8 +107,17 @@ class MenuItem {
   Event onClick;
 };
 
+// One entry of a shortcut menu.
+struct PopupEntry {
+  int id = 0;
+  std::string caption;
+};
+
 class Window : public Control {
  public:
+  // Shows a shortcut menu at the mouse pointer and waits for the choice: the chosen entry's id,
+  // 0 when the menu was dismissed.
+  virtual int PopupMenu(const std::vector<PopupEntry>& entries) = 0;
   // Closes the window; a modal window's ShowModal then returns.
   virtual void Close() = 0;
   // Shows the window modally with its owner disabled; returns when it has closed.

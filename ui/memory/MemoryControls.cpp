@@ -95,6 +95,13 @@ void MemoryListView::EndUpdate() {
   }
 }
 
+int MemoryWindow::PopupMenu(const std::vector<PopupEntry>& entries) {
+  m_factory.popupsShown.push_back(entries);
+  const int chosen = m_factory.popupChoice;
+  m_factory.popupChoice = 0;
+  return chosen;
+}
+
 void MemoryWindow::ShowModal() {
   m_closed = false;
   if (m_factory.onShowModal) m_factory.onShowModal(m_form);

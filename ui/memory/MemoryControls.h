@@ -123,6 +123,10 @@ class MemoryListView : public MemoryControl<ListView> {
 
   // A user's click on a row (-1 clears the selection).
   void Select(int row) { m_selected = row; }
+  void RightClick(int row) {
+    m_selected = row;
+    if (onContextMenu) onContextMenu();
+  }
   void DoubleClick(int row) {
     m_selected = row;
     if (onDoubleClick) onDoubleClick();
@@ -171,6 +175,7 @@ class MemoryWindow : public MemoryControl<Window> {
   void ShowModal() override;
   void ProcessPendingEvents() override { ++m_pendingEventPasses; }
   void Show() override { m_shown = true; }
+  int PopupMenu(const std::vector<PopupEntry>& entries) override;
   bool Closed() const { return m_closed; }
   bool Shown() const { return m_shown; }
   int PendingEventPasses() const { return m_pendingEventPasses; }

@@ -48,6 +48,10 @@ class MemoryFormFactory : public FormFactory {
   // What the user does while a modal window is shown; when it returns without closing the
   // window, the user is taken to have pressed the close box.
   std::function<void(MemoryForm&)> onShowModal;
+  // The user's choice in the next shortcut menu (its entry id; 0 dismisses it), and the
+  // entries of every shortcut menu shown.
+  int popupChoice = 0;
+  std::vector<std::vector<PopupEntry>> popupsShown;
 
   // Forms alive now, oldest first.
   const std::vector<MemoryForm*>& LiveForms() const { return m_live; }

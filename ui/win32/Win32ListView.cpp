@@ -88,6 +88,11 @@ void Win32ListView::EndUpdate() {
 }
 
 bool Win32ListView::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code == NM_RCLICK) {
+    Fire(onContextMenu);
+    result = 0;
+    return true;
+  }
   if (header.code != NM_DBLCLK) return false;
   // A double click on the empty space below the rows is no choice of a row.
   if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) Fire(onDoubleClick);

@@ -265,4 +265,22 @@ void Win32Window::RestoreFocus() {
   SetFocus(target != nullptr ? target : m_window);
 }
 
+int Win32Window::PopupMenu(const std::vector<PopupEntry>& entries) {
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return 0;
+  for (const PopupEntry& entry : entries) {
+    if (!AppendMenuA(menu, MF_STRING, entry.id, entry.caption.c_str())) {
+      DestroyMenu(menu);
+      return 0;
+    }
+  }
+  POINT at = {};
+  GetCursorPos(&at);
+  // Chosen here and handed back, not sent as a menu command the window would route.
+  const int chosen = static_cast<int>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_window, nullptr));
+  DestroyMenu(menu);
+  return chosen;
+}
+
 }  // namespace ui::win32

@@ -36,6 +36,7 @@ class Win32Window : public Win32Control<ui::Window> {
   void ShowModal() override;
   void ProcessPendingEvents() override;
   void Show() override;
+  int PopupMenu(const std::vector<PopupEntry>& entries) override;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,7 @@
 
 #include "SharesFixture.h"
 #include "shares/AccessWords.h"
+#include "ui/ControlIds.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ struct AccessFixture : SharesFixture {
   }
   // Opens the dialog for a row (a double click, or the button); `user` acts while it is up.
   void Open(int row, bool doubleClick, const std::function<void(MemoryForm&)>& user) {
-    test.forms.onShowModal = [&](MemoryForm& dialog) {
+    test.forms.onShowModal = [this, user](MemoryForm& dialog) {
       opened = true;
       user(dialog);
     };
@@ -127,6 +128,47 @@ TEST(ShareAccess, ChangesTheGuestRightsWithTheNewShareStepsAndTellsTheOutcome) {
               "The share name does not exist.");
     EXPECT_FALSE(dialog.FindControl("m_btnChangeAccess")->Enabled());
   });
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> Captions(const std::vector<ui::PopupEntry>& entries) {
+  std::vector<std::string> captions;
+  for (const auto& entry : entries) captions.push_back(entry.caption);
+  return captions;
+}
+
+TEST(ListMenus, OfferThePagesActionsAndCopyTheAddress) {
+  AccessFixture f;
+  f.Folders().RightClick(1);  // dismissed: nothing happens
+  ASSERT_EQ(f.test.forms.popupsShown.size(), 1u);
+  EXPECT_EQ(Captions(f.test.forms.popupsShown[0]),
+            (std::vector<std::string>{"Access...", "Stop Share", "New Share", "Refresh",
+                                      "Copy Address"}));
+  EXPECT_TRUE(f.BoxTexts().empty());
+  f.test.forms.popupChoice = ui::ids::popupFolderCopyAddress;
+  f.Folders().RightClick(1);
+  EXPECT_EQ(f.test.world.shell.clipboard, "\\\\PC-7\\docs");
+  f.test.forms.popupChoice = ui::ids::popupFolderAccess;
+  f.Open(1, false, [](MemoryForm&) {});  // sets the dialog's user
+  f.opened = false;
+  f.Folders().RightClick(1);
+  EXPECT_TRUE(f.opened);
+
+  f.service.sessions = {platform::SessionRecord{shares_test::U("PC9"), shares_test::U("eve"), 1, 1}};
+  f.MainButton("m_btnSessionRefresh").Click();
+  f.test.forms.popupChoice = ui::ids::popupSessionCopyAddress;
+  f.Sessions().RightClick(0);
+  EXPECT_EQ(Captions(f.test.forms.popupsShown.back()),
+            (std::vector<std::string>{"Disconnect", "Open Files", "Refresh", "Copy Address"}));
+  EXPECT_EQ(f.test.world.shell.clipboard, "\\\\PC9");
+  f.test.world.messageBoxes.shown.clear();
+  f.test.forms.popupChoice = ui::ids::popupSessionDisconnect;
+  f.Sessions().RightClick(0);
+  EXPECT_EQ(f.service.sessionsDeleted.size(), 1u);
+  EXPECT_EQ(f.Sessions().RowCount(), 0);
 }
 
 }  // namespace
