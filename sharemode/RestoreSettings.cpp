@@ -129,16 +129,16 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     }
   }
   if (saved.guestEnabled) {
-    const std::string commandLine = std::string("net user ") + kGuestAccount + " /active:" +
-                                    (*saved.guestEnabled ? "yes" : "no");
+    const std::string commandLine = std::string("net user ") + kGuestAccount +
+                                    " /active:" + (*saved.guestEnabled ? "yes" : "no");
     const std::string failure =
         ToolFailure(app::RunHiddenCommandForExitCode(platform, commandLine, 1));
     if (failure.empty()) {
       ++outcome.done;
     } else {
       outcome.failures.push_back(GuestWords() + " could not be " +
-                                 (*saved.guestEnabled ? "enabled" : "disabled") + ": " +
-                                 failure + ".");
+                                 (*saved.guestEnabled ? "enabled" : "disabled") + ": " + failure +
+                                 ".");
     }
   }
   for (const auto& right : saved.guestRights) {

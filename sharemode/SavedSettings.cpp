@@ -100,10 +100,9 @@ SavedSettings CaptureBefore(platform::Platform& platform, const Recipe& recipe) 
 
 void AddMissing(SavedSettings& first, const SavedSettings& later) {
   for (const SavedValue& value : later.values) {
-    const bool known = std::any_of(first.values.begin(), first.values.end(),
-                                   [&](const SavedValue& had) {
-                                     return SameValue(had, value.keyPath, value.name);
-                                   });
+    const bool known = std::any_of(
+        first.values.begin(), first.values.end(),
+        [&](const SavedValue& had) { return SameValue(had, value.keyPath, value.name); });
     if (!known) first.values.push_back(value);
   }
   if (!first.guestEnabled) first.guestEnabled = later.guestEnabled;

@@ -25,8 +25,9 @@ struct SavedValue {
 
 struct SavedSettings {
   std::vector<SavedValue> values;
-  std::optional<bool> guestEnabled;        // unknown when the account could not be read
-  std::map<std::string, bool> guestRights;  // right -> held; rights that could not be read are left out
+  std::optional<bool> guestEnabled;  // unknown when the account could not be read
+  std::map<std::string, bool>
+      guestRights;  // right -> held; rights that could not be read are left out
 
   bool Empty() const { return values.empty() && !guestEnabled && guestRights.empty(); }
 };

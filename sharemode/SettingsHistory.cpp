@@ -66,7 +66,8 @@ void FormatRecord(std::ostringstream& out, const char* title, const SavedSetting
       out << "absent\n";
     }
   }
-  if (record.guestEnabled) out << "guest\t" << (*record.guestEnabled ? "enabled" : "disabled") << '\n';
+  if (record.guestEnabled)
+    out << "guest\t" << (*record.guestEnabled ? "enabled" : "disabled") << '\n';
   for (const auto& right : record.guestRights) {
     out << "right\t" << right.first << '\t' << (right.second ? "held" : "not held") << '\n';
   }

@@ -65,8 +65,7 @@ bool IsRestoreCommandLine(const std::string& commandLine) {
   return word == expected;
 }
 
-int RestoreWindowsSettingsSilently(platform::Platform& platform,
-                                   const std::string& programFolder) {
+int RestoreWindowsSettingsSilently(platform::Platform& platform, const std::string& programFolder) {
   SettingsHistory history;
   if (LoadHistory(platform.files, history) != HistoryRead::Read) return 1;
   if (!history.first || history.first->Empty()) return 0;
@@ -105,8 +104,7 @@ void Undo(TfrmMain& window, sharemode::Which which) {
   question += "\nAfterwards no share mode is shown as applied.";
   if (app.ShowMessage(window.Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
 
-  const RestoreOutcome outcome =
-      RestoreSettings(platform, app.global().programFolder, *record);
+  const RestoreOutcome outcome = RestoreSettings(platform, app.global().programFolder, *record);
   if (outcome.failures.empty()) ForgetRestored(platform.files, history, which);
   if (outcome.done > 0) {
     // The computer no longer has the settings of the recorded mode.

@@ -1,12 +1,12 @@
 #include "shares/AccessDialog.h"
 
 #include "app/Formmain.h"
+#include "sharemode/SettingsFile.h"
 #include "shares/AccessWords.h"
 #include "shares/NewShare.h"
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
 #include "shares/StopShare.h"
-#include "sharemode/SettingsFile.h"
 #include "ui/ControlIds.h"
 
 namespace shares {
@@ -23,8 +23,8 @@ std::string Lines(const std::vector<std::string>& lines) {
 bool OthersMayOpen(bool hasAccessList, const std::vector<platform::AccessEntry>& entries) {
   if (!hasAccessList) return true;
   for (const platform::AccessEntry& entry : entries) {
-    if (entry.allowed && (entry.sid == "S-1-1-0" || entry.sid == "S-1-5-32-545" ||
-                          entry.sid == "S-1-5-11")) {
+    if (entry.allowed &&
+        (entry.sid == "S-1-1-0" || entry.sid == "S-1-5-32-545" || entry.sid == "S-1-5-11")) {
       return true;
     }
   }
@@ -67,8 +67,7 @@ ui::FormDesign AccessLayout() {
   warning.color = ui::kRed;
   spec.Add("m_btnChangeAccess", K::Button, "", ids::m_btnChangeAccess, {320, 276, 75, 25},
            "Change");
-  spec.Add("m_btnAccessClose", K::Button, "", ids::m_btnAccessClose, {393, 308, 75, 25},
-           "Close");
+  spec.Add("m_btnAccessClose", K::Button, "", ids::m_btnAccessClose, {393, 308, 75, 25}, "Close");
   spec.Add("m_groupGuestAccess", K::GroupBox, "", ids::m_groupGuestAccess, {12, 262, 300, 41},
            "Guest visitors may");
   spec.Add("m_radioGuestRead", K::RadioButton, "m_groupGuestAccess", ids::m_radioGuestRead,
@@ -116,10 +115,9 @@ bool TfrmShareAccess::Fill() {
 
   std::u16string wide;
   platform::ShareDetails details;
-  const std::uint32_t result =
-      platform.text.AnsiToWide(m_shareName, wide, kServiceTextCapacity)
-          ? platform.shareService.ShareGetInfo502(wide, details)
-          : 87;
+  const std::uint32_t result = platform.text.AnsiToWide(m_shareName, wide, kServiceTextCapacity)
+                                   ? platform.shareService.ShareGetInfo502(wide, details)
+                                   : 87;
   if (result != platform::kSuccess) {
     m_memoSharePermissions.SetText(TextForResult(ShareInfoResults(), result));
     m_memoFolderPermissions.SetText("");
@@ -131,9 +129,9 @@ bool TfrmShareAccess::Fill() {
 
   bool folderHasList = false;
   std::vector<platform::AccessEntry> folderEntries;
-  const std::uint32_t folderResult =
-      m_folder.empty() ? 2 : platform.shareSecurity.GetFolderAccess(m_folder, folderHasList,
-                                                                     folderEntries);
+  const std::uint32_t folderResult = m_folder.empty() ? 2
+                                                      : platform.shareSecurity.GetFolderAccess(
+                                                            m_folder, folderHasList, folderEntries);
   if (folderResult != platform::kSuccess) {
     m_memoFolderPermissions.SetText("The folder's permissions could not be read (error " +
                                     std::to_string(folderResult) + ").");
@@ -145,11 +143,12 @@ bool TfrmShareAccess::Fill() {
 
   std::string warning;
   if (system) {
-    warning = "Windows uses the shares whose names end in \"$\" itself: their rights cannot be "
-              "changed here.";
+    warning =
+        "Windows uses the shares whose names end in \"$\" itself: their rights cannot be "
+        "changed here.";
   } else if (folderResult == platform::kSuccess) {
-    const int mode = sharemode::ReadRecordedShareMode(platform.profile,
-                                                      m_app.global().programFolder);
+    const int mode =
+        sharemode::ReadRecordedShareMode(platform.profile, m_app.global().programFolder);
     warning = ModeWarning(mode, guests, OthersMayOpen(folderHasList, folderEntries));
   }
   m_labelAccessWarning.SetText(warning);
@@ -158,8 +157,9 @@ bool TfrmShareAccess::Fill() {
 
 void TfrmShareAccess::m_btnCopyAddressClick() {
   if (!m_app.platform().shell.CopyToClipboard(m_editShareAddress.Text())) {
-    m_app.ShowMessage(Handle(), "The address could not be copied: another program is using the "
-                                "clipboard.",
+    m_app.ShowMessage(Handle(),
+                      "The address could not be copied: another program is using the "
+                      "clipboard.",
                       platform::mb::kOk | platform::mb::kIconWarning);
   }
 }
@@ -182,8 +182,7 @@ void TfrmShareAccess::m_btnChangeAccessClick() {
       " the files of \"" + m_shareName + "\"?";
   if (m_app.ShowMessage(Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
   m_btnChangeAccess.SetEnabled(false);
-  const std::optional<std::string> failure =
-      GrantVisitorRights(platform, m_app.global(), request);
+  const std::optional<std::string> failure = GrantVisitorRights(platform, m_app.global(), request);
   m_app.ShowMessage(Handle(), failure ? *failure : "The guest visitors' rights were changed.",
                     kOk | (failure ? kIconWarning : kIconInformation));
   Fill();

@@ -19,9 +19,8 @@ class TfrmShareAccess {
 
  public:
   // Builds the dialog for the share of that name and fills it.
-  TfrmShareAccess(app::Application& application, ui::FormFactory& factory,
-                  platform::Handle owner, const std::string& shareName,
-                  const std::string& listedFolder);
+  TfrmShareAccess(app::Application& application, ui::FormFactory& factory, platform::Handle owner,
+                  const std::string& shareName, const std::string& listedFolder);
 
   ui::Window& window() { return m_form->window(); }
   platform::Handle Handle() const { return m_form->window().Handle(); }

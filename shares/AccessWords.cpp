@@ -60,7 +60,7 @@ GuestReach Reach(const std::vector<platform::AccessEntry>& entries,
   if (ReachOfMask(denied) == GuestReach::Read) return GuestReach::None;
   if (ReachOfMask(denied) == GuestReach::Change) {
     return (allowed & kReadBits) != 0 || (allowed & kGenericAll) != 0 ? GuestReach::Read
-                                                                         : GuestReach::None;
+                                                                      : GuestReach::None;
   }
   return ReachOfMask(allowed);
 }
@@ -81,8 +81,8 @@ std::string EntryLine(const std::string& name, const std::vector<platform::Acces
   if (denied != 0) {
     // Reading refused takes everything; writing refused leaves reading.
     const bool all = (denied & kReadBits) != 0 || (denied & kGenericAll) != 0;
-    line += std::string(allowed != 0 ? ", but " : "") +
-            (all ? "no access (denied)" : "changes denied");
+    line +=
+        std::string(allowed != 0 ? ", but " : "") + (all ? "no access (denied)" : "changes denied");
   }
   return line;
 }
@@ -91,18 +91,17 @@ std::string EntryLine(const std::string& name, const std::vector<platform::Acces
 
 std::string TrusteeName(const std::string& sid) {
   if (IsGuestAccount(sid)) return "Guest";
-  static const std::pair<const char*, const char*> kKnown[] = {
-      {kEveryone, "Everyone"},
-      {kUsers, "Users"},
-      {kGuests, "Guests"},
-      {"S-1-5-32-544", "Administrators"},
-      {"S-1-5-32-547", "Power Users"},
-      {"S-1-5-18", "SYSTEM"},
-      {"S-1-5-7", "Anonymous Logon"},
-      {"S-1-5-11", "Authenticated Users"},
-      {"S-1-5-2", "Network"},
-      {"S-1-5-4", "Interactive"},
-      {"S-1-3-0", "Creator Owner"}};
+  static const std::pair<const char*, const char*> kKnown[] = {{kEveryone, "Everyone"},
+                                                               {kUsers, "Users"},
+                                                               {kGuests, "Guests"},
+                                                               {"S-1-5-32-544", "Administrators"},
+                                                               {"S-1-5-32-547", "Power Users"},
+                                                               {"S-1-5-18", "SYSTEM"},
+                                                               {"S-1-5-7", "Anonymous Logon"},
+                                                               {"S-1-5-11", "Authenticated Users"},
+                                                               {"S-1-5-2", "Network"},
+                                                               {"S-1-5-4", "Interactive"},
+                                                               {"S-1-3-0", "Creator Owner"}};
   for (const auto& known : kKnown) {
     if (sid == known.first) return known.second;
   }

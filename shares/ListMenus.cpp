@@ -13,8 +13,9 @@ constexpr std::uint32_t kComputerNameCapacity = 255;
 
 void CopyAddress(Application& app, platform::Handle owner, const std::string& address) {
   if (!app.platform().shell.CopyToClipboard(address)) {
-    app.ShowMessage(owner, "The address could not be copied: another program is using the "
-                           "clipboard.",
+    app.ShowMessage(owner,
+                    "The address could not be copied: another program is using the "
+                    "clipboard.",
                     platform::mb::kOk | platform::mb::kIconWarning);
   }
 }

@@ -34,10 +34,8 @@ ui::FormDesign OpenFilesLayout() {
   spec.centreOnScreen = true;
   spec.border = ui::BorderStyle::Dialog;
   spec.Add("m_listviewOpenFiles", K::ListView, "", ids::m_listviewOpenFiles, {8, 8, 520, 304}, "")
-      .listColumns = {{"File", 250, false},
-                      {"User", 100, false},
-                      {"Locks", 50, false},
-                      {"Access", 116, false}};
+      .listColumns = {
+      {"File", 250, false}, {"User", 100, false}, {"Locks", 50, false}, {"Access", 116, false}};
   spec.controls.back().wholeRowSelect = true;
   spec.Add("m_btnCloseFile", K::Button, "", ids::m_btnCloseFile, {536, 8, 97, 25}, "Close File");
   spec.Add("m_btnOpenFilesRefresh", K::Button, "", ids::m_btnOpenFilesRefresh, {536, 40, 97, 25},

@@ -68,10 +68,12 @@ long MemoryRegistry::SetValue(Handle key, const std::string& name, const Registr
   if (data.type == kRegDword && data.bytes.size() == 4) {
     value = RegistryValue{RegistryValue::Type::Dword, 0, {}, 0};
     for (int i = 0; i < 4; ++i) {
-      value.dword |= static_cast<std::uint32_t>(static_cast<unsigned char>(data.bytes[i])) << (8 * i);
+      value.dword |= static_cast<std::uint32_t>(static_cast<unsigned char>(data.bytes[i]))
+                     << (8 * i);
     }
   } else if (data.type == kRegString && !data.bytes.empty() && data.bytes.back() == '\0') {
-    value = RegistryValue{RegistryValue::Type::String, 0, data.bytes.substr(0, data.bytes.size() - 1), 0};
+    value = RegistryValue{RegistryValue::Type::String, 0,
+                          data.bytes.substr(0, data.bytes.size() - 1), 0};
   }
   return Write(key, name, value);
 }

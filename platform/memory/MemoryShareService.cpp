@@ -166,7 +166,8 @@ std::uint32_t MemoryShareService::SessionDel(const std::u16string& client,
                                 [&](const SessionRecord& session) {
                                   return session.clientName &&
                                          bare(*session.clientName) == bare(client) &&
-                                         session.userName && Lower(*session.userName) == Lower(user);
+                                         session.userName &&
+                                         Lower(*session.userName) == Lower(user);
                                 }),
                  sessions.end());
   return sessions.size() < before ? kSuccess : kClientNameNotFound;

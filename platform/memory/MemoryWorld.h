@@ -34,9 +34,9 @@ struct MemoryWorld {
   MemoryMessageBoxes messageBoxes;
   MemoryAccountRights accountRights;
 
-  Platform platform{registry, profile,  processes, shareService, shareSecurity, files,
-                    identity, resolver, shell,     versions,     text,          messageBoxes,
-                    accountRights};
+  Platform platform{registry, profile,      processes,    shareService, shareSecurity,
+                    files,    identity,     resolver,     shell,        versions,
+                    text,     messageBoxes, accountRights};
 };
 
 }  // namespace platform::memory

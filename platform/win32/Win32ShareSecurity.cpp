@@ -83,9 +83,9 @@ std::uint32_t Win32ShareSecurity::GetFolderAccess(const std::string& folder, boo
                                                   std::vector<AccessEntry>& entries) {
   PACL list = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
-  const DWORD status = GetNamedSecurityInfoA(folder.c_str(), SE_FILE_OBJECT,
-                                             DACL_SECURITY_INFORMATION, nullptr, nullptr, &list,
-                                             nullptr, &descriptor);
+  const DWORD status =
+      GetNamedSecurityInfoA(folder.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                            nullptr, &list, nullptr, &descriptor);
   std::unique_ptr<void, LocalFreer> held(descriptor);
   if (status != ERROR_SUCCESS) return status;
   hasAccessList = list != nullptr;

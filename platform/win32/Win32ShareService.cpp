@@ -50,8 +50,7 @@ std::vector<AccessEntry> EntriesOf(PACL acl) {
     char* text = nullptr;
     if (!ConvertSidToStringSidA(const_cast<DWORD*>(&entry->SidStart), &text)) continue;
     std::unique_ptr<char, LocalMemoryFree> held(text);
-    entries.push_back(
-        AccessEntry{text, header->AceType == ACCESS_ALLOWED_ACE_TYPE, entry->Mask});
+    entries.push_back(AccessEntry{text, header->AceType == ACCESS_ALLOWED_ACE_TYPE, entry->Mask});
   }
   return entries;
 }

@@ -64,8 +64,8 @@ HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTAN
     auto popup = popups.find(entry.parent);
     const bool separator = entry.caption == "-";
     if (popup == popups.end() ||
-        !AppendMenuA(popup->second, separator ? MF_SEPARATOR : MF_STRING,
-                     separator ? 0 : entry.id, separator ? nullptr : entry.caption.c_str())) {
+        !AppendMenuA(popup->second, separator ? MF_SEPARATOR : MF_STRING, separator ? 0 : entry.id,
+                     separator ? nullptr : entry.caption.c_str())) {
       DestroyMenu(bar);
       throw std::logic_error("Cannot add menu entry " + entry.name + " to " + entry.parent);
     }

@@ -192,9 +192,7 @@ TEST(OpenFiles, ListsInPortionsAndClosesTheChosenFileAfterAsking) {
   std::vector<Rows> seen;
   f.test.forms.onShowModal = [&](ui::memory::MemoryForm& dialog) {
     auto& list = dialog.Memory<ui::memory::MemoryListView>("m_listviewOpenFiles");
-    auto press = [&](const char* name) {
-      dialog.Memory<ui::memory::MemoryButton>(name).Click();
-    };
+    auto press = [&](const char* name) { dialog.Memory<ui::memory::MemoryButton>(name).Click(); };
     seen.push_back(list.Rows());
     press("m_btnCloseFile");  // nothing selected
     list.Select(1);

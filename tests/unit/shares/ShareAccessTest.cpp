@@ -30,9 +30,9 @@ TEST(AccessWords, PermissionsReadAsPlainWords) {
                                       "S-1-5-21-9-9-9-1004: full control"}));
   EXPECT_EQ(shares::SharePermissionLines(platform::ShareDetails{}),
             std::vector<std::string>{"Everyone: full control (the share sets no limits)"});
-  EXPECT_EQ(shares::FolderPermissionLines(true, {{kGuest, true, 0x1200A9}}),
-            (std::vector<std::string>{"Guest: read only", "Everyone: no entry",
-                                      "Users: no entry"}));
+  EXPECT_EQ(
+      shares::FolderPermissionLines(true, {{kGuest, true, 0x1200A9}}),
+      (std::vector<std::string>{"Guest: read only", "Everyone: no entry", "Users: no entry"}));
 
   // Guests reach a share through the account, its group or everyone; a denial takes away.
   using shares::GuestReach;
@@ -40,17 +40,16 @@ TEST(AccessWords, PermissionsReadAsPlainWords) {
             GuestReach::Change);
   EXPECT_EQ(shares::GuestReachOf(share, true, {{"S-1-5-32-545", true, 0x1F01FF}}),
             GuestReach::None);
-  EXPECT_EQ(shares::GuestReachOf(share, true,
-                                 {{kGuest, true, 0x1F01FF}, {"S-1-1-0", false, 0x10000}}),
-            GuestReach::Read);
+  EXPECT_EQ(
+      shares::GuestReachOf(share, true, {{kGuest, true, 0x1F01FF}, {"S-1-1-0", false, 0x10000}}),
+      GuestReach::Read);
 }
 
 struct AccessFixture : SharesFixture {
   AccessFixture() {
     service.shares = {Share("docs", "C:\\docs"), Share("C$", "C:\\")};
     test.world.identity.computerName = "PC-7";
-    test.world.files.PutFile(std::string(testing_support::TestWorld::kProgramFolder) +
-                                 "config.ini",
+    test.world.files.PutFile(std::string(testing_support::TestWorld::kProgramFolder) + "config.ini",
                              "[ShareMode]\r\nMode=2\r\n");
     test.world.shareSecurity.folderAccess["C:\\docs"] = {{kGuest, true, 0x1200A9}};
     test.world.shareSecurity.folderAccess["C:\\"] = {{"S-1-5-32-545", true, 0x1200A9}};
@@ -116,10 +115,9 @@ TEST(ShareAccess, ChangesTheGuestRightsWithTheNewShareStepsAndTellsTheOutcome) {
   ASSERT_EQ(f.Commands().size(), 1u);
   EXPECT_NE(f.Commands()[0].find("XCACLS.vbs"), std::string::npos);
   EXPECT_NE(f.Commands()[0].find("C:\\docs\" /T /G Guest:F /E"), std::string::npos);
-  EXPECT_EQ(f.BoxTexts(),
-            (std::vector<std::string>{
-                "Let guest visitors read, change and delete the files of \"docs\"?",
-                "The guest visitors' rights were changed."}));
+  EXPECT_EQ(f.BoxTexts(), (std::vector<std::string>{
+                              "Let guest visitors read, change and delete the files of \"docs\"?",
+                              "The guest visitors' rights were changed."}));
 
   // A share that went away meanwhile: its details say so and nothing can be changed.
   f.service.shareInfoResults = {2310};
@@ -157,7 +155,8 @@ TEST(ListMenus, OfferThePagesActionsAndCopyTheAddress) {
   f.Folders().RightClick(1);
   EXPECT_TRUE(f.opened);
 
-  f.service.sessions = {platform::SessionRecord{shares_test::U("PC9"), shares_test::U("eve"), 1, 1}};
+  f.service.sessions = {
+      platform::SessionRecord{shares_test::U("PC9"), shares_test::U("eve"), 1, 1}};
   f.MainButton("m_btnSessionRefresh").Click();
   f.test.forms.popupChoice = ui::ids::popupSessionCopyAddress;
   f.Sessions().RightClick(0);
