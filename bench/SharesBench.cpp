@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "app/Formmain.h"
 #include "platform/memory/MemoryWorld.h"
+#include "shares/OpenFilesDialog.h"
 #include "ui/memory/MemoryForm.h"
 
 namespace {
@@ -68,8 +69,31 @@ void SessionRefresh(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The open-files dialog's list.
+void OpenFilesRefresh(benchmark::State& state) {
+  Computer computer;
+  const auto count = static_cast<int>(state.range(0));
+  for (int i = 0; i < count; ++i) {
+    platform::FileRecord file;
+    file.id = static_cast<std::uint32_t>(i);
+    file.path = Wide("C:\\shared\\docs\\file" + std::to_string(i) + ".txt");
+    file.userName = Wide("user" + std::to_string(i % 50));
+    file.locks = static_cast<std::uint32_t>(i % 3);
+    file.permissions = 1u + static_cast<std::uint32_t>(i % 2);
+    computer.world.shareService.files.push_back(file);
+  }
+  shares::TfrmOpenFiles dialog(*computer.application, computer.forms, 0);
+  for (auto _ : state) {
+    dialog.m_btnOpenFilesRefreshClick();
+  }
+  if (dialog.m_listviewOpenFiles.RowCount() != count) state.SkipWithError("rows lost");
+  state.SetComplexityN(state.range(0));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 }  // namespace
 
+BENCHMARK(OpenFilesRefresh)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SharedFolderRefresh)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SessionRefresh)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
