@@ -59,7 +59,7 @@ Driver::Driver() {
   auto bind = [this](Answer (Driver::*method)(const Words&)) {
     return [this, method](const Words& a) { return (this->*method)(a); };
   };
-  Add("start", 1, 1, bind(&Driver::Start));
+  Add("start", 1, 2, bind(&Driver::Start));  // program [arguments]
   Add("attach", 1, 1, [this](const Words& a) {
     long pid = 0;
     if (!ParseNumber(a[0], pid)) return Answer::Err("bad process id");
@@ -157,6 +157,7 @@ Answer Driver::Start(const Words& a) {
   const size_t slash = folder.find_last_of("\\/");
   folder = slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
   std::string commandLine = "\"" + a[0] + "\"";
+  if (a.size() > 1) commandLine += " " + a[1];
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info = {};
