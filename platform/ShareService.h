@@ -91,7 +91,8 @@ class ShareService {
   virtual std::uint32_t ShareDel(const std::u16string& netName) = 0;
   // NetShareAdd(local, level 2, record, &parmErr).
   virtual std::uint32_t ShareAdd2(const NewShareRecord& record) = 0;
-  // NetSessionDel(local, client, user): ends that computer's session of that user.
+  // NetSessionDel(local, client, user): ends that computer's session of that user; an empty
+  // user is passed as none, which ends every session of that computer.
   virtual std::uint32_t SessionDel(const std::u16string& client, const std::u16string& user) = 0;
   // NetFileEnum(local, no base path, no user, level 3, ...), read like the other lists.
   virtual std::uint32_t FileEnum3(Handle& buffer, std::uint32_t prefMaxLen,

@@ -146,7 +146,8 @@ std::uint32_t Win32ShareService::SessionDel(const std::u16string& client,
                                             const std::u16string& user) {
   std::vector<wchar_t> clientName = Terminated(client);
   std::vector<wchar_t> userName = Terminated(user);
-  return NetSessionDel(nullptr, clientName.data(), userName.data());
+  // A session without a user name is named by its computer alone.
+  return NetSessionDel(nullptr, clientName.data(), user.empty() ? nullptr : userName.data());
 }
 
 std::uint32_t Win32ShareService::FileEnum3(Handle& buffer, std::uint32_t prefMaxLen,

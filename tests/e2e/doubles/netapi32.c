@@ -13,7 +13,7 @@
      pagesize <records per call>                          (then 234 until the last portion)
    A forced result other than 0 and 234 fails every call of that function. NetShareAdd appends
    a share line and NetShareDel removes one, NetSessionDel the sessions of that client (with or
-   without leading backslashes) and user, NetFileClose the file of that id, so a later
+   without leading backslashes) and user (no user: all of them), NetFileClose the file of that id, so a later
    enumeration sees the change.
 
    PLINVO_NETAPI_LOG names a file to which every call appends one line (UTF-8, tab-separated):
@@ -507,7 +507,8 @@ static int session_matches(const Line* line, const void* context) {
   const char* listed = field(line, 1);
   while (*client == '\\') client++;
   while (*listed == '\\') listed++;
-  return _stricmp(listed, client) == 0 && _stricmp(field(line, 2), key->user) == 0;
+  return _stricmp(listed, client) == 0 &&
+         (key->user == NULL || _stricmp(field(line, 2), key->user) == 0);
 }
 
 static int file_matches(const Line* line, const void* context) {
@@ -524,7 +525,7 @@ NET_API_STATUS WINAPI NetSessionDel(LPWSTR servername, LPWSTR client, LPWSTR use
   NET_API_STATUS status;
   (void)servername;
   key.client = client_text;
-  key.user = user_text;
+  key.user = username != NULL ? user_text : NULL; /* none: every session of that computer */
   EnterCriticalSection(&lock);
   n = read_lines(lines, MAX_LINES);
   forced = forced_result(lines, n, "NetSessionDel");
