@@ -437,10 +437,10 @@ def test_access_dialog_for_a_share(h, winver):
         check(address.startswith("\\\\") and address.endswith("\\docs"), "address: %r" % address)
         check_equal(s.text(dialog, IDS["m_memoSharePermissions"]),
                     "Everyone: read only\r\nAdministrators: full control", "share permissions")
-        # Wine keeps no access lists of its own: the folder's list names only the system and
-        # the user who runs the program.
+        # Wine keeps no access lists of its own: it makes one from the folder's Unix modes, in
+        # which everyone may read.
         check_equal(s.text(dialog, IDS["m_memoFolderPermissions"]),
-                    "Guest: no entry\r\nEveryone: no entry\r\nUsers: no entry",
+                    "Guest: no entry\r\nEveryone: read only\r\nUsers: no entry",
                     "folder permissions")
         check(s.flag("is-enabled", dialog, IDS["m_btnChangeAccess"]), "Change offered")
         check(s.flag("is-checked", dialog, IDS["m_radioGuestRead"]), "guests read only")
