@@ -110,6 +110,8 @@ Section "Uninstall"
   ; otherwise it stays, with anything else Plinvo wrote, beside where the program was.
   StrCmp $SettingsRestored 1 0 +2
     Delete "$INSTDIR\config.ini"
+  ; The uninstaller must not stand in the folder it removes.
+  SetOutPath "$TEMP"
   RMDir "$INSTDIR"
 
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
