@@ -53,8 +53,9 @@ ParsedCommandLine ParseRightsCommandLine(int count, const char* const* args) {
     const char* option = args[i];
     if (!IsOption(option)) {
       if (LooksLikeRightOption(option)) {
-        Error(parsed, "'").Append(option).Append(
-            "' is not an option: use +r RIGHT to grant, -r RIGHT to revoke");
+        Error(parsed, "'")
+            .Append(option)
+            .Append("' is not an option: use +r RIGHT to grant, -r RIGHT to revoke");
       } else {
         Error(parsed, "unknown argument '").Append(option).Append("'");
       }

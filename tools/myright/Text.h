@@ -27,7 +27,9 @@ class TextBuffer {
 };
 
 // Lower case of an ASCII letter, as the C locale has it; other bytes stay.
-inline char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // True when `a` and `b` are equal, ASCII letters compared without regard to case.
 bool EqualIgnoringCase(const char* a, const char* b);
