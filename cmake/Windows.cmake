@@ -15,14 +15,18 @@ add_link_options(-Wl,--gc-sections)
 # Links `target` in the build folder and ships it stripped into the program folder. Its debug
 # information stays beside the linked file as <file>.debug, which the shipped file names (GNU
 # debuglink), so that a crash dump of the shipped program can be read with it.
+# The shipped file is an output of its own, so a program folder that was deleted is made again.
 function(plinvo_ship_stripped target)
   set(built $<TARGET_FILE:${target}>)
-  add_custom_command(TARGET ${target} POST_BUILD
+  set(shipped ${PLINVO_DIST_DIR}/${target}${CMAKE_EXECUTABLE_SUFFIX})
+  add_custom_command(OUTPUT ${shipped}
     COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${built} ${built}.debug
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PLINVO_DIST_DIR}
-    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${built}.debug ${built}
-            ${PLINVO_DIST_DIR}/$<TARGET_FILE_NAME:${target}>
+    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${built}.debug ${built} ${shipped}
+    DEPENDS ${target}
+    COMMENT "Shipping ${target} stripped into the program folder"
     VERBATIM)
+  add_custom_target(${target}_shipped ALL DEPENDS ${shipped})
 endfunction()
 
 file(GLOB PLINVO_WIN32_SOURCES CONFIGURE_DEPENDS
