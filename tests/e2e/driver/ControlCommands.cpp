@@ -325,20 +325,10 @@ Answer Driver::Hover(const Words& a) {
     Sleep(100);
     for (HWND top : TopLevelWindows(target_)) {
       if (!IsWindowVisible(top) || _stricmp(ClassOf(top).c_str(), TOOLTIPS_CLASSA) != 0) continue;
-      KernelHandle process(OpenOwner(top));
-      RemoteBlock block(process.Get(), sizeof(TOOLINFOA) + kTextSize);
-      if (!block.Valid()) return Answer::Err("cannot reach the program's memory");
-      TOOLINFOA tool = {};
-      tool.cbSize = TTTOOLINFOA_V2_SIZE;
-      tool.lpszText = block.Address() + sizeof(TOOLINFOA);
-      const char empty = '\0';
-      LRESULT current = 0;
-      if (block.Write(0, &tool, sizeof(tool)) && block.Write(sizeof(TOOLINFOA), &empty, 1) &&
-          SendWithin(top, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(block.Address()),
-                     current) &&
-          current) {
-        return Answer::Ok({block.ReadString(sizeof(TOOLINFOA), kTextSize - 1)});
-      }
+      // The hint window answers WM_GETTEXT with the text it shows, however long (the tool's
+      // record would give only its first 80 characters).
+      std::string text;
+      if (ControlText(top, text) && !text.empty()) return Answer::Ok({text});
     }
   } while (GetTickCount() < deadline);
   return Answer::Ok({""});
