@@ -84,7 +84,7 @@ def measure(s, pids, kind, count, runs, verify):
                 times[program].append(ms)
     if verify:
         s.command("attach", pids["plinvo"])
-        e2e.check_equal(s.list_rows(shares.CAPTION, listed), shown, "%d %s as shown" %
+        e2e.check_equal(s.list_rows(shares.CAPTION, listed, timeout_ms=900000), shown, "%d %s as shown" %
                         (count, kind))
     plinvo, bare = statistics.median(times["plinvo"]), statistics.median(times["bare"])
     return plinvo, bare, times
