@@ -124,6 +124,9 @@ def test_shared_folder_list_and_stop_share(h, winver):
                     "Stop Share with nothing selected")
         check_equal(netapi_calls(s, "NetShareDel"), [], "nothing stopped")
 
+        s.command("keys", CAPTION, IDS["m_listviewFolders"], "Do")
+        check_equal(s.command("list-selection", CAPTION, IDS["m_listviewFolders"]), ["3"],
+                    "row found by typing its first letters")
         s.command("list-select", CAPTION, IDS["m_listviewFolders"], 4)  # "music"
         s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
         check_equal(box(s), (CAPTION, "information", "stop share the selected  folder OK!",

@@ -311,6 +311,16 @@ Answer Driver::ListSelection(const Words& a) {
   return Answer::Ok({Number(static_cast<long>(row))});
 }
 
+// Types characters into a control that has the keyboard focus, as the keyboard does: one
+// WM_CHAR each, posted (a list then finds the row whose name starts with them).
+Answer Driver::TypeKeys(const Words& a) {
+  std::string error;
+  HWND h = Control(a[0], a[1], error);
+  if (h == nullptr || !Usable(h, error)) return Answer::Err(error);
+  for (unsigned char c : a[2]) PostMessageA(h, WM_CHAR, c, 1);
+  return Answer::Ok();
+}
+
 // Rests the mouse pointer on a control, as a user does to read its hover hint, and answers the
 // text of the hint window that the program then shows ("" when none shows in time).
 Answer Driver::Hover(const Words& a) {

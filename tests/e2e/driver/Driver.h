@@ -75,6 +75,7 @@ class Driver {
   Answer ListSelection(const Words& a);
   Answer ClickUntilRows(const Words& a);
   Answer Hover(const Words& a);
+  Answer TypeKeys(const Words& a);
   Answer Menu(const Words& a);
   Answer MenuItems(const Words& a);
 
