@@ -9,12 +9,16 @@ posting the button press until the list holds every row and its last row shows t
 marker (driver command click-until-rows); both lists are full from the run before, as when a
 user presses "Refresh" again. The runs are paired and alternate which program goes first; the
 ratio is the median of Plinvo's times over the median of the bare program's.
+
+Last, Plinvo is started again and again with 10,000 shares and with none: the difference is
+what the fill in its start-up adds before the window shows.
 """
 
 import argparse
 import os
 import statistics
 import sys
+import time
 
 sys.dont_write_bytecode = True
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -90,6 +94,22 @@ def measure(s, pids, kind, count, runs, verify):
     return plinvo, bare, times
 
 
+def startup_delay(s, pid, count, runs):
+    """What the start-up fill adds: the median time from starting Plinvo until its window shows
+    with `count` shares, and with none (the driver's round trip included in both)."""
+    times = {0: [], count: []}
+    s.command("attach", pid)
+    for _ in range(runs):
+        for n in (0, count):
+            lines = share_data(n, "start")[0] if n else []
+            shares.write(s, shares.DATA, "".join(line + "\n" for line in lines))
+            started = time.perf_counter()
+            s.command("start", shares.FOLDER + "Plinvo.exe")  # ends the one running first
+            s.command("wait-window", shares.CAPTION, 120000, timeout_ms=120000)
+            times[n].append((time.perf_counter() - started) * 1000)
+    return statistics.median(times[count]), statistics.median(times[0])
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("dist")
@@ -97,6 +117,8 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--sizes", default="10000,100000")
     parser.add_argument("--sessions", type=int, default=10000)
+    parser.add_argument("--startup", type=int, default=10000,
+                        help="shares for the start-up comparison (0: none)")
     parser.add_argument("--winver", default="winxp")
     args = parser.parse_args()
     harness = e2e.Harness(args.dist, os.path.join(args.build, "e2e"),
@@ -126,6 +148,8 @@ def main():
             print("%-8s %7d  Plinvo %s  bare %s" % (
                 kind, count, " ".join("%.0f" % t for t in times["plinvo"]),
                 " ".join("%.0f" % t for t in times["bare"])), flush=True)
+        if args.startup:
+            with_shares, without = startup_delay(s, pids["plinvo"], args.startup, args.runs)
     print()
     print("| List | Rows | Plinvo.exe | bare list fill | ratio |")
     print("|---|---|---|---|---|")
@@ -137,6 +161,9 @@ def main():
     if 10000 in shared and 100000 in shared:
         print("\nShared folders, 100,000 / 10,000 in Plinvo.exe: %.1f" %
               (shared[100000] / shared[10000]))
+    if args.startup:
+        print("Start-up until the window shows: %.0f ms with %s shares, %.0f ms with none" % (
+            with_shares, format(args.startup, ","), without))
 
 
 if __name__ == "__main__":

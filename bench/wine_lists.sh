@@ -3,10 +3,11 @@
 # against a bare list fill of the same rows (bench/wine_lists.py says how). Builds nothing:
 #
 #   bench/wine_lists.sh [DIST_DIR [WINDOWS_BUILD_DIR]] [--runs N] [--sizes 10000,100000]
-#                       [--sessions N]
+#                       [--sessions N] [--startup N]
 #
 # Defaults: dist/Plinvo and build/win, 5 paired runs, 10,000 and 100,000 shares, 10,000
-# sessions. Prints each run's milliseconds, then the table of medians and ratios.
+# sessions, start-up with 10,000 shares against none. Prints each run's milliseconds, then the
+# table of medians and ratios.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dist=$root/dist/Plinvo

@@ -1,7 +1,6 @@
 #include "ui/win32/Win32ListView.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace ui::win32 {
 
