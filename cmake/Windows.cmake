@@ -51,3 +51,6 @@ include(${CMAKE_SOURCE_DIR}/installer/packages.cmake)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_BINARY_DIR}/e2e)
 endif()
+
+# The bare list the Wine benchmark measures the program against (never shipped).
+add_subdirectory(${CMAKE_SOURCE_DIR}/bench/wine ${CMAKE_BINARY_DIR}/bench)

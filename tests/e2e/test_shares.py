@@ -115,12 +115,18 @@ def test_shared_folder_list_and_stop_share(h, winver):
         check_equal([c[:3] for c in netapi_calls(s, "NetShareEnum")],
                     [["502", "4294967295", "0"]], "enumeration at start-up")
         s.screenshot(CAPTION, "shared-folders")
+        check_equal(s.command("hover", CAPTION, IDS["m_listviewFolders"]),
+                    ["The Share Names ended with '$' are used by MS-Windows itself, so don't "
+                     "stop share them!"], "hint of the list")
 
         s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
         check_equal(box(s), (CAPTION, "information", "Please select a folder first!", ["OK"]),
                     "Stop Share with nothing selected")
         check_equal(netapi_calls(s, "NetShareDel"), [], "nothing stopped")
 
+        s.command("keys", CAPTION, IDS["m_listviewFolders"], "Do")
+        check_equal(s.command("list-selection", CAPTION, IDS["m_listviewFolders"]), ["3"],
+                    "row found by typing its first letters")
         s.command("list-select", CAPTION, IDS["m_listviewFolders"], 4)  # "music"
         s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
         check_equal(box(s), (CAPTION, "information", "stop share the selected  folder OK!",
@@ -158,6 +164,27 @@ def test_more_data_loop(h, winver):
         check_equal([c[2:5] for c in netapi_calls(s, "NetShareEnum")],
                     [["0", "234", "2"], ["2", "234", "2"], ["4", "0", "1"]], "portions")
         check_buffers_released(s)
+
+
+@on_versions("winxp")
+def test_thousands_of_shares_in_order(h, winver):
+    many = [("s%05d" % i, r"C:\s\%05d" % i, i % 9, "remark %d" % i) for i in range(5000)]
+    many[2500] = ("mid$", r"C:\mid", 2, "")
+    with shares_session(h, winver, "shares-many") as s:
+        s.install()
+        put_computer(s, many)
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        shown = [many[2500]] + many[:2500] + many[2501:]
+        check_equal(folder_rows(s), [[n, p, str(u), r] for n, p, u, r in shown],
+                    "every row, system share first")
+        # The row selected deep down is the one the program acts on.
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 4321)
+        check_equal(s.command("list-selection", CAPTION, IDS["m_listviewFolders"]), ["4321"],
+                    "selection")
+        s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
+        check_equal(box(s)[2], "stop share the selected  folder OK!", "Stop Share")
+        check_equal(netapi_calls(s, "NetShareDel"), [[shown[4321][0], "0"]], "share stopped")
 
 
 # ---- the new-share dialog ----

@@ -258,8 +258,9 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
         }
         case ControlKind::ListView: {
           auto& list = form->Keep(control.name, std::make_unique<Win32ListView>());
-          made = makeChild(WS_EX_CLIENTEDGE, WC_LISTVIEWA,
-                           WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
+          made = makeChild(
+              WS_EX_CLIENTEDGE, WC_LISTVIEWA,
+              WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | Win32ListView::kStyle);
           list.Attach(made, control.listColumns, control.wholeRowSelect);
           break;
         }

@@ -565,8 +565,8 @@ class Session:
             items.append((int(depth), int(ident), state == "enabled", text))
         return items
 
-    def list_rows(self, caption, list_id):
-        fields = self.command("list-rows", caption, list_id)
+    def list_rows(self, caption, list_id, timeout_ms=None):
+        fields = self.command("list-rows", caption, list_id, timeout_ms=timeout_ms)
         rows, columns = int(fields[0]), int(fields[1])
         cells = fields[2:]
         return [cells[r * columns:(r + 1) * columns] for r in range(rows)]
