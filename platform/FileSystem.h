@@ -26,6 +26,12 @@ class FileSystem {
   virtual bool RemoveDirectory(const std::string& path) = 0;
   // GetVolumeInformationA on a root such as "C:\": the file-system name ("NTFS", "FAT32", ...).
   virtual bool GetVolumeFileSystemName(const std::string& root, std::string& name) = 0;
+  // GetFullPathNameA: the path as the system resolves it ("." and ".." parts, trailing dots and
+  // blanks, forward slashes); empty on failure.
+  virtual std::string GetFullPath(const std::string& path) = 0;
+  // Whether the file or folder is a reparse point (a junction, a symbolic link, a mounted
+  // volume): FILE_ATTRIBUTE_REPARSE_POINT. False also when its attributes cannot be read.
+  virtual bool IsReparsePoint(const std::string& path) = 0;
 };
 
 }  // namespace platform

@@ -18,8 +18,10 @@ class Shell {
   // ShellExecuteA(no owner, "open", address, no parameters, no directory, showCommand).
   virtual void OpenAddress(const std::string& address, int showCommand) = 0;
   // The folder picker (SHBrowseForFolderA, file-system folders only) under `title`, modal to the
-  // program; critical-error boxes are suppressed while it is open. nullopt when cancelled.
-  virtual std::optional<std::string> BrowseForFolder(const std::string& title) = 0;
+  // program; critical-error boxes are suppressed while it is open. The chosen folder's path as
+  // the system names it, in UTF-16 (an ANSI path would already have had look-alike characters
+  // replaced). nullopt when cancelled.
+  virtual std::optional<std::u16string> BrowseForFolder(const std::string& title) = 0;
   // The HTML-help display call (ordinal 14 of hhctrl.ocx, ANSI, command 0, data 0, no caller).
   // Returns the viewer's window, 0 on failure.
   virtual Handle ShowHelpTopic(const std::string& topicPath) = 0;

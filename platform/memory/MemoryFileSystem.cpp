@@ -96,3 +96,33 @@ std::vector<std::string> MemoryFileSystem::FilesUnder(const std::string& folder)
 }
 
 }  // namespace platform::memory
+
+namespace platform::memory {
+
+std::string MemoryFileSystem::GetFullPath(const std::string& path) {
+  std::string text = path;
+  std::replace(text.begin(), text.end(), '/', '\\');
+  if (text.size() < 3 || text[1] != ':' || text[2] != '\\') return text;
+  std::vector<std::string> parts;
+  std::size_t begin = 3;
+  while (begin <= text.size()) {
+    std::size_t end = text.find('\\', begin);
+    if (end == std::string::npos) end = text.size();
+    const std::string part = text.substr(begin, end - begin);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (part != ".") {
+      parts.push_back(part);
+    }
+    begin = end + 1;
+  }
+  if (!parts.empty()) {
+    std::string& last = parts.back();
+    while (!last.empty() && (last.back() == '.' || last.back() == ' ')) last.pop_back();
+  }
+  std::string full = text.substr(0, 3);
+  for (std::size_t i = 0; i < parts.size(); ++i) full += (i > 0 ? "\\" : "") + parts[i];
+  return full;
+}
+
+}  // namespace platform::memory

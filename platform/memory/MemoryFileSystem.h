@@ -22,6 +22,12 @@ class MemoryFileSystem : public FileSystem {
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+  // Resolves "/" , "." and ".." parts and the trailing dots and blanks of the last part, as
+  // Windows does; the rest stays as it is.
+  std::string GetFullPath(const std::string& path) override;
+  bool IsReparsePoint(const std::string& path) override {
+    return reparsePoints.count(Key(path)) > 0;
+  }
 
   // Creates or replaces a file (the in-memory profile files write through this).
   bool WriteFile(const std::string& path, const std::string& bytes);
@@ -40,6 +46,7 @@ class MemoryFileSystem : public FileSystem {
   std::set<std::string> unreadable;       // lower-case paths whose reads fail
   std::set<std::string> unwritable;       // lower-case paths whose writes fail
   std::set<std::string> readOnlyFolders;  // lower-case folders where nothing new can be made
+  std::set<std::string> reparsePoints;    // lower-case junctions, links and mounted volumes
   std::vector<std::string> privateDirectoriesCreated;
   // Files that exist but are not there a moment later (removed by someone else).
   bool writesVanish = false;

@@ -23,10 +23,10 @@ class MemoryShell : public Shell {
     opened.push_back({address, showCommand});
   }
   // The user's answers to the folder picker, in order; with none left the user cancels.
-  std::optional<std::string> BrowseForFolder(const std::string& title) override {
+  std::optional<std::u16string> BrowseForFolder(const std::string& title) override {
     folderPickerTitles.push_back(title);
     if (folderAnswers.empty()) return std::nullopt;
-    std::optional<std::string> answer = folderAnswers.front();
+    std::optional<std::u16string> answer = folderAnswers.front();
     folderAnswers.pop_front();
     return answer;
   }
@@ -36,8 +36,8 @@ class MemoryShell : public Shell {
   }
   void SetActiveWindow(Handle window) override { activatedWindows.push_back(window); }
 
-  std::deque<std::optional<std::string>> folderAnswers;  // nullopt: the user cancels
-  std::vector<std::string> folderPickerTitles;           // the title of every picker shown
+  std::deque<std::optional<std::u16string>> folderAnswers;  // nullopt: the user cancels
+  std::vector<std::string> folderPickerTitles;              // the title of every picker shown
 
   std::vector<OpenedAddress> opened;        // every ShellExecuteA "open", in order
   std::vector<std::string> helpTopicPaths;  // every topic path handed to the help viewer

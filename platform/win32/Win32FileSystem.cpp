@@ -154,4 +154,15 @@ bool Win32FileSystem::GetVolumeFileSystemName(const std::string& root, std::stri
   return true;
 }
 
+std::string Win32FileSystem::GetFullPath(const std::string& path) {
+  return QueryGrowing([&path](char* buffer, DWORD size) {
+    return GetFullPathNameA(path.c_str(), size, buffer, nullptr);
+  });
+}
+
+bool Win32FileSystem::IsReparsePoint(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 }  // namespace platform::win32

@@ -25,6 +25,8 @@ class Win32FileSystem : public FileSystem {
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+  std::string GetFullPath(const std::string& path) override;
+  bool IsReparsePoint(const std::string& path) override;
 
  private:
   // The private folders made here, each held open without delete sharing until it is removed:

@@ -23,7 +23,7 @@ void Win32Shell::OpenAddress(const std::string& address, int showCommand) {
   ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand);
 }
 
-std::optional<std::string> Win32Shell::BrowseForFolder(const std::string& title) {
+std::optional<std::u16string> Win32Shell::BrowseForFolder(const std::string& title) {
   return platform::win32::BrowseForFolder(title);
 }
 

@@ -362,6 +362,44 @@ def test_new_share_through_net_share(h, winver):
         check_equal(netapi_calls(s, "NetShareAdd"), [], "the service not asked to share")
 
 
+LOOK_ALIKE_REFUSED = ("The name of this folder has characters that this system's code page cannot "
+                      "hold exactly, so it cannot be shared safely. Please rename the folder or "
+                      "choose another one.")
+LINK_REFUSED = ("This folder is, or lies inside, a junction, a symbolic link or a mounted drive: "
+                "rights granted here would land on the folder it leads to. Please choose that "
+                "folder itself.")
+
+
+@on_versions("winxp", "vista")
+def test_new_share_refuses_look_alikes_and_links(h, winver):
+    # Read as ANSI, this folder's fullwidth backslashes became plain ones: the dialog showed
+    # C:\share\Pics\..\..\windows, proposed "windows" and granted the guest rights there.
+    look_alike = "C:\\share\\Pics\uff3c..\uff3c..\uff3cwindows"
+    with shares_session(h, winver, "new-share-refusals") as s:
+        s.install()
+        put_computer(s, SHARES[:2])
+        os.makedirs(s.unix_path(r"C:\share") + "/Pics\uff3c..\uff3c..\uff3cwindows")
+        # A symbolic link stands in for a junction: Wine reports it as a reparse point.
+        os.symlink(s.unix_path(r"C:\windows"), s.unix_path(r"C:\share\junction"))
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        open_dialog(s)
+        for folder, refusal in ((look_alike, LOOK_ALIKE_REFUSED),
+                                (r"C:\share\junction", LINK_REFUSED)):
+            s.command("click", DIALOG, IDS["m_btnBrowseDir"])
+            s.command("pick-folder", folder.encode("utf-8").decode("latin-1"))
+            check_equal(box(s), (CAPTION, "warning", refusal, ["OK"]), "refused " + folder)
+            check_equal(s.text(DIALOG, IDS["m_editShareDir"]), "", "folder field after " + folder)
+            check_equal(s.text(DIALOG, IDS["m_editShareName"]), "", "name after " + folder)
+        s.command("type", DIALOG, IDS["m_editShareName"], "windows")
+        s.command("click", DIALOG, IDS["m_btnOK"])
+        check_equal(box(s), (CAPTION, "warning", NEED_BOTH, ["OK"]), "OK after the refusals")
+        s.command("close", DIALOG)
+        s.command("wait-gone", DIALOG)
+        check_equal(tools(s), [], "nothing started")
+        check_equal(netapi_calls(s, "NetShareAdd"), [], "nothing shared")
+
+
 # ---- the session list ----
 
 @on_versions("winxp", "vista")
