@@ -11,8 +11,16 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/SystemLibraries.h"
+
 namespace platform::win32 {
 namespace {
+
+// The socket calls, from the system folder's ws2_32.dll; null when it is missing.
+template <class Function>
+Function SocketCall(const char* name) {
+  return SystemCall<Function>("ws2_32.dll", name);
+}
 
 using GetAddrInfoCall = int(WSAAPI*)(const char*, const char*, const ADDRINFOA*, ADDRINFOA**);
 using FreeAddrInfoCall = void(WSAAPI*)(ADDRINFOA*);
@@ -72,11 +80,16 @@ Win32NameResolution::~Win32NameResolution() {
 }
 
 int Win32NameResolution::Startup(std::uint16_t version) {
+  const auto startup = SocketCall<decltype(&::WSAStartup)>("WSAStartup");
+  if (startup == nullptr) return WSASYSNOTREADY;
   WSADATA data;
-  return WSAStartup(version, &data);
+  return startup(version, &data);
 }
 
-int Win32NameResolution::Cleanup() { return WSACleanup(); }
+int Win32NameResolution::Cleanup() {
+  const auto cleanup = SocketCall<decltype(&::WSACleanup)>("WSACleanup");
+  return cleanup == nullptr ? SOCKET_ERROR : cleanup();
+}
 
 Handle Win32NameResolution::LoadLibraryFile(const std::string& path) {
   return reinterpret_cast<Handle>(LoadLibraryA(path.c_str()));
@@ -140,7 +153,9 @@ void Win32NameResolution::CallFreeAddrInfo(Handle procedure, AddressEntry* list)
 }
 
 std::optional<Ipv4Address> Win32NameResolution::InetAddr(const std::string& text) {
-  const unsigned long address = inet_addr(text.c_str());
+  const auto inetAddr = SocketCall<decltype(&::inet_addr)>("inet_addr");
+  if (inetAddr == nullptr) return std::nullopt;
+  const unsigned long address = inetAddr(text.c_str());
   if (address == INADDR_NONE) return std::nullopt;
   Ipv4Address bytes;
   std::memcpy(bytes.data(), &address, 4);  // already in network order, byte by byte
@@ -148,7 +163,9 @@ std::optional<Ipv4Address> Win32NameResolution::InetAddr(const std::string& text
 }
 
 std::optional<HostEntry> Win32NameResolution::GetHostByName(const std::string& name) {
-  const hostent* host = gethostbyname(name.c_str());
+  const auto hostByName = SocketCall<decltype(&::gethostbyname)>("gethostbyname");
+  if (hostByName == nullptr) return std::nullopt;
+  const hostent* host = hostByName(name.c_str());
   if (host == nullptr) return std::nullopt;
   HostEntry entry;
   if (host->h_name != nullptr) entry.name = host->h_name;
