@@ -4,7 +4,7 @@
 // first use by their full path in the system folder, and stay loaded.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
 

@@ -22,6 +22,20 @@ Function SocketCall(const char* name) {
   return SystemCall<Function>("ws2_32.dll", name);
 }
 
+// A port as the socket calls keep it, high byte first, and back.
+std::uint16_t PortFromNetworkOrder(std::uint16_t stored) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&stored);
+  return static_cast<std::uint16_t>((bytes[0] << 8) | bytes[1]);
+}
+
+std::uint16_t PortToNetworkOrder(std::uint16_t port) {
+  std::uint16_t stored = 0;
+  auto* bytes = reinterpret_cast<unsigned char*>(&stored);
+  bytes[0] = static_cast<unsigned char>(port >> 8);
+  bytes[1] = static_cast<unsigned char>(port & 0xFF);
+  return stored;
+}
+
 using GetAddrInfoCall = int(WSAAPI*)(const char*, const char*, const ADDRINFOA*, ADDRINFOA**);
 using FreeAddrInfoCall = void(WSAAPI*)(ADDRINFOA*);
 
@@ -54,7 +68,7 @@ AddressEntry* CopyOf(const ADDRINFOA* system) {
         std::memcpy(&address, system->ai_addr, sizeof(address));
         auto copy = std::make_unique<SocketAddressV4>();
         copy->family = static_cast<std::uint16_t>(address.sin_family);
-        copy->port = ntohs(address.sin_port);
+        copy->port = PortFromNetworkOrder(address.sin_port);
         std::memcpy(copy->address.data(), &address.sin_addr, 4);
         entry->address = copy.release();
       }
@@ -179,7 +193,10 @@ std::optional<HostEntry> Win32NameResolution::GetHostByName(const std::string& n
   return entry;
 }
 
-int Win32NameResolution::LastError() { return WSAGetLastError(); }
+int Win32NameResolution::LastError() {
+  const auto lastError = SocketCall<decltype(&::WSAGetLastError)>("WSAGetLastError");
+  return lastError == nullptr ? WSASYSNOTREADY : lastError();
+}
 
 bool Win32NameResolution::AddressToString(const SocketAddressV4& address, std::size_t length,
                                           std::string& text, std::uint32_t capacity) {
@@ -189,13 +206,15 @@ bool Win32NameResolution::AddressToString(const SocketAddressV4& address, std::s
   std::memset(&storage, 0, sizeof(storage));
   sockaddr_in& ipv4 = reinterpret_cast<sockaddr_in&>(storage);
   ipv4.sin_family = address.family;
-  ipv4.sin_port = htons(address.port);
+  ipv4.sin_port = PortToNetworkOrder(address.port);
   std::memcpy(&ipv4.sin_addr, address.address.data(), 4);
   std::vector<char> buffer(capacity, '\0');
   DWORD bufferLength = capacity;
   const DWORD passedLength = static_cast<DWORD>(std::min(length, sizeof(storage)));
-  if (WSAAddressToStringA(reinterpret_cast<sockaddr*>(&storage), passedLength, nullptr,
-                          buffer.data(), &bufferLength) != 0) {
+  const auto toString = SocketCall<decltype(&::WSAAddressToStringA)>("WSAAddressToStringA");
+  if (toString == nullptr ||
+      toString(reinterpret_cast<sockaddr*>(&storage), passedLength, nullptr, buffer.data(),
+               &bufferLength) != 0) {
     return false;
   }
   text.assign(buffer.data(), strnlen(buffer.data(), buffer.size()));
