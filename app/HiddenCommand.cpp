@@ -58,8 +58,7 @@ CommandOutcome Run(platform::Platform& platform, const std::string& commandLine,
   if (wait == 1) {
     constexpr std::uint32_t kWaitObject0 = 0;
     // After a failed wait the process may still run: whatever code it shows is not its own.
-    if (platform.processes.WaitForSingleObject(info.process, platform::kInfinite) ==
-            kWaitObject0 &&
+    if (platform.processes.WaitForSingleObject(info.process, platform::kInfinite) == kWaitObject0 &&
         platform.processes.GetExitCodeProcess(info.process, outcome.exitCode)) {
       outcome.state = CommandOutcome::State::Exited;
     }

@@ -46,12 +46,12 @@ void TfrmAbout::btnCloseClick() { window().Close(); }
 
 void TfrmAbout::btnVisitHomePageClick() {
   OpenWebAddress(m_app.platform().shell, m_app.global().versionRecord,
-                       m_app.global().productPageAddress);
+                 m_app.global().productPageAddress);
 }
 
 void TfrmAbout::labelWebClick() {
   OpenWebAddress(m_app.platform().shell, m_app.global().versionRecord,
-                       m_app.global().homePageAddress);
+                 m_app.global().homePageAddress);
 }
 
 void TfrmAbout::labelMailClick() {

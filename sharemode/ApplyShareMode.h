@@ -18,6 +18,6 @@ std::string LaunchCommandLine(const RecipeStep& step, const std::string& program
 // naming the value; the steps before it stay done and none after it runs. A launch that does not
 // succeed stops nothing: it is returned, in order, for the caller to report.
 std::vector<FailedStep> RunRecipe(platform::Platform& platform, const Recipe& recipe,
-               const std::string& programFolder);
+                                  const std::string& programFolder);
 
 }  // namespace sharemode

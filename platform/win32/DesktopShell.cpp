@@ -86,8 +86,8 @@ bool DesktopDispatch(Com<IShellDispatch2>& dispatch) {
   Variant root;
   long window = 0;
   Com<IDispatch> desktop;
-  if (windows->FindWindowSW(&location.get(), &root.get(), SWC_DESKTOP, &window,
-                            SWFO_NEEDDISPATCH, desktop.out()) != S_OK ||
+  if (windows->FindWindowSW(&location.get(), &root.get(), SWC_DESKTOP, &window, SWFO_NEEDDISPATCH,
+                            desktop.out()) != S_OK ||
       !desktop) {
     return false;
   }
@@ -98,8 +98,8 @@ bool DesktopDispatch(Com<IShellDispatch2>& dispatch) {
   Com<IShellFolderViewDual> folderView;
   Com<IDispatch> application;
   return SUCCEEDED(desktop->QueryInterface(IID_IServiceProvider, services.outVoid())) &&
-         SUCCEEDED(services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser,
-                                          browser.outVoid())) &&
+         SUCCEEDED(
+             services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser, browser.outVoid())) &&
          SUCCEEDED(browser->QueryActiveShellView(view.out())) && view &&
          SUCCEEDED(view->GetItemObject(SVGIO_BACKGROUND, IID_IDispatch, background.outVoid())) &&
          SUCCEEDED(background->QueryInterface(IID_IShellFolderViewDual, folderView.outVoid())) &&

@@ -20,8 +20,7 @@ using LocalMemory = std::unique_ptr<void, LocalFreer>;
 // BUILTIN\Administrators, LocalSystem, and the installer service that owns the Windows folder
 // on Vista.
 constexpr const char* kTrustedSids[] = {
-    "S-1-5-32-544", "S-1-5-18",
-    "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464"};
+    "S-1-5-32-544", "S-1-5-18", "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464"};
 // CREATOR OWNER and CREATOR GROUP entries only stand in for the creator of a new entry, and
 // OWNER RIGHTS applies to the owner, who is checked on its own.
 constexpr const char* kPlaceholderSids[] = {"S-1-3-0", "S-1-3-1", "S-1-3-4"};
@@ -49,8 +48,8 @@ bool OnlyTrustedCanChange(const std::string& path) {
   PACL dacl = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   if (GetNamedSecurityInfoA(const_cast<char*>(path.c_str()), SE_FILE_OBJECT,
-                            OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
-                            nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
+                            OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
+                            &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
     return false;
   }
   LocalMemory held(descriptor);
@@ -62,7 +61,7 @@ bool OnlyTrustedCanChange(const std::string& path) {
     if (!GetAce(dacl, index, &entry)) return false;
     const ACE_HEADER* header = static_cast<const ACE_HEADER*>(entry);
     if ((header->AceFlags & INHERIT_ONLY_ACE) != 0) continue;  // not for this folder itself
-    if (header->AceType == ACCESS_DENIED_ACE_TYPE) continue;    // takes away, never gives
+    if (header->AceType == ACCESS_DENIED_ACE_TYPE) continue;   // takes away, never gives
     if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) return false;
     const ACCESS_ALLOWED_ACE* allowed = static_cast<const ACCESS_ALLOWED_ACE*>(entry);
     PSID sid = const_cast<DWORD*>(&allowed->SidStart);
@@ -84,8 +83,7 @@ FolderGuard ReadFolderGuard(const std::string& folder) {
   std::string path = folder;
   while (path.size() > 3 && path.back() == '\\') path.pop_back();
   std::vector<std::string> levels = {path.substr(0, 3)};
-  for (std::size_t at = path.find('\\', 3); at != std::string::npos;
-       at = path.find('\\', at + 1)) {
+  for (std::size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1)) {
     levels.push_back(path.substr(0, at));
   }
   if (path.size() > 3) levels.push_back(path);

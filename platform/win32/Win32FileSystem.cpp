@@ -94,7 +94,8 @@ std::string Win32FileSystem::GetWindowsDirectory() {
 
 std::string Win32FileSystem::GetCommonAppDataFolder() {
   char folder[MAX_PATH + 1] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+  if (FAILED(
+          SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
     return std::string();
   }
   std::string path = folder;

@@ -212,9 +212,8 @@ bool Win32NameResolution::AddressToString(const SocketAddressV4& address, std::s
   DWORD bufferLength = capacity;
   const DWORD passedLength = static_cast<DWORD>(std::min(length, sizeof(storage)));
   const auto toString = SocketCall<decltype(&::WSAAddressToStringA)>("WSAAddressToStringA");
-  if (toString == nullptr ||
-      toString(reinterpret_cast<sockaddr*>(&storage), passedLength, nullptr, buffer.data(),
-               &bufferLength) != 0) {
+  if (toString == nullptr || toString(reinterpret_cast<sockaddr*>(&storage), passedLength, nullptr,
+                                      buffer.data(), &bufferLength) != 0) {
     return false;
   }
   text.assign(buffer.data(), strnlen(buffer.data(), buffer.size()));

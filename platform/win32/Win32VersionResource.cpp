@@ -19,7 +19,8 @@ Function VersionCall(const char* name) {
 }  // namespace
 
 std::uint32_t Win32VersionResource::VersionInfoSize(const std::string& path) {
-  const auto infoSize = VersionCall<decltype(&::GetFileVersionInfoSizeA)>("GetFileVersionInfoSizeA");
+  const auto infoSize =
+      VersionCall<decltype(&::GetFileVersionInfoSizeA)>("GetFileVersionInfoSizeA");
   return infoSize == nullptr ? 0 : infoSize(path.c_str(), nullptr);
 }
 

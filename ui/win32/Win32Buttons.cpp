@@ -26,7 +26,8 @@ void Win32Button::Attach(HWND window, bool takesFocus) {
 void Win32Button::SetPicture(const PictureIcon& picture) {
   if (picture.Empty()) return;
   const auto create = ImageListCall<decltype(&::ImageList_Create)>("ImageList_Create");
-  const auto replaceIcon = ImageListCall<decltype(&::ImageList_ReplaceIcon)>("ImageList_ReplaceIcon");
+  const auto replaceIcon =
+      ImageListCall<decltype(&::ImageList_ReplaceIcon)>("ImageList_ReplaceIcon");
   if (create == nullptr || replaceIcon == nullptr) return;
   const int size = picture.Size();
   std::unique_ptr<void, void (*)(void*)> list(create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0),

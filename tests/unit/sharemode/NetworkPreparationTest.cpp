@@ -284,7 +284,6 @@ class ScriptFolderTest : public ::testing::Test {
   platform::memory::MemoryWorld world;
 };
 
-
 TEST_F(ScriptFolderTest, AnExistingFolderIsNeverReusedAnotherNameIsTried) {
   world.files.PutDirectory("C:\\Temp\\Plinvo-1");
   world.files.PutFile("C:\\Temp\\Plinvo-1\\netbios.vbs", "planted");

@@ -100,8 +100,9 @@ TEST(NewShareFailures, AnExitCodeThatCannotBeReadIsAFailureForNetAndForTheScript
   EXPECT_TRUE(StartsWith(f.BoxTexts()[0], "The share could not be created: \"net share\" ended"))
       << f.BoxTexts()[0];
   ASSERT_EQ(g.BoxTexts().size(), 1u);
-  EXPECT_TRUE(StartsWith(g.BoxTexts()[0], "The share was created, but the rights of the visitors "
-                                          "could not be set: \"cscript.exe\" ended"))
+  EXPECT_TRUE(StartsWith(g.BoxTexts()[0],
+                         "The share was created, but the rights of the visitors "
+                         "could not be set: \"cscript.exe\" ended"))
       << g.BoxTexts()[0];
 }
 
