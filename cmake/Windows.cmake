@@ -35,7 +35,7 @@ file(GLOB PLINVO_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
 add_executable(Plinvo WIN32 ${PLINVO_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc)
 target_link_libraries(Plinvo PRIVATE plinvo_core
-  netapi32 advapi32 shell32 ole32 comctl32 comdlg32 version gdi32 user32 kernel32 ws2_32)
+  advapi32 shell32 ole32 oleaut32 uuid comdlg32 gdi32 user32 kernel32)
 target_link_options(Plinvo PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
 plinvo_ship_stripped(Plinvo)
 

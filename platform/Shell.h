@@ -17,6 +17,11 @@ class Shell {
   virtual ~Shell() = default;
   // ShellExecuteA(no owner, "open", address, no parameters, no directory, showCommand).
   virtual void OpenAddress(const std::string& address, int showCommand) = 0;
+  // Whether the logged-on user's desktop shell runs (GetShellWindow).
+  virtual bool DesktopShellRunning() = 0;
+  // Has the desktop shell open the address ("open", no parameters, no directory), so that what
+  // it starts runs as the logged-on user; false when the shell could not be asked.
+  virtual bool OpenAddressThroughDesktop(const std::string& address, int showCommand) = 0;
   // The folder picker (SHBrowseForFolderA, file-system folders only) under `title`, modal to the
   // program; critical-error boxes are suppressed while it is open. The chosen folder's path as
   // the system names it, in UTF-16 (an ANSI path would already have had look-alike characters

@@ -12,13 +12,19 @@ namespace platform::memory {
 
 class MemoryFileSystem : public FileSystem {
  public:
+  MemoryFileSystem();
   std::string GetModuleFileName() override { return moduleFileName; }
   std::string GetSystemDirectory() override { return systemDirectory; }
   std::string GetTempPath() override { return tempPath; }
+  std::string GetWindowsDirectory() override { return windowsDirectory; }
+  std::string GetCommonAppDataFolder() override { return commonAppDataFolder; }
+  FolderGuard GuardOf(const std::string& folder) override;
   bool FileExists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes) override;
   bool CreateNewFile(const std::string& path, const std::string& bytes) override;
   bool DeleteFile(const std::string& path) override;
+  bool HoldFile(const std::string& path, std::string& bytes) override;
+  void ReleaseFile(const std::string& path) override;
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
@@ -42,6 +48,12 @@ class MemoryFileSystem : public FileSystem {
   std::string moduleFileName = "C:\\Program Files\\Plinvo\\Plinvo.exe";
   std::string systemDirectory = "C:\\WINDOWS\\system32";
   std::string tempPath = "C:\\DOCUME~1\\Admin\\LOCALS~1\\Temp\\";
+  std::string windowsDirectory = "C:\\WINDOWS";
+  std::string commonAppDataFolder = "C:\\Documents and Settings\\All Users\\Application Data";
+  // Lower-case folders someone besides the administrators can change; what lies under them is
+  // exposed too. Everything else is guarded.
+  std::set<std::string> exposedFolders;
+  std::set<std::string> heldFiles;  // lower-case paths held open, nobody may change them
   std::map<std::string, std::string> volumes = {{"c:\\", "NTFS"}};  // lower-case root -> name
   std::set<std::string> unreadable;       // lower-case paths whose reads fail
   std::set<std::string> unwritable;       // lower-case paths whose writes fail

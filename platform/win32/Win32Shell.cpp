@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/DesktopShell.h"
 #include "platform/win32/SystemFolder.h"
 #include "platform/win32/Win32FolderPicker.h"
 
@@ -21,6 +22,12 @@ constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC
 void Win32Shell::OpenAddress(const std::string& address, int showCommand) {
   // Whatever the shell answers, there is nothing the program would do about it.
   ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand);
+}
+
+bool Win32Shell::DesktopShellRunning() { return GetShellWindow() != nullptr; }
+
+bool Win32Shell::OpenAddressThroughDesktop(const std::string& address, int showCommand) {
+  return OpenThroughDesktopShell(address, showCommand);
 }
 
 std::optional<std::u16string> Win32Shell::BrowseForFolder(const std::string& title) {

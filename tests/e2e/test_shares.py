@@ -2,7 +2,8 @@
 Vista, and the session list.
 
 Wine's share service has no shares and no sessions, so the program gets a test build of the
-service (doubles/netapi32.c, loaded from the program folder through a DLL override) that serves
+service (doubles/netapi32.c, put in the system folder and preferred through a DLL override: the
+program loads the share service by its full system path only) that serves
 them from a file the test writes and logs every call; "net.exe" and "cscript.exe" are copies of
 a recording stand-in (doubles/command_recorder.c) that answers with a scripted exit code. A
 successful "net share" adds its share to the service's file, as the system would.
@@ -57,7 +58,7 @@ def put_computer(s, shares=(), sessions=(), extra=()):
 def start(s, h):
     """Installs the program with the doubles, starts it and waits for the main window."""
     s.install()
-    s.put_file(h.double("netapi32.dll"), FOLDER + "netapi32.dll")
+    s.put_file(h.double("netapi32.dll"), r"C:\windows\system32\netapi32.dll")
     for tool in ("net", "cscript"):
         s.put_file(h.double("command_recorder.exe"), r"C:\windows\system32\%s.exe" % tool)
     s.start(FOLDER + "Plinvo.exe")

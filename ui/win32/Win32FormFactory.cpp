@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/win32/SystemLibraries.h"
 #include "ui/win32/ContainerWindow.h"
 #include "ui/win32/MessagePump.h"
 #include "ui/win32/PictureIcon.h"
@@ -96,7 +97,9 @@ Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
   INITCOMMONCONTROLSEX controls;
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES;
-  InitCommonControlsEx(&controls);
+  const auto initialize = platform::win32::SystemCall<decltype(&::InitCommonControlsEx)>(
+      "comctl32.dll", "InitCommonControlsEx");
+  if (initialize != nullptr) initialize(&controls);
   RegisterContainerClass(instance);
 }
 

@@ -236,6 +236,8 @@ class Harness:
     DOUBLE_SOURCES = {
         "netapi32.dll": (["-shared", "-static-libgcc"], ["netapi32.c", "netapi32.def"]),
         "command_recorder.exe": (["-static"], ["command_recorder.c"]),
+        "planted_library.dll": (["-shared", "-static-libgcc"],
+                                ["planted_library.c", "planted_library.def"]),
     }
 
     def double(self, file_name):

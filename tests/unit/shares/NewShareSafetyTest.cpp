@@ -88,6 +88,27 @@ TEST(NewShareFailures, AFailingOrMissingScriptIsReportedInsteadOfSuccess) {
   EXPECT_EQ(f.service.added.size(), 2u);
 }
 
+TEST(NewShareFailures, AnExitCodeThatCannotBeReadIsAFailureForNetAndForTheScript) {
+  NewShareFixture f(6);
+  f.test.world.processes.exitCodeUnreadable = [](const platform::memory::Launch& launch) {
+    return StartsWith(launch.commandLine, "net ");
+  };
+  f.Share("C:\\a", "a");
+  NewShareFixture g(5);
+  g.test.world.processes.exitCodeUnreadable = [](const platform::memory::Launch& launch) {
+    return StartsWith(launch.commandLine, "cscript.exe");
+  };
+  g.Share("C:\\b", "b");
+  ASSERT_EQ(f.BoxTexts().size(), 1u);
+  EXPECT_TRUE(StartsWith(f.BoxTexts()[0], "The share could not be created: \"net share\" ended"))
+      << f.BoxTexts()[0];
+  ASSERT_EQ(g.BoxTexts().size(), 1u);
+  EXPECT_TRUE(StartsWith(g.BoxTexts()[0],
+                         "The share was created, but the rights of the visitors "
+                         "could not be set: \"cscript.exe\" ended"))
+      << g.BoxTexts()[0];
+}
+
 TEST(NewShareInput, ANameWithBlanksReachesNetAsOneArgument) {
   NewShareFixture f(6);
   f.Share("C:\\My Documents", "My Documents");
