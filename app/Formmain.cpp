@@ -62,6 +62,8 @@ void TfrmMain::ConnectEvents() {
 }
 
 void TfrmMain::FormCreate() {
+  // The window is not on the screen yet; busy, it takes no input once it could.
+  ui::BusyWindow busy(window());
   InitApplicationValues(m_app.global(), m_app.platform().identity);
   m_labelSvrName.SetText(GetComputerIdentityText());
   if (!PrepareNetworkSharing()) return;

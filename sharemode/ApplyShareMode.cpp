@@ -54,7 +54,10 @@ void TfrmMain::m_btnApplyClick() {
   }
   const int mode = m_radiosMode.ItemIndex();
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
-  sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+  {
+    ui::BusyWindow busy(window());
+    sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+  }
   m_app.ShowMessage(Handle(), recipe.resultMessage, kOk | kIconInformation);
   // Recorded only once the user has read the outcome.
   sharemode::RecordShareMode(m_app.platform().profile, m_app.global().programFolder, mode);

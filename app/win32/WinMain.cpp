@@ -1,8 +1,10 @@
-// The program entry: the Win32 world, the main window, the message loop. Always returns 0.
+// The program entry: one Plinvo at a time, the Win32 world, the main window, the message
+// loop. Always returns 0.
 #include <exception>
 
 #include "app/Application.h"
 #include "app/Formmain.h"
+#include "app/win32/SingleInstance.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowsApi.h"
 #include "ui/win32/DllSearch.h"
@@ -12,6 +14,10 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // Elevated, the program must never load a library planted in the current folder.
   ui::win32::DropCurrentFolderFromDllSearch();
+
+  // A second start brings the first one's window forward and ends before any start-up step.
+  app::win32::SingleInstance singleInstance;
+  if (singleInstance.OtherBroughtToFront()) return 0;
 
   platform::win32::Win32Platform world;
   app::Application application(world.platform());
