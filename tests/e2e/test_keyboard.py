@@ -122,6 +122,13 @@ def test_tab_and_the_page_keys_reach_every_control(h, winver):
                                                       "00:00:59"]], "sessions after F5")
         s.screenshot(CAPTION, "keyboard-page3")
 
+        # F10 and Alt give the keyboard to the menu bar; Escape takes it back.
+        for key in ("f10", "alt"):
+            s.command("key", CAPTION, key)
+            check_equal(s.command("focused", CAPTION)[2], "menu", "menu bar after " + key)
+            s.command("key", CAPTION, "escape")
+            check_equal(s.command("focused", CAPTION)[2], "", "menu bar after Escape")
+
 
 @on_versions("vista")
 def test_no_second_action_while_a_share_is_made(h, winver):

@@ -115,8 +115,10 @@ Answer Driver::Focused(const Words& a) {
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(h, nullptr), &info)) {
     return Answer::Err("no answer");
   }
-  if (info.hwndFocus == nullptr) return Answer::Ok({"0", ""});
-  return Answer::Ok({Number(GetDlgCtrlID(info.hwndFocus)), ClassOf(info.hwndFocus)});
+  // A menu open or the menu bar's entries picked out by the keyboard.
+  const std::string menu = (info.flags & GUI_INMENUMODE) != 0 ? "menu" : "";
+  if (info.hwndFocus == nullptr) return Answer::Ok({"0", "", menu});
+  return Answer::Ok({Number(GetDlgCtrlID(info.hwndFocus)), ClassOf(info.hwndFocus), menu});
 }
 
 Answer Driver::Foreground(const Words&) {
