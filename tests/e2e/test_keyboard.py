@@ -68,7 +68,12 @@ def test_escape_in_the_description_leaves_the_page_whole(h, winver):
         for name in ("m_radiosMode", "m_btnApply", "m_memoTip"):
             check(s.flag("is-visible", CAPTION, IDS[name]), name + " still there after Escape")
         check_equal(s.command("window-shown", CAPTION), ["1"], "window after Escape")
-        # Enter on the mode options asks before "Apply" does anything.
+
+
+@on_versions("winxp")
+def test_enter_on_the_mode_options_asks_before_applying(h, winver):
+    with session(h, winver, "enter") as s:
+        start(s, h)
         tab_to(s, "m_radiosMode")
         s.command("key", CAPTION, "enter")
         b = s.wait_msgbox(5000)
