@@ -62,7 +62,7 @@ void TfrmMain::ConnectEvents() {
 }
 
 void TfrmMain::FormCreate() {
-  // The window is not on the screen yet; busy, it takes no input once it could.
+  // The wait cursor while the start-up steps run; the window shows only afterwards.
   ui::BusyWindow busy(window());
   InitApplicationValues(m_app.global(), m_app.platform().identity);
   m_labelSvrName.SetText(GetComputerIdentityText());

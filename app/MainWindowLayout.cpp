@@ -100,8 +100,8 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
       {{Key::F1, ui::kNoModifier, KeyAction::Click, "menuHelpContent", "", ""},
        {Key::F5, ui::kNoModifier, KeyAction::Click, "m_btnFolderRefresh", "", "m_sheetFolders"},
        {Key::F5, ui::kNoModifier, KeyAction::Click, "m_btnSessionRefresh", "", "m_sheetSessions"},
-       {Key::Delete, ui::kNoModifier, KeyAction::Click, "m_btnFolderStopShare",
-        "m_listviewFolders", ""},
+       {Key::Delete, ui::kNoModifier, KeyAction::Click, "m_btnFolderStopShare", "m_listviewFolders",
+        ""},
        {Key::Enter, ui::kNoModifier, KeyAction::Click, "m_btnApply", "m_radiosMode", ""}});
   return form;
 }

@@ -74,7 +74,7 @@ struct ControlDesign {
 struct MenuDesign {
   std::string name;
   std::string caption;  // '&' marks the access key, shown underlined
-  std::string parent;  // empty: a top-level entry of the menu bar
+  std::string parent;   // empty: a top-level entry of the menu bar
   int id = 0;
   std::string picture;  // top-level entries: icon resource shown before the caption; empty: none
 };

@@ -2,9 +2,8 @@
 
 namespace ui {
 
-const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key,
-                                 unsigned modifiers, const ControlQuery& focusIn,
-                                 const ControlQuery& shown) {
+const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, unsigned modifiers,
+                                 const ControlQuery& focusIn, const ControlQuery& shown) {
   for (const KeyBinding& binding : table) {
     if (binding.key != key || binding.modifiers != modifiers) continue;
     if (!binding.whenFocusIn.empty() && !focusIn(binding.whenFocusIn)) continue;

@@ -36,9 +36,8 @@ using ControlQuery = std::function<bool(const std::string& name)>;
 
 // The first binding of `table` for `key` with exactly `modifiers` whose conditions hold;
 // nullptr when none does.
-const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key,
-                                 unsigned modifiers, const ControlQuery& focusIn,
-                                 const ControlQuery& shown);
+const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, unsigned modifiers,
+                                 const ControlQuery& focusIn, const ControlQuery& shown);
 
 // Ctrl+Tab and Ctrl+PgDn go to the next page of `tabControl`, Ctrl+Shift+Tab and Ctrl+PgUp to
 // the previous one, wherever the focus is.

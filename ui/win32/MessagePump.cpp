@@ -15,8 +15,8 @@ void UnmarkFormWindow(HWND window) { RemovePropA(window, kFormProperty); }
 
 void DispatchWithNavigation(MSG& message) {
   HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  auto* keys = root != nullptr ? reinterpret_cast<KeyFilter*>(GetPropA(root, kFormProperty))
-                               : nullptr;
+  auto* keys =
+      root != nullptr ? reinterpret_cast<KeyFilter*>(GetPropA(root, kFormProperty)) : nullptr;
   if (keys != nullptr && (keys->PreTranslateKey(message) || IsDialogMessageA(root, &message))) {
     return;
   }

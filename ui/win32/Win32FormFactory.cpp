@@ -222,13 +222,13 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           break;
         }
         case ControlKind::Label: {
-          auto& label = form->Keep(control.name,
-                                   std::make_unique<Win32Label>(control.color, control.autoSize,
-                                                                control.rightAligned));
+          auto& label = form->Keep(
+              control.name,
+              std::make_unique<Win32Label>(control.color, control.autoSize, control.rightAligned));
           const DWORD alignment = control.rightAligned ? SS_RIGHT
                                   : control.autoSize   ? SS_LEFTNOWORDWRAP
-                                  : control.centred ? SS_CENTER
-                                                    : SS_LEFT;
+                                  : control.centred    ? SS_CENTER
+                                                       : SS_LEFT;
           made = makeChild(0, "STATIC", SS_NOTIFY | alignment);
           label.Attach(made);
           break;

@@ -267,15 +267,24 @@ bool Focusable(HWND window) {
 
 std::optional<Key> KeyOf(WPARAM virtualKey) {
   switch (virtualKey) {
-    case VK_TAB: return Key::Tab;
-    case VK_RETURN: return Key::Enter;
-    case VK_ESCAPE: return Key::Escape;
-    case VK_DELETE: return Key::Delete;
-    case VK_PRIOR: return Key::PageUp;
-    case VK_NEXT: return Key::PageDown;
-    case VK_F1: return Key::F1;
-    case VK_F5: return Key::F5;
-    default: return std::nullopt;
+    case VK_TAB:
+      return Key::Tab;
+    case VK_RETURN:
+      return Key::Enter;
+    case VK_ESCAPE:
+      return Key::Escape;
+    case VK_DELETE:
+      return Key::Delete;
+    case VK_PRIOR:
+      return Key::PageUp;
+    case VK_NEXT:
+      return Key::PageDown;
+    case VK_F1:
+      return Key::F1;
+    case VK_F5:
+      return Key::F5;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -350,8 +359,7 @@ void Win32Window::MoveFocus(WPARAM wParam, LPARAM lParam) {
 
 void Win32Window::RestoreFocus() {
   HWND target = m_savedFocus;
-  if (target == nullptr || !IsWindow(target) || !IsChild(m_window, target) ||
-      !Focusable(target)) {
+  if (target == nullptr || !IsWindow(target) || !IsChild(m_window, target) || !Focusable(target)) {
     target = NextTabStop(nullptr, false);
   }
   SetFocus(target != nullptr ? target : m_window);

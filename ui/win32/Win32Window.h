@@ -1,13 +1,12 @@
 // A top-level window of the program: the main window or a dialog shown modally.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <functional>
 
 #include "ui/FormDesign.h"
 #include "ui/win32/MessagePump.h"

@@ -38,7 +38,12 @@ WORD KeyCode(const std::string& word) {
 
 bool Extended(WORD key) {
   switch (key) {
-    case VK_DELETE: case VK_PRIOR: case VK_NEXT: case VK_LEFT: case VK_RIGHT: case VK_UP:
+    case VK_DELETE:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
     case VK_DOWN:
       return true;
     default:

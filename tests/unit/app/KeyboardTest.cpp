@@ -7,8 +7,8 @@
 namespace {
 
 using shares_test::NewShareFixture;
-using ui::Key;
 using ui::kCtrl;
+using ui::Key;
 using ui::kNoModifier;
 using ui::kShift;
 using ui::memory::MemoryForm;
