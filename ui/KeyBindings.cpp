@@ -28,13 +28,4 @@ int PageAfterKey(KeyAction action, int active, int count) {
   return active;
 }
 
-std::string WithoutAccessMarks(const std::string& text) {
-  std::string shown;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '&' && i + 1 < text.size()) ++i;
-    shown += text[i];
-  }
-  return shown;
-}
-
 }  // namespace ui

@@ -46,8 +46,4 @@ std::vector<KeyBinding> PageKeys(const std::string& tabControl);
 // The index the page control goes to from `active` of `count` pages for a page key.
 int PageAfterKey(KeyAction action, int active, int count);
 
-// Menu captions and button texts mark their access key with '&' ("E&xit"); "&&" is a '&'.
-// The text as read, without the marks.
-std::string WithoutAccessMarks(const std::string& text);
-
 }  // namespace ui
