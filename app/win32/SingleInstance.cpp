@@ -1,5 +1,9 @@
 #include "app/win32/SingleInstance.h"
 
+#include <psapi.h>
+
+#include <string>
+
 namespace app::win32 {
 
 namespace {
@@ -10,11 +14,30 @@ constexpr const char* kMutexName = "Local\\Plinvo.SingleInstance";
 constexpr const char* kMainWindowClass = "TfrmMain";
 constexpr DWORD kWaitForWindow = 10000;
 
+// The program file a process runs, as the system names it; empty when it cannot be read.
+std::string ImageOf(HANDLE process) {
+  char path[2 * MAX_PATH];
+  const DWORD length = GetProcessImageFileNameA(process, path, sizeof(path));
+  return std::string(path, length);
+}
+
+// A window of the class made by a process that runs this very program file: a window of that
+// class from any other program does not count.
 HWND FindMainWindow() {
+  const std::string ours = ImageOf(GetCurrentProcess());
+  if (ours.empty()) return nullptr;
   const DWORD start = GetTickCount();
   while (true) {
-    HWND window = FindWindowA(kMainWindowClass, nullptr);
-    if (window != nullptr) return window;
+    for (HWND window = FindWindowExA(nullptr, nullptr, kMainWindowClass, nullptr);
+         window != nullptr; window = FindWindowExA(nullptr, window, kMainWindowClass, nullptr)) {
+      DWORD processId = 0;
+      GetWindowThreadProcessId(window, &processId);
+      HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+      if (process == nullptr) continue;
+      const std::string theirs = ImageOf(process);
+      CloseHandle(process);
+      if (lstrcmpiA(theirs.c_str(), ours.c_str()) == 0) return window;
+    }
     if (GetTickCount() - start >= kWaitForWindow) return nullptr;
     Sleep(100);
   }
@@ -26,8 +49,8 @@ SingleInstance::SingleInstance() {
   m_mutex = CreateMutexA(nullptr, FALSE, kMutexName);
   const DWORD error = GetLastError();
   // The mutex only tells that a first one may run; it is never waited on, so whoever else
-  // holds that name cannot stop or hold up this program. Only a main window found tells that
-  // a Plinvo runs; without one this start goes on.
+  // holds that name cannot stop or hold up this program. Only a main window of this program
+  // file tells that a Plinvo runs; without one this start goes on.
   if (m_mutex != nullptr && error != ERROR_ALREADY_EXISTS) return;
   HWND other = FindMainWindow();
   if (other == nullptr) return;
