@@ -87,7 +87,7 @@ def test_tab_and_the_page_keys_reach_every_control(h, winver):
     with session(h, winver, "keyboard") as s:
         start(s, h, sessions=[("\\\\PC1", "alice", 3600, 59)])
         pages = IDS["pgc1"]
-        s.command("sleep", 500)
+        s.command("sleep", 500)  # the window takes the focus once it is active
         check_equal(focused(s), "pgc1", "focus at start")
         page1 = ["m_radiosMode", "m_memoTip", "pgc1"]
         check_equal(tab_round(s, 6), page1 * 2, "Tab on the first page")
@@ -146,6 +146,7 @@ def test_no_second_action_while_a_share_is_made(h, winver):
         s.command("select-tab", CAPTION, IDS["pgc1"], 1)
         s.command("click", CAPTION, IDS["m_btnFolderNewShare"])
         s.wait_window(DIALOG)
+        s.command("sleep", 500)  # the dialog takes the focus once it is active
         check_equal(focused(s, DIALOG), "m_editShareDir", "focus when the dialog opens")
         check_equal(tab_round(s, 6, DIALOG), ["m_btnBrowseDir", "m_editShareName", "m_btnOK",
                                               "m_btnCancel", "m_radioRead", "m_editShareDir"],
