@@ -40,6 +40,12 @@ set(PLINVO_ERROR_STRINGS ${CMAKE_SOURCE_DIR}/runtime/win32/ErrorMessageStrings.c
 set_source_files_properties(${PLINVO_ERROR_STRINGS} PROPERTIES
   COMPILE_DEFINITIONS _GLIBCXX_USE_CXX11_ABI=0)
 target_sources(Plinvo PRIVATE ${PLINVO_ERROR_STRINGS})
+# Likewise the members of std::string that the program calls (see the file). The link map shows
+# which pieces of the runtime came in and why; the delivery test reads it.
+set(PLINVO_STRING_MEMBERS ${CMAKE_SOURCE_DIR}/runtime/win32/StringMembers.cpp)
+set_source_files_properties(${PLINVO_STRING_MEMBERS} PROPERTIES COMPILE_OPTIONS -fno-inline)
+target_sources(Plinvo PRIVATE ${PLINVO_STRING_MEMBERS})
+target_link_options(Plinvo PRIVATE -Wl,-Map,$<TARGET_FILE:Plinvo>.map)
 target_link_libraries(Plinvo PRIVATE plinvo_core
   netapi32 advapi32 shell32 ole32 comctl32 comdlg32 version gdi32 user32 kernel32 ws2_32)
 target_link_options(Plinvo PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
