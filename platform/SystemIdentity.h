@@ -27,6 +27,9 @@ class SystemIdentity {
   virtual bool GetUserName(std::string& name, std::uint32_t capacity) = 0;
   // GetComputerNameA with a buffer of `capacity` bytes; false leaves `name` empty.
   virtual bool GetComputerName(std::string& name, std::uint32_t capacity) = 0;
+  // Whether the program runs with the administrators' rights (an elevated token on Vista);
+  // false when that cannot be told.
+  virtual bool IsAdministrator() = 0;
 };
 
 }  // namespace platform

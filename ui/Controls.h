@@ -49,7 +49,12 @@ class Label : public Control {
   Event onMouseLeave;
 };
 
-class Edit : public Control {};
+class Edit : public Control {
+ public:
+  // The text in UTF-16, as typed: read as ANSI, characters the code page lacks come back as
+  // look-alikes or as the default character.
+  virtual std::u16string WideText() const = 0;
+};
 
 class RadioButton : public Control {
  public:
@@ -126,6 +131,21 @@ class Window : public Control {
   virtual void ProcessPendingEvents() = 0;
   // Shows a modeless window (the main window, before its message loop runs).
   virtual void Show() = 0;
+  // While busy (calls nest), the window shows the wait cursor and takes no input that could
+  // start another action or change what the running one uses; it still repaints.
+  virtual void SetBusy(bool busy) = 0;
+};
+
+// Keeps a window busy for as long as it lives.
+class BusyWindow {
+ public:
+  explicit BusyWindow(Window& window) : m_window(window) { m_window.SetBusy(true); }
+  ~BusyWindow() { m_window.SetBusy(false); }
+  BusyWindow(const BusyWindow&) = delete;
+  BusyWindow& operator=(const BusyWindow&) = delete;
+
+ private:
+  Window& m_window;
 };
 
 }  // namespace ui

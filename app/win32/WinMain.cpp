@@ -1,9 +1,12 @@
-// The program entry: the Win32 world, the main window, the message loop (then 0); or, for the
-// uninstaller, the silent restore of the settings Plinvo changed (0 when it succeeded).
+// The program entry: one Plinvo at a time, the Win32 world, the main window, the message
+// loop (then 0); or, for the uninstaller, the silent restore of the settings Plinvo changed
+// (0 when it succeeded).
 #include <exception>
 
 #include "app/Application.h"
 #include "app/Formmain.h"
+#include "app/win32/SingleInstance.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowsApi.h"
 #include "sharemode/UndoModeChange.h"
@@ -14,8 +17,12 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // Elevated, the program must never load a library planted in the current folder.
   ui::win32::DropCurrentFolderFromDllSearch();
+  // Nor one planted in its own folder: the common controls and the themes library they use
+  // come from the system before anything can ask for them by name.
+  platform::win32::LoadCommonControls();
 
-  // The uninstaller's call: it has asked the user already, so no window and no box.
+  // The uninstaller's call: it has asked the user already, so no window and no box. It does
+  // not defer to a running Plinvo: bringing that forward would report a restore never made.
   if (commandLine != nullptr && sharemode::IsRestoreCommandLine(commandLine)) {
     try {
       platform::win32::Win32Platform world;
@@ -25,6 +32,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
       return 1;
     }
   }
+
+  // A second start brings the first one's window forward and ends before any start-up step.
+  app::win32::SingleInstance singleInstance;
+  if (singleInstance.OtherBroughtToFront()) return 0;
 
   platform::win32::Win32Platform world;
   app::Application application(world.platform());

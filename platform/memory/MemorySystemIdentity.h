@@ -10,6 +10,7 @@ class MemorySystemIdentity : public SystemIdentity {
   bool GetVersionEx(VersionRecord& record) override;
   bool GetUserName(std::string& name, std::uint32_t capacity) override;
   bool GetComputerName(std::string& name, std::uint32_t capacity) override;
+  bool IsAdministrator() override { return administrator; }
 
   VersionRecord version{kVersionRecordSize, 5, 1, 2600, 2, "Service Pack 3"};
   bool versionFails = false;
@@ -17,6 +18,7 @@ class MemorySystemIdentity : public SystemIdentity {
   bool userNameFails = false;
   std::string computerName = "WORKSTATION1";
   bool computerNameFails = false;
+  bool administrator = true;
   std::uint32_t lastVersionRecordSize = 0;  // the size field the caller passed in
 };
 

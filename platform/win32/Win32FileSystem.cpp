@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/win32/FolderGuard.h"
 #include "platform/win32/PrivateDirectorySecurity.h"
 #include "platform/win32/SystemFolder.h"
 // clang-format off
@@ -57,6 +58,16 @@ std::string QueryGrowing(Query query) {
   return std::string();
 }
 
+bool ReadToEnd(HANDLE file, std::string& content) {
+  char chunk[64 * 1024];
+  for (;;) {
+    DWORD done = 0;
+    if (!::ReadFile(file, chunk, sizeof(chunk), &done, nullptr)) return false;
+    if (done == 0) return true;
+    content.append(chunk, done);
+  }
+}
+
 // The administrators' group (S-1-5-32-544) or the system (S-1-5-18).
 bool IsAdministratorsOrSystem(PSID sid) {
   if (sid == nullptr || !IsValidSid(sid)) return false;
@@ -76,6 +87,7 @@ struct LocalFreer {
 }  // namespace
 
 Win32FileSystem::~Win32FileSystem() {
+  for (const auto& held : m_heldFiles) CloseHandle(held.second);
   for (const auto& held : m_heldFolders) CloseHandle(held.second);
 }
 
@@ -99,6 +111,28 @@ std::string Win32FileSystem::GetTempPath() {
   return QueryGrowing([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); });
 }
 
+std::string Win32FileSystem::GetWindowsDirectory() {
+  // The shared Windows folder: on a terminal server GetWindowsDirectory answers a folder of the
+  // user's own.
+  std::string folder = QueryGrowing(
+      [](char* buffer, DWORD size) { return GetSystemWindowsDirectoryA(buffer, size); });
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
+std::string Win32FileSystem::GetCommonAppDataFolder() {
+  char folder[MAX_PATH + 1] = {};
+  if (FAILED(
+          SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+    return std::string();
+  }
+  std::string path = folder;
+  if (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+FolderGuard Win32FileSystem::GuardOf(const std::string& folder) { return ReadFolderGuard(folder); }
+
 bool Win32FileSystem::FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
@@ -108,13 +142,7 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) {
   FileHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!file) return false;
   std::string content;
-  char chunk[64 * 1024];
-  for (;;) {
-    DWORD done = 0;
-    if (!::ReadFile(file.get(), chunk, sizeof(chunk), &done, nullptr)) return false;
-    if (done == 0) break;
-    content.append(chunk, done);
-  }
+  if (!ReadToEnd(file.get(), content)) return false;
   bytes = std::move(content);
   return true;
 }
@@ -132,6 +160,26 @@ bool Win32FileSystem::CreateNewFile(const std::string& path, const std::string& 
 
 bool Win32FileSystem::DeleteFile(const std::string& path) {
   return DeleteFileA(path.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::HoldFile(const std::string& path, std::string& bytes) {
+  // No write or delete sharing: from here on nobody can change, rename or delete the file, while
+  // the programs it is handed to can still read it.
+  FileHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  if (!file) return false;
+  std::string content;
+  if (!ReadToEnd(file.get(), content)) return false;
+  ReleaseFile(path);
+  m_heldFiles[path] = file.release();
+  bytes = std::move(content);
+  return true;
+}
+
+void Win32FileSystem::ReleaseFile(const std::string& path) {
+  const auto held = m_heldFiles.find(path);
+  if (held == m_heldFiles.end()) return;
+  CloseHandle(held->second);
+  m_heldFiles.erase(held);
 }
 
 bool Win32FileSystem::CreatePrivateDirectory(const std::string& path) {
@@ -163,17 +211,6 @@ bool Win32FileSystem::RemoveDirectory(const std::string& path) {
     m_heldFolders.erase(held);
   }
   return RemoveDirectoryA(path.c_str()) != FALSE;
-}
-
-std::string Win32FileSystem::GetCommonAppDataFolder() {
-  char folder[MAX_PATH + 1] = {};
-  if (SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) !=
-      S_OK) {
-    return std::string();
-  }
-  std::string path = folder;
-  while (!path.empty() && path.back() == '\\') path.pop_back();
-  return path;
 }
 
 bool Win32FileSystem::IsPrivateDirectory(const std::string& path) {
@@ -236,6 +273,17 @@ bool Win32FileSystem::GetVolumeFileSystemName(const std::string& root, std::stri
   }
   name = fileSystem;
   return true;
+}
+
+std::string Win32FileSystem::GetFullPath(const std::string& path) {
+  return QueryGrowing([&path](char* buffer, DWORD size) {
+    return GetFullPathNameA(path.c_str(), size, buffer, nullptr);
+  });
+}
+
+bool Win32FileSystem::IsReparsePoint(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 }  // namespace platform::win32

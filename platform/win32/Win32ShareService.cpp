@@ -8,6 +8,8 @@
 #include <sddl.h>
 // clang-format on
 
+#include "platform/win32/SystemLibraries.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -25,8 +27,17 @@ std::vector<wchar_t> Terminated(const std::u16string& text) {
   return copy;
 }
 
+// The share service's calls, from the system folder's netapi32.dll; null when it is missing.
+template <class Function>
+Function ServiceCall(const char* name) {
+  return SystemCall<Function>("netapi32.dll", name);
+}
+
 struct NetBufferFree {
-  void operator()(void* buffer) const { NetApiBufferFree(buffer); }
+  void operator()(void* buffer) const {
+    const auto bufferFree = ServiceCall<decltype(&::NetApiBufferFree)>("NetApiBufferFree");
+    if (bufferFree != nullptr) bufferFree(buffer);
+  }
 };
 using NetBuffer = std::unique_ptr<void, NetBufferFree>;
 
@@ -63,8 +74,9 @@ std::uint32_t Win32ShareService::ShareEnum502(Handle& buffer, std::uint32_t pref
   DWORD read = counters.entriesRead;
   DWORD total = counters.totalEntries;
   DWORD resume = counters.resumeHandle;
-  const NET_API_STATUS status =
-      NetShareEnum(nullptr, 502, &out, prefMaxLen, &read, &total, &resume);
+  const auto shareEnum = ServiceCall<decltype(&::NetShareEnum)>("NetShareEnum");
+  if (shareEnum == nullptr) return ERROR_PROC_NOT_FOUND;
+  const NET_API_STATUS status = shareEnum(nullptr, 502, &out, prefMaxLen, &read, &total, &resume);
   buffer = reinterpret_cast<Handle>(out);
   counters = {read, total, resume};
   return status;
@@ -93,8 +105,10 @@ std::uint32_t Win32ShareService::SessionEnum10(Handle& buffer, std::uint32_t pre
   DWORD read = counters.entriesRead;
   DWORD total = counters.totalEntries;
   DWORD resume = counters.resumeHandle;
+  const auto sessionEnum = ServiceCall<decltype(&::NetSessionEnum)>("NetSessionEnum");
+  if (sessionEnum == nullptr) return ERROR_PROC_NOT_FOUND;
   const NET_API_STATUS status =
-      NetSessionEnum(nullptr, nullptr, nullptr, 10, &out, prefMaxLen, &read, &total, &resume);
+      sessionEnum(nullptr, nullptr, nullptr, 10, &out, prefMaxLen, &read, &total, &resume);
   buffer = reinterpret_cast<Handle>(out);
   counters = {read, total, resume};
   return status;
@@ -117,15 +131,21 @@ std::vector<SessionRecord> Win32ShareService::SessionRecords(Handle buffer, std:
 }
 
 std::uint32_t Win32ShareService::BufferFree(Handle buffer) {
-  return NetApiBufferFree(reinterpret_cast<LPVOID>(buffer));
+  const auto bufferFree = ServiceCall<decltype(&::NetApiBufferFree)>("NetApiBufferFree");
+  if (bufferFree == nullptr) return ERROR_PROC_NOT_FOUND;
+  return bufferFree(reinterpret_cast<LPVOID>(buffer));
 }
 
 std::uint32_t Win32ShareService::ShareDel(const std::u16string& netName) {
+  const auto shareDel = ServiceCall<decltype(&::NetShareDel)>("NetShareDel");
+  if (shareDel == nullptr) return ERROR_PROC_NOT_FOUND;
   std::vector<wchar_t> name = Terminated(netName);
-  return NetShareDel(nullptr, name.data(), 0);
+  return shareDel(nullptr, name.data(), 0);
 }
 
 std::uint32_t Win32ShareService::ShareAdd2(const NewShareRecord& record) {
+  const auto shareAdd = ServiceCall<decltype(&::NetShareAdd)>("NetShareAdd");
+  if (shareAdd == nullptr) return ERROR_PROC_NOT_FOUND;
   std::vector<wchar_t> name = Terminated(record.netName);
   std::vector<wchar_t> remark = Terminated(record.remark);
   std::vector<wchar_t> path = Terminated(record.path);
@@ -139,15 +159,17 @@ std::uint32_t Win32ShareService::ShareAdd2(const NewShareRecord& record) {
   info.shi2_path = path.data();
   info.shi2_passwd = nullptr;
   DWORD faultyParameter = 0;
-  return NetShareAdd(nullptr, 2, reinterpret_cast<LPBYTE>(&info), &faultyParameter);
+  return shareAdd(nullptr, 2, reinterpret_cast<LPBYTE>(&info), &faultyParameter);
 }
 
 std::uint32_t Win32ShareService::SessionDel(const std::u16string& client,
                                             const std::u16string& user) {
+  const auto sessionDel = ServiceCall<decltype(&::NetSessionDel)>("NetSessionDel");
+  if (sessionDel == nullptr) return ERROR_PROC_NOT_FOUND;
   std::vector<wchar_t> clientName = Terminated(client);
   std::vector<wchar_t> userName = Terminated(user);
   // A session without a user name is named by its computer alone.
-  return NetSessionDel(nullptr, clientName.data(), user.empty() ? nullptr : userName.data());
+  return sessionDel(nullptr, clientName.data(), user.empty() ? nullptr : userName.data());
 }
 
 std::uint32_t Win32ShareService::FileEnum3(Handle& buffer, std::uint32_t prefMaxLen,
@@ -156,8 +178,10 @@ std::uint32_t Win32ShareService::FileEnum3(Handle& buffer, std::uint32_t prefMax
   DWORD read = counters.entriesRead;
   DWORD total = counters.totalEntries;
   DWORD_PTR resume = counters.resumeHandle;
+  const auto fileEnum = ServiceCall<decltype(&::NetFileEnum)>("NetFileEnum");
+  if (fileEnum == nullptr) return ERROR_PROC_NOT_FOUND;
   const NET_API_STATUS status =
-      NetFileEnum(nullptr, nullptr, nullptr, 3, &out, prefMaxLen, &read, &total, &resume);
+      fileEnum(nullptr, nullptr, nullptr, 3, &out, prefMaxLen, &read, &total, &resume);
   buffer = reinterpret_cast<Handle>(out);
   counters = {read, total, static_cast<std::uint32_t>(resume)};
   return status;
@@ -180,13 +204,19 @@ std::vector<FileRecord> Win32ShareService::FileRecords(Handle buffer, std::uint3
   return records;
 }
 
-std::uint32_t Win32ShareService::FileClose(std::uint32_t id) { return NetFileClose(nullptr, id); }
+std::uint32_t Win32ShareService::FileClose(std::uint32_t id) {
+  const auto fileClose = ServiceCall<decltype(&::NetFileClose)>("NetFileClose");
+  if (fileClose == nullptr) return ERROR_PROC_NOT_FOUND;
+  return fileClose(nullptr, id);
+}
 
 std::uint32_t Win32ShareService::ShareGetInfo502(const std::u16string& netName,
                                                  ShareDetails& details) {
+  const auto shareGetInfo = ServiceCall<decltype(&::NetShareGetInfo)>("NetShareGetInfo");
+  if (shareGetInfo == nullptr) return ERROR_PROC_NOT_FOUND;
   std::vector<wchar_t> name = Terminated(netName);
   LPBYTE out = nullptr;
-  const NET_API_STATUS status = NetShareGetInfo(nullptr, name.data(), 502, &out);
+  const NET_API_STATUS status = shareGetInfo(nullptr, name.data(), 502, &out);
   NetBuffer held(out);
   if (status != NERR_Success) return status;
   if (out == nullptr) return ERROR_INVALID_DATA;
@@ -209,9 +239,11 @@ std::uint32_t Win32ShareService::ShareGetInfo502(const std::u16string& netName,
 }
 
 std::uint32_t Win32ShareService::UserFlags(const std::u16string& user, std::uint32_t& flags) {
+  const auto userGetInfo = ServiceCall<decltype(&::NetUserGetInfo)>("NetUserGetInfo");
+  if (userGetInfo == nullptr) return ERROR_PROC_NOT_FOUND;
   std::vector<wchar_t> name = Terminated(user);
   LPBYTE out = nullptr;
-  const NET_API_STATUS status = NetUserGetInfo(nullptr, name.data(), 1, &out);
+  const NET_API_STATUS status = userGetInfo(nullptr, name.data(), 1, &out);
   NetBuffer held(out);
   if (status != NERR_Success) return status;
   if (out == nullptr) return ERROR_INVALID_DATA;

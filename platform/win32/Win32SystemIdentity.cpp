@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/FolderGuard.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
@@ -51,5 +52,7 @@ bool Win32SystemIdentity::GetComputerName(std::string& name, std::uint32_t capac
   return QueryName([](char* buffer, DWORD* length) { return GetComputerNameA(buffer, length); },
                    name, capacity);
 }
+
+bool Win32SystemIdentity::IsAdministrator() { return TokenIsAdministrator(); }
 
 }  // namespace platform::win32

@@ -13,5 +13,6 @@
 #undef GetTempPath
 #undef GetUserName
 #undef GetVersionEx
+#undef GetWindowsDirectory
 #undef RemoveDirectory
 #undef ReplaceFile

@@ -33,7 +33,10 @@ def test_main_window_and_exit(h, winver):
         check_equal(s.command("tab-index", CAPTION, pages), ["0"], "page active at start")
 
         menu = s.menu_items(CAPTION)
-        check_equal([(depth, text) for depth, _, _, text in menu], [
+        # Each entry has its access key, marked by "&" and shown underlined.
+        check_equal([text.count("&") for _, _, _, text in menu if text != "-"],
+                    [1] * (len(menu) - 1), "access keys")
+        check_equal([(depth, text.replace("&", "")) for depth, _, _, text in menu], [
             (0, "File"), (1, "Undo Last Mode Change..."), (1, "Restore Windows Settings..."),
             (1, "-"), (1, "Exit"),
             (0, "Help"), (1, "Help Content"), (1, "Frequently Asked Questions "),
@@ -83,3 +86,27 @@ def test_close_box_and_exit_on_the_other_versions(h):
         start(s)
         s.command("menu", CAPTION, IDS["menuExit"])
         check_equal(s.wait_exit(15000), 0, "exit code after Exit on Vista")
+
+
+@on_versions("winxp", "vista")
+def test_a_library_planted_beside_the_program_is_not_loaded(h, winver):
+    # Native first is Windows' own search order: a library that is not a known system library
+    # is looked for in the program's folder before the system folder.
+    planted = ["version.dll", "uxtheme.dll", "netapi32.dll", "ws2_32.dll"]
+    with Session(h, winver, user="Administrator", name="planted",
+                 overrides=",".join(name[:-4] for name in planted) + "=n,b") as s:
+        folder = s.install()
+        for name in planted:
+            s.put_file(h.double("planted_library.dll"), folder + "\\" + name)
+        s.start(folder + "\\Plinvo.exe")
+        check_equal([b.seen() for b in s.boxes_until_window(CAPTION)], [], "boxes at start-up")
+        # The About box reads the program's version through the version library.
+        s.command("menu", CAPTION, IDS["menuAbout"])
+        s.wait_window("About")
+        check_equal(s.text("About", IDS["lblVersion"]), "Version:3.2.0.100", "About box version")
+        log = (s.read_text(r"C:\planted-loaded.log") or "").splitlines()
+        check_equal([line for line in log if line.startswith("called")], [],
+                    "calls the program made into the planted libraries")
+        # Wine's own user32 imports version.dll by name (Windows' does not): that load is Wine's.
+        check_equal([line for line in log if not line.lower().endswith("\\version.dll")], [],
+                    "planted libraries loaded")

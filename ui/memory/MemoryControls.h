@@ -3,6 +3,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,7 +45,33 @@ class MemoryControl : public Base {
 };
 
 using MemoryPlainControl = MemoryControl<Control>;
-using MemoryEdit = MemoryControl<Edit>;
+// How a text field's ANSI text reads in UTF-16 (the system's ANSI code page).
+using AnsiReader = std::function<std::u16string(const std::string&)>;
+
+class MemoryEdit : public MemoryControl<Edit> {
+ public:
+  MemoryEdit(const ControlDesign& spec, platform::Handle handle, AnsiReader reader)
+      : MemoryControl(spec, handle), m_reader(std::move(reader)) {}
+  void SetText(const std::string& text) override {
+    m_wide.reset();
+    MemoryControl::SetText(text);
+  }
+  // The typed UTF-16 text, or else the ANSI text as the code page reads it.
+  std::u16string WideText() const override {
+    if (m_wide) return *m_wide;
+    if (m_reader) return m_reader(m_text);
+    return std::u16string(m_text.begin(), m_text.end());
+  }
+  // The user types `wide`; `ansi` is what an ANSI read of the field gives.
+  void TypeWide(const std::u16string& wide, const std::string& ansi) {
+    m_text = ansi;
+    m_wide = wide;
+  }
+
+ private:
+  AnsiReader m_reader;
+  std::optional<std::u16string> m_wide;
+};
 
 class MemoryButton : public MemoryControl<Button> {
  public:
@@ -175,6 +203,8 @@ class MemoryWindow : public MemoryControl<Window> {
   void ShowModal() override;
   void ProcessPendingEvents() override { ++m_pendingEventPasses; }
   void Show() override { m_shown = true; }
+  void SetBusy(bool busy) override { m_busyLevel += busy ? 1 : -1; }
+  bool Busy() const { return m_busyLevel > 0; }
   int PopupMenu(const std::vector<PopupEntry>& entries) override;
   bool Closed() const { return m_closed; }
   bool Shown() const { return m_shown; }
@@ -185,6 +215,7 @@ class MemoryWindow : public MemoryControl<Window> {
   class MemoryForm& m_form;
   bool m_closed = false;
   bool m_shown = false;
+  int m_busyLevel = 0;
   int m_pendingEventPasses = 0;
 };
 

@@ -32,6 +32,10 @@ class MemoryForm : public Form {
     return dynamic_cast<MemoryMenuItem&>(Menu(name));
   }
 
+  // A key pressed with the focus on the control `focused` (empty: on none), as the window's
+  // key bindings take it. Returns false when no binding applies or the window is busy.
+  bool PressKey(Key key, unsigned modifiers, const std::string& focused);
+
  private:
   MemoryFormFactory& m_factory;
   FormDesign m_spec;
@@ -48,6 +52,8 @@ class MemoryFormFactory : public FormFactory {
   // What the user does while a modal window is shown; when it returns without closing the
   // window, the user is taken to have pressed the close box.
   std::function<void(MemoryForm&)> onShowModal;
+  // How the text fields made from now on read their ANSI text in UTF-16; Latin-1 when empty.
+  AnsiReader ansiReader;
   // The user's choice in the next shortcut menu (its entry id; 0 dismisses it), and the
   // entries of every shortcut menu shown.
   int popupChoice = 0;

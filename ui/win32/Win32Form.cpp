@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/EventDispatch.h"
+#include "ui/win32/SubclassHook.h"
+
 namespace ui::win32 {
 
 Win32Form::~Win32Form() {
@@ -27,6 +30,45 @@ MenuItem& Win32Form::AddMenuItem(const std::string& name, int id) {
   return added;
 }
 
+bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned modifiers) {
+  auto windowOf = [this](const std::string& name) -> HWND {
+    Control* control = FindControl(name);
+    return control != nullptr ? reinterpret_cast<HWND>(control->Handle()) : nullptr;
+  };
+  HWND focus = GetFocus();
+  auto focusIn = [&](const std::string& name) {
+    HWND control = windowOf(name);
+    return control != nullptr && focus != nullptr && (control == focus || IsChild(control, focus));
+  };
+  auto shown = [&](const std::string& name) {
+    HWND control = windowOf(name);
+    return control != nullptr && IsWindowVisible(control);
+  };
+  const KeyBinding* binding = FindKeyBinding(keys, key, modifiers, focusIn, shown);
+  if (binding == nullptr) return false;
+  switch (binding->action) {
+    case KeyAction::Click:
+      if (auto* button = dynamic_cast<Button*>(FindControl(binding->target))) {
+        // What a user could not click, the key does not click either.
+        HWND control = windowOf(binding->target);
+        if (IsWindowVisible(control) && IsWindowEnabled(control)) Fire(button->onClick);
+      } else if (MenuItem* item = FindMenuItem(binding->target)) {
+        Fire(item->onClick);
+      }
+      break;
+    case KeyAction::Close:
+      m_window.Close();
+      break;
+    case KeyAction::NextPage:
+    case KeyAction::PreviousPage:
+      if (auto* tabs = dynamic_cast<TabControl*>(FindControl(binding->target))) {
+        tabs->SetActivePage(PageAfterKey(binding->action, tabs->ActivePage(), tabs->PageCount()));
+      }
+      break;
+  }
+  return true;
+}
+
 void Win32Form::AddHint(HWND control, const std::string& text) {
   if (m_hints == nullptr) {
     m_hints = CreateWindowExA(
@@ -42,7 +84,11 @@ void Win32Form::AddHint(HWND control, const std::string& text) {
   // The size without the field newer versions added, which the XP control without a
   // manifest refuses.
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // A control with a hook of ours passes its mouse messages on itself; the hint window's own
+  // subclass would look itself up in the control's window properties on every message.
+  SubclassHook* hook = SubclassHook::Of(control);
+  if (hook != nullptr) hook->RelayMouseTo(m_hints);
+  tool.uFlags = TTF_IDISHWND | (hook != nullptr ? 0 : TTF_SUBCLASS);
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = const_cast<char*>(text.c_str());

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/win32/SystemLibraries.h"
 #include "ui/win32/ContainerWindow.h"
 #include "ui/win32/MessagePump.h"
 #include "ui/win32/PictureIcon.h"
@@ -25,6 +26,17 @@ namespace ui::win32 {
 namespace {
 
 HMENU MenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+
+// A designed text (ANSI) for the W calls.
+std::wstring Widened(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  const int length = static_cast<int>(text.size());
+  const int needed = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+  if (needed <= 0) return std::wstring();
+  std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], needed);
+  return wide;
+}
 
 // The menu bar: top-level entries open pop-ups that hold the entries naming them as parent.
 HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTANCE instance) {
@@ -87,7 +99,9 @@ Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
   INITCOMMONCONTROLSEX controls;
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES;
-  InitCommonControlsEx(&controls);
+  const auto initialize = platform::win32::SystemCall<decltype(&::InitCommonControlsEx)>(
+      "comctl32.dll", "InitCommonControlsEx");
+  if (initialize != nullptr) initialize(&controls);
   RegisterContainerClass(instance);
 }
 
@@ -129,11 +143,21 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
                          control.rect.left + control.rect.width,
                          control.rect.top + control.rect.height};
       const DWORD visible = control.visible ? WS_VISIBLE : 0;
-      auto makeChild = [&](DWORD exStyle, const char* windowClass, DWORD style) {
-        HWND child =
-            CreateWindowExA(exStyle, windowClass, control.text.c_str(), WS_CHILD | visible | style,
-                            rect.left, rect.top, control.rect.width, control.rect.height,
-                            parent.window, MenuId(control.id), m_instance, nullptr);
+      auto makeChild = [&](DWORD exStyle, const char* windowClass, DWORD style,
+                           bool unicode = false) {
+        HWND child = nullptr;
+        if (unicode) {
+          const std::wstring wideClass = Widened(windowClass);
+          child = CreateWindowExW(exStyle, wideClass.c_str(), Widened(control.text).c_str(),
+                                  WS_CHILD | visible | style, rect.left, rect.top,
+                                  control.rect.width, control.rect.height, parent.window,
+                                  MenuId(control.id), m_instance, nullptr);
+        } else {
+          child = CreateWindowExA(exStyle, windowClass, control.text.c_str(),
+                                  WS_CHILD | visible | style, rect.left, rect.top,
+                                  control.rect.width, control.rect.height, parent.window,
+                                  MenuId(control.id), m_instance, nullptr);
+        }
         if (child == nullptr) throw std::runtime_error("Cannot create control " + control.name);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         return child;
@@ -224,11 +248,13 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           break;
         }
         case ControlKind::Label: {
-          auto& label = form->Keep(control.name,
-                                   std::make_unique<Win32Label>(control.color, control.autoSize));
-          const DWORD alignment = control.autoSize  ? SS_LEFTNOWORDWRAP
-                                  : control.centred ? SS_CENTER
-                                                    : SS_LEFT;
+          auto& label = form->Keep(
+              control.name,
+              std::make_unique<Win32Label>(control.color, control.autoSize, control.rightAligned));
+          const DWORD alignment = control.rightAligned ? SS_RIGHT
+                                  : control.autoSize   ? SS_LEFTNOWORDWRAP
+                                  : control.centred    ? SS_CENTER
+                                                       : SS_LEFT;
           made = makeChild(0, "STATIC", SS_NOTIFY | alignment);
           label.Attach(made);
           break;
@@ -239,8 +265,11 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           const DWORD lines = control.kind == ControlKind::Memo
                                   ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL
                                   : ES_AUTOHSCROLL;
+          // A one-line field made as an ANSI window would keep its text in the code page, so the
+          // characters it lacks would be lost as they are typed.
           made = makeChild(WS_EX_CLIENTEDGE, "EDIT",
-                           WS_TABSTOP | lines | (control.readOnly ? ES_READONLY : 0));
+                           WS_TABSTOP | lines | (control.readOnly ? ES_READONLY : 0),
+                           control.kind == ControlKind::Edit);
           edit.Attach(made);
           break;
         }
@@ -260,8 +289,9 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
         }
         case ControlKind::ListView: {
           auto& list = form->Keep(control.name, std::make_unique<Win32ListView>());
-          made = makeChild(WS_EX_CLIENTEDGE, WC_LISTVIEWA,
-                           WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
+          made = makeChild(
+              WS_EX_CLIENTEDGE, WC_LISTVIEWA,
+              WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | Win32ListView::kStyle);
           list.Attach(made, control.listColumns, control.wholeRowSelect);
           break;
         }
@@ -279,12 +309,58 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
     }
     waiting.swap(later);
   }
+  SetUpKeyboard(spec, *form);
   return form;
+}
+
+void Win32FormFactory::SetUpKeyboard(const FormDesign& spec, Win32Form& form) {
+  // Tab order is the order of the table. Options of one frame share a stop.
+  std::vector<std::vector<HWND>> stops;
+  const ControlDesign* previous = nullptr;
+  Win32Window& window = form.win32Window();
+  for (const ControlDesign& control : spec.controls) {
+    Control* made = form.FindControl(control.name);
+    HWND handle = made != nullptr ? reinterpret_cast<HWND>(made->Handle()) : nullptr;
+    switch (control.kind) {
+      case ControlKind::TabControl:
+      case ControlKind::Button:
+      case ControlKind::Edit:
+      case ControlKind::Memo:
+      case ControlKind::RichText:
+      case ControlKind::ListView:
+        stops.push_back({handle});
+        break;
+      case ControlKind::RadioGroup:
+        stops.push_back(dynamic_cast<Win32RadioGroup&>(*made).Options());
+        break;
+      case ControlKind::RadioButton:
+        if (previous != nullptr && previous->kind == ControlKind::RadioButton &&
+            previous->parent == control.parent) {
+          stops.back().push_back(handle);
+        } else {
+          stops.push_back({handle});
+        }
+        break;
+      case ControlKind::SpeedButton:
+        window.AddInputControl(handle);
+        break;
+      case ControlKind::TabPage:
+      case ControlKind::GroupBox:
+      case ControlKind::Panel:
+      case ControlKind::Label:
+        break;
+    }
+    previous = &control;
+  }
+  window.SetTabStops(std::move(stops));
+  window.SetKeyHandler([&form, keys = spec.keys](Key key, unsigned modifiers) {
+    return form.PressKey(keys, key, modifiers);
+  });
 }
 
 void Win32FormFactory::RunMessageLoop() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchWithNavigation(message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchWithNavigation(message);
 }
 
 }  // namespace ui::win32

@@ -73,8 +73,16 @@ class Driver {
   Answer ListColumns(const Words& a);
   Answer ListSelect(const Words& a);
   Answer ListSelection(const Words& a);
+  Answer ClickUntilRows(const Words& a);
+  Answer Hover(const Words& a);
+  Answer TypeKeys(const Words& a);
   Answer Menu(const Words& a);
   Answer MenuItems(const Words& a);
+
+  // The keyboard.
+  Answer Key(const Words& a);
+  Answer Focused(const Words& a);
+  Answer Foreground(const Words& a);
 
   // The system's folder picker.
   Answer PickFolder(const Words& a);

@@ -61,7 +61,7 @@ TEST_F(AboutBoxTest, ShowsTheNoticeAndTheLinksAsDesigned) {
     web = LabelText(box, "labelWeb");
     mail = LabelText(box, "labelMail");
   });
-  EXPECT_EQ(notice, "Copyright (C) 2026 Trelbane Software. All rights reserved.");
+  EXPECT_EQ(notice, "Copyright (C) 2026 Trelbane Software");
   EXPECT_EQ(web, "www.trelbane.example");
   EXPECT_EQ(mail, "support@trelbane.example");
 }
@@ -102,6 +102,17 @@ TEST_F(AboutBoxTest, TheLinksOpenTheirAddressesWithTheMailInANormalWindow) {
                 {"http://www.trelbane.example/en/Plinvo_Detail.aspx?come_from=Plinvo_V1", 3},
                 {"http://www.trelbane.example/?come_from=Plinvo_V1", 3},
                 {"mailto:support@trelbane.example", 1}}));
+}
+
+TEST(AboutBoxOnVista, TheMailLinkGoesThroughTheDesktopShell) {
+  TestWorld test;
+  test.world.identity.version.majorVersion = 6;
+  test.StartMainWindow();
+  test.forms.onShowModal = [](MemoryForm& box) { box.Memory<MemoryLabel>("labelMail").Click(); };
+  test.MainForm().MemoryMenu("menuAbout").Click();
+  EXPECT_EQ(test.world.shell.openedThroughDesktop,
+            (std::vector<OpenedAddress>{{"mailto:support@trelbane.example", 1}}));
+  EXPECT_TRUE(test.world.shell.opened.empty());
 }
 
 TEST_F(AboutBoxTest, BothLinkLabelsHoverOnTheirOwn) {
