@@ -1,7 +1,6 @@
 #include "sharemode/SavedSettings.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "sharemode/LocalMachineKey.h"
 
@@ -11,9 +10,13 @@ namespace {
 constexpr std::uint32_t kAccountDisabled = 0x2;  // UF_ACCOUNTDISABLE
 
 std::vector<std::string> Words(const std::string& text) {
-  std::istringstream stream(text);
   std::vector<std::string> words;
-  for (std::string word; stream >> word;) words.push_back(word);
+  std::string::size_type start = text.find_first_not_of(" \t");
+  while (start != std::string::npos) {
+    const std::string::size_type end = text.find_first_of(" \t", start);
+    words.push_back(text.substr(start, end - start));
+    start = end == std::string::npos ? end : text.find_first_not_of(" \t", end);
+  }
   return words;
 }
 

@@ -1,6 +1,5 @@
 #include "sharemode/SettingsHistory.h"
 
-#include <sstream>
 #include <vector>
 
 namespace sharemode {
@@ -56,20 +55,19 @@ std::vector<std::string> Fields(const std::string& line) {
 // Names and keys are written between tabs and line ends: they must hold neither.
 bool Plain(const std::string& text) { return text.find_first_of("\t\r\n") == std::string::npos; }
 
-void FormatRecord(std::ostringstream& out, const char* title, const SavedSettings& record) {
-  out << '[' << title << "]\n";
+// Written without the stream library, which would bring its locale machinery into the program.
+void FormatRecord(std::string& out, const char* title, const SavedSettings& record) {
+  out += std::string("[") + title + "]\n";
   for (const SavedValue& value : record.values) {
-    out << "value\t" << value.keyPath << '\t' << value.name << '\t';
-    if (value.present) {
-      out << value.data.type << '\t' << Hex(value.data.bytes) << '\n';
-    } else {
-      out << "absent\n";
-    }
+    out += "value\t" + value.keyPath + '\t' + value.name + '\t';
+    out += value.present ? std::to_string(value.data.type) + '\t' + Hex(value.data.bytes) + '\n'
+                         : std::string("absent\n");
   }
-  if (record.guestEnabled)
-    out << "guest\t" << (*record.guestEnabled ? "enabled" : "disabled") << '\n';
+  if (record.guestEnabled) {
+    out += std::string("guest\t") + (*record.guestEnabled ? "enabled" : "disabled") + '\n';
+  }
   for (const auto& right : record.guestRights) {
-    out << "right\t" << right.first << '\t' << (right.second ? "held" : "not held") << '\n';
+    out += "right\t" + right.first + '\t' + (right.second ? "held" : "not held") + '\n';
   }
 }
 
@@ -84,7 +82,9 @@ bool ParseLine(const std::vector<std::string>& fields, SavedSettings& record) {
         fields[3].size() > 9 || !FromHex(fields[4], value.data.bytes)) {
       return false;
     }
-    value.data.type = static_cast<std::uint32_t>(std::stoul(fields[3]));
+    std::uint32_t type = 0;
+    for (char digit : fields[3]) type = type * 10 + static_cast<std::uint32_t>(digit - '0');
+    value.data.type = type;
     record.values.push_back(std::move(value));
     return true;
   }
@@ -109,20 +109,25 @@ std::string HistoryFilePath(platform::FileSystem& files) {
 }
 
 std::string FormatHistory(const SettingsHistory& history) {
-  std::ostringstream out;
-  out << kHeader << '\n';
+  std::string out = std::string(kHeader) + '\n';
   if (history.first) FormatRecord(out, "first", *history.first);
   if (history.last) FormatRecord(out, "last", *history.last);
-  return out.str();
+  return out;
 }
 
 bool ParseHistory(const std::string& text, SettingsHistory& history) {
-  std::istringstream in(text);
-  std::string line;
-  if (!std::getline(in, line) || line != kHeader) return false;
+  std::vector<std::string> lines;
+  std::string::size_type start = 0;
+  while (start < text.size()) {
+    const std::string::size_type end = text.find('\n', start);
+    lines.push_back(text.substr(start, end - start));
+    start = end == std::string::npos ? text.size() : end + 1;
+  }
+  if (lines.empty() || lines[0] != kHeader) return false;
   SettingsHistory read;
   std::optional<SavedSettings>* current = nullptr;
-  while (std::getline(in, line)) {
+  for (std::size_t index = 1; index < lines.size(); ++index) {
+    const std::string& line = lines[index];
     if (line == "[first]" || line == "[last]") {
       current = line == "[first]" ? &read.first : &read.last;
       if (current->has_value()) return false;

@@ -110,12 +110,14 @@ def test_tab_and_the_page_keys_reach_every_control(h, winver):
         tab_to(s, "pgc1")
         s.command("key", CAPTION, "right")
         check_equal(s.command("tab-index", CAPTION, pages), ["1"], "page after the right arrow")
-        check_equal(tab_round(s, 5), ["m_listviewFolders", "m_btnFolderRefresh",
-                                      "m_btnFolderStopShare", "m_btnFolderNewShare", "pgc1"],
+        check_equal(tab_round(s, 6), ["m_listviewFolders", "m_btnFolderRefresh",
+                                      "m_btnFolderStopShare", "m_btnFolderNewShare",
+                                      "m_btnFolderAccess", "pgc1"],
                     "Tab on the second page")
         s.screenshot(CAPTION, "keyboard-page2")
         s.command("key", CAPTION, "right")
-        check_equal(tab_round(s, 3), ["m_listviewSessions", "m_btnSessionRefresh", "pgc1"],
+        check_equal(tab_round(s, 5), ["m_listviewSessions", "m_btnSessionRefresh",
+                                      "m_btnSessionDisconnect", "m_btnSessionOpenFiles", "pgc1"],
                     "Tab on the third page")
 
         # F5 fills the list of the page shown.

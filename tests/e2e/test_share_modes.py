@@ -346,7 +346,7 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
                  overrides="netapi32=n,b;sc.exe,net.exe,cscript.exe=n",
                  env={"RECORDER_LOG": LOG, "PLINVO_NETAPI_DATA": r"C:\netapi.txt"}) as s:
         install_with_recorders(s, h)
-        s.put_file(h.double("netapi32.dll"), FOLDER + "netapi32.dll")
+        s.put_file(h.double("netapi32.dll"), r"C:\windows\system32\netapi32.dll")
         s.write_text(r"C:\netapi.txt", "user\tGuest\t0x203\n")  # disabled
         check_equal(start(s), [], "boxes at start-up")
         # A value no mode writes, so that putting it back is visible.
@@ -384,7 +384,7 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
 def test_uninstaller_restore_runs_silently_before_any_start_up_step(h):
     with recording_session(h, "winxp", "silent-restore") as s:
         install_with_recorders(s, h)
-        s.command("start", FOLDER + "Plinvo.exe", "/RestoreWindowsSettings")
+        s.command("start", FOLDER + "Plinvo.exe", "args=/RestoreWindowsSettings")
         check_equal(s.wait_exit(30000), 0, "exit code with nothing to restore")
         check_equal(recorded(s), [], "no start-up step ran")
 
@@ -394,7 +394,7 @@ def test_uninstaller_restore_runs_silently_before_any_start_up_step(h):
         s.command("close", CAPTION)
         check_equal(s.wait_exit(15000), 0, "exit code of the program")
         starts = len(recorded(s))
-        s.command("start", FOLDER + "Plinvo.exe", "/RestoreWindowsSettings")
+        s.command("start", FOLDER + "Plinvo.exe", "args=/RestoreWindowsSettings")
         # Wine keeps no access lists, so a record written by an earlier run cannot be shown to
         # be the administrators' own: it is refused, and nothing changes.
         check_equal(s.wait_exit(30000), 1, "exit code with a record that cannot be trusted")

@@ -59,7 +59,7 @@ Driver::Driver() {
   auto bind = [this](Answer (Driver::*method)(const Words&)) {
     return [this, method](const Words& a) { return (this->*method)(a); };
   };
-  Add("start", 1, 2, bind(&Driver::Start));
+  Add("start", 1, 3, bind(&Driver::Start));  // program [keep] [args=...]
   Add("attach", 1, 1, [this](const Words& a) {
     long pid = 0;
     if (!ParseNumber(a[0], pid)) return Answer::Err("bad process id");
@@ -158,14 +158,25 @@ HWND Driver::Control(const std::string& window, const std::string& id, std::stri
 // ---- Process and window life ----
 
 Answer Driver::Start(const Words& a) {
-  if (a.size() > 1 && a[1] != "keep") return Answer::Err("bad word " + a[1]);
+  // After the program: "keep" and "args=<command-line arguments>", in any order.
+  bool keep = false;
+  std::string arguments;
+  for (size_t i = 1; i < a.size(); ++i) {
+    if (a[i] == "keep") {
+      keep = true;
+    } else if (a[i].rfind("args=", 0) == 0) {
+      arguments = a[i].substr(5);
+    } else {
+      return Answer::Err("bad word " + a[i]);
+    }
+  }
   // A new target ends the one before, unless that one is to keep running beside it.
-  if (a.size() == 1) KillTarget();
+  if (!keep) KillTarget();
   std::string folder = a[0];
   const size_t slash = folder.find_last_of("\\/");
   folder = slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
   std::string commandLine = "\"" + a[0] + "\"";
-  if (a.size() > 1) commandLine += " " + a[1];
+  if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info = {};
