@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include "platform/win32/WideText.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -59,19 +61,6 @@ class Variant {
   VARIANT m_value;
 };
 
-// The text in the ANSI code page as UTF-16, for the automation call; empty when it does not
-// convert.
-std::wstring Wide(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int length = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(),
-                                         static_cast<int>(text.size()), nullptr, 0);
-  if (length <= 0) return std::wstring();
-  std::vector<wchar_t> wide(static_cast<std::size_t>(length));
-  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
-                      wide.data(), length);
-  return std::wstring(wide.begin(), wide.end());
-}
-
 // The desktop's automation object: shell windows -> the desktop window -> its browser -> its
 // active view -> the view's background object -> the application (IShellDispatch2).
 bool DesktopDispatch(Com<IShellDispatch2>& dispatch) {
@@ -111,12 +100,13 @@ bool DesktopDispatch(Com<IShellDispatch2>& dispatch) {
 }  // namespace
 
 bool OpenThroughDesktopShell(const std::string& address, int showCommand) {
-  const std::wstring wideAddress = Wide(address);
-  if (wideAddress.empty()) return false;
+  // Text that does not convert exactly is not opened at all.
+  const std::vector<wchar_t> wideAddress = WideFromAnsi(address, MB_ERR_INVALID_CHARS);
+  if (wideAddress.size() <= 1) return false;
   ComForThisCall com;
   Com<IShellDispatch2> dispatch;
   if (!DesktopDispatch(dispatch)) return false;
-  BSTR file = SysAllocString(wideAddress.c_str());
+  BSTR file = SysAllocString(wideAddress.data());
   BSTR verb = SysAllocString(L"open");
   if (file == nullptr || verb == nullptr) {
     SysFreeString(file);

@@ -28,6 +28,7 @@ template String& String::_M_replace(Size, Size, const char*, Size);
 template String& String::append(const char*);
 template String& String::append(const char*, Size);
 template String& String::append(const String&);
+template String& String::append(Size, char);
 template String& String::insert(Size, const char*);
 template String& String::insert(Size, const String&);
 template void String::push_back(char);
@@ -41,7 +42,10 @@ template int String::compare(Size, Size, const char*) const;
 template Size String::find(const char*, Size) const;
 template Size String::find(char, Size) const;
 template Size String::rfind(char, Size) const;
+template Size String::rfind(const char*, Size) const;
 template Size String::find_first_of(const char*, Size) const;
 template Size String::find_last_of(const char*, Size) const;
+template Size String::find_first_not_of(const char*, Size) const;
+template Size String::find_last_not_of(const char*, Size) const;
 
 }  // namespace std

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/win32/SystemLibraries.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/ContainerWindow.h"
 #include "ui/win32/MessagePump.h"
 #include "ui/win32/PictureIcon.h"
@@ -26,17 +27,6 @@ namespace ui::win32 {
 namespace {
 
 HMENU MenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
-
-// A designed text (ANSI) for the W calls.
-std::wstring Widened(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int length = static_cast<int>(text.size());
-  const int needed = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-  if (needed <= 0) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], needed);
-  return wide;
-}
 
 // The menu bar: top-level entries open pop-ups that hold the entries naming them as parent.
 HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTANCE instance) {
@@ -147,8 +137,9 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
                            bool unicode = false) {
         HWND child = nullptr;
         if (unicode) {
-          const std::wstring wideClass = Widened(windowClass);
-          child = CreateWindowExW(exStyle, wideClass.c_str(), Widened(control.text).c_str(),
+          const std::vector<wchar_t> wideClass = platform::win32::WideFromAnsi(windowClass);
+          const std::vector<wchar_t> wideText = platform::win32::WideFromAnsi(control.text);
+          child = CreateWindowExW(exStyle, wideClass.data(), wideText.data(),
                                   WS_CHILD | visible | style, rect.left, rect.top,
                                   control.rect.width, control.rect.height, parent.window,
                                   MenuId(control.id), m_instance, nullptr);

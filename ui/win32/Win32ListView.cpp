@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/WideText.h"
 #include "ui/win32/EventDispatch.h"
 
 namespace ui::win32 {
@@ -31,10 +32,7 @@ void CopyInto(const std::string& text, char* buffer, int size) {
 
 void CopyInto(const std::string& text, wchar_t* buffer, int size) {
   if (buffer == nullptr || size <= 0) return;
-  const int needed = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(needed > 0 ? needed : 1), L'\0');
-  if (needed > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), needed);
-  lstrcpynW(buffer, wide.c_str(), size);
+  lstrcpynW(buffer, platform::win32::WideFromAnsi(text).data(), size);
 }
 
 }  // namespace
