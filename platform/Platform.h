@@ -2,12 +2,18 @@
 // world and the in-memory world each provide one of these.
 #pragma once
 
+#include "platform/Accounts.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/Firewall.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NameResolution.h"
+#include "platform/NetworkAdapters.h"
 #include "platform/Processes.h"
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
+#include "platform/Services.h"
 #include "platform/ShareSecurity.h"
 #include "platform/ShareService.h"
 #include "platform/Shell.h"
@@ -30,6 +36,12 @@ struct Platform {
   VersionResource& versions;
   TextConversion& text;
   MessageBoxes& messageBoxes;
+  Services& services;
+  Firewall& firewall;
+  Accounts& accounts;
+  NetworkAdapters& adapters;
+  Clock& clock;
+  Clipboard& clipboard;
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 namespace platform::memory {
 namespace {
+constexpr long kFileNotFound = 2;
 constexpr long kAccessDenied = 5;
 constexpr long kInvalidHandle = 6;
 constexpr long kBadPathName = 161;
@@ -63,6 +64,35 @@ std::optional<RegistryValue> MemoryRegistry::Value(const std::string& key,
   auto value = found->second.find(Lower(name));
   if (value == found->second.end()) return std::nullopt;
   return value->second;
+}
+
+long MemoryRegistry::OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) {
+  if (!subKey.empty() && subKey.front() == '\\') return kBadPathName;
+  if (unreadableKeys.count(Key(subKey)) > 0 || refusedKeys.count(Key(subKey)) > 0) {
+    return kAccessDenied;
+  }
+  if (m_keys.count(Key(subKey)) == 0) return kFileNotFound;
+  key = ++m_lastHandle;
+  m_handles[key] = subKey;
+  openHandles.insert(key);
+  return 0;
+}
+
+long MemoryRegistry::QueryValue(Handle key, const std::string& name, RegistryData& data) {
+  auto handle = m_handles.find(key);
+  if (handle == m_handles.end() || openHandles.count(key) == 0) return kInvalidHandle;
+  std::optional<RegistryValue> value = Value(handle->second, name);
+  if (!value) return kFileNotFound;
+  data.type = value->type == RegistryValue::Type::Dword ? RegistryData::Type::Dword
+                                                         : RegistryData::Type::String;
+  data.dword = value->dword;
+  data.text = value->text;
+  return 0;
+}
+
+void MemoryRegistry::Put(const std::string& key, const std::string& name,
+                         const RegistryValue& value) {
+  m_keys[Key(key)][Lower(name)] = value;
 }
 
 bool MemoryRegistry::KeyExists(const std::string& key) const { return m_keys.count(Key(key)) > 0; }

@@ -31,6 +31,10 @@ class MemoryRegistry : public Registry {
   long SetDword(Handle key, const std::string& name, std::uint32_t data) override;
   long SetString(Handle key, const std::string& name, const std::string& data) override;
   long CloseKey(Handle key) override;
+  long OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) override;
+  long QueryValue(Handle key, const std::string& name, RegistryData& data) override;
+  // Stores a value as another program or a policy would, without logging it as a write.
+  void Put(const std::string& key, const std::string& name, const RegistryValue& value);
 
   // The value now stored, nullopt when missing.
   std::optional<RegistryValue> Value(const std::string& key, const std::string& name) const;
@@ -43,6 +47,8 @@ class MemoryRegistry : public Registry {
   // successful ones, or when the value name (lower case) is listed.
   std::set<std::string> refusedKeys;
   std::set<std::string> refusedValueNames;
+  // Keys (lower case) whose reading is refused with 5.
+  std::set<std::string> unreadableKeys;
   std::optional<std::size_t> writesAllowed;
 
  private:

@@ -1,5 +1,8 @@
 #include "platform/win32/Win32Registry.h"
 
+#include <cstring>
+#include <vector>
+
 #include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
@@ -32,5 +35,37 @@ long Win32Registry::SetString(Handle key, const std::string& name, const std::st
 }
 
 long Win32Registry::CloseKey(Handle key) { return RegCloseKey(AsKey(key)); }
+
+long Win32Registry::OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) {
+  HKEY opened = nullptr;
+  const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ, &opened);
+  if (result == ERROR_SUCCESS) key = reinterpret_cast<Handle>(opened);
+  return result;
+}
+
+long Win32Registry::QueryValue(Handle key, const std::string& name, RegistryData& data) {
+  // The size first, then the value; a value that grows in between is asked for again.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG result = RegQueryValueExA(AsKey(key), name.c_str(), nullptr, &type, nullptr, &size);
+    if (result != ERROR_SUCCESS) return result;
+    std::vector<BYTE> bytes(size + 2, 0);  // room for a terminator the value may lack
+    result = RegQueryValueExA(AsKey(key), name.c_str(), nullptr, &type, bytes.data(), &size);
+    if (result == ERROR_MORE_DATA) continue;
+    if (result != ERROR_SUCCESS) return result;
+    data = RegistryData{};
+    if (type == REG_DWORD && size == sizeof(DWORD)) {
+      data.type = RegistryData::Type::Dword;
+      std::memcpy(&data.dword, bytes.data(), sizeof(DWORD));
+    } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
+      data.type = RegistryData::Type::String;
+      const char* text = reinterpret_cast<const char*>(bytes.data());
+      data.text.assign(text, strnlen(text, size));
+    }
+    return ERROR_SUCCESS;
+  }
+  return ERROR_MORE_DATA;
+}
 
 }  // namespace platform::win32

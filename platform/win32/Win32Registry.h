@@ -11,6 +11,8 @@ class Win32Registry : public Registry {
   long SetDword(Handle key, const std::string& name, std::uint32_t data) override;
   long SetString(Handle key, const std::string& name, const std::string& data) override;
   long CloseKey(Handle key) override;
+  long OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) override;
+  long QueryValue(Handle key, const std::string& name, RegistryData& data) override;
 };
 
 }  // namespace platform::win32

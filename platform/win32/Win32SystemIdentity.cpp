@@ -52,4 +52,13 @@ bool Win32SystemIdentity::GetComputerName(std::string& name, std::uint32_t capac
                    name, capacity);
 }
 
+bool Win32SystemIdentity::GetSuiteMask(std::uint32_t& mask) {
+  OSVERSIONINFOEXA info;
+  ZeroMemory(&info, sizeof(info));
+  info.dwOSVersionInfoSize = sizeof(info);
+  if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info))) return false;
+  mask = info.wSuiteMask;
+  return true;
+}
+
 }  // namespace platform::win32

@@ -164,7 +164,7 @@ TEST_F(ApplyShareModeTest, StopShareWritesItsRecipeAndLaunchesNothing) {
   EXPECT_EQ(settingsWhileShown,
             (std::vector<std::string>{"[ShareMode]\r\nMode=1\r\n", "[ShareMode]\r\nMode=1\r\n"}))
       << "not recorded while the result is on the screen";
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=0\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=0\r\nApplied=1800000000\r\n");
 }
 
 TEST_F(ApplyShareModeTest, ZendryShareWritesForceGuestThenLaunchesItsTools) {
@@ -184,7 +184,7 @@ TEST_F(ApplyShareModeTest, ZendryShareWritesForceGuestThenLaunchesItsTools) {
   ExpectAllWaited();
   ExpectConfirmationThenResult(kZendryMessage);
   EXPECT_EQ(settingsWhileShown.back(), "[ShareMode]\r\nMode=1\r\n");
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\nApplied=1800000000\r\n");
 }
 
 TEST_F(ApplyShareModeTest, NormalShareLaunchesItsToolsThenWritesForceGuest) {
@@ -203,7 +203,7 @@ TEST_F(ApplyShareModeTest, NormalShareLaunchesItsToolsThenWritesForceGuest) {
   ExpectAllWaited();
   ExpectConfirmationThenResult(kNormalMessage);
   EXPECT_EQ(settingsWhileShown.back(), "[ShareMode]\r\nMode=1\r\n");
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=2\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=2\r\nApplied=1800000000\r\n");
 }
 
 TEST_F(ApplyShareModeTest, NoOptionSelectedRunsNormalShareAndRecordsMinusOne) {
@@ -215,7 +215,7 @@ TEST_F(ApplyShareModeTest, NoOptionSelectedRunsNormalShareAndRecordsMinusOne) {
   EXPECT_EQ(test.world.processes.CommandLines(),
             (std::vector<std::string>{kRevokeLogon, kGrantDeny}));
   ExpectConfirmationThenResult(kNormalMessage);
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=-1\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=-1\r\nApplied=1800000000\r\n");
 }
 
 TEST_F(ApplyShareModeTest, CancelOrClosingTheQuestionChangesNothing) {
@@ -326,7 +326,7 @@ TEST_F(ApplyShareModeTest, AMissingRightsToolDoesNotStopTheRecipe) {
   EXPECT_EQ(test.world.processes.CommandLines(), std::vector<std::string>{kEnableGuest});
   EXPECT_EQ(test.world.registry.writes.size(), 12u);
   ExpectConfirmationThenResult(kZendryMessage);
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\nApplied=1800000000\r\n");
 }
 
 TEST_F(ApplyShareModeTest, MissingKeysAreCreated) {
@@ -340,7 +340,7 @@ TEST_F(ApplyShareModeTest, MissingKeysAreCreated) {
 TEST_F(ApplyShareModeTest, RecordingKeepsTheRestOfTheSettingsFile) {
   test.world.files.PutFile(kIni, "[Window]\r\nLeft=10\r\n[ShareMode]\r\nMode=1\r\n");
   Apply(0);
-  EXPECT_EQ(test.world.files.Content(kIni), "[Window]\r\nLeft=10\r\n[ShareMode]\r\nMode=0\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[Window]\r\nLeft=10\r\n[ShareMode]\r\nMode=0\r\nApplied=1800000000\r\n");
 }
 
 TEST_F(ApplyShareModeTest, AFailedRecordingIsNotReported) {
