@@ -9,7 +9,7 @@ file(GLOB PLINVO_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
 add_executable(Plinvo WIN32 ${PLINVO_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc)
 target_link_libraries(Plinvo PRIVATE plinvo_core
-  netapi32 advapi32 shell32 ole32 comctl32 comdlg32 version gdi32 user32 kernel32 ws2_32)
+  netapi32 advapi32 shell32 ole32 oleaut32 comctl32 comdlg32 version gdi32 user32 kernel32 ws2_32)
 target_link_options(Plinvo PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
 set_target_properties(Plinvo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PLINVO_DIST_DIR})
 

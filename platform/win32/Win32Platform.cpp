@@ -14,6 +14,12 @@ Win32Platform::Win32Platform()
                  m_shell,            // shell
                  m_versions,         // versions
                  m_text,             // text
-                 m_messageBoxes} {}  // messageBoxes
+                 m_messageBoxes,     // messageBoxes
+                 m_services,         // services
+                 m_firewall,         // firewall
+                 m_accounts,         // accounts
+                 m_adapters,         // adapters
+                 m_clock,            // clock
+                 m_clipboard} {}     // clipboard
 
 }  // namespace platform::win32
