@@ -45,6 +45,7 @@ void TfrmMain::ConnectEvents() {
   auto on = [&](void (TfrmMain::*handler)()) {
     return m_app.Guarded(owner, [this, handler] { (this->*handler)(); });
   };
+  m_form->Menu("menuCheckSharing").onClick = on(&TfrmMain::menuCheckSharingClick);
   m_form->Menu("menuExit").onClick = on(&TfrmMain::menuExitClick);
   m_form->Menu("menuHelpContent").onClick = on(&TfrmMain::menuHelpContentClick);
   m_form->Menu("menuFAQ").onClick = on(&TfrmMain::menuFAQClick);

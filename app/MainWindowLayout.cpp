@@ -83,6 +83,7 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   script.visible = false;
 
   form.menu = {{"File1", "File", "", ids::File1, "PICTURE_FILE"},
+               {"menuCheckSharing", "Check Sharing...", "File1", ids::menuCheckSharing, ""},
                {"menuExit", "Exit", "File1", ids::menuExit, ""},
                {"Help1", "Help", "", ids::Help1, "PICTURE_HELP"},
                {"menuHelpContent", "Help Content", "Help1", ids::menuHelpContent, ""},

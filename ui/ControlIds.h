@@ -26,6 +26,7 @@ constexpr int m_memoScriptNetBios = 1032;
 // Main menu.
 constexpr int File1 = 2000;
 constexpr int menuExit = 2001;
+constexpr int menuCheckSharing = 2002;
 constexpr int Help1 = 2010;
 constexpr int menuHelpContent = 2011;
 constexpr int menuFAQ = 2012;
@@ -57,5 +58,13 @@ constexpr int Label5 = 1206;
 constexpr int labelMail = 1207;
 constexpr int btnVisitHomePage = 1208;
 constexpr int btnClose = 1209;
+
+// Sharing check.
+constexpr int m_listChecks = 1300;
+constexpr int m_memoExplanation = 1301;
+constexpr int m_btnFix = 1302;
+constexpr int m_btnCheckAgain = 1303;
+constexpr int m_btnCopyReport = 1304;
+constexpr int m_btnCloseCheck = 1305;
 
 }  // namespace ui::ids

@@ -90,6 +90,10 @@ class ListView : public Control {
   // Stops repainting between BeginUpdate and EndUpdate, so a long fill paints once.
   virtual void BeginUpdate() = 0;
   virtual void EndUpdate() = 0;
+  // Shows picture `picture` of the design's rowPictures before the row's caption.
+  virtual void SetRowPicture(int row, int picture) = 0;
+  // The user selected another row (or none).
+  Event onSelect;
 };
 
 class TabControl : public Control {
@@ -115,6 +119,8 @@ class Window : public Control {
   virtual void ProcessPendingEvents() = 0;
   // Shows a modeless window (the main window, before its message loop runs).
   virtual void Show() = 0;
+  // Fired once ShowModal has put the window on the screen, before the user acts on it.
+  Event onShown;
 };
 
 }  // namespace ui

@@ -22,6 +22,8 @@ class MemoryServices : public Services {
     started.push_back(name);
     auto found = installed.find(name);
     if (found == installed.end()) return kServiceNotInstalled;
+    auto failure = startFailures.find(name);
+    if (failure != startFailures.end()) return failure->second;
     if (found->second.startType == kServiceDisabled) return 1058;  // ERROR_SERVICE_DISABLED
     found->second.currentState = kServiceRunning;
     return 0;
@@ -32,6 +34,7 @@ class MemoryServices : public Services {
                                                 {"Browser", {kServiceRunning, 2}},
                                                 {"lmhosts", {kServiceRunning, 2}}};
   std::set<std::string> refused;     // queries answered 5
+  std::map<std::string, std::uint32_t> startFailures;  // starts answered with that error
   std::vector<std::string> started;  // every start asked for, in order
 };
 

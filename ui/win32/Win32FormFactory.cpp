@@ -260,7 +260,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           auto& list = form->Keep(control.name, std::make_unique<Win32ListView>());
           made = makeChild(WS_EX_CLIENTEDGE, WC_LISTVIEWA,
                            WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
-          list.Attach(made, control.listColumns, control.wholeRowSelect);
+          list.Attach(made, control.listColumns, control.wholeRowSelect, control.rowPictures);
           break;
         }
       }

@@ -4,10 +4,29 @@
 
 #include <climits>
 
+#include "ui/win32/EventDispatch.h"
+
 namespace ui::win32 {
 
-void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect) {
+void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect,
+                           const std::vector<std::string>& pictures) {
   Win32Control::Attach(window);
+  if (!pictures.empty()) {
+    // The list destroys its small-picture list when it is destroyed itself.
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    HIMAGELIST images =
+        ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(pictures.size()), 0);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (const std::string& name : pictures) {
+      HICON icon =
+          static_cast<HICON>(LoadImageA(instance, name.c_str(), IMAGE_ICON, size, size, 0));
+      if (images != nullptr && icon != nullptr) ImageList_AddIcon(images, icon);
+      if (icon != nullptr) DestroyIcon(icon);
+    }
+    if (images != nullptr) {
+      SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+    }
+  }
   if (wholeRowSelect) {
     SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   }
@@ -83,6 +102,27 @@ void Win32ListView::EndUpdate() {
     SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_window, nullptr, TRUE);
   }
+}
+
+void Win32ListView::SetRowPicture(int row, int picture) {
+  LVITEMA item;
+  ZeroMemory(&item, sizeof(item));
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  item.iImage = picture;
+  SendMessageA(m_window, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+bool Win32ListView::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code != LVN_ITEMCHANGED) return false;
+  const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+  if ((change.uChanged & LVIF_STATE) != 0 &&
+      ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0 &&
+      (change.uNewState & LVIS_SELECTED) != 0) {
+    Fire(onSelect);
+  }
+  result = 0;
+  return true;
 }
 
 bool Win32ListView::IsFixed(int column) const {

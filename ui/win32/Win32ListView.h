@@ -11,7 +11,8 @@ namespace ui::win32 {
 
 class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
  public:
-  void Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect);
+  void Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect,
+              const std::vector<std::string>& pictures);
 
   void Clear() override;
   int InsertRow(int position, const std::string& caption) override;
@@ -21,6 +22,8 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   int SelectedIndex() const override;
   void BeginUpdate() override;
   void EndUpdate() override;
+  void SetRowPicture(int row, int picture) override;
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
   bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
