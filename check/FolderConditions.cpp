@@ -159,6 +159,8 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
   std::string folder = input.programFolder;
   if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
   std::vector<std::string> findings;
+  std::vector<std::string> whoFirst;  // for the folder itself
+  bool allAlike = true;
   for (const char* file : kFiles) {
     const std::string path = *file ? input.programFolder + file : folder;
     platform::AccessList list;
@@ -173,7 +175,14 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
     std::vector<std::string> names;
     for (const std::string& sid : WhoMayChange(list)) names.push_back(NameOfSid(sid, you, guest));
     if (!list.present) names = {"everyone (the drive keeps no access lists)"};
+    if (!*file) whoFirst = names;
+    allAlike = allAlike && names == whoFirst;
     if (!names.empty()) findings.push_back(path + ": " + Joined(names, ", "));
+  }
+  // The usual case, inherited permissions, said once.
+  if (allAlike && !findings.empty()) {
+    findings = {folder + " and every file Plinvo runs or shows from it: " +
+                Joined(whoFirst, ", ")};
   }
   if (findings.empty()) {
     rows.push_back(Row(Status::Holds, what, folder, needed,
@@ -186,8 +195,10 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
                      "the files it runs from there can make Windows run their own program with "
                      "those rights the next time Plinvo starts. Changeable by: " +
                          Joined(findings, "; ") +
-                         ". Move the Plinvo folder into C:\\Program Files, where only "
-                         "administrators can change files."));
+                         ". Put the Plinvo folder where only administrators can change files, "
+                         "such as C:\\Program Files with the permissions Windows gives it, or "
+                         "remove the others' right to change it on the Security tab of the "
+                         "folder's Properties."));
 }
 
 }  // namespace check

@@ -147,22 +147,29 @@ bool ReadXp(INetFwMgr& manager, FirewallState& state, std::string& reason) {
 bool Win32Firewall::Read(FirewallState& state, std::string& reason) {
   ComForThisThread com;
   state = FirewallState{};
+  std::string vistaReason;
   {
     ComPointer<INetFwPolicy2> policy;
     if (SUCCEEDED(CoCreateInstance(kPolicy2Class, nullptr, CLSCTX_INPROC_SERVER, kPolicy2,
                                    policy.outVoid())) &&
         policy) {
-      return ReadVista(*policy.operator->(), state, reason);
+      if (ReadVista(*policy.operator->(), state, vistaReason)) return true;
+      // A policy object that cannot tell its settings: the older manager may still answer.
+      state = FirewallState{};
     }
   }
   ComPointer<INetFwMgr> manager;
   const HRESULT result = CoCreateInstance(kManagerClass, nullptr, CLSCTX_INPROC_SERVER, kManager,
                                           manager.outVoid());
   if (FAILED(result) || !manager) {
-    reason = Failure("this Windows has no firewall interface Plinvo can ask", result);
+    reason = vistaReason.empty()
+                 ? Failure("this Windows has no firewall interface Plinvo can ask", result)
+                 : vistaReason;
     return false;
   }
-  return ReadXp(*manager.operator->(), state, reason);
+  if (ReadXp(*manager.operator->(), state, reason)) return true;
+  if (!vistaReason.empty()) reason = vistaReason;
+  return false;
 }
 
 }  // namespace platform::win32
