@@ -37,13 +37,14 @@ void CheckGuestAccount(const CheckInput& input, std::vector<Finding>& rows) {
   if (result == 0) result = accounts.AccountRights(sids::kEveryone, everyoneRights);
   if (result == 0) result = accounts.AccountRights(sids::kGuests, guestsRights);
   if (result != 0) {
-    rows.push_back(Unreadable(what, needed,
-                              "Plinvo could not read the user rights: " + ErrorText(result)));
+    rows.push_back(
+        Unreadable(what, needed, "Plinvo could not read the user rights: " + ErrorText(result)));
     return;
   }
-  const bool mayLogOn = Holds(guestRights, kNetworkLogon) ||
-                        Holds(everyoneRights, kNetworkLogon) || Holds(guestsRights, kNetworkLogon);
-  const bool denied = Holds(guestRights, kDenyNetworkLogon) || Holds(guestsRights, kDenyNetworkLogon);
+  const bool mayLogOn = Holds(guestRights, kNetworkLogon) || Holds(everyoneRights, kNetworkLogon) ||
+                        Holds(guestsRights, kNetworkLogon);
+  const bool denied =
+      Holds(guestRights, kDenyNetworkLogon) || Holds(guestsRights, kDenyNetworkLogon);
   const std::string found = std::string(enabled ? "on" : "off") +
                             (mayLogOn ? ", has network logon" : ", no network logon") +
                             (denied ? ", denied network logon" : "");

@@ -21,27 +21,29 @@ constexpr const char* kVistaNote =
 void CheckFirewall(const CheckInput& input, std::vector<Finding>& rows) {
   const std::string what = "Firewall";
   const bool sharing = SharesFolders(input.mode);
-  const std::string needed =
-      sharing ? "off, or file and printer sharing let through" : "on, file and printer sharing closed";
+  const std::string needed = sharing ? "off, or file and printer sharing let through"
+                                     : "on, file and printer sharing closed";
   platform::FirewallState state;
   std::string reason;
   if (!input.platform.firewall.Read(state, reason)) {
     rows.push_back(Unreadable(what, needed, "Plinvo could not ask the firewall: " + reason));
     return;
   }
-  std::string found = !state.enabled            ? "off"
+  std::string found = !state.enabled             ? "off"
                       : !state.exceptionsAllowed ? "on, no exceptions allowed"
                       : state.fileSharingOpen    ? "on, file and printer sharing let through"
                                                  : "on, file and printer sharing blocked";
   if (state.vistaPolicy) found += "; network location " + LocationText(state.currentProfiles);
   const std::string note = state.vistaPolicy ? kVistaNote : "";
   const bool open = !state.enabled || (state.exceptionsAllowed && state.fileSharingOpen);
-  const bool publicNetwork = state.vistaPolicy && (state.currentProfiles & platform::kProfilePublic);
+  const bool publicNetwork =
+      state.vistaPolicy && (state.currentProfiles & platform::kProfilePublic);
 
   if (!sharing) {
     rows.push_back(Row(open ? Status::WorthKnowing : Status::Holds, what, found, needed,
                        open ? "The firewall lets file and printer sharing through, so visitors "
-                              "on the network can still reach this computer's shares." + note
+                              "on the network can still reach this computer's shares." +
+                                  note
                             : "The firewall keeps visitors away from the shares." + note));
     return;
   }

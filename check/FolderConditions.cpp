@@ -62,17 +62,16 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
     return;
   }
   if (folderResult != 0) {
-    rows.push_back(Unreadable(what, needed,
-                              "Plinvo could not read the access list of " + share.path + ": " +
-                                  ErrorText(folderResult)));
+    rows.push_back(Unreadable(
+        what, needed,
+        "Plinvo could not read the access list of " + share.path + ": " + ErrorText(folderResult)));
     return;
   }
   platform::AccessList shareList;
   const std::uint32_t shareResult = accounts.ShareAccess(share.name, shareList);
   if (shareResult != 0) {
-    rows.push_back(Unreadable(what, needed,
-                              "Plinvo could not read the share's permissions: " +
-                                  ErrorText(shareResult)));
+    rows.push_back(Unreadable(
+        what, needed, "Plinvo could not read the share's permissions: " + ErrorText(shareResult)));
     return;
   }
   const std::vector<std::string> who =
@@ -82,9 +81,9 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
   const bool shareLets = LetsRead(shareList, who);
   const bool folderLets = LetsRead(folder, who);
   if (shareLets && folderLets) {
-    rows.push_back(Row(Status::Holds, what, share.path + "; readable", needed,
-                       "Both the share's permissions and the folder's access list let " +
-                           visitors + " read it."));
+    rows.push_back(Row(
+        Status::Holds, what, share.path + "; readable", needed,
+        "Both the share's permissions and the folder's access list let " + visitors + " read it."));
     return;
   }
   const bool guestOnly = input.mode == 2 && LetsRead(shareList, {guest});
@@ -105,8 +104,10 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
                    " read it. Add them on the Security tab of the folder's Properties.";
   }
   rows.push_back(Row(Status::Blocks, what,
-                     share.path + (shareLets ? "" : guestOnly ? "; share: guest only"
-                                                              : "; share: closed to them") +
+                     share.path +
+                         (shareLets   ? ""
+                          : guestOnly ? "; share: guest only"
+                                      : "; share: closed to them") +
                          (folderLets ? "" : "; folder: closed to them"),
                      needed, explanation));
 }
@@ -167,9 +168,9 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
     const std::uint32_t result = accounts.FileAccess(path, list);
     if (Missing(result) && *file) continue;  // a companion file that is not there is not run
     if (result != 0) {
-      rows.push_back(Unreadable(what, needed,
-                                "Plinvo could not read the access list of " + path + ": " +
-                                    ErrorText(result)));
+      rows.push_back(Unreadable(
+          what, needed,
+          "Plinvo could not read the access list of " + path + ": " + ErrorText(result)));
       return;
     }
     std::vector<std::string> names;
@@ -181,8 +182,7 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
   }
   // The usual case, inherited permissions, said once.
   if (allAlike && !findings.empty()) {
-    findings = {folder + " and every file Plinvo runs or shows from it: " +
-                Joined(whoFirst, ", ")};
+    findings = {folder + " and every file Plinvo runs or shows from it: " + Joined(whoFirst, ", ")};
   }
   if (findings.empty()) {
     rows.push_back(Row(Status::Holds, what, folder, needed,

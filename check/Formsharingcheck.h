@@ -21,8 +21,8 @@ class TfrmSharingCheck {
  public:
   // Builds the dialog (hidden) owned by `owner`. `applyModeAgain` applies the recorded mode
   // through the main window's "Apply", confirmation included.
-  TfrmSharingCheck(app::Application& application, ui::FormFactory& factory,
-                   platform::Handle owner, std::function<void()> applyModeAgain);
+  TfrmSharingCheck(app::Application& application, ui::FormFactory& factory, platform::Handle owner,
+                   std::function<void()> applyModeAgain);
 
   ui::Form& form() { return *m_form; }
   ui::Window& window() { return m_form->window(); }

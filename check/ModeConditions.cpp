@@ -10,7 +10,7 @@ namespace {
 
 std::string ValueText(const sharemode::ValueWrite& value) {
   return value.type == sharemode::ValueWrite::Type::Dword ? std::to_string(value.dword)
-                                                         : "\"" + value.text + "\"";
+                                                          : "\"" + value.text + "\"";
 }
 
 std::string DataText(const platform::RegistryData& data) {
@@ -70,7 +70,8 @@ void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
       if (result == kNotFound) {
         changed.push_back(where + " is missing, needs " + ValueText(value));
       } else if (result != 0) {
-        if (unreadable.empty()) unreadable = "Plinvo could not read " + where + ": " + ErrorText(result);
+        if (unreadable.empty())
+          unreadable = "Plinvo could not read " + where + ": " + ErrorText(result);
       } else if (!Same(value, data)) {
         changed.push_back(where + " is " + DataText(data) + ", needs " + ValueText(value));
       }
@@ -80,8 +81,7 @@ void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
   if (!changed.empty()) {
     Finding row = Row(
         Shortfall(input.mode), what,
-        std::to_string(changed.size()) + " of " + std::to_string(count) + " values changed",
-        needed,
+        std::to_string(changed.size()) + " of " + std::to_string(count) + " values changed", needed,
         "Another program, a policy or a Windows update has changed settings that " + mode +
             " wrote, so this computer no longer works the way the mode promises. Changed: " +
             Joined(changed, "; ") + ". Press Fix to apply " + mode +
@@ -134,11 +134,10 @@ void CheckRestart(const CheckInput& input, std::vector<Finding>& rows) {
     return;
   }
   rows.push_back(Row(Status::Blocks, what, "not restarted since", needed,
-                     mode +
-                         " was applied after this computer last started. Windows reads some of "
-                         "the changed settings only when it starts, so until the computer "
-                         "restarts visitors may still be treated the old way. Restart the "
-                         "computer."));
+                     mode + " was applied after this computer last started. Windows reads some of "
+                            "the changed settings only when it starts, so until the computer "
+                            "restarts visitors may still be treated the old way. Restart the "
+                            "computer."));
 }
 
 }  // namespace check

@@ -48,8 +48,7 @@ void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
   const std::uint32_t result = input.platform.adapters.List(adapters);
   if (result != 0 && result != 232) {
     rows.push_back(Unreadable(addressWhat, addressNeeded,
-                              "Plinvo could not list the network adapters: " +
-                                  ErrorText(result)));
+                              "Plinvo could not list the network adapters: " + ErrorText(result)));
     return;
   }
   std::vector<std::string> usable;
@@ -67,19 +66,19 @@ void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
     if (any) connected.push_back(&adapter);
   }
   if (usable.empty()) {
-    rows.push_back(Row(
-        SharesFolders(input.mode) ? Status::Blocks : Status::Holds, addressWhat,
-        selfAssigned ? "169.254.x.x only" : "none", addressNeeded,
-        selfAssigned ? "This computer gave itself an address (169.254.x.x) because no router "
-                       "answered it. Other computers usually cannot reach it. Check the cable "
-                       "or wireless connection and that the router is on, then restart the "
-                       "computer."
-                     : "This computer has no network address, so no other computer can reach "
-                       "it. Check the cable or wireless connection."));
+    rows.push_back(
+        Row(SharesFolders(input.mode) ? Status::Blocks : Status::Holds, addressWhat,
+            selfAssigned ? "169.254.x.x only" : "none", addressNeeded,
+            selfAssigned ? "This computer gave itself an address (169.254.x.x) because no router "
+                           "answered it. Other computers usually cannot reach it. Check the cable "
+                           "or wireless connection and that the router is on, then restart the "
+                           "computer."
+                         : "This computer has no network address, so no other computer can reach "
+                           "it. Check the cable or wireless connection."));
   } else {
-    rows.push_back(Row(Status::Holds, addressWhat, Joined(usable, ", "), addressNeeded,
-                       "Other computers on the network can reach this one at " +
-                           Joined(usable, ", ") + "."));
+    rows.push_back(
+        Row(Status::Holds, addressWhat, Joined(usable, ", "), addressNeeded,
+            "Other computers on the network can reach this one at " + Joined(usable, ", ") + "."));
   }
 
   const std::string what = "NetBIOS over TCP/IP";
@@ -90,11 +89,11 @@ void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
     long error = 0;
     const long option = NetBiosOption(input.platform.registry, adapter->name, error);
     if (error != 0 || option < 0) {
-      rows.push_back(Unreadable(what, needed,
-                                error != 0 ? "Plinvo could not read the NetBIOS setting of " +
-                                                 adapter->description + ": " + ErrorText(error)
-                                           : "Windows keeps no NetBIOS setting for " +
-                                                 adapter->description + "."));
+      rows.push_back(Unreadable(
+          what, needed,
+          error != 0 ? "Plinvo could not read the NetBIOS setting of " + adapter->description +
+                           ": " + ErrorText(error)
+                     : "Windows keeps no NetBIOS setting for " + adapter->description + "."));
       return;
     }
     if (option == static_cast<long>(kNetBiosDisabled)) off.push_back(adapter->description);

@@ -29,7 +29,9 @@ inline Finding Unreadable(const std::string& what, const std::string& needed,
 inline bool SharesFolders(int mode) { return mode != 0; }
 
 // In "Stop Share" a shortfall means visitors might come in rather than be kept out.
-inline Status Shortfall(int mode) { return SharesFolders(mode) ? Status::Blocks : Status::WorthKnowing; }
+inline Status Shortfall(int mode) {
+  return SharesFolders(mode) ? Status::Blocks : Status::WorthKnowing;
+}
 
 inline std::string ErrorText(unsigned long code) {
   if (code == 5) return "Windows refused access (error 5).";

@@ -41,10 +41,10 @@ void CheckService(const CheckInput& input, const ServiceNeed& need, std::vector<
   const bool installed = result == 0;
   const bool running = installed && state.currentState == platform::kServiceRunning;
   const bool disabled = installed && state.startType == platform::kServiceDisabled;
-  const std::string found = !installed  ? "not installed"
-                            : running   ? "running"
-                            : disabled  ? "stopped and disabled"
-                                        : "stopped";
+  const std::string found = !installed ? "not installed"
+                            : running  ? "running"
+                            : disabled ? "stopped and disabled"
+                                       : "stopped";
   if (running || !SharesFolders(input.mode)) {
     rows.push_back(Row(Status::Holds, need.display, found, needed, need.purpose));
     return;
@@ -52,11 +52,13 @@ void CheckService(const CheckInput& input, const ServiceNeed& need, std::vector<
   const Status status = need.essential ? Status::Blocks : Status::WorthKnowing;
   std::string advice;
   if (!installed) {
-    advice = " It is not installed: in the properties of the network connection, install "
-             "\"File and Printer Sharing for Microsoft Networks\".";
+    advice =
+        " It is not installed: in the properties of the network connection, install "
+        "\"File and Printer Sharing for Microsoft Networks\".";
   } else if (disabled) {
-    advice = " It is disabled: in Services (services.msc), set its startup type to "
-             "Automatic, then start it.";
+    advice =
+        " It is disabled: in Services (services.msc), set its startup type to "
+        "Automatic, then start it.";
   } else {
     advice = " Press Fix to start it.";
   }

@@ -27,14 +27,10 @@ const char* ModeName(int mode) {
 
 const std::vector<Condition>& SharingConditions() {
   static const std::vector<Condition> conditions{
-      {"drift", &CheckDrift},
-      {"restart", &CheckRestart},
-      {"services", &CheckServices},
-      {"guest account", &CheckGuestAccount},
-      {"edition", &CheckEdition},
-      {"shared folders", &CheckSharedFolders},
-      {"firewall", &CheckFirewall},
-      {"own folder", &CheckOwnFolder},
+      {"drift", &CheckDrift},       {"restart", &CheckRestart},
+      {"services", &CheckServices}, {"guest account", &CheckGuestAccount},
+      {"edition", &CheckEdition},   {"shared folders", &CheckSharedFolders},
+      {"firewall", &CheckFirewall}, {"own folder", &CheckOwnFolder},
       {"network", &CheckNetwork},
   };
   return conditions;

@@ -36,8 +36,7 @@ std::vector<Finding> RunSharingCheck(const CheckInput& input,
                                      const std::function<void(const Finding&)>& onRow = {});
 
 // The whole report as plain text, for the clipboard.
-std::string ReportText(const std::string& computerName, int mode,
-                       const std::vector<Finding>& rows);
+std::string ReportText(const std::string& computerName, int mode, const std::vector<Finding>& rows);
 
 // "Stop Share", "Zendry Share", "Normal Share".
 const char* ModeName(int mode);

@@ -20,11 +20,11 @@ ui::FormDesign SharingCheckLayout() {
   ui::ControlDesign& list =
       spec.Add("m_listChecks", K::ListView, "", ids::m_listChecks, {8, 8, 624, 244}, "");
   list.wholeRowSelect = true;
-  list.listColumns = {{"What", 190, false}, {"Found", 230, false}, {"Needed", 200, false}};
+  list.listColumns = {{"What", 205, false}, {"Found", 185, false}, {"Needed", 210, false}};
   // Holds, blocks visitors, worth knowing, could not be checked.
   list.rowPictures = {"PICTURE_HOLDS", "PICTURE_BLOCKS", "PICTURE_NOTICE", "PICTURE_UNCHECKED"};
-  ui::ControlDesign& explanation = spec.Add("m_memoExplanation", K::Memo, "",
-                                            ids::m_memoExplanation, {8, 260, 624, 112}, "");
+  ui::ControlDesign& explanation =
+      spec.Add("m_memoExplanation", K::Memo, "", ids::m_memoExplanation, {8, 260, 624, 112}, "");
   explanation.readOnly = true;
   spec.Add("m_btnFix", K::Button, "", ids::m_btnFix, {8, 384, 97, 25}, "Fix");
   spec.Add("m_btnCheckAgain", K::Button, "", ids::m_btnCheckAgain, {113, 384, 97, 25},

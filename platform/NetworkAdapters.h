@@ -8,8 +8,8 @@
 namespace platform {
 
 struct AdapterRecord {
-  std::string name;         // the adapter's identifier, "{GUID}"
-  std::string description;  // what the system calls it
+  std::string name;                    // the adapter's identifier, "{GUID}"
+  std::string description;             // what the system calls it
   std::vector<std::string> addresses;  // dotted IPv4 addresses, "0.0.0.0" when none
 };
 

@@ -38,8 +38,8 @@ class MemoryAccounts : public Accounts {
   std::uint32_t guestError = 0;
   std::uint32_t rightsError = 0;
   // As a fresh XP: everyone may log on over the network, nobody is denied it.
-  std::map<std::string, std::vector<std::string>> rights{
-      {"S-1-1-0", {"SeNetworkLogonRight"}}, {"S-1-5-32-544", {"SeNetworkLogonRight"}}};
+  std::map<std::string, std::vector<std::string>> rights{{"S-1-1-0", {"SeNetworkLogonRight"}},
+                                                         {"S-1-5-32-544", {"SeNetworkLogonRight"}}};
   std::string currentUserSid = "S-1-5-21-1-2-3-500";
   // By share name and by path; missing paths answer 2, errors set per name win.
   std::map<std::string, AccessList> shareAccess;

@@ -14,8 +14,7 @@ class MemoryNetworkAdapters : public NetworkAdapters {
     return 0;
   }
 
-  std::vector<AdapterRecord> adapters{
-      {"{4D36E972-0001}", "Network adapter", {"192.168.1.20"}}};
+  std::vector<AdapterRecord> adapters{{"{4D36E972-0001}", "Network adapter", {"192.168.1.20"}}};
   std::uint32_t error = 0;
 };
 

@@ -33,9 +33,9 @@ class MemoryServices : public Services {
   std::map<std::string, ServiceState> installed{{"LanmanServer", {kServiceRunning, 2}},
                                                 {"Browser", {kServiceRunning, 2}},
                                                 {"lmhosts", {kServiceRunning, 2}}};
-  std::set<std::string> refused;     // queries answered 5
+  std::set<std::string> refused;                       // queries answered 5
   std::map<std::string, std::uint32_t> startFailures;  // starts answered with that error
-  std::vector<std::string> started;  // every start asked for, in order
+  std::vector<std::string> started;                    // every start asked for, in order
 };
 
 }  // namespace platform::memory

@@ -141,8 +141,8 @@ std::uint32_t Win32Accounts::GuestAccount(std::string& sid, bool& enabled) {
   if (library == nullptr) return GetLastError();
   using GetInfo = DWORD(WINAPI*)(LPCWSTR, LPCWSTR, DWORD, LPBYTE*);
   using FreeBuffer = DWORD(WINAPI*)(LPVOID);
-  auto getInfo = reinterpret_cast<GetInfo>(
-      reinterpret_cast<void*>(GetProcAddress(library, "NetUserGetInfo")));
+  auto getInfo =
+      reinterpret_cast<GetInfo>(reinterpret_cast<void*>(GetProcAddress(library, "NetUserGetInfo")));
   auto freeBuffer = reinterpret_cast<FreeBuffer>(
       reinterpret_cast<void*>(GetProcAddress(library, "NetApiBufferFree")));
   result = ERROR_PROC_NOT_FOUND;

@@ -10,9 +10,11 @@ namespace platform::win32 {
 namespace {
 
 // The class and interface identifiers, spelled out so that no import library has to hold them.
-const CLSID kPolicy2Class = {0xE2B3C97F, 0x6AE1, 0x41AC, {0x81, 0x7A, 0xF6, 0xF9, 0x21, 0x66, 0xD7, 0xDD}};
+const CLSID kPolicy2Class = {
+    0xE2B3C97F, 0x6AE1, 0x41AC, {0x81, 0x7A, 0xF6, 0xF9, 0x21, 0x66, 0xD7, 0xDD}};
 const IID kPolicy2 = {0x98325047, 0xC671, 0x4174, {0x8D, 0x81, 0xDE, 0xFC, 0xD3, 0xF0, 0x31, 0x86}};
-const CLSID kManagerClass = {0x304CE942, 0x6E39, 0x40D8, {0x94, 0x3A, 0xB9, 0x13, 0xC4, 0x0C, 0x9C, 0xD4}};
+const CLSID kManagerClass = {
+    0x304CE942, 0x6E39, 0x40D8, {0x94, 0x3A, 0xB9, 0x13, 0xC4, 0x0C, 0x9C, 0xD4}};
 const IID kManager = {0xF7898AF5, 0xCAC4, 0x4632, {0xA2, 0xEC, 0xDA, 0x06, 0xE5, 0x11, 0x1A, 0xF2}};
 
 // The rule group "File and Printer Sharing", by the resource that names it in every language.
@@ -72,8 +74,8 @@ bool ReadVista(INetFwPolicy2& policy, FirewallState& state, std::string& reason)
     VARIANT_BOOL blockAll = VARIANT_FALSE;
     result = policy.get_FirewallEnabled(static_cast<NET_FW_PROFILE_TYPE2>(profile), &on);
     if (SUCCEEDED(result)) {
-      result = policy.get_BlockAllInboundTraffic(static_cast<NET_FW_PROFILE_TYPE2>(profile),
-                                                 &blockAll);
+      result =
+          policy.get_BlockAllInboundTraffic(static_cast<NET_FW_PROFILE_TYPE2>(profile), &blockAll);
     }
     if (FAILED(result)) {
       reason = Failure("the firewall did not tell its settings", result);
@@ -93,8 +95,8 @@ bool ReadVista(INetFwPolicy2& policy, FirewallState& state, std::string& reason)
   result = policy.IsRuleGroupEnabled(profiles, group, &sharing);
   SysFreeString(group);
   if (FAILED(result)) {
-    reason = Failure("the firewall did not say whether file and printer sharing is let through",
-                     result);
+    reason =
+        Failure("the firewall did not say whether file and printer sharing is let through", result);
     return false;
   }
   state.fileSharingOpen = sharing != VARIANT_FALSE;
@@ -159,8 +161,8 @@ bool Win32Firewall::Read(FirewallState& state, std::string& reason) {
     }
   }
   ComPointer<INetFwMgr> manager;
-  const HRESULT result = CoCreateInstance(kManagerClass, nullptr, CLSCTX_INPROC_SERVER, kManager,
-                                          manager.outVoid());
+  const HRESULT result =
+      CoCreateInstance(kManagerClass, nullptr, CLSCTX_INPROC_SERVER, kManager, manager.outVoid());
   if (FAILED(result) || !manager) {
     reason = vistaReason.empty()
                  ? Failure("this Windows has no firewall interface Plinvo can ask", result)

@@ -53,9 +53,9 @@ TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsI
   OpenCheck([&](MemoryForm& dialog) {
     EXPECT_EQ(List(dialog).RowCount(), 12);
     EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 12);
-    EXPECT_EQ(List(dialog).Rows()[3],
-              (std::vector<std::string>{"Computer Browser service", "stopped",
-                                        "running (recommended)"}));
+    EXPECT_EQ(
+        List(dialog).Rows()[3],
+        (std::vector<std::string>{"Computer Browser service", "stopped", "running (recommended)"}));
     EXPECT_EQ(List(dialog).RowPicture(0), 0);  // holds
     EXPECT_EQ(List(dialog).RowPicture(3), 2);  // worth knowing
     EXPECT_EQ(Explanation(dialog), "Select a row to read what it means for visitors.");
@@ -84,9 +84,9 @@ TEST_F(SharingCheckDialogTest, FixOnChangedSettingsAppliesTheModeAgainThroughApp
             (std::vector<std::string>{"Want to change share mode?",
                                       sharemode::RecipeFor(1).resultMessage}));
   EXPECT_EQ(test.world.registry.writes.size(), writesBefore + 12);
-  EXPECT_EQ(test.world.registry.Value("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous")
-                ->dword,
-            0u);
+  EXPECT_EQ(
+      test.world.registry.Value("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous")->dword,
+      0u);
 }
 
 TEST_F(SharingCheckDialogTest, FixOnAStoppedServiceStartsItAndAFailureIsSaid) {

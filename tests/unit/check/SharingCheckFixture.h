@@ -39,7 +39,8 @@ inline void ApplyInWorld(platform::memory::MemoryWorld& world, int mode) {
   world.shareService.shares = {{u"Photos", 0, u"", 0, u"C:\\Photos"}, {u"C$", 0, u"", 0, u"C:\\"}};
   world.accounts.shareAccess["Photos"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
   world.accounts.fileAccess["C:\\Photos"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
-  world.registry.Put(kNetBt, "NetbiosOptions", {platform::memory::RegistryValue::Type::Dword, 0, {}});
+  world.registry.Put(kNetBt, "NetbiosOptions",
+                     {platform::memory::RegistryValue::Type::Dword, 0, {}});
 }
 
 class SharingCheckTest : public ::testing::TestWithParam<int> {

@@ -12,30 +12,31 @@ const char* const kLsaCurrent = "SYSTEM\\CurrentControlSet\\Control\\Lsa";
 TEST_P(SharingCheckTest, AComputerAsTheModeLeftItHoldsEveryCondition) {
   std::vector<std::string> rows;
   for (const check::Finding& row : Run()) {
-    rows.push_back(std::string(check::StatusText(row.status)) + " | " + row.what + " | " + row.found);
+    rows.push_back(std::string(check::StatusText(row.status)) + " | " + row.what + " | " +
+                   row.found);
   }
   const std::string mode = check::ModeName(GetParam());
   const std::string firewall = GetParam() == 0 ? "on, file and printer sharing blocked"
                                                : "on, file and printer sharing let through";
-  const std::string guest = GetParam() == 1 ? "on, has network logon"
-                                            : "off, has network logon, denied network logon";
+  const std::string guest =
+      GetParam() == 1 ? "on, has network logon" : "off, has network logon, denied network logon";
   const int values = GetParam() == 0 ? 11 : 12;
-  EXPECT_EQ(rows, (std::vector<std::string>{
-                      "Holds | Settings of " + mode + " | all " + std::to_string(values) +
-                          " as applied",
-                      "Holds | Restart after applying | restarted since",
-                      "Holds | Server service | running",
-                      "Holds | Computer Browser service | running",
-                      "Holds | TCP/IP NetBIOS Helper service | running",
-                      "Holds | Guest account | " + guest,
-                      "Holds | Windows edition | Windows XP Professional",
-                      "Holds | Shared folder \"Photos\" | C:\\Photos" +
-                          std::string(GetParam() == 0 ? "" : "; readable"),
-                      "Holds | Firewall | " + firewall,
-                      "Holds | Plinvo's own folder | C:\\Program Files\\Plinvo",
-                      "Holds | Network address | 192.168.1.20",
-                      "Holds | NetBIOS over TCP/IP | on",
-                  }));
+  EXPECT_EQ(rows,
+            (std::vector<std::string>{
+                "Holds | Settings of " + mode + " | all " + std::to_string(values) + " as applied",
+                "Holds | Restart after applying | restarted since",
+                "Holds | Server service | running",
+                "Holds | Computer Browser service | running",
+                "Holds | TCP/IP NetBIOS Helper service | running",
+                "Holds | Guest account | " + guest,
+                "Holds | Windows edition | Windows XP Professional",
+                "Holds | Shared folder \"Photos\" | C:\\Photos" +
+                    std::string(GetParam() == 0 ? "" : "; readable"),
+                "Holds | Firewall | " + firewall,
+                "Holds | Plinvo's own folder | C:\\Program Files\\Plinvo",
+                "Holds | Network address | 192.168.1.20",
+                "Holds | NetBIOS over TCP/IP | on",
+            }));
 }
 
 TEST_P(SharingCheckTest, AChangedRecordedValueIsFoundAndFixedByApplyingTheModeAgain) {
@@ -44,7 +45,8 @@ TEST_P(SharingCheckTest, AChangedRecordedValueIsFoundAndFixedByApplyingTheModeAg
   EXPECT_EQ(drift.status, Shortfall());
   EXPECT_EQ(drift.fix, check::FixKind::ApplyMode);
   EXPECT_NE(drift.explanation.find("SYSTEM\\CurrentControlSet\\Control\\Lsa\\restrictanonymous "
-                                   "is 7, needs " + std::string(mode() == 0 ? "1" : "0")),
+                                   "is 7, needs " +
+                                   std::string(mode() == 0 ? "1" : "0")),
             std::string::npos)
       << drift.explanation;
 
@@ -90,7 +92,9 @@ TEST_P(SharingCheckTest, TheGuestAccountIsJudgedByWhatTheModeNeedsOfIt) {
     EXPECT_NE(guest.explanation.find("it is switched off"), std::string::npos);
     EXPECT_EQ(guest.fix, check::FixKind::ApplyMode);
   }
-  if (mode() == 0) EXPECT_NE(guest.explanation.find("stays switched on"), std::string::npos);
+  if (mode() == 0) {
+    EXPECT_NE(guest.explanation.find("stays switched on"), std::string::npos);
+  }
   world.accounts.rightsError = 5;
   EXPECT_EQ(StatusOf("Guest account"), Status::NotChecked);
 }
@@ -133,8 +137,9 @@ TEST_P(SharingCheckTest, TheFirewallInForceDecidesNotItsRegistrySettings) {
 
 TEST_P(SharingCheckTest, APlinvoFolderOthersCanChangeIsWorthKnowing) {
   world.accounts.fileAccess["C:\\Program Files\\Plinvo\\myright.exe"] =
-      AccessList{true, {{world.accounts.currentUserSid, true, kFull, 0},
-                        {"S-1-3-0", true, kFull, platform::kInheritOnlyAce}}};
+      AccessList{true,
+                 {{world.accounts.currentUserSid, true, kFull, 0},
+                  {"S-1-3-0", true, kFull, platform::kInheritOnlyAce}}};
   world.accounts.fileAccess["C:\\Program Files\\Plinvo\\help.chm"] = AccessList{false, {}};
   const check::Finding own = RowAbout("Plinvo's own folder");
   EXPECT_EQ(own.status, Status::WorthKnowing);
@@ -161,9 +166,14 @@ INSTANTIATE_TEST_SUITE_P(EveryMode, SharingCheckTest, ::testing::Values(0, 1, 2)
 
 TEST(SharingCheckReport, ListsEveryRowWithItsStatusFoundNeededAndExplanation) {
   std::vector<check::Finding> rows(2);
-  rows[0] = {Status::Holds, "Server service", "running", "running", "It hands out the shares.",
-             check::FixKind::None, ""};
-  rows[1] = {Status::NotChecked, "Firewall", "could not be read", "off", "No answer.",
+  rows[0] = {Status::Holds,
+             "Server service",
+             "running",
+             "running",
+             "It hands out the shares.",
+             check::FixKind::None,
+             ""};
+  rows[1] = {Status::NotChecked,   "Firewall", "could not be read", "off", "No answer.",
              check::FixKind::None, ""};
   EXPECT_EQ(check::ReportText("WORKSTATION1", 1, rows),
             "Plinvo sharing check\r\nComputer: WORKSTATION1\r\nShare mode: Zendry Share\r\n"
