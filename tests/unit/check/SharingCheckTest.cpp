@@ -162,6 +162,58 @@ TEST_P(SharingCheckTest, ASelfAssignedAddressOrNetBiosSwitchedOffKeepsVisitorsAw
   EXPECT_EQ(StatusOf("Network address"), Status::NotChecked);
 }
 
+TEST_P(SharingCheckTest, AMissingValueCountsAsChangedAndAnUnrecordedModeIsSaid) {
+  platform::memory::MemoryWorld fresh;
+  fresh.files.PutDirectory("C:\\Program Files\\Plinvo");
+  sharemode::RunRecipe(fresh.platform, sharemode::RecipeFor(mode()), kFolder);
+  const check::Finding unrecorded =
+      check::RunSharingCheck(check::InputFor(fresh.platform, kFolder)).front();
+  // With nothing recorded the program stands in Normal Share, as the main window does.
+  EXPECT_EQ(unrecorded.what, "Settings of Normal Share");
+  EXPECT_EQ(unrecorded.status, mode() == 2 ? Status::WorthKnowing : Status::Blocks);
+  if (mode() == 2) EXPECT_EQ(unrecorded.found, "no mode applied yet");
+
+  world.files.PutFile(sharemode::SettingsFilePath(kFolder), "[ShareMode]\r\nMode=7\r\n");
+  EXPECT_EQ(Run().front().what, "Settings of Normal Share");
+  sharemode::RecordShareMode(world.profile, kFolder, mode());
+  world.registry.Put(
+      "System\\CurrentControlSet\\Services\\SharedAccess\\Parameters\\"
+      "FirewallPolicy\\StandardProfile\\GloballyOpenPorts\\List",
+      "445:TCP", {RegistryValue::Type::Dword, 445, {}});
+  const check::Finding changed = RowAbout(Run().front().what);
+  EXPECT_NE(changed.explanation.find("\\List\\445:TCP is 445, needs \"445:TCP:LocalSubNet:"),
+            std::string::npos)
+      << changed.explanation;
+}
+
+TEST_P(SharingCheckTest, AFolderThatDeniesTheVisitorsBlocksThemWhateverElseItAllows) {
+  world.accounts.fileAccess["C:\\Photos"].entries.push_back({"S-1-1-0", false, kRead, 0});
+  const check::Finding share = RowAbout("Shared folder \"Photos\"");
+  EXPECT_EQ(share.status, mode() == 0 ? Status::Holds : Status::Blocks);
+  if (mode() != 0) {
+    EXPECT_EQ(share.found, "C:\\Photos; folder: closed to them");
+    EXPECT_NE(share.explanation.find("Add them on the Security tab"), std::string::npos);
+  }
+  // An entry that only passes to the folder's children does not count for the folder.
+  world.accounts.fileAccess["C:\\Photos"] =
+      AccessList{true, {{"S-1-5-32-545", true, kRead, platform::kInheritOnlyAce}}};
+  world.accounts.shareAccess["Photos"] = AccessList{false, {}};
+  EXPECT_EQ(RowAbout("Shared folder \"Photos\"").found,
+            mode() == 0 ? "C:\\Photos" : "C:\\Photos; folder: closed to them");
+}
+
+TEST_P(SharingCheckTest, OnlyTheXpFirewallIsFixedByApplyingTheModeAgain) {
+  world.firewall.state = {false, 0, true, false, true};
+  const check::Finding xp = RowAbout("Firewall");
+  EXPECT_EQ(xp.found, "on, no exceptions allowed");
+  EXPECT_EQ(xp.fix, mode() == 0 ? check::FixKind::None : check::FixKind::ApplyMode);
+  world.firewall.state = {true, platform::kProfilePrivate, true, true, false};
+  const check::Finding vista = RowAbout("Firewall");
+  EXPECT_EQ(vista.found, "on, file and printer sharing blocked; network location Private");
+  EXPECT_EQ(vista.status, mode() == 0 ? Status::Holds : Status::Blocks);
+  EXPECT_EQ(vista.fix, check::FixKind::None);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryMode, SharingCheckTest, ::testing::Values(0, 1, 2), ModeLabel);
 
 TEST(SharingCheckReport, ListsEveryRowWithItsStatusFoundNeededAndExplanation) {
