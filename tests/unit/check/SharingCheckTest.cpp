@@ -171,7 +171,9 @@ TEST_P(SharingCheckTest, AMissingValueCountsAsChangedAndAnUnrecordedModeIsSaid) 
   // With nothing recorded the program stands in Normal Share, as the main window does.
   EXPECT_EQ(unrecorded.what, "Settings of Normal Share");
   EXPECT_EQ(unrecorded.status, mode() == 2 ? Status::WorthKnowing : Status::Blocks);
-  if (mode() == 2) EXPECT_EQ(unrecorded.found, "no mode applied yet");
+  if (mode() == 2) {
+    EXPECT_EQ(unrecorded.found, "no mode applied yet");
+  }
 
   world.files.PutFile(sharemode::SettingsFilePath(kFolder), "[ShareMode]\r\nMode=7\r\n");
   EXPECT_EQ(Run().front().what, "Settings of Normal Share");
