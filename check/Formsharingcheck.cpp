@@ -32,7 +32,10 @@ TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactor
   m_btnCheckAgain.onClick = on(&TfrmSharingCheck::m_btnCheckAgainClick);
   m_btnCopyReport.onClick = on(&TfrmSharingCheck::m_btnCopyReportClick);
   m_btnCloseCheck.onClick = on(&TfrmSharingCheck::m_btnCloseCheckClick);
-  m_btnFix.SetEnabled(false);
+  // Until the first check has run there is nothing to fix, check again or copy.
+  for (ui::Button* button : {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport}) {
+    button->SetEnabled(false);
+  }
 }
 
 void TfrmSharingCheck::FormShow() { RunCheck(); }

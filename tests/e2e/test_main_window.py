@@ -34,11 +34,11 @@ def test_main_window_and_exit(h, winver):
 
         menu = s.menu_items(CAPTION)
         check_equal([(depth, text) for depth, _, _, text in menu], [
-            (0, "File"), (1, "Exit"),
+            (0, "File"), (1, "Check Sharing..."), (1, "Exit"),
             (0, "Help"), (1, "Help Content"), (1, "Frequently Asked Questions "),
             (1, "Home Page"), (1, "About")], "menu")
         check_equal([ident for depth, ident, _, _ in menu if depth == 1],
-                    [IDS["menuExit"], IDS["menuHelpContent"], IDS["menuFAQ"],
+                    [IDS["menuCheckSharing"], IDS["menuExit"], IDS["menuHelpContent"], IDS["menuFAQ"],
                      IDS["menuHomePage"], IDS["menuAbout"]], "menu entry ids")
         check_equal([enabled for _, _, enabled, _ in menu], [True] * len(menu),
                     "menu entries enabled")
