@@ -46,8 +46,26 @@ bool InitApplicationValues(Global& global, platform::SystemIdentity& identity);
 void RunHiddenCommand(platform::Platform& platform, const std::string& commandLine,
                       std::uint8_t wait);
 
+// What became of a command started and waited for. A tool whose end or exit code cannot be read
+// is not known to have done its work, so only a read exit code of 0 counts as success.
+struct CommandOutcome {
+  enum class State { NotStarted, ExitCodeUnread, Exited };
+  State state = State::NotStarted;
+  std::uint32_t exitCode = 0;  // meaningful only when Exited
+  bool Succeeded() const { return state == State::Exited && exitCode == 0; }
+};
+
+// The code a caller of RunHiddenCommandForExitCode receives when the exit code could not be
+// read: never 0, so that it never passes for success.
+inline constexpr std::uint32_t kExitCodeUnread = 0xFFFFFFFFu;
+
+// Starts `commandLine` hidden, waits until it ends and reads its exit code.
+CommandOutcome RunHiddenCommandAndWait(platform::Platform& platform,
+                                       const std::string& commandLine);
+
 // The same, for a caller that needs the outcome: nullopt when the process could not be started;
-// the exit code when it was waited for; 0 when it was started without waiting.
+// the exit code when it was waited for (kExitCodeUnread when it could not be read); 0 when it
+// was started without waiting.
 std::optional<std::uint32_t> RunHiddenCommandForExitCode(platform::Platform& platform,
                                                          const std::string& commandLine,
                                                          std::uint8_t wait);

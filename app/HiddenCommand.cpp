@@ -36,44 +36,67 @@ std::optional<std::string> SystemToolPath(platform::FileSystem& files,
   return systemFolder + "\\" + name + ".exe";
 }
 
-// Starts the command; reads the exit code of a waited process only into a caller's `exitCode`.
-bool Run(platform::Platform& platform, const std::string& commandLine, std::uint8_t wait,
-         std::uint32_t* exitCode) {
+// Starts the command hidden; false when it could not be started.
+bool Start(platform::Platform& platform, const std::string& commandLine,
+           platform::ProcessInformation& info) {
   platform::StartupInfo startup;
   startup.size = 68;       // sizeof(STARTUPINFOA)
   startup.flags = 1;       // STARTF_USESHOWWINDOW
   startup.showWindow = 0;  // SW_HIDE
-  platform::ProcessInformation info;
-
   const std::optional<std::string> applicationName = SystemToolPath(platform.files, commandLine);
   if (applicationName && applicationName->empty()) return false;
-  if (!platform.processes.CreateProcess(applicationName, commandLine, startup, info)) {
-    return false;
-  }
+  return platform.processes.CreateProcess(applicationName, commandLine, startup, info);
+}
+
+// Starts the command; when asked to wait, reads its exit code into the outcome.
+CommandOutcome Run(platform::Platform& platform, const std::string& commandLine,
+                   std::uint8_t wait) {
+  CommandOutcome outcome;
+  platform::ProcessInformation info;
+  if (!Start(platform, commandLine, info)) return outcome;
+  outcome.state = CommandOutcome::State::ExitCodeUnread;
   if (wait == 1) {
-    platform.processes.WaitForSingleObject(info.process, platform::kInfinite);
-    if (exitCode != nullptr && !platform.processes.GetExitCodeProcess(info.process, *exitCode)) {
-      *exitCode = 0xFFFFFFFFu;
+    constexpr std::uint32_t kWaitObject0 = 0;
+    // After a failed wait the process may still run: whatever code it shows is not its own.
+    if (platform.processes.WaitForSingleObject(info.process, platform::kInfinite) == kWaitObject0 &&
+        platform.processes.GetExitCodeProcess(info.process, outcome.exitCode)) {
+      outcome.state = CommandOutcome::State::Exited;
     }
   }
   platform.processes.CloseHandle(info.process);
   platform.processes.CloseHandle(info.thread);
-  return true;
+  return outcome;
 }
 
 }  // namespace
 
 void RunHiddenCommand(platform::Platform& platform, const std::string& commandLine,
                       std::uint8_t wait) {
-  Run(platform, commandLine, wait, nullptr);
+  platform::ProcessInformation info;
+  if (!Start(platform, commandLine, info)) return;
+  if (wait == 1) platform.processes.WaitForSingleObject(info.process, platform::kInfinite);
+  platform.processes.CloseHandle(info.process);
+  platform.processes.CloseHandle(info.thread);
+}
+
+CommandOutcome RunHiddenCommandAndWait(platform::Platform& platform,
+                                       const std::string& commandLine) {
+  return Run(platform, commandLine, 1);
 }
 
 std::optional<std::uint32_t> RunHiddenCommandForExitCode(platform::Platform& platform,
                                                          const std::string& commandLine,
                                                          std::uint8_t wait) {
-  std::uint32_t exitCode = 0;
-  if (!Run(platform, commandLine, wait, &exitCode)) return std::nullopt;
-  return exitCode;
+  const CommandOutcome outcome = Run(platform, commandLine, wait);
+  switch (outcome.state) {
+    case CommandOutcome::State::NotStarted:
+      return std::nullopt;
+    case CommandOutcome::State::Exited:
+      return outcome.exitCode;
+    case CommandOutcome::State::ExitCodeUnread:
+      break;
+  }
+  return wait == 1 ? kExitCodeUnread : 0;
 }
 
 }  // namespace app

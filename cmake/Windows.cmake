@@ -3,15 +3,41 @@ enable_language(RC)
 add_compile_definitions(_WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600)
 set(PLINVO_DIST_DIR ${CMAKE_SOURCE_DIR}/dist/Plinvo CACHE PATH "The program folder a user copies")
 
+# Built for size: the program is downloaded and copied around, and what it waits for is the
+# system, not its own code. Each function and datum in a section of its own lets the linker drop
+# what nothing calls. Debug information is compiled in and split off when the program is shipped.
+set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+string(APPEND CMAKE_C_FLAGS " -g -ffunction-sections -fdata-sections")
+string(APPEND CMAKE_CXX_FLAGS " -g -ffunction-sections -fdata-sections")
+add_link_options(-Wl,--gc-sections)
+
+# Links `target` in the build folder and ships it stripped into the program folder. Its debug
+# information stays beside the linked file as <file>.debug, which the shipped file names (GNU
+# debuglink), so that a crash dump of the shipped program can be read with it.
+# The shipped file is an output of its own, so a program folder that was deleted is made again.
+function(plinvo_ship_stripped target)
+  set(built $<TARGET_FILE:${target}>)
+  set(shipped ${PLINVO_DIST_DIR}/${target}${CMAKE_EXECUTABLE_SUFFIX})
+  add_custom_command(OUTPUT ${shipped}
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${built} ${built}.debug
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PLINVO_DIST_DIR}
+    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${built}.debug ${built} ${shipped}
+    DEPENDS ${target}
+    COMMENT "Shipping ${target} stripped into the program folder"
+    VERBATIM)
+  add_custom_target(${target}_shipped ALL DEPENDS ${shipped})
+endfunction()
+
 file(GLOB PLINVO_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp
   ${CMAKE_SOURCE_DIR}/ui/win32/*.cpp
   ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
 add_executable(Plinvo WIN32 ${PLINVO_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc)
 target_link_libraries(Plinvo PRIVATE plinvo_core
-  netapi32 advapi32 shell32 ole32 oleaut32 comctl32 comdlg32 version gdi32 user32 kernel32 ws2_32)
+  advapi32 shell32 ole32 oleaut32 uuid comdlg32 gdi32 user32 kernel32)
 target_link_options(Plinvo PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
-set_target_properties(Plinvo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PLINVO_DIST_DIR})
+plinvo_ship_stripped(Plinvo)
 
 # Files the program expects beside it; each subsystem lists its own in a dist.cmake.
 file(GLOB PLINVO_DIST_LISTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/*/dist.cmake)
@@ -19,7 +45,12 @@ foreach(list ${PLINVO_DIST_LISTS})
   include(${list})
 endforeach()
 
+include(${CMAKE_SOURCE_DIR}/installer/packages.cmake)
+
 # The end-to-end driver and test doubles (never shipped).
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_BINARY_DIR}/e2e)
 endif()
+
+# The bare list the Wine benchmark measures the program against (never shipped).
+add_subdirectory(${CMAKE_SOURCE_DIR}/bench/wine ${CMAKE_BINARY_DIR}/bench)

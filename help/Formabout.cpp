@@ -45,15 +45,18 @@ void TfrmAbout::FormCreate() {
 void TfrmAbout::btnCloseClick() { window().Close(); }
 
 void TfrmAbout::btnVisitHomePageClick() {
-  OpenWebAddress(m_app.platform().shell, m_app.global().productPageAddress);
+  OpenWebAddress(m_app.platform().shell, m_app.global().versionRecord,
+                 m_app.global().productPageAddress);
 }
 
 void TfrmAbout::labelWebClick() {
-  OpenWebAddress(m_app.platform().shell, m_app.global().homePageAddress);
+  OpenWebAddress(m_app.platform().shell, m_app.global().versionRecord,
+                 m_app.global().homePageAddress);
 }
 
 void TfrmAbout::labelMailClick() {
-  OpenMailAddress(m_app.platform().shell, m_app.global().supportAddress);
+  OpenMailAddress(m_app.platform().shell, m_app.global().versionRecord,
+                  m_app.global().supportAddress);
 }
 
 void TfrmAbout::labelWebMouseEnter(ui::Label& sender) { LinkMouseEnter(sender); }

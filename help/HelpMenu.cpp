@@ -10,11 +10,13 @@ void TfrmMain::menuHelpContentClick() {
 }
 
 void TfrmMain::menuFAQClick() {
-  help::OpenWebAddress(m_app.platform().shell, m_app.global().FaqAddress());
+  help::OpenWebAddress(m_app.platform().shell, m_app.global().versionRecord,
+                       m_app.global().FaqAddress());
 }
 
 void TfrmMain::menuHomePageClick() {
-  help::OpenWebAddress(m_app.platform().shell, m_app.global().homePageAddress);
+  help::OpenWebAddress(m_app.platform().shell, m_app.global().versionRecord,
+                       m_app.global().homePageAddress);
 }
 
 void TfrmMain::menuAboutClick() {
@@ -24,7 +26,8 @@ void TfrmMain::menuAboutClick() {
 }
 
 void TfrmMain::Label1Click() {
-  help::OpenWebAddress(m_app.platform().shell, m_app.global().homePageAddress);
+  help::OpenWebAddress(m_app.platform().shell, m_app.global().versionRecord,
+                       m_app.global().homePageAddress);
 }
 
 void TfrmMain::Label1MouseEnter(ui::Label& sender) { help::LinkMouseEnter(sender); }

@@ -2,12 +2,30 @@
 
 namespace help {
 
-void OpenWebAddress(platform::Shell& shell, const std::string& address) {
-  shell.OpenAddress(address, platform::kShowMaximized);
+namespace {
+
+void OpenAddress(platform::Shell& shell, const platform::VersionRecord& version,
+                 const std::string& address, int showCommand) {
+  // Under UAC the desktop shell runs with the logged-on user's ordinary rights; on XP it has the
+  // same rights as the program, so there is nothing to gain there.
+  constexpr std::uint32_t kVista = 6;
+  if (version.majorVersion >= kVista && shell.DesktopShellRunning() &&
+      shell.OpenAddressThroughDesktop(address, showCommand)) {
+    return;
+  }
+  shell.OpenAddress(address, showCommand);
 }
 
-void OpenMailAddress(platform::Shell& shell, const std::string& mailAddress) {
-  shell.OpenAddress("mailto:" + mailAddress, platform::kShowNormal);
+}  // namespace
+
+void OpenWebAddress(platform::Shell& shell, const platform::VersionRecord& version,
+                    const std::string& address) {
+  OpenAddress(shell, version, address, platform::kShowMaximized);
+}
+
+void OpenMailAddress(platform::Shell& shell, const platform::VersionRecord& version,
+                     const std::string& mailAddress) {
+  OpenAddress(shell, version, "mailto:" + mailAddress, platform::kShowNormal);
 }
 
 std::string HelpTopicPath(const std::string& helpFile, const std::string& topic) {

@@ -4,15 +4,21 @@
 #include <string>
 
 #include "platform/Shell.h"
+#include "platform/SystemIdentity.h"
 #include "ui/Controls.h"
 
 namespace help {
 
-// Hands a web address to the shell, to open in the user's browser, maximised.
-void OpenWebAddress(platform::Shell& shell, const std::string& address);
+// Hands a web address to the shell, to open in the user's browser, maximised. On Vista and
+// later (`version`) the running desktop shell opens it, so that the browser does not inherit the
+// program's administrator rights; without one the program's own call does.
+void OpenWebAddress(platform::Shell& shell, const platform::VersionRecord& version,
+                    const std::string& address);
 
-// "mailto:" + the address, opened in a normal window: a new mail is not a page to read.
-void OpenMailAddress(platform::Shell& shell, const std::string& mailAddress);
+// "mailto:" + the address, opened in a normal window: a new mail is not a page to read. Opened
+// the same way as a web address.
+void OpenMailAddress(platform::Shell& shell, const platform::VersionRecord& version,
+                     const std::string& mailAddress);
 
 // The path the help viewer understands for a page of a compiled help file.
 std::string HelpTopicPath(const std::string& helpFile, const std::string& topic);

@@ -5,6 +5,13 @@
 
 namespace platform {
 
+// Who besides the administrators and the system could rename, delete, re-point or re-permit a
+// folder or any folder above it.
+enum class FolderGuard {
+  AdministratorsOnly,  // nobody else, along the whole path
+  Exposed,             // someone else could, or it cannot be told (missing, unreadable)
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -14,18 +21,36 @@ class FileSystem {
   virtual std::string GetSystemDirectory() = 0;
   // GetTempPathA, with its trailing separator; empty on failure.
   virtual std::string GetTempPath() = 0;
+  // The Windows folder shared by every user (GetSystemWindowsDirectoryA), without a trailing
+  // separator; empty on failure.
+  virtual std::string GetWindowsDirectory() = 0;
+  // The application data folder of all users (CSIDL_COMMON_APPDATA), without a trailing
+  // separator; empty on failure.
+  virtual std::string GetCommonAppDataFolder() = 0;
+  // Reads the owner and access list of `folder` and of every folder above it.
+  virtual FolderGuard GuardOf(const std::string& folder) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   // The whole content of a file; false when it cannot be opened or read.
   virtual bool ReadFile(const std::string& path, std::string& bytes) = 0;
   // Creates a file that must not exist yet (never opens an existing one) and writes `bytes`.
   virtual bool CreateNewFile(const std::string& path, const std::string& bytes) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
+  // Opens an existing file and keeps it open until ReleaseFile, letting others only read it:
+  // meanwhile nobody can change, rename or delete it. `bytes` is its content as held.
+  virtual bool HoldFile(const std::string& path, std::string& bytes) = 0;
+  virtual void ReleaseFile(const std::string& path) = 0;
   // Creates a folder that only administrators and the system may open; fails when it exists.
   // Until RemoveDirectory, nobody can rename or delete it.
   virtual bool CreatePrivateDirectory(const std::string& path) = 0;
   virtual bool RemoveDirectory(const std::string& path) = 0;
   // GetVolumeInformationA on a root such as "C:\": the file-system name ("NTFS", "FAT32", ...).
   virtual bool GetVolumeFileSystemName(const std::string& root, std::string& name) = 0;
+  // GetFullPathNameA: the path as the system resolves it ("." and ".." parts, trailing dots and
+  // blanks, forward slashes); empty on failure.
+  virtual std::string GetFullPath(const std::string& path) = 0;
+  // Whether the file or folder is a reparse point (a junction, a symbolic link, a mounted
+  // volume): FILE_ATTRIBUTE_REPARSE_POINT. False also when its attributes cannot be read.
+  virtual bool IsReparsePoint(const std::string& path) = 0;
 };
 
 }  // namespace platform

@@ -31,6 +31,9 @@ class SystemIdentity {
   // The suite mask of the extended version record (OSVERSIONINFOEXA); 0x200 (VER_SUITE_PERSONAL)
   // marks a Home edition.
   virtual bool GetSuiteMask(std::uint32_t& mask) = 0;
+  // Whether the program runs with the administrators' rights (an elevated token on Vista);
+  // false when that cannot be told.
+  virtual bool IsAdministrator() = 0;
 };
 
 }  // namespace platform

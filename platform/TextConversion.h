@@ -14,6 +14,13 @@ class TextConversion {
   virtual bool AnsiToWide(const std::string& ansi, std::u16string& wide, std::size_t capacity) = 0;
   // WideCharToMultiByte(CP_ACP); characters without an ANSI form become the system default.
   virtual std::string WideToAnsi(const std::u16string& wide) = 0;
+  // WideCharToMultiByte(CP_ACP) without best-fit look-alikes. True only when every character has
+  // its own form in the code page: none became the default character and the result converts
+  // back to the same UTF-16 text. `ansi` is then that form; otherwise it is empty.
+  virtual bool WideToAnsiExact(const std::u16string& wide, std::string& ansi) = 0;
+  // IsDBCSLeadByte: whether `byte` opens a two-byte character in the ANSI code page, whose
+  // second byte may then be any value from 0x40 up, a backslash included.
+  virtual bool IsLeadByte(unsigned char byte) = 0;
 };
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Plinvo needs, when it is missing: the i686 mingw-w64 cross
-# compiler, 32-bit Wine, Xvfb and the screenshot tools, the native compiler and test libraries, and
-# Free Pascal's chmcmd for the help file. Safe to run again; does nothing when all is there.
+# compiler, 32-bit Wine, Xvfb and the screenshot tools, the native compiler and test libraries,
+# Free Pascal's chmcmd for the help file and NSIS's makensis for the setup program. Safe to run
+# again; does nothing when all is there.
 set -euo pipefail
 
 need=()
@@ -22,6 +23,7 @@ have_pkg libgtest-dev || need+=(libgtest-dev)
 have_pkg libgmock-dev || need+=(libgmock-dev)
 have_pkg libbenchmark-dev || need+=(libbenchmark-dev)
 have_cmd chmcmd || need+=(fp-utils)
+have_cmd makensis || need+=(nsis)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

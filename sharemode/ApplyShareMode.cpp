@@ -29,16 +29,20 @@ std::string LaunchCommandLine(const RecipeStep& step, const std::string& program
   return "\"" + programFolder + step.programFolderTool + "\" " + step.arguments;
 }
 
-void RunRecipe(platform::Platform& platform, const Recipe& recipe,
-               const std::string& programFolder) {
+std::vector<FailedStep> RunRecipe(platform::Platform& platform, const Recipe& recipe,
+                                  const std::string& programFolder) {
+  std::vector<FailedStep> failures;
   for (const RecipeStep& step : recipe.steps) {
     if (step.action == RecipeStep::Action::Write) {
       WriteValues(platform.registry, step);
     } else {
       // Waited for, so that tools never overlap and the next step sees their effect.
-      app::RunHiddenCommand(platform, LaunchCommandLine(step, programFolder), 1);
+      const app::CommandOutcome outcome =
+          app::RunHiddenCommandAndWait(platform, LaunchCommandLine(step, programFolder));
+      if (!outcome.Succeeded()) failures.push_back({&step, outcome});
     }
   }
+  return failures;
 }
 
 }  // namespace sharemode
@@ -54,13 +58,17 @@ void TfrmMain::m_btnApplyClick() {
   }
   const int mode = m_radiosMode.ItemIndex();
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
-  sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+  const std::vector<sharemode::FailedStep> failures =
+      sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
   m_app.ShowMessage(Handle(), recipe.resultMessage, kOk | kIconInformation);
   // Recorded only once the user has read the outcome.
   sharemode::RecordShareMode(m_app.platform().profile, m_app.global().programFolder, mode);
   // When, so that the sharing check can tell whether the restart the mode asks for is still owed.
   sharemode::RecordApplyTime(m_app.platform().profile, m_app.global().programFolder,
                              m_app.platform().clock.SecondsSince1970());
+  if (!failures.empty()) {
+    m_app.ShowMessage(Handle(), sharemode::ToolFailureWarning(failures), kOk | kIconWarning);
+  }
 }
 
 }  // namespace app

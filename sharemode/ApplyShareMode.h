@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 #include "sharemode/ShareModeRecipes.h"
+#include "sharemode/ToolFailureWarning.h"
 
 namespace sharemode {
 
@@ -14,8 +15,9 @@ namespace sharemode {
 std::string LaunchCommandLine(const RecipeStep& step, const std::string& programFolder);
 
 // Runs the steps in order, each launch waited for. The first refused write throws app::AppError
-// naming the value; the steps before it stay done and none after it runs.
-void RunRecipe(platform::Platform& platform, const Recipe& recipe,
-               const std::string& programFolder);
+// naming the value; the steps before it stay done and none after it runs. A launch that does not
+// succeed stops nothing: it is returned, in order, for the caller to report.
+std::vector<FailedStep> RunRecipe(platform::Platform& platform, const Recipe& recipe,
+                                  const std::string& programFolder);
 
 }  // namespace sharemode

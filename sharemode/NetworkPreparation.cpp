@@ -3,6 +3,7 @@
 #include <chrono>
 #include <optional>
 #include <random>
+#include <vector>
 
 #include "app/AppError.h"
 #include "app/Formmain.h"
@@ -16,40 +17,99 @@ constexpr const char* kScriptName = "netbios.vbs";
 // chance, and past a squatter the start-up says it cannot create the script.
 constexpr int kFolderAttempts = 8;
 
-// The elevated program and the user's ordinary programs share the temporary folder (Vista), so
-// a script left there could be swapped during the pause and run with administrator rights. The
-// script lives in a folder only administrators and the system may open, made for this start.
-class PrivateScriptFolder {
+// Where this start writes the script, and everything made for it, which goes again on every
+// way out: the script, its private folder, and our folder under the all-users data if this
+// start made it.
+//
+// An administrator's script must not be swapped before the script host runs it with those
+// rights. On Vista the temporary folder belongs to the unelevated user, who can re-point it, or
+// any folder above it, with a junction during the pause. So the script goes into a private
+// folder (administrators and the system only) under a parent that nobody else can change
+// along its whole path, and it is held open from the check of its content until it has run.
+class ScriptPlace {
  public:
-  explicit PrivateScriptFolder(platform::FileSystem& files) : m_files(files) {}
-  ~PrivateScriptFolder() {
-    if (!m_folder) return;
-    m_files.DeleteFile(ScriptPath());
-    m_files.RemoveDirectory(*m_folder);
+  explicit ScriptPlace(platform::FileSystem& files) : m_files(files) {}
+  ~ScriptPlace() {
+    if (m_held) m_files.ReleaseFile(m_script);
+    if (m_written) m_files.DeleteFile(m_script);
+    for (auto folder = m_madeFolders.rbegin(); folder != m_madeFolders.rend(); ++folder) {
+      m_files.RemoveDirectory(*folder);
+    }
   }
-  PrivateScriptFolder(const PrivateScriptFolder&) = delete;
-  PrivateScriptFolder& operator=(const PrivateScriptFolder&) = delete;
+  ScriptPlace(const ScriptPlace&) = delete;
+  ScriptPlace& operator=(const ScriptPlace&) = delete;
 
-  // Creates "<temp>Plinvo-<n>"; on failure the script path names the last folder tried.
-  bool Create(const std::string& tempFolder, const FolderNumbers& numbers) {
+  // "<guarded parent>\Plinvo-<n>\netbios.vbs" in a fresh private folder. On failure the
+  // script path names the last place tried.
+  bool PrepareGuarded(const FolderNumbers& numbers) {
+    const std::optional<std::string> parent = GuardedParent();
+    if (!parent) return false;
     for (int attempt = 0; attempt < kFolderAttempts; ++attempt) {
-      m_candidate = tempFolder + "Plinvo-" + std::to_string(numbers());
-      if (m_files.CreatePrivateDirectory(m_candidate)) {
-        m_folder = m_candidate;
+      const std::string folder = *parent + "\\Plinvo-" + std::to_string(numbers());
+      m_script = folder + "\\" + kScriptName;
+      if (m_files.CreatePrivateDirectory(folder)) {
+        m_madeFolders.push_back(folder);
         return true;
       }
     }
     return false;
   }
 
-  std::string ScriptPath() const {
-    return m_candidate.empty() ? kScriptName : m_candidate + "\\" + kScriptName;
+  // Without administrator rights nobody gains anything by swapping the script: it goes straight
+  // into the temporary folder, replacing any file of that name.
+  bool PrepareInTempFolder(const std::string& tempFolder) {
+    m_script = tempFolder + kScriptName;
+    if (tempFolder.empty()) return false;
+    m_files.DeleteFile(m_script);
+    return true;
   }
 
+  // Creates the script as a new file; a file someone put there meanwhile is never written.
+  bool Write(const std::string& script) {
+    m_written = m_files.CreateNewFile(m_script, script);
+    return m_written;
+  }
+
+  // Holds the script open so that nobody can change it until it has run, and tells whether it
+  // is, byte for byte, what was written.
+  bool HoldUnchanged(const std::string& script) {
+    std::string content;
+    m_held = m_files.HoldFile(m_script, content);
+    return m_held && content == script;
+  }
+
+  const std::string& ScriptPath() const { return m_script; }
+
  private:
+  // The Windows folder's Temp when only administrators can change it; else our own folder
+  // under the all-users application data, made private, when that path is guarded.
+  std::optional<std::string> GuardedParent() {
+    const std::string windows = m_files.GetWindowsDirectory();
+    if (!windows.empty()) {
+      const std::string temp = windows + "\\Temp";
+      m_script = temp + "\\" + kScriptName;
+      // Cscript.exe and the system's libraries come from the Windows folder: when others can
+      // change that (a volume without access lists), no other place would be any safer.
+      if (m_files.GuardOf(temp) == platform::FolderGuard::AdministratorsOnly ||
+          m_files.GuardOf(windows) == platform::FolderGuard::Exposed) {
+        return temp;
+      }
+    }
+    const std::string common = m_files.GetCommonAppDataFolder();
+    if (common.empty()) return std::nullopt;
+    const std::string ours = common + "\\Plinvo";
+    m_script = ours + "\\" + kScriptName;
+    if (m_files.CreatePrivateDirectory(ours)) m_madeFolders.push_back(ours);
+    // Made now or found from an earlier start: either way its access list decides.
+    if (m_files.GuardOf(ours) == platform::FolderGuard::AdministratorsOnly) return ours;
+    return std::nullopt;
+  }
+
   platform::FileSystem& m_files;
-  std::string m_candidate;
-  std::optional<std::string> m_folder;  // set once this call has created it
+  std::string m_script = kScriptName;
+  std::vector<std::string> m_madeFolders;  // in the order made
+  bool m_written = false;
+  bool m_held = false;
 };
 
 std::string WithTrailingSeparator(std::string folder) {
@@ -70,15 +130,18 @@ bool PrepareNetworkSharing(platform::Platform& platform, const std::string& scri
   app::RunHiddenCommand(platform, "sc config Browser start= AUTO", 1);
   app::RunHiddenCommand(platform, "sc start Browser", 0);
 
-  PrivateScriptFolder folder(platform.files);
-  const std::string tempFolder = WithTrailingSeparator(platform.files.GetTempPath());
-  if (tempFolder.empty() || !folder.Create(tempFolder, numbers) ||
-      !platform.files.CreateNewFile(folder.ScriptPath(), script)) {
-    throw app::AppError(app::FormatMessageText("Cannot create file %s", folder.ScriptPath()));
+  ScriptPlace place(platform.files);
+  const bool placed =
+      platform.identity.IsAdministrator()
+          ? place.PrepareGuarded(numbers)
+          : place.PrepareInTempFolder(WithTrailingSeparator(platform.files.GetTempPath()));
+  if (!placed || !place.Write(script)) {
+    throw app::AppError(app::FormatMessageText("Cannot create file %s", place.ScriptPath()));
   }
   platform.processes.Sleep(1000);
-  if (!platform.files.FileExists(folder.ScriptPath())) return false;
-  app::RunHiddenCommand(platform, "Cscript.exe \"" + folder.ScriptPath() + "\"", 1);
+  // Gone, or not what was written: nothing of it is run.
+  if (!place.HoldUnchanged(script)) return false;
+  app::RunHiddenCommand(platform, "Cscript.exe \"" + place.ScriptPath() + "\"", 1);
   return true;
 }
 

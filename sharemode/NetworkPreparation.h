@@ -16,11 +16,12 @@ using FolderNumbers = std::function<std::uint32_t()>;
 // Numbers that differ from one start to the next.
 FolderNumbers ClockSeededFolderNumbers();
 
-// Runs the two service commands, writes `script` as "netbios.vbs" into a folder of its own in
-// the temporary folder, pauses a second and runs it with the console script host. Returns false
-// when the script file had gone after the pause (the caller tells the user). Throws
-// app::AppError "Cannot create file ..." when the script cannot be written. Neither the file nor
-// its folder outlives the call.
+// Runs the two service commands, writes `script` as "netbios.vbs", pauses a second and runs it
+// with the console script host. An administrator's script goes into a private folder of its own
+// under a parent only administrators can change; anybody else's into the temporary folder.
+// Returns false when the script file had gone or changed after the pause (the caller tells the
+// user). Throws app::AppError "Cannot create file ..." when the script cannot be written. Nothing
+// made for it outlives the call.
 bool PrepareNetworkSharing(platform::Platform& platform, const std::string& script,
                            const FolderNumbers& numbers);
 

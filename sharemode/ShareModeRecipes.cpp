@@ -23,16 +23,31 @@ ValueWrite Text(const char* name, const char* data) {
 }
 
 RecipeStep Write(const char* key, std::vector<ValueWrite> values) {
-  return RecipeStep{RecipeStep::Action::Write, key, std::move(values), {}, {}};
+  return RecipeStep{RecipeStep::Action::Write, key, std::move(values), {}, {}, {}};
 }
 
-RecipeStep RunTool(const char* programFolderTool, const char* arguments) {
-  return RecipeStep{RecipeStep::Action::Launch, {}, {}, programFolderTool, arguments};
+RecipeStep RunTool(const char* programFolderTool, const char* arguments, const char* meaning) {
+  return RecipeStep{RecipeStep::Action::Launch, {}, {}, programFolderTool, arguments, meaning};
 }
 
-RecipeStep RunSystemCommand(const char* commandLine) {
-  return RecipeStep{RecipeStep::Action::Launch, {}, {}, {}, commandLine};
+RecipeStep RunSystemCommand(const char* commandLine, const char* meaning) {
+  return RecipeStep{RecipeStep::Action::Launch, {}, {}, {}, commandLine, meaning};
 }
+
+const char* const kGuestMayNotLogOn =
+    "The guest account may still lack the right to log on from the network: visitors may not "
+    "reach your shared folders.";
+const char* const kGuestMayStillBeDenied =
+    "The guest account may still be denied logon from the network: visitors may not reach your "
+    "shared folders.";
+const char* const kGuestMayBeDisabled =
+    "The guest account may still be disabled: visitors may not reach your shared folders.";
+const char* const kGuestMayStillLogOn =
+    "The guest account may keep the right to log on from the network: visitors without an "
+    "account of their own may still come in as guest.";
+const char* const kGuestMayNotBeDenied =
+    "The guest account may not be denied logon from the network: visitors without an account "
+    "of their own may still come in as guest.";
 
 // Visitors cannot reach the shares: ports closed, anonymous listing and blank-password network
 // logons refused. forceguest and the guest account are left as they are.
@@ -69,9 +84,9 @@ const Recipe& ZendryShare() {
                              Text("138:UDP", "138:UDP:LocalSubNet:Enabled:@xpsp2res.dll,-22002")}),
           Write(kFirewallProfile, {Dword("DisableNotifications", 0)}),
           Write(kLsaCurrent, {Dword("forceguest", 1)}),
-          RunTool("myright.exe", "-u Guest +r SeNetworkLogonRight"),
-          RunTool("myright.exe", "-u Guest -r SeDenyNetworkLogonRight"),
-          RunSystemCommand("net user Guest /active:yes "),
+          RunTool("myright.exe", "-u Guest +r SeNetworkLogonRight", kGuestMayNotLogOn),
+          RunTool("myright.exe", "-u Guest -r SeDenyNetworkLogonRight", kGuestMayStillBeDenied),
+          RunSystemCommand("net user Guest /active:yes ", kGuestMayBeDisabled),
       },
       "Share mode changed OK! Now visitors can access your shared folder very easy!\n\n\nYou "
       "need to RESTART this computer to take effect!"};
@@ -92,8 +107,8 @@ const Recipe& NormalShare() {
                              Text("137:UDP", "137:UDP:LocalSubNet:Enabled:@xpsp2res.dll,-22001"),
                              Text("138:UDP", "138:UDP:LocalSubNet:Enabled:@xpsp2res.dll,-22002")}),
           Write(kFirewallProfile, {Dword("DisableNotifications", 0)}),
-          RunTool("myright.exe", "-u Guest -r SeNetworkLogonRight"),
-          RunTool("myright.exe", "-u Guest +r SeDenyNetworkLogonRight"),
+          RunTool("myright.exe", "-u Guest -r SeNetworkLogonRight", kGuestMayStillLogOn),
+          RunTool("myright.exe", "-u Guest +r SeDenyNetworkLogonRight", kGuestMayNotBeDenied),
           Write(kLsaCurrent, {Dword("forceguest", 0)}),
       },
       "Share mode changed OK! Now visitors can access your shared folder in normal way!\n\n\nYou "

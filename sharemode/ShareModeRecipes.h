@@ -27,6 +27,8 @@ struct RecipeStep {
   // system's search) and what follows it on the command line.
   std::string programFolderTool;
   std::string arguments;
+  // Launch: what visitors will find when the tool fails, for the warning that names it.
+  std::string failureMeaning;
 };
 
 struct Recipe {

@@ -1,6 +1,8 @@
 #include "shares/Formnewzendryshare.h"
 
 #include "app/Formmain.h"
+#include "shares/AnsiText.h"
+#include "shares/FolderSafety.h"
 #include "shares/NewShareLayout.h"
 
 namespace shares {
@@ -10,8 +12,8 @@ const char* const kPickerTitle = "Please select the directory containing photoes
 const char* const kLocalDiskOnly = "Please select directory of local hard disk!";
 
 // Blanks and control characters around a typed name do not belong to it.
-std::string Trimmed(const std::string& text) {
-  auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+std::u16string Trimmed(const std::u16string& text) {
+  auto isSpace = [](char16_t c) { return c <= 32; };
   std::size_t begin = 0;
   std::size_t end = text.size();
   while (begin < end && isSpace(text[begin])) ++begin;
@@ -50,30 +52,47 @@ void TfrmNewZendryShare::ShowProgress(const std::string& text) {
 
 void TfrmNewZendryShare::m_btnBrowseDirClick() {
   platform::Platform& platform = m_app.platform();
-  const std::optional<std::string> folder = platform.shell.BrowseForFolder(kPickerTitle);
-  if (!folder) return;
-  m_editShareDir.SetText(*folder);
-  if (folder->size() < 2 || (*folder)[1] != ':') {
-    Warn(kLocalDiskOnly);
-    // A network folder cannot be shared from here: an "OK" must not go on with it.
+  const std::optional<std::u16string> picked = platform.shell.BrowseForFolder(kPickerTitle);
+  if (!picked) return;
+  // A folder that cannot be shared must not stay in the field: an "OK" must not go on with it.
+  std::string folder;
+  if (!platform.text.WideToAnsiExact(*picked, folder)) {
     m_editShareDir.SetText("");
+    Warn(kFolderNotInCodePage);
+    return;
+  }
+  m_editShareDir.SetText(folder);
+  if (folder.size() < 2 || folder[1] != ':') {
+    Warn(kLocalDiskOnly);
+    m_editShareDir.SetText("");
+    return;
+  }
+  if (std::optional<std::string> refusal = FolderRefusal(platform, folder)) {
+    m_editShareDir.SetText("");
+    Warn(*refusal);
     return;
   }
   m_fileSystemName.clear();
   std::string fileSystemName;
-  if (platform.files.GetVolumeFileSystemName(folder->substr(0, 2) + "\\", fileSystemName)) {
+  if (platform.files.GetVolumeFileSystemName(folder.substr(0, 2) + "\\", fileSystemName)) {
     m_fileSystemName = fileSystemName;
   }
-  m_editShareName.SetText(folder->substr(folder->find_last_of('\\') + 1));
+  const std::size_t lastSeparator = AnsiText(folder, platform.text).FindLast('\\');
+  m_editShareName.SetText(folder.substr(lastSeparator + 1));
 }
 
 void TfrmNewZendryShare::m_btnOKClick() {
   platform::Platform& platform = m_app.platform();
   const app::Global& global = m_app.global();
-  m_editShareName.SetText(Trimmed(m_editShareName.Text()));
-
   NewShareRequest request;
-  request.shareName = m_editShareName.Text();
+  // Read as typed: an ANSI read would hand over look-alikes in place of what the user sees.
+  const std::u16string typed = Trimmed(m_editShareName.WideText());
+  request.shareNameInCodePage = platform.text.WideToAnsiExact(typed, request.shareName);
+  if (request.shareNameInCodePage) {
+    m_editShareName.SetText(request.shareName);
+  } else {
+    request.shareName = m_editShareName.Text();
+  }
   request.folder = m_editShareDir.Text();
   request.fileSystemName = m_fileSystemName;
   request.access = m_radioRead.Checked() ? Access::ReadOnly : Access::Full;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "shares/FolderSafety.h"
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
 #include "shares/SetShareEveryoneAccess.h"
@@ -22,6 +23,13 @@ std::string ToolFailure(const std::string& what, const std::string& tool,
   return what + ": \"" + tool + "\" ended with error code " + std::to_string(*exitCode) + ".";
 }
 
+// The access script's code for a drive whose file system keeps no access lists (FAT, exFAT).
+constexpr std::uint32_t kNoAccessListsExitCode = 50;  // ERROR_NOT_SUPPORTED
+
+bool KeepsNoAccessLists(const std::string& fileSystemName) {
+  return fileSystemName == "FAT" || fileSystemName == "exFAT";
+}
+
 const char* const kNotCreated = "The share could not be created";
 const char* const kRightsNotSet =
     "The share was created, but the rights of the visitors could not be set";
@@ -31,6 +39,7 @@ const char* const kRightsNotSet =
 std::optional<std::string> CheckNewShare(platform::Platform& platform, const app::Global& global,
                                          const NewShareRequest& request) {
   if (request.shareName.empty() || request.folder.empty()) return kNameAndFolderNeeded;
+  if (!request.shareNameInCodePage) return kShareNameNotInCodePage;
   std::u16string wide;
   if (!platform.text.AnsiToWide(request.shareName, wide, kServiceTextCapacity)) {
     return TooLongText("share name");
@@ -38,8 +47,10 @@ std::optional<std::string> CheckNewShare(platform::Platform& platform, const app
   if (!platform.text.AnsiToWide(request.folder, wide, kServiceTextCapacity)) {
     return TooLongText("folder path");
   }
+  // Checked again: the folder may have been replaced by a link since it was picked.
+  if (std::optional<std::string> refusal = FolderRefusal(platform, request.folder)) return refusal;
   // The share service judges the name itself; the command line must not be misread first.
-  if (UsesNetShare(global) && HasCharacterNotAllowedInShareName(request.shareName)) {
+  if (UsesNetShare(global) && HasCharacterNotAllowedInShareName(request.shareName, platform.text)) {
     return kInvalidShareName;
   }
   return std::nullopt;
@@ -49,7 +60,9 @@ std::optional<std::string> CreateShare(platform::Platform& platform, const app::
                                        const NewShareRequest& request) {
   if (UsesNetShare(global)) {
     const std::optional<std::uint32_t> exitCode = app::RunHiddenCommandForExitCode(
-        platform, NetShareCommandLine(request.shareName, request.folder, request.access), kWait);
+        platform,
+        NetShareCommandLine(request.shareName, request.folder, request.access, platform.text),
+        kWait);
     if (exitCode && *exitCode == 0) return std::nullopt;
     return ToolFailure(kNotCreated, "net share", exitCode);
   }
@@ -80,8 +93,20 @@ std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
     return std::string(kRightsNotSet) + ". Error code: " + std::to_string(result) + ".";
   }
   const std::optional<std::uint32_t> exitCode = app::RunHiddenCommandForExitCode(
-      platform, XcaclsCommandLine(global.programFolder, request.folder, request.access), kWait);
+      platform,
+      XcaclsCommandLine(global.programFolder, request.folder, request.access, platform.text),
+      kWait);
   if (exitCode && *exitCode == 0) return std::nullopt;
+  // There is nothing the script could have done there; a bare code would leave the user
+  // guessing.
+  if (exitCode &&
+      (*exitCode == kNoAccessListsExitCode || KeepsNoAccessLists(request.fileSystemName))) {
+    const std::string fileSystem =
+        request.fileSystemName.empty() ? "" : " (" + request.fileSystemName + ")";
+    return "The share was created, but the rights of the visitors cannot be set on this drive: "
+           "its file system" +
+           fileSystem + " keeps no access rights for files and folders.";
+  }
   return ToolFailure(kRightsNotSet, "cscript.exe", exitCode);
 }
 

@@ -13,6 +13,9 @@ namespace shares {
 
 struct NewShareRequest {
   std::string shareName;  // trimmed
+  // Whether the name the user typed is exactly `shareName`, with no character replaced by a
+  // look-alike or the default character of the ANSI code page.
+  bool shareNameInCodePage = true;
   std::string folder;
   std::string fileSystemName;  // of the folder's drive; may be empty
   Access access = Access::ReadOnly;

@@ -49,7 +49,12 @@ class Label : public Control {
   Event onMouseLeave;
 };
 
-class Edit : public Control {};
+class Edit : public Control {
+ public:
+  // The text in UTF-16, as typed: read as ANSI, characters the code page lacks come back as
+  // look-alikes or as the default character.
+  virtual std::u16string WideText() const = 0;
+};
 
 class RadioButton : public Control {
  public:

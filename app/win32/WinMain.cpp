@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/Formmain.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowsApi.h"
 #include "ui/win32/DllSearch.h"
@@ -12,6 +13,9 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // Elevated, the program must never load a library planted in the current folder.
   ui::win32::DropCurrentFolderFromDllSearch();
+  // Nor one planted in its own folder: the common controls and the themes library they use
+  // come from the system before anything can ask for them by name.
+  platform::win32::LoadCommonControls();
 
   platform::win32::Win32Platform world;
   app::Application application(world.platform());

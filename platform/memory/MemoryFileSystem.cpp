@@ -5,6 +5,12 @@
 
 namespace platform::memory {
 
+MemoryFileSystem::MemoryFileSystem() {
+  PutDirectory(windowsDirectory);
+  PutDirectory(windowsDirectory + "\\Temp");
+  PutDirectory(commonAppDataFolder);
+}
+
 std::string MemoryFileSystem::Key(const std::string& path) {
   std::string key = path;
   std::replace(key.begin(), key.end(), '/', '\\');
@@ -30,7 +36,7 @@ bool MemoryFileSystem::InReadOnlyFolder(const std::string& path) const {
 }
 
 bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-  if (unwritable.count(Key(path)) > 0) return false;
+  if (unwritable.count(Key(path)) > 0 || heldFiles.count(Key(path)) > 0) return false;
   if (!FileExists(path) && InReadOnlyFolder(path)) return false;
   if (m_directories.count(Key(path)) > 0) return false;
   if (!writesVanish) m_files[Key(path)] = {path, bytes};
@@ -42,7 +48,27 @@ bool MemoryFileSystem::CreateNewFile(const std::string& path, const std::string&
   return WriteFile(path, bytes);
 }
 
-bool MemoryFileSystem::DeleteFile(const std::string& path) { return m_files.erase(Key(path)) > 0; }
+bool MemoryFileSystem::DeleteFile(const std::string& path) {
+  if (heldFiles.count(Key(path)) > 0) return false;
+  return m_files.erase(Key(path)) > 0;
+}
+
+bool MemoryFileSystem::HoldFile(const std::string& path, std::string& bytes) {
+  if (!ReadFile(path, bytes)) return false;
+  heldFiles.insert(Key(path));
+  return true;
+}
+
+void MemoryFileSystem::ReleaseFile(const std::string& path) { heldFiles.erase(Key(path)); }
+
+FolderGuard MemoryFileSystem::GuardOf(const std::string& folder) {
+  const std::string key = Key(folder);
+  if (!DirectoryExists(folder)) return FolderGuard::Exposed;
+  for (const std::string& exposed : exposedFolders) {
+    if (key == exposed || key.rfind(exposed + "\\", 0) == 0) return FolderGuard::Exposed;
+  }
+  return FolderGuard::AdministratorsOnly;
+}
 
 bool MemoryFileSystem::CreatePrivateDirectory(const std::string& path) {
   if (unwritable.count(Key(path)) > 0 || DirectoryExists(path) || FileExists(path)) return false;
@@ -93,6 +119,36 @@ std::vector<std::string> MemoryFileSystem::FilesUnder(const std::string& folder)
     if (key.rfind(prefix, 0) == 0) paths.push_back(key);
   }
   return paths;
+}
+
+}  // namespace platform::memory
+
+namespace platform::memory {
+
+std::string MemoryFileSystem::GetFullPath(const std::string& path) {
+  std::string text = path;
+  std::replace(text.begin(), text.end(), '/', '\\');
+  if (text.size() < 3 || text[1] != ':' || text[2] != '\\') return text;
+  std::vector<std::string> parts;
+  std::size_t begin = 3;
+  while (begin <= text.size()) {
+    std::size_t end = text.find('\\', begin);
+    if (end == std::string::npos) end = text.size();
+    const std::string part = text.substr(begin, end - begin);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (part != ".") {
+      parts.push_back(part);
+    }
+    begin = end + 1;
+  }
+  if (!parts.empty()) {
+    std::string& last = parts.back();
+    while (!last.empty() && (last.back() == '.' || last.back() == ' ')) last.pop_back();
+  }
+  std::string full = text.substr(0, 3);
+  for (std::size_t i = 0; i < parts.size(); ++i) full += (i > 0 ? "\\" : "") + parts[i];
+  return full;
 }
 
 }  // namespace platform::memory

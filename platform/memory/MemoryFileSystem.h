@@ -12,16 +12,28 @@ namespace platform::memory {
 
 class MemoryFileSystem : public FileSystem {
  public:
+  MemoryFileSystem();
   std::string GetModuleFileName() override { return moduleFileName; }
   std::string GetSystemDirectory() override { return systemDirectory; }
   std::string GetTempPath() override { return tempPath; }
+  std::string GetWindowsDirectory() override { return windowsDirectory; }
+  std::string GetCommonAppDataFolder() override { return commonAppDataFolder; }
+  FolderGuard GuardOf(const std::string& folder) override;
   bool FileExists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes) override;
   bool CreateNewFile(const std::string& path, const std::string& bytes) override;
   bool DeleteFile(const std::string& path) override;
+  bool HoldFile(const std::string& path, std::string& bytes) override;
+  void ReleaseFile(const std::string& path) override;
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+  // Resolves "/" , "." and ".." parts and the trailing dots and blanks of the last part, as
+  // Windows does; the rest stays as it is.
+  std::string GetFullPath(const std::string& path) override;
+  bool IsReparsePoint(const std::string& path) override {
+    return reparsePoints.count(Key(path)) > 0;
+  }
 
   // Creates or replaces a file (the in-memory profile files write through this).
   bool WriteFile(const std::string& path, const std::string& bytes);
@@ -36,10 +48,17 @@ class MemoryFileSystem : public FileSystem {
   std::string moduleFileName = "C:\\Program Files\\Plinvo\\Plinvo.exe";
   std::string systemDirectory = "C:\\WINDOWS\\system32";
   std::string tempPath = "C:\\DOCUME~1\\Admin\\LOCALS~1\\Temp\\";
+  std::string windowsDirectory = "C:\\WINDOWS";
+  std::string commonAppDataFolder = "C:\\Documents and Settings\\All Users\\Application Data";
+  // Lower-case folders someone besides the administrators can change; what lies under them is
+  // exposed too. Everything else is guarded.
+  std::set<std::string> exposedFolders;
+  std::set<std::string> heldFiles;  // lower-case paths held open, nobody may change them
   std::map<std::string, std::string> volumes = {{"c:\\", "NTFS"}};  // lower-case root -> name
   std::set<std::string> unreadable;       // lower-case paths whose reads fail
   std::set<std::string> unwritable;       // lower-case paths whose writes fail
   std::set<std::string> readOnlyFolders;  // lower-case folders where nothing new can be made
+  std::set<std::string> reparsePoints;    // lower-case junctions, links and mounted volumes
   std::vector<std::string> privateDirectoriesCreated;
   // Files that exist but are not there a moment later (removed by someone else).
   bool writesVanish = false;

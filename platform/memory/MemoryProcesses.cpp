@@ -21,7 +21,7 @@ bool MemoryProcesses::CreateProcess(const std::optional<std::string>& applicatio
   info.threadId = static_cast<std::uint32_t>(launch.thread);
   launches.push_back(launch);
   // The program runs now, whether or not anyone waits for it.
-  m_exitCodes.push_back(run ? run(launches.back()) : 0);
+  launches.back().exitCode = run ? run(launches.back()) : 0;
   return true;
 }
 
@@ -42,7 +42,8 @@ std::uint32_t MemoryProcesses::WaitForSingleObject(Handle handle, std::uint32_t)
 bool MemoryProcesses::GetExitCodeProcess(Handle process, std::uint32_t& exitCode) {
   for (std::size_t i = 0; i < launches.size(); ++i) {
     if (launches[i].process == process && openHandles.count(process) > 0) {
-      exitCode = m_exitCodes[i];
+      if (exitCodeUnreadable && exitCodeUnreadable(launches[i])) return false;
+      exitCode = launches[i].exitCode;
       exitCodesRead.push_back(launches[i].commandLine);
       return true;
     }

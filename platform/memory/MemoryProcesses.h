@@ -20,6 +20,7 @@ struct Launch {
   bool waited = false;
   Handle process = 0;
   Handle thread = 0;
+  std::uint32_t exitCode = 0;  // what the program ended with
 };
 
 class MemoryProcesses : public Processes {
@@ -30,12 +31,19 @@ class MemoryProcesses : public Processes {
   std::uint32_t WaitForSingleObject(Handle handle, std::uint32_t milliseconds) override;
   bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) override;
   bool CloseHandle(Handle handle) override;
-  void Sleep(std::uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
+  void Sleep(std::uint32_t milliseconds) override {
+    sleeps.push_back(milliseconds);
+    if (whileSleeping) whileSleeping(milliseconds);
+  }
 
   // Whether a program can start; by default every command line but an empty one does.
   std::function<bool(const Launch&)> canStart;
   // Runs the started program (side effects on the world) and gives its exit code; default 0.
   std::function<std::uint32_t(const Launch&)> run;
+  // What others do to the world while the program pauses.
+  std::function<void(std::uint32_t)> whileSleeping;
+  // Programs whose exit code the system will not give (GetExitCodeProcess fails); default none.
+  std::function<bool(const Launch&)> exitCodeUnreadable;
 
   std::vector<Launch> launches;            // successful starts, in order
   std::vector<std::string> refused;        // command lines that could not start
@@ -48,7 +56,6 @@ class MemoryProcesses : public Processes {
 
  private:
   Launch* FindByProcess(Handle process);
-  std::vector<std::uint32_t> m_exitCodes;  // parallel to launches
   Handle m_lastHandle = 0x5000;
 };
 

@@ -22,11 +22,17 @@ class MemoryShell : public Shell {
   void OpenAddress(const std::string& address, int showCommand) override {
     opened.push_back({address, showCommand});
   }
+  bool DesktopShellRunning() override { return desktopShellRunning; }
+  bool OpenAddressThroughDesktop(const std::string& address, int showCommand) override {
+    if (!desktopOpens) return false;
+    openedThroughDesktop.push_back({address, showCommand});
+    return true;
+  }
   // The user's answers to the folder picker, in order; with none left the user cancels.
-  std::optional<std::string> BrowseForFolder(const std::string& title) override {
+  std::optional<std::u16string> BrowseForFolder(const std::string& title) override {
     folderPickerTitles.push_back(title);
     if (folderAnswers.empty()) return std::nullopt;
-    std::optional<std::string> answer = folderAnswers.front();
+    std::optional<std::u16string> answer = folderAnswers.front();
     folderAnswers.pop_front();
     return answer;
   }
@@ -36,13 +42,16 @@ class MemoryShell : public Shell {
   }
   void SetActiveWindow(Handle window) override { activatedWindows.push_back(window); }
 
-  std::deque<std::optional<std::string>> folderAnswers;  // nullopt: the user cancels
-  std::vector<std::string> folderPickerTitles;           // the title of every picker shown
+  std::deque<std::optional<std::u16string>> folderAnswers;  // nullopt: the user cancels
+  std::vector<std::string> folderPickerTitles;              // the title of every picker shown
 
-  std::vector<OpenedAddress> opened;        // every ShellExecuteA "open", in order
-  std::vector<std::string> helpTopicPaths;  // every topic path handed to the help viewer
-  Handle helpViewerWindow = 0x7001;         // what the viewer returns; 0 when it cannot open
-  std::vector<Handle> activatedWindows;     // every SetActiveWindow argument, in order
+  std::vector<OpenedAddress> opened;  // every ShellExecuteA "open", in order
+  bool desktopShellRunning = true;
+  bool desktopOpens = true;                         // whether the desktop shell takes the request
+  std::vector<OpenedAddress> openedThroughDesktop;  // every address the desktop shell opened
+  std::vector<std::string> helpTopicPaths;          // every topic path handed to the help viewer
+  Handle helpViewerWindow = 0x7001;      // what the viewer returns; 0 when it cannot open
+  std::vector<Handle> activatedWindows;  // every SetActiveWindow argument, in order
 };
 
 }  // namespace platform::memory

@@ -15,6 +15,7 @@ class MemorySystemIdentity : public SystemIdentity {
     mask = suiteMask;
     return true;
   }
+  bool IsAdministrator() override { return administrator; }
 
   VersionRecord version{kVersionRecordSize, 5, 1, 2600, 2, "Service Pack 3"};
   bool versionFails = false;
@@ -24,6 +25,7 @@ class MemorySystemIdentity : public SystemIdentity {
   bool computerNameFails = false;
   std::uint32_t suiteMask = 0x100;  // VER_SUITE_SINGLEUSERTS, as XP Professional answers
   bool suiteMaskFails = false;
+  bool administrator = true;
   std::uint32_t lastVersionRecordSize = 0;  // the size field the caller passed in
 };
 

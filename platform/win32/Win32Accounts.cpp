@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "platform/win32/SystemFolder.h"
+#include "platform/win32/SystemLibraries.h"
 
 namespace platform::win32 {
 namespace {
@@ -135,16 +135,9 @@ std::uint32_t Win32Accounts::GuestAccount(std::string& sid, bool& enabled) {
   if (!LookupAccountSidW(nullptr, pointer, name, &nameLength, domain, &domainLength, &use)) {
     return GetLastError();
   }
-  const std::string folder = SystemFolder();
-  if (folder.empty()) return ERROR_MOD_NOT_FOUND;
-  HMODULE library = LoadLibraryA((folder + "\\netapi32.dll").c_str());
-  if (library == nullptr) return GetLastError();
-  using GetInfo = DWORD(WINAPI*)(LPCWSTR, LPCWSTR, DWORD, LPBYTE*);
-  using FreeBuffer = DWORD(WINAPI*)(LPVOID);
-  auto getInfo =
-      reinterpret_cast<GetInfo>(reinterpret_cast<void*>(GetProcAddress(library, "NetUserGetInfo")));
-  auto freeBuffer = reinterpret_cast<FreeBuffer>(
-      reinterpret_cast<void*>(GetProcAddress(library, "NetApiBufferFree")));
+  const auto getInfo = SystemCall<decltype(&::NetUserGetInfo)>("netapi32.dll", "NetUserGetInfo");
+  const auto freeBuffer =
+      SystemCall<decltype(&::NetApiBufferFree)>("netapi32.dll", "NetApiBufferFree");
   result = ERROR_PROC_NOT_FOUND;
   if (getInfo != nullptr && freeBuffer != nullptr) {
     LPBYTE buffer = nullptr;
@@ -156,7 +149,6 @@ std::uint32_t Win32Accounts::GuestAccount(std::string& sid, bool& enabled) {
     }
     if (buffer != nullptr) freeBuffer(buffer);
   }
-  FreeLibrary(library);
   return result;
 }
 

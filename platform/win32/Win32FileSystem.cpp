@@ -5,9 +5,13 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/win32/FolderGuard.h"
 #include "platform/win32/PrivateDirectorySecurity.h"
 #include "platform/win32/SystemFolder.h"
 #include "platform/win32/WindowsApi.h"
+// clang-format off
+#include <shlobj.h>
+// clang-format on
 
 namespace platform::win32 {
 
@@ -55,6 +59,7 @@ std::string QueryGrowing(Query query) {
 }  // namespace
 
 Win32FileSystem::~Win32FileSystem() {
+  for (const auto& held : m_heldFiles) CloseHandle(held.second);
   for (const auto& held : m_heldFolders) CloseHandle(held.second);
 }
 
@@ -77,6 +82,28 @@ std::string Win32FileSystem::GetSystemDirectory() { return SystemFolder(); }
 std::string Win32FileSystem::GetTempPath() {
   return QueryGrowing([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); });
 }
+
+std::string Win32FileSystem::GetWindowsDirectory() {
+  // The shared Windows folder: on a terminal server GetWindowsDirectory answers a folder of the
+  // user's own.
+  std::string folder = QueryGrowing(
+      [](char* buffer, DWORD size) { return GetSystemWindowsDirectoryA(buffer, size); });
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
+std::string Win32FileSystem::GetCommonAppDataFolder() {
+  char folder[MAX_PATH + 1] = {};
+  if (FAILED(
+          SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+    return std::string();
+  }
+  std::string path = folder;
+  if (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+FolderGuard Win32FileSystem::GuardOf(const std::string& folder) { return ReadFolderGuard(folder); }
 
 bool Win32FileSystem::FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -111,6 +138,32 @@ bool Win32FileSystem::CreateNewFile(const std::string& path, const std::string& 
 
 bool Win32FileSystem::DeleteFile(const std::string& path) {
   return DeleteFileA(path.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::HoldFile(const std::string& path, std::string& bytes) {
+  // No write or delete sharing: from here on nobody can change, rename or delete the file, while
+  // the programs it is handed to can still read it.
+  FileHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  if (!file) return false;
+  std::string content;
+  char chunk[64 * 1024];
+  for (;;) {
+    DWORD done = 0;
+    if (!::ReadFile(file.get(), chunk, sizeof(chunk), &done, nullptr)) return false;
+    if (done == 0) break;
+    content.append(chunk, done);
+  }
+  ReleaseFile(path);
+  m_heldFiles[path] = file.release();
+  bytes = std::move(content);
+  return true;
+}
+
+void Win32FileSystem::ReleaseFile(const std::string& path) {
+  const auto held = m_heldFiles.find(path);
+  if (held == m_heldFiles.end()) return;
+  CloseHandle(held->second);
+  m_heldFiles.erase(held);
 }
 
 bool Win32FileSystem::CreatePrivateDirectory(const std::string& path) {
@@ -152,6 +205,17 @@ bool Win32FileSystem::GetVolumeFileSystemName(const std::string& root, std::stri
   }
   name = fileSystem;
   return true;
+}
+
+std::string Win32FileSystem::GetFullPath(const std::string& path) {
+  return QueryGrowing([&path](char* buffer, DWORD size) {
+    return GetFullPathNameA(path.c_str(), size, buffer, nullptr);
+  });
+}
+
+bool Win32FileSystem::IsReparsePoint(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 }  // namespace platform::win32

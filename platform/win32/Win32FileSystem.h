@@ -18,19 +18,27 @@ class Win32FileSystem : public FileSystem {
   std::string GetModuleFileName() override;
   std::string GetSystemDirectory() override;
   std::string GetTempPath() override;
+  std::string GetWindowsDirectory() override;
+  std::string GetCommonAppDataFolder() override;
+  FolderGuard GuardOf(const std::string& folder) override;
   bool FileExists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes) override;
   bool CreateNewFile(const std::string& path, const std::string& bytes) override;
   bool DeleteFile(const std::string& path) override;
+  bool HoldFile(const std::string& path, std::string& bytes) override;
+  void ReleaseFile(const std::string& path) override;
   bool CreatePrivateDirectory(const std::string& path) override;
   bool RemoveDirectory(const std::string& path) override;
   bool GetVolumeFileSystemName(const std::string& root, std::string& name) override;
+  std::string GetFullPath(const std::string& path) override;
+  bool IsReparsePoint(const std::string& path) override;
 
  private:
   // The private folders made here, each held open without delete sharing until it is removed:
   // the user's own programs may rename or delete anything in their temporary folder, and could
   // otherwise move the folder away and put one of their own, with their script, in its place.
   std::map<std::string, void*> m_heldFolders;
+  std::map<std::string, void*> m_heldFiles;  // HoldFile's handles, read sharing only
 };
 
 }  // namespace platform::win32

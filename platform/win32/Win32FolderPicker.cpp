@@ -1,5 +1,6 @@
 #include "platform/win32/Win32FolderPicker.h"
 
+#include <cwchar>
 #include <memory>
 #include <vector>
 
@@ -44,15 +45,17 @@ class ComForThisThread {
   bool m_initialised;
 };
 
-std::string PathOf(const ITEMIDLIST* list) {
-  std::vector<char> path(MAX_PATH + 1, '\0');
-  if (!SHGetPathFromIDListA(list, path.data())) return std::string();
-  return std::string(path.data());
+// In UTF-16: the ANSI call would hand back a fullwidth backslash as a plain one.
+std::u16string PathOf(const ITEMIDLIST* list) {
+  std::vector<wchar_t> path(MAX_PATH + 1, L'\0');
+  if (!SHGetPathFromIDListW(list, path.data())) return std::u16string();
+  const wchar_t* begin = path.data();
+  return std::u16string(begin, begin + wcslen(begin));
 }
 
 }  // namespace
 
-std::optional<std::string> BrowseForFolder(const std::string& title) {
+std::optional<std::u16string> BrowseForFolder(const std::string& title) {
   ComForThisThread com;
   std::vector<char> displayName(MAX_PATH + 1, '\0');
   BROWSEINFOA info = {};
@@ -69,7 +72,7 @@ std::optional<std::string> BrowseForFolder(const std::string& title) {
     chosen.reset(SHBrowseForFolderA(&info));
   }
   if (!chosen) return std::nullopt;
-  std::string path = PathOf(chosen.get());
+  std::u16string path = PathOf(chosen.get());
   if (path.empty()) return std::nullopt;
   return path;
 }

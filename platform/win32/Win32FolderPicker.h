@@ -8,7 +8,7 @@ namespace platform::win32 {
 
 // SHBrowseForFolderA, file-system folders only, no initial selection, modal to the active window
 // (the dialog whose button opened it). Critical-error boxes are suppressed while it is open.
-// nullopt when the user cancels or the choice has no file-system path.
-std::optional<std::string> BrowseForFolder(const std::string& title);
+// The path in UTF-16; nullopt when the user cancels or the choice has no file-system path.
+std::optional<std::u16string> BrowseForFolder(const std::string& title);
 
 }  // namespace platform::win32

@@ -11,8 +11,30 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/SystemLibraries.h"
+
 namespace platform::win32 {
 namespace {
+
+// The socket calls, from the system folder's ws2_32.dll; null when it is missing.
+template <class Function>
+Function SocketCall(const char* name) {
+  return SystemCall<Function>("ws2_32.dll", name);
+}
+
+// A port as the socket calls keep it, high byte first, and back.
+std::uint16_t PortFromNetworkOrder(std::uint16_t stored) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&stored);
+  return static_cast<std::uint16_t>((bytes[0] << 8) | bytes[1]);
+}
+
+std::uint16_t PortToNetworkOrder(std::uint16_t port) {
+  std::uint16_t stored = 0;
+  auto* bytes = reinterpret_cast<unsigned char*>(&stored);
+  bytes[0] = static_cast<unsigned char>(port >> 8);
+  bytes[1] = static_cast<unsigned char>(port & 0xFF);
+  return stored;
+}
 
 using GetAddrInfoCall = int(WSAAPI*)(const char*, const char*, const ADDRINFOA*, ADDRINFOA**);
 using FreeAddrInfoCall = void(WSAAPI*)(ADDRINFOA*);
@@ -46,7 +68,7 @@ AddressEntry* CopyOf(const ADDRINFOA* system) {
         std::memcpy(&address, system->ai_addr, sizeof(address));
         auto copy = std::make_unique<SocketAddressV4>();
         copy->family = static_cast<std::uint16_t>(address.sin_family);
-        copy->port = ntohs(address.sin_port);
+        copy->port = PortFromNetworkOrder(address.sin_port);
         std::memcpy(copy->address.data(), &address.sin_addr, 4);
         entry->address = copy.release();
       }
@@ -72,11 +94,16 @@ Win32NameResolution::~Win32NameResolution() {
 }
 
 int Win32NameResolution::Startup(std::uint16_t version) {
+  const auto startup = SocketCall<decltype(&::WSAStartup)>("WSAStartup");
+  if (startup == nullptr) return WSASYSNOTREADY;
   WSADATA data;
-  return WSAStartup(version, &data);
+  return startup(version, &data);
 }
 
-int Win32NameResolution::Cleanup() { return WSACleanup(); }
+int Win32NameResolution::Cleanup() {
+  const auto cleanup = SocketCall<decltype(&::WSACleanup)>("WSACleanup");
+  return cleanup == nullptr ? SOCKET_ERROR : cleanup();
+}
 
 Handle Win32NameResolution::LoadLibraryFile(const std::string& path) {
   return reinterpret_cast<Handle>(LoadLibraryA(path.c_str()));
@@ -140,7 +167,9 @@ void Win32NameResolution::CallFreeAddrInfo(Handle procedure, AddressEntry* list)
 }
 
 std::optional<Ipv4Address> Win32NameResolution::InetAddr(const std::string& text) {
-  const unsigned long address = inet_addr(text.c_str());
+  const auto inetAddr = SocketCall<decltype(&::inet_addr)>("inet_addr");
+  if (inetAddr == nullptr) return std::nullopt;
+  const unsigned long address = inetAddr(text.c_str());
   if (address == INADDR_NONE) return std::nullopt;
   Ipv4Address bytes;
   std::memcpy(bytes.data(), &address, 4);  // already in network order, byte by byte
@@ -148,7 +177,9 @@ std::optional<Ipv4Address> Win32NameResolution::InetAddr(const std::string& text
 }
 
 std::optional<HostEntry> Win32NameResolution::GetHostByName(const std::string& name) {
-  const hostent* host = gethostbyname(name.c_str());
+  const auto hostByName = SocketCall<decltype(&::gethostbyname)>("gethostbyname");
+  if (hostByName == nullptr) return std::nullopt;
+  const hostent* host = hostByName(name.c_str());
   if (host == nullptr) return std::nullopt;
   HostEntry entry;
   if (host->h_name != nullptr) entry.name = host->h_name;
@@ -162,7 +193,10 @@ std::optional<HostEntry> Win32NameResolution::GetHostByName(const std::string& n
   return entry;
 }
 
-int Win32NameResolution::LastError() { return WSAGetLastError(); }
+int Win32NameResolution::LastError() {
+  const auto lastError = SocketCall<decltype(&::WSAGetLastError)>("WSAGetLastError");
+  return lastError == nullptr ? WSASYSNOTREADY : lastError();
+}
 
 bool Win32NameResolution::AddressToString(const SocketAddressV4& address, std::size_t length,
                                           std::string& text, std::uint32_t capacity) {
@@ -172,13 +206,14 @@ bool Win32NameResolution::AddressToString(const SocketAddressV4& address, std::s
   std::memset(&storage, 0, sizeof(storage));
   sockaddr_in& ipv4 = reinterpret_cast<sockaddr_in&>(storage);
   ipv4.sin_family = address.family;
-  ipv4.sin_port = htons(address.port);
+  ipv4.sin_port = PortToNetworkOrder(address.port);
   std::memcpy(&ipv4.sin_addr, address.address.data(), 4);
   std::vector<char> buffer(capacity, '\0');
   DWORD bufferLength = capacity;
   const DWORD passedLength = static_cast<DWORD>(std::min(length, sizeof(storage)));
-  if (WSAAddressToStringA(reinterpret_cast<sockaddr*>(&storage), passedLength, nullptr,
-                          buffer.data(), &bufferLength) != 0) {
+  const auto toString = SocketCall<decltype(&::WSAAddressToStringA)>("WSAAddressToStringA");
+  if (toString == nullptr || toString(reinterpret_cast<sockaddr*>(&storage), passedLength, nullptr,
+                                      buffer.data(), &bufferLength) != 0) {
     return false;
   }
   text.assign(buffer.data(), strnlen(buffer.data(), buffer.size()));

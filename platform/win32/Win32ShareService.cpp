@@ -5,6 +5,8 @@
 #include <lm.h>
 // clang-format on
 
+#include "platform/win32/SystemLibraries.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -22,6 +24,12 @@ std::vector<wchar_t> Terminated(const std::u16string& text) {
   return copy;
 }
 
+// The share service's calls, from the system folder's netapi32.dll; null when it is missing.
+template <class Function>
+Function ServiceCall(const char* name) {
+  return SystemCall<Function>("netapi32.dll", name);
+}
+
 }  // namespace
 
 std::uint32_t Win32ShareService::ShareEnum502(Handle& buffer, std::uint32_t prefMaxLen,
@@ -30,8 +38,9 @@ std::uint32_t Win32ShareService::ShareEnum502(Handle& buffer, std::uint32_t pref
   DWORD read = counters.entriesRead;
   DWORD total = counters.totalEntries;
   DWORD resume = counters.resumeHandle;
-  const NET_API_STATUS status =
-      NetShareEnum(nullptr, 502, &out, prefMaxLen, &read, &total, &resume);
+  const auto shareEnum = ServiceCall<decltype(&::NetShareEnum)>("NetShareEnum");
+  if (shareEnum == nullptr) return ERROR_PROC_NOT_FOUND;
+  const NET_API_STATUS status = shareEnum(nullptr, 502, &out, prefMaxLen, &read, &total, &resume);
   buffer = reinterpret_cast<Handle>(out);
   counters = {read, total, resume};
   return status;
@@ -60,8 +69,10 @@ std::uint32_t Win32ShareService::SessionEnum10(Handle& buffer, std::uint32_t pre
   DWORD read = counters.entriesRead;
   DWORD total = counters.totalEntries;
   DWORD resume = counters.resumeHandle;
+  const auto sessionEnum = ServiceCall<decltype(&::NetSessionEnum)>("NetSessionEnum");
+  if (sessionEnum == nullptr) return ERROR_PROC_NOT_FOUND;
   const NET_API_STATUS status =
-      NetSessionEnum(nullptr, nullptr, nullptr, 10, &out, prefMaxLen, &read, &total, &resume);
+      sessionEnum(nullptr, nullptr, nullptr, 10, &out, prefMaxLen, &read, &total, &resume);
   buffer = reinterpret_cast<Handle>(out);
   counters = {read, total, resume};
   return status;
@@ -84,15 +95,21 @@ std::vector<SessionRecord> Win32ShareService::SessionRecords(Handle buffer, std:
 }
 
 std::uint32_t Win32ShareService::BufferFree(Handle buffer) {
-  return NetApiBufferFree(reinterpret_cast<LPVOID>(buffer));
+  const auto bufferFree = ServiceCall<decltype(&::NetApiBufferFree)>("NetApiBufferFree");
+  if (bufferFree == nullptr) return ERROR_PROC_NOT_FOUND;
+  return bufferFree(reinterpret_cast<LPVOID>(buffer));
 }
 
 std::uint32_t Win32ShareService::ShareDel(const std::u16string& netName) {
+  const auto shareDel = ServiceCall<decltype(&::NetShareDel)>("NetShareDel");
+  if (shareDel == nullptr) return ERROR_PROC_NOT_FOUND;
   std::vector<wchar_t> name = Terminated(netName);
-  return NetShareDel(nullptr, name.data(), 0);
+  return shareDel(nullptr, name.data(), 0);
 }
 
 std::uint32_t Win32ShareService::ShareAdd2(const NewShareRecord& record) {
+  const auto shareAdd = ServiceCall<decltype(&::NetShareAdd)>("NetShareAdd");
+  if (shareAdd == nullptr) return ERROR_PROC_NOT_FOUND;
   std::vector<wchar_t> name = Terminated(record.netName);
   std::vector<wchar_t> remark = Terminated(record.remark);
   std::vector<wchar_t> path = Terminated(record.path);
@@ -106,7 +123,7 @@ std::uint32_t Win32ShareService::ShareAdd2(const NewShareRecord& record) {
   info.shi2_path = path.data();
   info.shi2_passwd = nullptr;
   DWORD faultyParameter = 0;
-  return NetShareAdd(nullptr, 2, reinterpret_cast<LPBYTE>(&info), &faultyParameter);
+  return shareAdd(nullptr, 2, reinterpret_cast<LPBYTE>(&info), &faultyParameter);
 }
 
 }  // namespace platform::win32

@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/DesktopShell.h"
 #include "platform/win32/SystemFolder.h"
 #include "platform/win32/Win32FolderPicker.h"
 
@@ -23,7 +24,13 @@ void Win32Shell::OpenAddress(const std::string& address, int showCommand) {
   ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand);
 }
 
-std::optional<std::string> Win32Shell::BrowseForFolder(const std::string& title) {
+bool Win32Shell::DesktopShellRunning() { return GetShellWindow() != nullptr; }
+
+bool Win32Shell::OpenAddressThroughDesktop(const std::string& address, int showCommand) {
+  return OpenThroughDesktopShell(address, showCommand);
+}
+
+std::optional<std::u16string> Win32Shell::BrowseForFolder(const std::string& title) {
   return platform::win32::BrowseForFolder(title);
 }
 

@@ -13,7 +13,9 @@ class Win32Shell : public Shell {
   Win32Shell& operator=(const Win32Shell&) = delete;
 
   void OpenAddress(const std::string& address, int showCommand) override;
-  std::optional<std::string> BrowseForFolder(const std::string& title) override;
+  bool DesktopShellRunning() override;
+  bool OpenAddressThroughDesktop(const std::string& address, int showCommand) override;
+  std::optional<std::u16string> BrowseForFolder(const std::string& title) override;
   Handle ShowHelpTopic(const std::string& topicPath) override;
   void SetActiveWindow(Handle window) override;
 

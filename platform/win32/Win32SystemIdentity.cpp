@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/FolderGuard.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
@@ -60,5 +61,6 @@ bool Win32SystemIdentity::GetSuiteMask(std::uint32_t& mask) {
   mask = info.wSuiteMask;
   return true;
 }
+bool Win32SystemIdentity::IsAdministrator() { return TokenIsAdministrator(); }
 
 }  // namespace platform::win32

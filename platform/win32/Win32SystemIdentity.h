@@ -11,6 +11,7 @@ class Win32SystemIdentity : public SystemIdentity {
   bool GetUserName(std::string& name, std::uint32_t capacity) override;
   bool GetComputerName(std::string& name, std::uint32_t capacity) override;
   bool GetSuiteMask(std::uint32_t& mask) override;
+  bool IsAdministrator() override;
 };
 
 }  // namespace platform::win32

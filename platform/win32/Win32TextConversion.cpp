@@ -32,4 +32,32 @@ std::string Win32TextConversion::WideToAnsi(const std::u16string& wide) {
   return ansi;
 }
 
+bool Win32TextConversion::WideToAnsiExact(const std::u16string& wide, std::string& ansi) {
+  ansi.clear();
+  if (wide.empty()) return true;
+  const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
+  const int length = static_cast<int>(wide.size());
+  // Without WC_NO_BEST_FIT_CHARS a fullwidth backslash or quote would come out as the plain one
+  // and nothing would say so.
+  BOOL defaultUsed = FALSE;
+  const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, length, nullptr, 0,
+                                         nullptr, &defaultUsed);
+  if (needed <= 0 || defaultUsed) return false;
+  std::string converted(static_cast<std::size_t>(needed), '\0');
+  defaultUsed = FALSE;
+  if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, length, &converted[0], needed,
+                          nullptr, &defaultUsed) != needed ||
+      defaultUsed) {
+    return false;
+  }
+  // Code pages for which the report is not given (and any mapping the flag does not cover) are
+  // caught by converting back.
+  std::u16string back;
+  if (!AnsiToWide(converted, back, converted.size() + 1) || back != wide) return false;
+  ansi = std::move(converted);
+  return true;
+}
+
+bool Win32TextConversion::IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
 }  // namespace platform::win32

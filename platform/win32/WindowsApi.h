@@ -13,4 +13,5 @@
 #undef GetTempPath
 #undef GetUserName
 #undef GetVersionEx
+#undef GetWindowsDirectory
 #undef RemoveDirectory

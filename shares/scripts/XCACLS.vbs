@@ -13,9 +13,21 @@
 ' cacls treats its file argument as a name pattern when it recurses, so the folder
 ' itself and its contents ("<folder>\*" with /T) are granted in two separate runs.
 '
-' Exit codes: 0 done; 87 bad usage; 3 the folder does not exist; 2 cacls.exe is
-' missing; 1 cacls.exe could not be started, or the script itself failed; any other
-' value is cacls.exe's own failure code.
+' The script runs with administrator rights on folders that other users can change:
+' - cacls is started through WScript.Shell, which replaces %NAME% in the command by
+'   the environment variable NAME, so a folder or account with a percent sign is
+'   refused (as is a folder with a double quote, which would end its quoted form);
+' - rights granted on a junction or symbolic link land on the folder it leads to, so
+'   a folder that is, or lies inside, such a reparse point is refused, and when there
+'   are any below the folder, the folders above them are granted without /T, leaving
+'   the links and everything reached through them alone;
+' - FAT and exFAT drives keep no access lists: nothing can be granted there.
+'
+' Exit codes: 0 done; 87 bad usage (a percent sign or quote included); 3 the folder
+' does not exist; 4 the folder is or lies inside a junction, symbolic link or mounted
+' drive; 50 the drive's file system keeps no access lists; 2 cacls.exe is missing;
+' 1 cacls.exe could not be started, or the script itself failed; any other value is
+' cacls.exe's own failure code.
 
 Option Explicit
 
@@ -24,12 +36,18 @@ Const EXIT_CANNOT_START = 1
 Const EXIT_SCRIPT_ERROR = 1
 Const EXIT_NO_CACLS = 2
 Const EXIT_NO_FOLDER = 3
+Const EXIT_REPARSE_POINT = 4
+Const EXIT_NO_ACCESS_LISTS = 50
 Const EXIT_BAD_USAGE = 87
 
 Const USAGE = "Usage: cscript XCACLS.vbs ""<folder>"" [/T] /G <account>:R|F /E"
 
 ' Characters that Windows does not allow in account names.
-Const FORBIDDEN_IN_ACCOUNT = """/[]:;|=,+*?<>"
+Const FORBIDDEN_IN_ACCOUNT = """/[]:;|=,+*?<>%"
+
+Const ATTRIBUTE_REPARSE_POINT = 1024
+' This script's own question to itself, through cmd.exe: is this a reparse point?
+Const REPARSE_QUERY = "/ReparsePointQuery"
 
 Dim g_folder, g_recurse, g_account, g_right, g_edit
 
@@ -45,10 +63,17 @@ End If
 
 Sub Main()
     Dim args, problem
+    If WScript.Arguments.Count = 2 Then
+        If WScript.Arguments(0) = REPARSE_QUERY Then WScript.Quit ReparseQueryAnswer(WScript.Arguments(1))
+    End If
     Set args = CollectArguments()
     problem = ParseArguments(args)
     If problem <> "" Then
         Fail EXIT_BAD_USAGE, problem & vbCrLf & USAGE
+    End If
+
+    If InStr(g_folder, "%") > 0 Or InStr(g_folder, """") > 0 Then
+        Fail EXIT_BAD_USAGE, "A folder with a percent sign or a double quote in its path cannot be passed on safely: " & g_folder
     End If
 
     Dim fso
@@ -60,6 +85,18 @@ Sub Main()
         Fail EXIT_NO_FOLDER, "The folder does not exist: " & g_folder
     End If
     g_folder = fso.GetAbsolutePathName(g_folder)
+
+    Dim link
+    link = ReparsePointOnPath(fso, g_folder)
+    If link <> "" Then
+        Fail EXIT_REPARSE_POINT, "The folder is, or lies inside, a junction, symbolic link or mounted drive (" & link & "): rights granted there would land on the folder it leads to."
+    End If
+
+    Dim fileSystem
+    fileSystem = DriveFileSystem(fso, g_folder)
+    If fileSystem = "FAT" Or fileSystem = "exFAT" Then
+        Fail EXIT_NO_ACCESS_LISTS, "The " & fileSystem & " file system keeps no access rights for files and folders: nothing can be granted on " & g_folder
+    End If
 
     Dim cacls
     cacls = fso.BuildPath(fso.GetSpecialFolder(1).Path, "cacls.exe")
@@ -73,11 +110,127 @@ Sub Main()
 
     RunCacls cacls, Quote(g_folder) & " /E /G " & grant
     If g_recurse Then
-        If HasContents(fso, g_folder) Then
-            RunCacls cacls, Quote(ContentsPattern(g_folder)) & " /T /E /G " & grant
-        End If
+        GrantContents fso, cacls, fso.GetFolder(g_folder), grant
     End If
     WScript.Quit EXIT_OK
+End Sub
+
+' Whether a file or folder is a reparse point. Where folders do not give their
+' attributes (Wine's script host), cmd.exe is asked: its "~a" text of a path, such as
+' "d-------l", ends in "l" for a reparse point. The text is handed to this script again
+' (REPARSE_QUERY), whose exit code answers; anything unexpected counts as a link.
+Function IsReparsePoint(item)
+    Dim attributes
+    On Error Resume Next
+    attributes = item.Attributes
+    If Err.Number = 0 Then
+        On Error GoTo 0
+        IsReparsePoint = ((attributes And ATTRIBUTE_REPARSE_POINT) <> 0)
+        Exit Function
+    End If
+    Err.Clear
+    On Error GoTo 0
+    IsReparsePoint = (AskCmdIfReparsePoint(item.Path) <> 0)
+End Function
+
+' The command has exactly two percent signs, and the "==" between them keeps that text
+' from naming an environment variable, which WScript.Shell would put in. AutoRun
+' commands and delayed expansion are off, command extensions (for "~a") on.
+Function AskCmdIfReparsePoint(path)
+    Dim fso, system, commandLine
+    Set fso = CreateObject("Scripting.FileSystemObject")
+    system = fso.GetSpecialFolder(1).Path
+    commandLine = Quote(fso.BuildPath(system, "cmd.exe")) & " /d /e:on /v:off /c for %I in (" & _
+        Quote(path) & ") do @if 1==1 " & Quote(fso.BuildPath(system, "cscript.exe")) & _
+        " //Nologo //B " & Quote(WScript.ScriptFullName) & " " & REPARSE_QUERY & " %~aI"
+    If Len(commandLine) - Len(Replace(commandLine, "%", "")) <> 2 Then
+        AskCmdIfReparsePoint = EXIT_SCRIPT_ERROR
+        Exit Function
+    End If
+    On Error Resume Next
+    AskCmdIfReparsePoint = CreateObject("WScript.Shell").Run(commandLine, 0, True)
+    If Err.Number <> 0 Then AskCmdIfReparsePoint = EXIT_SCRIPT_ERROR
+    On Error GoTo 0
+End Function
+
+' The answer to REPARSE_QUERY: 0 for the attribute text of a plain file or folder, 1
+' for a reparse point or a text that is not an attribute text.
+Function ReparseQueryAnswer(attributeText)
+    ReparseQueryAnswer = 1
+    If Len(attributeText) = 9 And Right(attributeText, 1) = "-" Then ReparseQueryAnswer = 0
+End Function
+
+' The first of the folder and the folders above it (below the drive's root) that is a
+' reparse point; "" when there is none.
+Function ReparsePointOnPath(fso, folder)
+    Dim path
+    ReparsePointOnPath = ""
+    path = folder
+    Do While path <> "" And fso.GetParentFolderName(path) <> ""
+        If IsReparsePoint(fso.GetFolder(path)) Then
+            ReparsePointOnPath = path
+            Exit Function
+        End If
+        path = fso.GetParentFolderName(path)
+    Loop
+End Function
+
+' The drive's file-system name ("NTFS", "FAT32", ...); "" when it cannot be read.
+Function DriveFileSystem(fso, folder)
+    DriveFileSystem = ""
+    On Error Resume Next
+    DriveFileSystem = fso.GetDrive(fso.GetDriveName(folder)).FileSystem
+    Err.Clear
+    On Error GoTo 0
+End Function
+
+' Whether any file or folder below the folder is a reparse point. Folders reached
+' through one are not looked into.
+Function HasReparsePointBelow(fso, folder)
+    Dim item
+    HasReparsePointBelow = True
+    For Each item In fso.GetFolder(folder).Files
+        If IsReparsePoint(item) Then Exit Function
+    Next
+    For Each item In fso.GetFolder(folder).SubFolders
+        If IsReparsePoint(item) Then Exit Function
+        If HasReparsePointBelow(fso, item.Path) Then Exit Function
+    Next
+    HasReparsePointBelow = False
+End Function
+
+' Grants everything below the folder. Where no link lies below, cacls does it with /T
+' in one run; elsewhere /T would follow the links, so the folder's own entries are
+' granted without it (in one run of its pattern, or one by one, links left out, when
+' some are links) and each folder that is not a link is treated the same way.
+Sub GrantContents(fso, cacls, folder, grant)
+    Dim item, links
+    If Not HasReparsePointBelow(fso, folder.Path) Then
+        If HasContents(fso, folder.Path) Then
+            RunCacls cacls, Quote(ContentsPattern(folder.Path)) & " /T /E /G " & grant
+        End If
+        Exit Sub
+    End If
+    links = False
+    For Each item In folder.Files
+        If IsReparsePoint(item) Then links = True
+    Next
+    For Each item In folder.SubFolders
+        If IsReparsePoint(item) Then links = True
+    Next
+    If Not links Then
+        RunCacls cacls, Quote(ContentsPattern(folder.Path)) & " /E /G " & grant
+    Else
+        For Each item In folder.Files
+            If Not IsReparsePoint(item) Then RunCacls cacls, Quote(item.Path) & " /E /G " & grant
+        Next
+        For Each item In folder.SubFolders
+            If Not IsReparsePoint(item) Then RunCacls cacls, Quote(item.Path) & " /E /G " & grant
+        Next
+    End If
+    For Each item In folder.SubFolders
+        If Not IsReparsePoint(item) Then GrantContents fso, cacls, item, grant
+    Next
 End Sub
 
 ' The script host of some systems splits its command line like the C runtime does, where
@@ -237,10 +390,15 @@ Function HasContents(fso, folder)
 End Function
 
 ' Runs cacls hidden and waits for it; with /E it asks no question. Ends the script
-' with cacls's own code when it fails.
+' with cacls's own code when it fails. WScript.Shell's Run replaces %NAME% in the
+' command text; the folder and account were checked to hold no percent sign, and the
+' system folder's path holds none either.
 Sub RunCacls(cacls, arguments)
     Dim shell, code, commandLine
     commandLine = Quote(cacls) & " " & arguments
+    If InStr(commandLine, "%") > 0 Then
+        Fail EXIT_BAD_USAGE, "A percent sign would be replaced before cacls.exe sees it: " & commandLine
+    End If
     On Error Resume Next
     Set shell = CreateObject("WScript.Shell")
     code = shell.Run(commandLine, 0, True)

@@ -2,9 +2,23 @@
 # Fails when a program file would not start on Windows XP: it asks for a newer subsystem
 # version, imports a DLL that XP does not have, or imports a function that XP's system DLLs
 # lack (such calls must be loaded with GetProcAddress instead).
-# Usage: check_imports.sh FILE.exe [FILE.exe ...]
+# With --known-dlls-only it also fails on any DLL imported by name that is not a known system
+# library on both XP and Vista: the system looks for any other one in the program's own folder
+# first, so an elevated program must load it by full path at run time.
+# Usage: check_imports.sh [--known-dlls-only] FILE.exe [FILE.exe ...]
 set -u
 OBJDUMP=${OBJDUMP:-i686-w64-mingw32-objdump}
+
+# The KnownDLLs entries that XP and Vista share (lower case). msvcrt.dll, the C runtime of every
+# program this tool chain builds, is on Vista's list; on XP the libraries of the list import it,
+# and the system maps the libraries they import as known ones too.
+KNOWN_DLLS='advapi32.dll comdlg32.dll gdi32.dll imagehlp.dll kernel32.dll ole32.dll oleaut32.dll
+rpcrt4.dll shell32.dll urlmon.dll user32.dll wininet.dll wldap32.dll msvcrt.dll'
+known_only=0
+if [ "${1:-}" = "--known-dlls-only" ]; then
+  known_only=1
+  shift
+fi
 
 # DLLs that XP does not ship (lower case; * matches any text).
 MISSING_DLLS='api-ms-win-* ext-ms-* dwmapi.dll bcrypt.dll ncrypt.dll ucrtbase.dll vcruntime*.dll
@@ -169,6 +183,9 @@ for file in "$@"; do
   ' <<<"$dump")
   dlls=$(grep -o 'DLL Name: .*' <<<"$dump" | sed 's/DLL Name: //')
   for dll in $dlls; do
+    if [ $known_only -eq 1 ] && ! grep -qiw -- "$dll" <<<"$KNOWN_DLLS"; then
+      problems+=("imports $dll by name, not a known system library on both XP and Vista")
+    fi
     for pattern in $MISSING_DLLS; do
       # shellcheck disable=SC2053  # the pattern is meant to match as a glob
       [[ $dll == $pattern ]] && problems+=("imports $dll")

@@ -81,3 +81,27 @@ def test_close_box_and_exit_on_the_other_versions(h):
         start(s)
         s.command("menu", CAPTION, IDS["menuExit"])
         check_equal(s.wait_exit(15000), 0, "exit code after Exit on Vista")
+
+
+@on_versions("winxp", "vista")
+def test_a_library_planted_beside_the_program_is_not_loaded(h, winver):
+    # Native first is Windows' own search order: a library that is not a known system library
+    # is looked for in the program's folder before the system folder.
+    planted = ["version.dll", "uxtheme.dll", "netapi32.dll", "ws2_32.dll"]
+    with Session(h, winver, user="Administrator", name="planted",
+                 overrides=",".join(name[:-4] for name in planted) + "=n,b") as s:
+        folder = s.install()
+        for name in planted:
+            s.put_file(h.double("planted_library.dll"), folder + "\\" + name)
+        s.start(folder + "\\Plinvo.exe")
+        check_equal([b.seen() for b in s.boxes_until_window(CAPTION)], [], "boxes at start-up")
+        # The About box reads the program's version through the version library.
+        s.command("menu", CAPTION, IDS["menuAbout"])
+        s.wait_window("About")
+        check_equal(s.text("About", IDS["lblVersion"]), "Version:3.2.0.100", "About box version")
+        log = (s.read_text(r"C:\planted-loaded.log") or "").splitlines()
+        check_equal([line for line in log if line.startswith("called")], [],
+                    "calls the program made into the planted libraries")
+        # Wine's own user32 imports version.dll by name (Windows' does not): that load is Wine's.
+        check_equal([line for line in log if not line.lower().endswith("\\version.dll")], [],
+                    "planted libraries loaded")

@@ -19,6 +19,7 @@ FOLDER = Session.PROGRAM_FOLDER + "\\"
 LOG = r"C:\recorder.log"
 SCRIPT_COPY = r"C:\script-copy.vbs"
 FOLDER_SWAP = r"C:\folder-swap.log"
+EXIT_CODES = r"C:\recorder-exit.txt"
 
 SCRIPT = ("On Error Resume Next\r\n"
           "strComputer = \".\"\r\n"
@@ -78,7 +79,7 @@ def recording_session(h, winver, name):
     return Session(h, winver, user="Administrator", name=name,
                    overrides="sc.exe,net.exe,cscript.exe=n",
                    env={"RECORDER_LOG": LOG, "RECORDER_SCRIPT_COPY": SCRIPT_COPY,
-                        "RECORDER_FOLDER_SWAP": FOLDER_SWAP})
+                        "RECORDER_FOLDER_SWAP": FOLDER_SWAP, "RECORDER_EXIT": EXIT_CODES})
 
 
 def install_with_recorders(s, h):
@@ -165,6 +166,10 @@ def test_start_up_prepares_the_network_in_a_private_folder(h, winver):
         check_equal(len(lines), 3, "commands at start-up: %r" % lines)
         match = re.match(r'^Cscript\.exe "(.*\\Plinvo-\d+\\netbios\.vbs)"$', lines[2])
         check(match is not None, "script command: %r" % lines[2])
+        # Not the temporary folder of the user who started the program: Wine lets that user
+        # change the Windows folder too, so its Temp is as safe as it gets there.
+        check(match.group(1).lower().startswith("c:\\windows\\temp\\plinvo-"),
+              "script folder: %r" % match.group(1))
         script_path = match.group(1)
         check(starts[2][0].lower().endswith(r"\system32\cscript.exe"), "script host: %r"
               % (starts[2][0],))
@@ -250,6 +255,10 @@ def test_missing_rights_tool_still_applies_and_records(h):
         result, _ = apply_mode(s, 1)
         check_equal(result.text, MESSAGES[1], "result without myright.exe")
         s.answer("OK", result)
+        warning = s.wait_msgbox()
+        check_equal((warning.icon, warning.text.count("could not be started")), ("warning", 2),
+                    "warning after the result: %r" % warning.text)
+        s.answer("OK", warning)
         wait_settings(s, 1)
         check_equal([line for _, line in recorded(s)[before:]], ["net user Guest /active:yes "],
                     "launches: only net ran (and never C:\\Program.exe)")
@@ -272,6 +281,27 @@ def test_recorded_values_are_restored(h, winver):
                 check_equal(s.text(CAPTION, IDS["m_memoTip"]), "Desc.", "description")
             else:
                 check_equal(selected_mode(s), mode, "selection with %r" % content)
+
+
+@on_versions("winxp", "vista")
+def test_a_failing_tool_is_named_after_the_result(h, winver):
+    with recording_session(h, winver, "tool-fails") as s:
+        install_with_recorders(s, h)
+        s.write_text(EXIT_CODES, "net 5\r\n")
+        check_equal(start(s), [], "boxes at start-up")
+        result, _ = apply_mode(s, 1)
+        check_equal(result.seen(), (CAPTION, "information", MESSAGES[1], ["OK"]),
+                    "the result as ever")
+        s.answer("OK", result)
+        wait_settings(s, 1)
+        warning = s.wait_msgbox()
+        check_equal(warning.seen(), (CAPTION, "warning", (
+            "The share mode was changed, but not every step succeeded.\n\n"
+            "\"net user Guest /active:yes\" ended with error code 5. The guest account may still "
+            "be disabled: visitors may not reach your shared folders."), ["OK"]), "warning")
+        s.screenshot(CAPTION, "share-mode-tool-failed")
+        s.answer("OK", warning)
+        check_equal(s.msgboxes(), [], "boxes after the warning")
 
 
 # ---- the sharing check ----

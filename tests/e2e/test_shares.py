@@ -2,7 +2,8 @@
 Vista, and the session list.
 
 Wine's share service has no shares and no sessions, so the program gets a test build of the
-service (doubles/netapi32.c, loaded from the program folder through a DLL override) that serves
+service (doubles/netapi32.c, put in the system folder and preferred through a DLL override: the
+program loads the share service by its full system path only) that serves
 them from a file the test writes and logs every call; "net.exe" and "cscript.exe" are copies of
 a recording stand-in (doubles/command_recorder.c) that answers with a scripted exit code. A
 successful "net share" adds its share to the service's file, as the system would.
@@ -57,7 +58,7 @@ def put_computer(s, shares=(), sessions=(), extra=()):
 def start(s, h):
     """Installs the program with the doubles, starts it and waits for the main window."""
     s.install()
-    s.put_file(h.double("netapi32.dll"), FOLDER + "netapi32.dll")
+    s.put_file(h.double("netapi32.dll"), r"C:\windows\system32\netapi32.dll")
     for tool in ("net", "cscript"):
         s.put_file(h.double("command_recorder.exe"), r"C:\windows\system32\%s.exe" % tool)
     s.start(FOLDER + "Plinvo.exe")
@@ -115,12 +116,18 @@ def test_shared_folder_list_and_stop_share(h, winver):
         check_equal([c[:3] for c in netapi_calls(s, "NetShareEnum")],
                     [["502", "4294967295", "0"]], "enumeration at start-up")
         s.screenshot(CAPTION, "shared-folders")
+        check_equal(s.command("hover", CAPTION, IDS["m_listviewFolders"]),
+                    ["The Share Names ended with '$' are used by MS-Windows itself, so don't "
+                     "stop share them!"], "hint of the list")
 
         s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
         check_equal(box(s), (CAPTION, "information", "Please select a folder first!", ["OK"]),
                     "Stop Share with nothing selected")
         check_equal(netapi_calls(s, "NetShareDel"), [], "nothing stopped")
 
+        s.command("keys", CAPTION, IDS["m_listviewFolders"], "Do")
+        check_equal(s.command("list-selection", CAPTION, IDS["m_listviewFolders"]), ["3"],
+                    "row found by typing its first letters")
         s.command("list-select", CAPTION, IDS["m_listviewFolders"], 4)  # "music"
         s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
         check_equal(box(s), (CAPTION, "information", "stop share the selected  folder OK!",
@@ -158,6 +165,27 @@ def test_more_data_loop(h, winver):
         check_equal([c[2:5] for c in netapi_calls(s, "NetShareEnum")],
                     [["0", "234", "2"], ["2", "234", "2"], ["4", "0", "1"]], "portions")
         check_buffers_released(s)
+
+
+@on_versions("winxp")
+def test_thousands_of_shares_in_order(h, winver):
+    many = [("s%05d" % i, r"C:\s\%05d" % i, i % 9, "remark %d" % i) for i in range(5000)]
+    many[2500] = ("mid$", r"C:\mid", 2, "")
+    with shares_session(h, winver, "shares-many") as s:
+        s.install()
+        put_computer(s, many)
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        shown = [many[2500]] + many[:2500] + many[2501:]
+        check_equal(folder_rows(s), [[n, p, str(u), r] for n, p, u, r in shown],
+                    "every row, system share first")
+        # The row selected deep down is the one the program acts on.
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 4321)
+        check_equal(s.command("list-selection", CAPTION, IDS["m_listviewFolders"]), ["4321"],
+                    "selection")
+        s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
+        check_equal(box(s)[2], "stop share the selected  folder OK!", "Stop Share")
+        check_equal(netapi_calls(s, "NetShareDel"), [[shown[4321][0], "0"]], "share stopped")
 
 
 # ---- the new-share dialog ----
@@ -333,6 +361,44 @@ def test_new_share_through_net_share(h, winver):
         s.command("sleep", 300)
         check_equal(folder_rows(s)[-1], ["whole", "C:\\", "0", ""], "row of the root share")
         check_equal(netapi_calls(s, "NetShareAdd"), [], "the service not asked to share")
+
+
+LOOK_ALIKE_REFUSED = ("The name of this folder has characters that this system's code page cannot "
+                      "hold exactly, so it cannot be shared safely. Please rename the folder or "
+                      "choose another one.")
+LINK_REFUSED = ("This folder is, or lies inside, a junction, a symbolic link or a mounted drive: "
+                "rights granted here would land on the folder it leads to. Please choose that "
+                "folder itself.")
+
+
+@on_versions("winxp", "vista")
+def test_new_share_refuses_look_alikes_and_links(h, winver):
+    # Read as ANSI, this folder's fullwidth backslashes became plain ones: the dialog showed
+    # C:\share\Pics\..\..\windows, proposed "windows" and granted the guest rights there.
+    look_alike = "C:\\share\\Pics\uff3c..\uff3c..\uff3cwindows"
+    with shares_session(h, winver, "new-share-refusals") as s:
+        s.install()
+        put_computer(s, SHARES[:2])
+        os.makedirs(s.unix_path(r"C:\share") + "/Pics\uff3c..\uff3c..\uff3cwindows")
+        # A symbolic link stands in for a junction: Wine reports it as a reparse point.
+        os.symlink(s.unix_path(r"C:\windows"), s.unix_path(r"C:\share\junction"))
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        open_dialog(s)
+        for folder, refusal in ((look_alike, LOOK_ALIKE_REFUSED),
+                                (r"C:\share\junction", LINK_REFUSED)):
+            s.command("click", DIALOG, IDS["m_btnBrowseDir"])
+            s.command("pick-folder", folder.encode("utf-8").decode("latin-1"))
+            check_equal(box(s), (CAPTION, "warning", refusal, ["OK"]), "refused " + folder)
+            check_equal(s.text(DIALOG, IDS["m_editShareDir"]), "", "folder field after " + folder)
+            check_equal(s.text(DIALOG, IDS["m_editShareName"]), "", "name after " + folder)
+        s.command("type", DIALOG, IDS["m_editShareName"], "windows")
+        s.command("click", DIALOG, IDS["m_btnOK"])
+        check_equal(box(s), (CAPTION, "warning", NEED_BOTH, ["OK"]), "OK after the refusals")
+        s.command("close", DIALOG)
+        s.command("wait-gone", DIALOG)
+        check_equal(tools(s), [], "nothing started")
+        check_equal(netapi_calls(s, "NetShareAdd"), [], "nothing shared")
 
 
 # ---- the session list ----

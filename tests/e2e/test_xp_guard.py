@@ -23,6 +23,9 @@ def test_guard_refuses_a_vista_program(h):
         check(finding in output, "the guard missed %r:\n%s" % (finding, output))
     code, output = run_guard(h.fixture_exe)
     check_equal(code, 0, "guard on an XP program (output: %s)" % output)
+    code, output = run_guard("--known-dlls-only", h.fixture_exe)
+    check(code != 0 and "imports COMCTL32.DLL by name" in output,
+          "the guard passed a library the system would look for beside the program:\n" + output)
 
 
 def test_program_folder_loads_on_xp(h):
@@ -32,5 +35,5 @@ def test_program_folder_loads_on_xp(h):
     for folder, _, names in os.walk(h.dist_dir):
         files += [os.path.join(folder, n) for n in sorted(names)
                   if n.lower().endswith((".exe", ".dll"))]
-    code, output = run_guard(*files)
+    code, output = run_guard("--known-dlls-only", *files)
     check_equal(code, 0, "XP guard on %d program files:\n%s" % (len(files), output))

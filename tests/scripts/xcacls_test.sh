@@ -26,6 +26,9 @@ cp "$work/cacls.exe" "$sys32/cacls.exe"
 export WINEDLLOVERRIDES="mscoree,mshtml=;cacls.exe=n"
 export CACLS_STANDIN_LOG='C:\standin.log'
 
+# The prefix's own links into the tester's home folder become plain folders: the drive holds
+# only the links that a test makes.
+find "$drive_c" -type l | while read -r link; do rm "$link" && mkdir "$link"; done
 mkdir -p "$drive_c/Program Files/Plinvo" "$drive_c/My Data/sub" "$drive_c/Empty"
 cp "$script" "$drive_c/Program Files/Plinvo/XCACLS.vbs"
 echo hello >"$drive_c/My Data/sub/a.txt"
@@ -160,6 +163,36 @@ expect_calls 'C:\|/E|/G|Guest:R' 'C:\*|/T|/E|/G|Guest:R'
 run "drive root, backslash doubled" '"C:\\"  /T /G Guest:R /E'
 expect_code 0
 expect_calls 'C:\|/E|/G|Guest:R' 'C:\*|/T|/E|/G|Guest:R'
+
+# --- Nothing in the folder text is replaced, and no link is followed. ---------------------
+# Windows' script host replaces %X% in the command it runs by the user's variable X (Wine's
+# does not), so such a folder must never reach it. In the batch file %% stands for %.
+mkdir -p "$drive_c/share/%X%" "$drive_c/Target/sub" "$drive_c/Tree/a"
+echo x >"$drive_c/Tree/a/f.txt"
+echo x >"$drive_c/Tree/t.txt"
+# Symbolic links stand in for junctions: Wine reports them as reparse points.
+ln -s ../Target "$drive_c/Tree/link"
+ln -s Target "$drive_c/Junction"
+
+X='..\..\windows' run "percent sign in the folder" '"C:\share\%%X%%" /T /G Guest:R /E'
+expect_code 87
+expect_message 'percent sign or a double quote in its path cannot be passed on safely: C:\share\%X%'
+expect_no_calls
+
+bad_usage "percent sign in the account" "Not a valid account name: 'Gu%X%est'" '"C:\My Data" /G Gu%%X%%est:R /E'
+
+for folder in 'C:\Junction' 'C:\Junction\sub'; do
+    run "link: $folder" "\"$folder\" /T /G Guest:R /E"
+    expect_code 4
+    expect_message "lies inside, a junction, symbolic link or mounted drive (C:\Junction)"
+    expect_no_calls
+done
+
+run "a link below the folder" '"C:\Tree" /T /G Guest:R /E'
+expect_code 0
+expect_calls 'C:\Tree|/E|/G|Guest:R' 'C:\Tree\t.txt|/E|/G|Guest:R' 'C:\Tree\a|/E|/G|Guest:R' \
+    'C:\Tree\a\*|/T|/E|/G|Guest:R'
+rm "$drive_c/Tree/link" "$drive_c/Junction"
 
 # --- cacls failures end the script with cacls's code. ----------------------------------
 CACLS_STANDIN_EXIT=5 run "cacls refuses" '"C:\My Data" /T /G Guest:R /E'

@@ -1,53 +1,69 @@
 #include "tools/myright/ProgramArguments.h"
 
-#include <cctype>
 #include <cstddef>
+
+#include "tools/myright/Text.h"
 
 namespace myright {
 
 namespace {
 
+// Far beyond the longest path Windows hands out; a longer one matches no words.
+constexpr std::size_t kRoom = 1024;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Lower case, runs of blanks as one blank.
-std::string Normalized(const std::string& text) {
-  std::string result;
-  for (char c : text) {
-    if (IsBlank(c)) {
-      if (result.empty() || result.back() != ' ') result += ' ';
+// Appends `text` lower case, runs of blanks as one blank.
+void AppendNormalized(TextBuffer& out, const char* text) {
+  bool afterBlank = false;
+  for (; *text != '\0'; ++text) {
+    if (IsBlank(*text)) {
+      if (!afterBlank) out.AppendChar(' ');
+      afterBlank = true;
     } else {
-      result += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      out.AppendChar(LowerAscii(*text));
+      afterBlank = false;
     }
   }
-  return result;
 }
 
-std::string WithoutExeSuffix(const std::string& normalizedPath) {
-  const std::string suffix = ".exe";
-  if (normalizedPath.size() > suffix.size() &&
-      normalizedPath.compare(normalizedPath.size() - suffix.size(), suffix.size(), suffix) == 0) {
-    return normalizedPath.substr(0, normalizedPath.size() - suffix.size());
+bool SameText(const char* a, std::size_t aLength, const char* b, std::size_t bLength) {
+  if (aLength != bLength) return false;
+  for (std::size_t i = 0; i < aLength; ++i) {
+    if (a[i] != b[i]) return false;
   }
-  return normalizedPath;
+  return true;
 }
 
 }  // namespace
 
-std::vector<std::string> ArgumentsAfterProgramName(const std::vector<std::string>& argv,
-                                                   const std::string& programPath) {
-  if (argv.empty()) return {};
-  std::size_t first = 1;
-  const std::string path = Normalized(programPath);
-  const std::string pathWithoutExe = WithoutExeSuffix(path);
-  std::string joined = Normalized(argv[0]);
-  for (std::size_t i = 1; i < argv.size() && joined.size() < path.size(); ++i) {
-    joined += ' ' + Normalized(argv[i]);
-    if (joined == path || joined == pathWithoutExe) {
-      first = i + 1;
-      break;
+int FirstArgument(int count, const char* const* words, const char* programPath) {
+  if (count <= 0) return 0;
+  char pathRoom[kRoom];
+  TextBuffer path(pathRoom, sizeof pathRoom);
+  AppendNormalized(path, programPath);
+  if (path.full()) return 1;
+  const char suffix[] = ".exe";
+  const std::size_t suffixLength = sizeof suffix - 1;
+  std::size_t withoutExe = path.size();
+  if (path.size() > suffixLength &&
+      SameText(path.c_str() + path.size() - suffixLength, suffixLength, suffix, suffixLength)) {
+    withoutExe = path.size() - suffixLength;
+  }
+
+  char joinedRoom[kRoom];
+  TextBuffer joined(joinedRoom, sizeof joinedRoom);
+  AppendNormalized(joined, words[0]);
+  for (int i = 1; i < count && joined.size() < path.size(); ++i) {
+    joined.AppendChar(' ');
+    AppendNormalized(joined, words[i]);
+    if (joined.full()) break;
+    if (SameText(joined.c_str(), joined.size(), path.c_str(), path.size()) ||
+        SameText(joined.c_str(), joined.size(), path.c_str(), withoutExe)) {
+      return i + 1;
     }
   }
-  return std::vector<std::string>(argv.begin() + first, argv.end());
+  return 1;
 }
 
 }  // namespace myright

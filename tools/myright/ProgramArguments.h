@@ -10,10 +10,14 @@
 
 namespace myright {
 
-// The arguments after the program name. `argv` is the C runtime's split of the command line,
-// program name first; `programPath` is the full path of the running program file. Leading words
-// that, joined by single blanks, spell `programPath` (or it without its ".exe"), compared without
-// regard to case and with runs of blanks counted as one, are dropped with the program name.
+// Where the arguments start in `words`, the C runtime's split of the command line (`count`
+// words, program name first); `programPath` is the full path of the running program file.
+// Leading words that, joined by single blanks, spell `programPath` (or it without its ".exe"),
+// compared without regard to case and with runs of blanks counted as one, belong to the program
+// name. 0 when there are no words at all.
+int FirstArgument(int count, const char* const* words, const char* programPath);
+
+// The arguments after the program name, for callers that hold strings (StringForms.cpp).
 std::vector<std::string> ArgumentsAfterProgramName(const std::vector<std::string>& argv,
                                                    const std::string& programPath);
 

@@ -1,81 +1,102 @@
 #include "tools/myright/RightsCommand.h"
 
-#include <cctype>
+#include <cstring>
+
+#include "tools/myright/Text.h"
 
 namespace myright {
 
 namespace {
 
-std::string Lower(const std::string& text) {
-  std::string lower = text;
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
+bool IsOption(const char* arg) {
+  return EqualIgnoringCase(arg, "-u") || EqualIgnoringCase(arg, "+r") ||
+         EqualIgnoringCase(arg, "-r");
 }
 
-bool IsOption(const std::string& arg) {
-  const std::string lower = Lower(arg);
-  return lower == "-u" || lower == "+r" || lower == "-r";
+bool IsHelp(const char* arg) {
+  return std::strcmp(arg, "-?") == 0 || std::strcmp(arg, "/?") == 0 ||
+         std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0;
 }
 
-bool IsHelp(const std::string& arg) {
-  return arg == "-?" || arg == "/?" || arg == "-h" || arg == "--help";
+// "r" or any one character followed by "r": a misspelt right option.
+bool LooksLikeRightOption(const char* arg) {
+  if (LowerAscii(arg[0]) == 'r' && arg[1] == '\0') return true;
+  return arg[0] != '\0' && LowerAscii(arg[1]) == 'r' && arg[2] == '\0';
 }
 
-ParsedCommandLine Error(const std::string& text) {
-  ParsedCommandLine parsed;
+// Starts an error; the caller appends the rest of the line.
+TextBuffer Error(ParsedCommandLine& parsed, const char* text) {
   parsed.kind = ParsedCommandLine::Kind::kError;
-  parsed.error = text;
-  return parsed;
+  TextBuffer error(parsed.error, sizeof parsed.error);
+  error.Append(text);
+  return error;
 }
 
 }  // namespace
 
-ParsedCommandLine ParseRightsCommandLine(const std::vector<std::string>& args) {
-  for (const std::string& arg : args) {
-    if (IsHelp(arg)) {
-      ParsedCommandLine help;
-      help.kind = ParsedCommandLine::Kind::kHelp;
-      return help;
+ParsedCommandLine ParseRightsCommandLine(int count, const char* const* args) {
+  ParsedCommandLine parsed;
+  for (int i = 0; i < count; ++i) {
+    if (IsHelp(args[i])) {
+      parsed.kind = ParsedCommandLine::Kind::kHelp;
+      return parsed;
     }
   }
-  if (args.empty()) return Error("no arguments given");
+  if (count == 0) {
+    Error(parsed, "no arguments given");
+    return parsed;
+  }
 
-  RightsCommand command;
   bool haveAccount = false;
   bool haveRight = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string option = Lower(args[i]);
+  for (int i = 0; i < count; ++i) {
+    const char* option = args[i];
     if (!IsOption(option)) {
-      if (option == "r" || (option.size() == 2 && option[1] == 'r')) {
-        return Error("'" + args[i] +
-                     "' is not an option: use +r RIGHT to grant, -r RIGHT to revoke");
+      if (LooksLikeRightOption(option)) {
+        Error(parsed, "'")
+            .Append(option)
+            .Append("' is not an option: use +r RIGHT to grant, -r RIGHT to revoke");
+      } else {
+        Error(parsed, "unknown argument '").Append(option).Append("'");
       }
-      return Error("unknown argument '" + args[i] + "'");
+      return parsed;
     }
-    const bool isAccount = option == "-u";
-    const std::string what = isAccount ? "account name" : "right";
-    if (i + 1 >= args.size() || IsOption(args[i + 1])) {
-      return Error("missing " + what + " after " + args[i]);
+    const bool isAccount = EqualIgnoringCase(option, "-u");
+    const char* what = isAccount ? "account name" : "right";
+    if (i + 1 >= count || IsOption(args[i + 1])) {
+      Error(parsed, "missing ").Append(what).Append(" after ").Append(option);
+      return parsed;
     }
-    const std::string& value = args[++i];
-    if (value.empty()) return Error("empty " + what + " after " + args[i - 1]);
+    const char* value = args[++i];
+    if (value[0] == '\0') {
+      Error(parsed, "empty ").Append(what).Append(" after ").Append(option);
+      return parsed;
+    }
     if (isAccount) {
-      if (haveAccount) return Error("more than one account given");
-      command.account = value;
+      if (haveAccount) {
+        Error(parsed, "more than one account given");
+        return parsed;
+      }
+      parsed.command.account = value;
       haveAccount = true;
     } else {
-      if (haveRight) return Error("more than one right given");
-      command.change = option == "+r" ? RightChange::kGrant : RightChange::kRevoke;
-      command.right = value;
+      if (haveRight) {
+        Error(parsed, "more than one right given");
+        return parsed;
+      }
+      parsed.command.change =
+          EqualIgnoringCase(option, "+r") ? RightChange::kGrant : RightChange::kRevoke;
+      parsed.command.right = value;
       haveRight = true;
     }
   }
-  if (!haveAccount) return Error("no account given (-u ACCOUNT)");
-  if (!haveRight) return Error("no right given (+r RIGHT to grant, -r RIGHT to revoke)");
-
-  ParsedCommandLine parsed;
-  parsed.kind = ParsedCommandLine::Kind::kRun;
-  parsed.command = command;
+  if (!haveAccount) {
+    Error(parsed, "no account given (-u ACCOUNT)");
+  } else if (!haveRight) {
+    Error(parsed, "no right given (+r RIGHT to grant, -r RIGHT to revoke)");
+  } else {
+    parsed.kind = ParsedCommandLine::Kind::kRun;
+  }
   return parsed;
 }
 

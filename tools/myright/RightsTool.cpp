@@ -1,7 +1,5 @@
 #include "tools/myright/RightsTool.h"
 
-#include <cctype>
-
 #include "tools/myright/RightsCommand.h"
 #include "tools/myright/Sid.h"
 
@@ -28,67 +26,87 @@ namespace {
 
 const char kPrefix[] = "myright: ";
 
-bool IsGuestName(const std::string& name) {
-  const std::string guest = "guest";
-  if (name.size() != guest.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(name[i])) != guest[i]) return false;
-  }
-  return true;
+void WriteErrorSuffix(Output& to, SystemError error) {
+  char room[32];
+  TextBuffer text(room, sizeof room);
+  text.Append(" (error ").AppendNumber(error).Append(")");
+  to.Write(text.c_str());
 }
 
-std::string ErrorSuffix(SystemError error) { return " (error " + std::to_string(error) + ")"; }
+void WriteAccountNotFound(Output& err, const char* account, SystemError error) {
+  err.Write(kPrefix);
+  err.Write("account '");
+  err.Write(account);
+  err.Write("' not found");
+  WriteErrorSuffix(err, error);
+}
 
 }  // namespace
 
-int RunRightsTool(const std::vector<std::string>& args, SecurityPolicy& policy, std::ostream& out,
-                  std::ostream& err) {
-  const ParsedCommandLine parsed = ParseRightsCommandLine(args);
+int RunRightsTool(int count, const char* const* args, SecurityPolicy& policy, Output& out,
+                  Output& err) {
+  const ParsedCommandLine parsed = ParseRightsCommandLine(count, args);
   if (parsed.kind == ParsedCommandLine::Kind::kHelp) {
-    out << kUsageText;
+    out.Write(kUsageText);
     return kExitDone;
   }
   if (parsed.kind == ParsedCommandLine::Kind::kError) {
-    err << kPrefix << parsed.error << "; myright -? shows the usage\n";
+    err.Write(kPrefix);
+    err.Write(parsed.error);
+    err.Write("; myright -? shows the usage\n");
     return kExitUsage;
   }
   const RightsCommand& command = parsed.command;
 
   SystemError error = policy.Open();
   if (error != 0) {
-    err << kPrefix << "cannot open the local security policy" << ErrorSuffix(error) << "\n";
+    err.Write(kPrefix);
+    err.Write("cannot open the local security policy");
+    WriteErrorSuffix(err, error);
+    err.Write("\n");
     return kExitPolicyUnavailable;
   }
 
   Sid sid;
-  std::string accountText = command.account;
+  char guestText[256];  // the words and the longest SID text
+  const char* accountText = command.account;
   error = policy.LookupAccount(command.account, sid);
   if (error != 0) {
-    if (!IsGuestName(command.account)) {
-      err << kPrefix << "account '" << command.account << "' not found" << ErrorSuffix(error)
-          << "\n";
+    if (!EqualIgnoringCase(command.account, "guest")) {
+      WriteAccountNotFound(err, command.account, error);
+      err.Write("\n");
       return kExitAccountNotFound;
     }
     Sid domain;
     const SystemError domainError = policy.QueryAccountDomainSid(domain);
     if (domainError != 0 || !AppendRid(domain, kGuestRid, sid)) {
-      err << kPrefix << "account '" << command.account << "' not found" << ErrorSuffix(error)
-          << ", and the built-in guest account could not be determined";
-      if (domainError != 0) err << ErrorSuffix(domainError);
-      err << "\n";
+      WriteAccountNotFound(err, command.account, error);
+      err.Write(", and the built-in guest account could not be determined");
+      if (domainError != 0) WriteErrorSuffix(err, domainError);
+      err.Write("\n");
       return kExitAccountNotFound;
     }
-    accountText = "the built-in guest account " + FormatSid(sid);
+    TextBuffer text(guestText, sizeof guestText);
+    text.Append("the built-in guest account ").Append(SidToText(sid).text);
+    accountText = text.c_str();
   }
 
   const bool grant = command.change == RightChange::kGrant;
   error = grant ? policy.AddRight(sid, command.right) : policy.RemoveRight(sid, command.right);
   if (error != 0) {
-    err << kPrefix << "cannot " << (grant ? "grant " : "revoke ") << command.right
-        << (grant ? " to " : " from ") << accountText << ErrorSuffix(error) << "\n";
+    err.Write(kPrefix);
+    err.Write(grant ? "cannot grant " : "cannot revoke ");
+    err.Write(command.right);
+    err.Write(grant ? " to " : " from ");
+    err.Write(accountText);
+    WriteErrorSuffix(err, error);
+    err.Write("\n");
     return kExitRightNotChanged;
   }
-  out << command.right << (grant ? " granted to " : " revoked from ") << accountText << "\n";
+  out.Write(command.right);
+  out.Write(grant ? " granted to " : " revoked from ");
+  out.Write(accountText);
+  out.Write("\n");
   return kExitDone;
 }
 

@@ -2,11 +2,12 @@
 // account through the local security policy.
 #pragma once
 
-#include <ostream>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
 #include "tools/myright/SecurityPolicy.h"
+#include "tools/myright/Text.h"
 
 namespace myright {
 
@@ -21,8 +22,12 @@ enum ExitCode : int {
 
 extern const char kUsageText[];
 
-// `args` are the arguments after the program name. On success one line goes to `out`; on
-// failure one line starting with "myright: " goes to `err`. "-?" writes the usage text to `out`.
+// `args` are the `count` arguments after the program name. On success one line goes to `out`;
+// on failure one line starting with "myright: " goes to `err`. "-?" writes the usage text to
+// `out`.
+int RunRightsTool(int count, const char* const* args, SecurityPolicy& policy, Output& out,
+                  Output& err);
+// The same for callers that hold strings and streams (StringForms.cpp).
 int RunRightsTool(const std::vector<std::string>& args, SecurityPolicy& policy, std::ostream& out,
                   std::ostream& err);
 

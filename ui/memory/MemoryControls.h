@@ -3,6 +3,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,7 +46,33 @@ class MemoryControl : public Base {
 };
 
 using MemoryPlainControl = MemoryControl<Control>;
-using MemoryEdit = MemoryControl<Edit>;
+// How a text field's ANSI text reads in UTF-16 (the system's ANSI code page).
+using AnsiReader = std::function<std::u16string(const std::string&)>;
+
+class MemoryEdit : public MemoryControl<Edit> {
+ public:
+  MemoryEdit(const ControlDesign& spec, platform::Handle handle, AnsiReader reader)
+      : MemoryControl(spec, handle), m_reader(std::move(reader)) {}
+  void SetText(const std::string& text) override {
+    m_wide.reset();
+    MemoryControl::SetText(text);
+  }
+  // The typed UTF-16 text, or else the ANSI text as the code page reads it.
+  std::u16string WideText() const override {
+    if (m_wide) return *m_wide;
+    if (m_reader) return m_reader(m_text);
+    return std::u16string(m_text.begin(), m_text.end());
+  }
+  // The user types `wide`; `ansi` is what an ANSI read of the field gives.
+  void TypeWide(const std::u16string& wide, const std::string& ansi) {
+    m_text = ansi;
+    m_wide = wide;
+  }
+
+ private:
+  AnsiReader m_reader;
+  std::optional<std::u16string> m_wide;
+};
 
 class MemoryButton : public MemoryControl<Button> {
  public:

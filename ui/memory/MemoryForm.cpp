@@ -5,7 +5,8 @@
 namespace ui::memory {
 namespace {
 
-std::unique_ptr<Control> MakeControl(const ControlDesign& spec, platform::Handle handle) {
+std::unique_ptr<Control> MakeControl(const ControlDesign& spec, platform::Handle handle,
+                                     const AnsiReader& reader) {
   switch (spec.kind) {
     case ControlKind::TabControl:
       return std::make_unique<MemoryTabControl>(spec, handle);
@@ -20,7 +21,7 @@ std::unique_ptr<Control> MakeControl(const ControlDesign& spec, platform::Handle
       return std::make_unique<MemoryLabel>(spec, handle);
     case ControlKind::Edit:
     case ControlKind::Memo:
-      return std::make_unique<MemoryEdit>(spec, handle);
+      return std::make_unique<MemoryEdit>(spec, handle, reader);
     case ControlKind::RichText:
       return std::make_unique<MemoryRichText>(spec, handle);
     case ControlKind::ListView:
@@ -44,7 +45,7 @@ MemoryForm::MemoryForm(MemoryFormFactory& factory, const FormDesign& spec, platf
   m_window = std::make_unique<MemoryWindow>(frame, factory.NextHandle(), factory, *this);
 
   for (const ControlDesign& control : spec.controls) {
-    m_controls[control.name] = MakeControl(control, factory.NextHandle());
+    m_controls[control.name] = MakeControl(control, factory.NextHandle(), factory.ansiReader);
   }
   // Pages belong to their tab control; radio buttons know their siblings.
   for (const ControlDesign& control : spec.controls) {
@@ -65,7 +66,8 @@ MemoryForm::MemoryForm(MemoryFormFactory& factory, const FormDesign& spec, platf
       }
     }
   }
-  for (const MenuDesign& item : spec.menu) m_menu[item.name] = std::make_unique<MemoryMenuItem>(item);
+  for (const MenuDesign& item : spec.menu)
+    m_menu[item.name] = std::make_unique<MemoryMenuItem>(item);
   factory.m_live.push_back(this);
   ++factory.m_created[spec.className];
 }
@@ -85,7 +87,8 @@ MenuItem* MemoryForm::FindMenuItem(const std::string& name) {
   return found == m_menu.end() ? nullptr : found->second.get();
 }
 
-std::unique_ptr<Form> MemoryFormFactory::CreateForm(const FormDesign& spec, platform::Handle owner) {
+std::unique_ptr<Form> MemoryFormFactory::CreateForm(const FormDesign& spec,
+                                                    platform::Handle owner) {
   return std::make_unique<MemoryForm>(*this, spec, owner);
 }
 

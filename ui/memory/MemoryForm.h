@@ -48,6 +48,8 @@ class MemoryFormFactory : public FormFactory {
   // What the user does while a modal window is shown; when it returns without closing the
   // window, the user is taken to have pressed the close box.
   std::function<void(MemoryForm&)> onShowModal;
+  // How the text fields made from now on read their ANSI text in UTF-16; Latin-1 when empty.
+  AnsiReader ansiReader;
 
   // Forms alive now, oldest first.
   const std::vector<MemoryForm*>& LiveForms() const { return m_live; }

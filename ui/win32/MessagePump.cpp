@@ -13,16 +13,16 @@ void MarkFormWindow(HWND window) {
 void DispatchWithNavigation(MSG& message) {
   HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   if (root != nullptr && GetPropA(root, kFormProperty) != nullptr &&
-      IsDialogMessageA(root, &message)) {
+      IsDialogMessageW(root, &message)) {
     return;
   }
   TranslateMessage(&message);
-  DispatchMessageA(&message);
+  DispatchMessageW(&message);
 }
 
 bool DispatchPending() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
       return false;

@@ -1,5 +1,7 @@
 // Handing a queued message on, with the dialog keys (Tab, Shift+Tab, arrows, Enter on a button)
-// working inside the program's windows.
+// working inside the program's windows. Messages are taken and handed on in UTF-16 (every loop
+// calls the W functions): a typed character reaches a Unicode text field as typed, and the system
+// converts it for the ANSI windows.
 #pragma once
 
 #include <windows.h>

@@ -1,20 +1,28 @@
 #include "ui/win32/MessageTarget.h"
 
+#include <unordered_map>
+
 namespace ui::win32 {
 
 namespace {
-constexpr const char* kTargetProperty = "Plinvo.MessageTarget";
+// Kept in the process rather than as a window property: a list being filled sends its parent a
+// notification per row, and a property look-up is a trip to the window system each time.
+std::unordered_map<HWND, MessageTarget*>& Targets() {
+  static std::unordered_map<HWND, MessageTarget*> targets;
+  return targets;
+}
 }  // namespace
 
 void AttachTarget(HWND window, MessageTarget* target) {
-  SetPropA(window, kTargetProperty, reinterpret_cast<HANDLE>(target));
+  if (window != nullptr) Targets()[window] = target;
 }
 
-void DetachTarget(HWND window) { RemovePropA(window, kTargetProperty); }
+void DetachTarget(HWND window) { Targets().erase(window); }
 
 MessageTarget* TargetOf(HWND window) {
   if (window == nullptr) return nullptr;
-  return reinterpret_cast<MessageTarget*>(GetPropA(window, kTargetProperty));
+  const auto found = Targets().find(window);
+  return found == Targets().end() ? nullptr : found->second;
 }
 
 bool RouteChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -1,5 +1,5 @@
 // How a notification that a child control sends to its parent finds the C++ object behind that
-// control: every control window carries a pointer to its MessageTarget as a window property.
+// control: every control window is registered with its MessageTarget while the object lives.
 #pragma once
 
 #include <windows.h>

@@ -1,27 +1,42 @@
 #include "ui/win32/SubclassHook.h"
 
+#include <commctrl.h>
+
+#include <unordered_map>
+
 #include "ui/win32/EventDispatch.h"
 
 namespace ui::win32 {
 
 namespace {
-constexpr const char* kHookProperty = "Plinvo.SubclassHook";
+// Found in the process on every message: a window property would cost a trip to the window
+// system per message, which a list being filled sends by the hundred thousand.
+std::unordered_map<HWND, SubclassHook*>& Hooks() {
+  static std::unordered_map<HWND, SubclassHook*> hooks;
+  return hooks;
+}
 }  // namespace
 
 SubclassHook::~SubclassHook() { Remove(); }
 
+SubclassHook* SubclassHook::Of(HWND window) {
+  const auto found = Hooks().find(window);
+  return found == Hooks().end() ? nullptr : found->second;
+}
+
 void SubclassHook::Install(HWND window) {
   m_hooked = window;
-  SetPropA(window, kHookProperty, reinterpret_cast<HANDLE>(this));
+  Hooks()[window] = this;
   m_original = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
 }
 
 void SubclassHook::Remove() {
-  if (m_hooked == nullptr || !IsWindow(m_hooked)) return;
-  if (GetPropA(m_hooked, kHookProperty) != reinterpret_cast<HANDLE>(this)) return;
-  RemovePropA(m_hooked, kHookProperty);
-  SetWindowLongPtrA(m_hooked, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_original));
+  if (m_hooked == nullptr || Of(m_hooked) != this) return;
+  Hooks().erase(m_hooked);
+  if (IsWindow(m_hooked)) {
+    SetWindowLongPtrA(m_hooked, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_original));
+  }
   m_hooked = nullptr;
 }
 
@@ -29,14 +44,29 @@ LRESULT SubclassHook::CallOriginal(HWND window, UINT message, WPARAM wParam, LPA
   return CallWindowProcA(m_original, window, message, wParam, lParam);
 }
 
+void SubclassHook::Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+  if (m_hints == nullptr || message < WM_MOUSEFIRST || message > WM_MOUSELAST) return;
+  MSG relayed;
+  relayed.hwnd = window;
+  relayed.message = message;
+  relayed.wParam = wParam;
+  relayed.lParam = lParam;
+  relayed.time = static_cast<DWORD>(GetMessageTime());
+  const DWORD position = GetMessagePos();
+  relayed.pt.x = static_cast<short>(LOWORD(position));
+  relayed.pt.y = static_cast<short>(HIWORD(position));
+  SendMessageA(m_hints, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 LRESULT CALLBACK SubclassHook::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* hook = reinterpret_cast<SubclassHook*>(GetPropA(window, kHookProperty));
+  SubclassHook* hook = Of(window);
   if (hook == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     const WNDPROC original = hook->m_original;
     hook->Remove();
     return CallWindowProcA(original, window, message, wParam, lParam);
   }
+  hook->Relay(window, message, wParam, lParam);
   LRESULT result = 0;
   const bool handled = Guarded(
       false, [&] { return hook->OnSubclassMessage(window, message, wParam, lParam, result); });

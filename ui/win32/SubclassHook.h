@@ -14,6 +14,12 @@ class SubclassHook {
 
   void Install(HWND window);
 
+  // The hook installed on `window`, or nullptr.
+  static SubclassHook* Of(HWND window);
+  // Passes the mouse messages of the window on to a hover-hint window (TTM_RELAYEVENT), which
+  // then needs no subclass of its own on the control.
+  void RelayMouseTo(HWND hints) { m_hints = hints; }
+
  protected:
   // Returns true when the message was handled, with the answer in `result`.
   virtual bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -23,9 +29,11 @@ class SubclassHook {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Remove();
+  void Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
 
   HWND m_hooked = nullptr;
   WNDPROC m_original = nullptr;
+  HWND m_hints = nullptr;
 };
 
 }  // namespace ui::win32

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/SubclassHook.h"
+
 namespace ui::win32 {
 
 Win32Form::~Win32Form() {
@@ -42,7 +44,11 @@ void Win32Form::AddHint(HWND control, const std::string& text) {
   // The size without the field newer versions added, which the XP control without a
   // manifest refuses.
   tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // A control with a hook of ours passes its mouse messages on itself; the hint window's own
+  // subclass would look itself up in the control's window properties on every message.
+  SubclassHook* hook = SubclassHook::Of(control);
+  if (hook != nullptr) hook->RelayMouseTo(m_hints);
+  tool.uFlags = TTF_IDISHWND | (hook != nullptr ? 0 : TTF_SUBCLASS);
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = const_cast<char*>(text.c_str());

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/win32/SystemLibraries.h"
 #include "ui/win32/ContainerWindow.h"
 #include "ui/win32/MessagePump.h"
 #include "ui/win32/PictureIcon.h"
@@ -25,6 +26,17 @@ namespace ui::win32 {
 namespace {
 
 HMENU MenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+
+// A designed text (ANSI) for the W calls.
+std::wstring Widened(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  const int length = static_cast<int>(text.size());
+  const int needed = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+  if (needed <= 0) return std::wstring();
+  std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], needed);
+  return wide;
+}
 
 // The menu bar: top-level entries open pop-ups that hold the entries naming them as parent.
 HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTANCE instance) {
@@ -85,7 +97,9 @@ Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
   INITCOMMONCONTROLSEX controls;
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES;
-  InitCommonControlsEx(&controls);
+  const auto initialize = platform::win32::SystemCall<decltype(&::InitCommonControlsEx)>(
+      "comctl32.dll", "InitCommonControlsEx");
+  if (initialize != nullptr) initialize(&controls);
   RegisterContainerClass(instance);
 }
 
@@ -127,11 +141,21 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
                          control.rect.left + control.rect.width,
                          control.rect.top + control.rect.height};
       const DWORD visible = control.visible ? WS_VISIBLE : 0;
-      auto makeChild = [&](DWORD exStyle, const char* windowClass, DWORD style) {
-        HWND child =
-            CreateWindowExA(exStyle, windowClass, control.text.c_str(), WS_CHILD | visible | style,
-                            rect.left, rect.top, control.rect.width, control.rect.height,
-                            parent.window, MenuId(control.id), m_instance, nullptr);
+      auto makeChild = [&](DWORD exStyle, const char* windowClass, DWORD style,
+                           bool unicode = false) {
+        HWND child = nullptr;
+        if (unicode) {
+          const std::wstring wideClass = Widened(windowClass);
+          child = CreateWindowExW(exStyle, wideClass.c_str(), Widened(control.text).c_str(),
+                                  WS_CHILD | visible | style, rect.left, rect.top,
+                                  control.rect.width, control.rect.height, parent.window,
+                                  MenuId(control.id), m_instance, nullptr);
+        } else {
+          child = CreateWindowExA(exStyle, windowClass, control.text.c_str(),
+                                  WS_CHILD | visible | style, rect.left, rect.top,
+                                  control.rect.width, control.rect.height, parent.window,
+                                  MenuId(control.id), m_instance, nullptr);
+        }
         if (child == nullptr) throw std::runtime_error("Cannot create control " + control.name);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         return child;
@@ -237,8 +261,11 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           const DWORD lines = control.kind == ControlKind::Memo
                                   ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL
                                   : ES_AUTOHSCROLL;
+          // A one-line field made as an ANSI window would keep its text in the code page, so the
+          // characters it lacks would be lost as they are typed.
           made = makeChild(WS_EX_CLIENTEDGE, "EDIT",
-                           WS_TABSTOP | lines | (control.readOnly ? ES_READONLY : 0));
+                           WS_TABSTOP | lines | (control.readOnly ? ES_READONLY : 0),
+                           control.kind == ControlKind::Edit);
           edit.Attach(made);
           break;
         }
@@ -258,8 +285,9 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
         }
         case ControlKind::ListView: {
           auto& list = form->Keep(control.name, std::make_unique<Win32ListView>());
-          made = makeChild(WS_EX_CLIENTEDGE, WC_LISTVIEWA,
-                           WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
+          made = makeChild(
+              WS_EX_CLIENTEDGE, WC_LISTVIEWA,
+              WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | Win32ListView::kStyle);
           list.Attach(made, control.listColumns, control.wholeRowSelect, control.rowPictures);
           break;
         }
@@ -282,7 +310,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
 
 void Win32FormFactory::RunMessageLoop() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchWithNavigation(message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchWithNavigation(message);
 }
 
 }  // namespace ui::win32

@@ -1,26 +1,63 @@
 #include "ui/win32/Win32ListView.h"
 
-#include <commctrl.h>
+#include <algorithm>
 
-#include <climits>
-
+#include "platform/win32/SystemLibraries.h"
 #include "ui/win32/EventDispatch.h"
 
 namespace ui::win32 {
 
+namespace {
+
+bool SameText(const std::string& cell, const std::string& wanted, bool partial) {
+  if (partial ? cell.size() < wanted.size() : cell.size() != wanted.size()) return false;
+  return wanted.empty() || CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell.data(),
+                                          static_cast<int>(wanted.size()), wanted.data(),
+                                          static_cast<int>(wanted.size())) == CSTR_EQUAL;
+}
+
+std::string AnsiOf(const wchar_t* text) {
+  if (text == nullptr) return std::string();
+  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 1) return std::string();
+  std::string ansi(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
+  ansi.resize(static_cast<std::size_t>(size) - 1);
+  return ansi;
+}
+
+void CopyInto(const std::string& text, char* buffer, int size) {
+  if (buffer != nullptr && size > 0) lstrcpynA(buffer, text.c_str(), size);
+}
+
+void CopyInto(const std::string& text, wchar_t* buffer, int size) {
+  if (buffer == nullptr || size <= 0) return;
+  const int needed = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(needed > 0 ? needed : 1), L'\0');
+  if (needed > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), needed);
+  lstrcpynW(buffer, wide.c_str(), size);
+}
+
+}  // namespace
+
 void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect,
                            const std::vector<std::string>& pictures) {
   Win32Control::Attach(window);
-  if (!pictures.empty()) {
+  // The image-list calls of the common controls the program loaded (never imported by name).
+  const auto create = platform::win32::SystemCall<decltype(&::ImageList_Create)>(
+      "comctl32.dll", "ImageList_Create");
+  const auto addIcon = platform::win32::SystemCall<decltype(&::ImageList_ReplaceIcon)>(
+      "comctl32.dll", "ImageList_ReplaceIcon");
+  if (!pictures.empty() && create != nullptr && addIcon != nullptr) {
     // The list destroys its small-picture list when it is destroyed itself.
     const int size = GetSystemMetrics(SM_CXSMICON);
     HIMAGELIST images =
-        ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(pictures.size()), 0);
+        create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(pictures.size()), 0);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     for (const std::string& name : pictures) {
       HICON icon =
           static_cast<HICON>(LoadImageA(instance, name.c_str(), IMAGE_ICON, size, size, 0));
-      if (images != nullptr && icon != nullptr) ImageList_AddIcon(images, icon);
+      if (images != nullptr && icon != nullptr) addIcon(images, -1, icon);
       if (icon != nullptr) DestroyIcon(icon);
     }
     if (images != nullptr) {
@@ -41,50 +78,74 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
     SendMessageA(window, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
     m_fixed.push_back(columns[index].fixedWidth);
   }
+  m_columns = std::max<std::size_t>(1, columns.size());
   Install(window);
 }
 
-void Win32ListView::Clear() { SendMessageA(m_window, LVM_DELETEALLITEMS, 0, 0); }
+void Win32ListView::Clear() {
+  m_rows.clear();
+  m_pictures.clear();
+  // Also drops the selection and scrolls back to the top, as for a list holding its own rows.
+  SendMessageA(m_window, LVM_DELETEALLITEMS, 0, 0);
+}
 
 int Win32ListView::InsertRow(int position, const std::string& caption) {
-  LVITEMA item;
-  ZeroMemory(&item, sizeof(item));
-  item.mask = LVIF_TEXT;
-  item.iItem = position < 0 ? INT_MAX : position;
-  item.pszText = const_cast<char*>(caption.c_str());
-  return static_cast<int>(
-      SendMessageA(m_window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  const int count = RowCount();
+  if (position < 0 || position > count) position = count;
+  std::vector<std::string> row(m_columns);
+  row[0] = caption;
+  m_rows.insert(m_rows.begin() + position, std::move(row));
+  m_pictures.insert(m_pictures.begin() + position, -1);
+  if (position == count) {
+    PublishRowCount();
+    return position;
+  }
+  // The window keeps the selection by index: a row put above it moves it down with its row.
+  const int selected = SelectedIndex();
+  SendMessageA(m_window, LVM_SETITEMCOUNT, m_rows.size(), 0);
+  if (selected >= position) {
+    LVITEMA state;
+    ZeroMemory(&state, sizeof(state));
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = 0;
+    SendMessageA(m_window, LVM_SETITEMSTATE, selected, reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(m_window, LVM_SETITEMSTATE, selected + 1, reinterpret_cast<LPARAM>(&state));
+  }
+  if (m_updateDepth == 0) InvalidateRect(m_window, nullptr, TRUE);
+  return position;
 }
 
 void Win32ListView::SetCell(int row, int column, const std::string& text) {
-  LVITEMA item;
-  ZeroMemory(&item, sizeof(item));
-  item.iSubItem = column;
-  item.pszText = const_cast<char*>(text.c_str());
-  SendMessageA(m_window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-}
-
-int Win32ListView::RowCount() const {
-  return static_cast<int>(SendMessageA(m_window, LVM_GETITEMCOUNT, 0, 0));
-}
-
-std::string Win32ListView::Cell(int row, int column) const {
-  // The answer is the length copied; a full buffer may mean a longer text, so grow and retry.
-  std::vector<char> buffer(256);
-  while (buffer.size() <= (1u << 20)) {
-    LVITEMA item;
-    ZeroMemory(&item, sizeof(item));
-    item.iSubItem = column;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(buffer.size());
-    const LRESULT length =
-        SendMessageA(m_window, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    if (length < static_cast<LRESULT>(buffer.size()) - 1) {
-      return std::string(buffer.data(), length > 0 ? length : 0);
-    }
-    buffer.assign(buffer.size() * 4, '\0');
+  if (row < 0 || row >= RowCount() || column < 0 || static_cast<std::size_t>(column) >= m_columns) {
+    return;
   }
-  return std::string(buffer.data());
+  m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
+  if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+}
+
+void Win32ListView::SetRowPicture(int row, int picture) {
+  if (row < 0 || row >= RowCount()) return;
+  m_pictures[static_cast<std::size_t>(row)] = picture;
+  if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+}
+
+int Win32ListView::PictureOf(int row, int column) const {
+  if (column != 0 || row < 0 || row >= RowCount()) return I_IMAGENONE;
+  const int picture = m_pictures[static_cast<std::size_t>(row)];
+  return picture >= 0 ? picture : I_IMAGENONE;
+}
+
+int Win32ListView::RowCount() const { return static_cast<int>(m_rows.size()); }
+
+std::string Win32ListView::Cell(int row, int column) const { return CellText(row, column); }
+
+const std::string& Win32ListView::CellText(int row, int column) const {
+  static const std::string none;
+  if (row < 0 || row >= RowCount() || column < 0 || static_cast<std::size_t>(column) >= m_columns) {
+    return none;
+  }
+  return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 int Win32ListView::SelectedIndex() const {
@@ -99,30 +160,85 @@ void Win32ListView::BeginUpdate() {
 void Win32ListView::EndUpdate() {
   if (m_updateDepth == 0) return;
   if (--m_updateDepth == 0) {
+    PublishRowCount();
     SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_window, nullptr, TRUE);
   }
 }
 
-void Win32ListView::SetRowPicture(int row, int picture) {
-  LVITEMA item;
-  ZeroMemory(&item, sizeof(item));
-  item.mask = LVIF_IMAGE;
-  item.iItem = row;
-  item.iImage = picture;
-  SendMessageA(m_window, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+void Win32ListView::PublishRowCount() {
+  if (m_updateDepth > 0) return;
+  if (SendMessageA(m_window, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(m_rows.size())) return;
+  SendMessageA(m_window, LVM_SETITEMCOUNT, m_rows.size(), 0);
+}
+
+int Win32ListView::FindRow(int start, const std::string& text, bool partial, bool wrap) const {
+  const int count = RowCount();
+  if (count == 0) return -1;
+  if (start < 0 || start >= count) start = 0;
+  for (int row = start; row < count; ++row) {
+    if (SameText(m_rows[static_cast<std::size_t>(row)][0], text, partial)) return row;
+  }
+  if (!wrap) return -1;
+  for (int row = 0; row < start; ++row) {
+    if (SameText(m_rows[static_cast<std::size_t>(row)][0], text, partial)) return row;
+  }
+  return -1;
 }
 
 bool Win32ListView::OnNotify(const NMHDR& header, LRESULT& result) {
-  if (header.code != LVN_ITEMCHANGED) return false;
-  const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-  if ((change.uChanged & LVIF_STATE) != 0 &&
-      ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0 &&
-      (change.uNewState & LVIS_SELECTED) != 0) {
-    Fire(onSelect);
+  // The requests below are filled in place: the structure is the list's, passed for answers.
+  NMHDR& request = const_cast<NMHDR&>(header);
+  switch (header.code) {
+    case LVN_GETDISPINFOA: {
+      LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(request).item;
+      if (item.mask & LVIF_TEXT) {
+        CopyInto(CellText(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
+      }
+      if (item.mask & LVIF_IMAGE) item.iImage = PictureOf(item.iItem, item.iSubItem);
+      result = 0;
+      return true;
+    }
+    case LVN_GETDISPINFOW: {
+      LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(request).item;
+      if (item.mask & LVIF_TEXT) {
+        CopyInto(CellText(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
+      }
+      if (item.mask & LVIF_IMAGE) item.iImage = PictureOf(item.iItem, item.iSubItem);
+      result = 0;
+      return true;
+    }
+    case LVN_ODFINDITEMA: {
+      const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(header);
+      const UINT flags = find.lvfi.flags;
+      result = (flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.lvfi.psz == nullptr
+                   ? -1
+                   : FindRow(find.iStart, find.lvfi.psz, (flags & LVFI_PARTIAL) != 0,
+                             (flags & LVFI_WRAP) != 0);
+      return true;
+    }
+    case LVN_ODFINDITEMW: {
+      const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+      const UINT flags = find.lvfi.flags;
+      result = (flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.lvfi.psz == nullptr
+                   ? -1
+                   : FindRow(find.iStart, AnsiOf(find.lvfi.psz), (flags & LVFI_PARTIAL) != 0,
+                             (flags & LVFI_WRAP) != 0);
+      return true;
+    }
+    case LVN_ITEMCHANGED: {
+      // A row newly selected, by the user or by another program acting for one.
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if ((change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0 &&
+          (change.uOldState & LVIS_SELECTED) == 0) {
+        Fire(onSelect);
+      }
+      result = 0;
+      return true;
+    }
+    default:
+      return false;
   }
-  result = 0;
-  return true;
 }
 
 bool Win32ListView::IsFixed(int column) const {

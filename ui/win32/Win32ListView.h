@@ -1,6 +1,17 @@
 // The report-style list: rows of text cells, one selectable row, optionally fixed-width columns.
+//
+// The rows live in this object, not in the system's control: the window is created with
+// LVS_OWNERDATA (the factory sets it) and knows only how many rows there are; it asks for the
+// texts it paints or is asked for (LVN_GETDISPINFO, answered into the asker's buffer, so that a
+// reader in another process gets them too) and for type-to-find matches (LVN_ODFINDITEM). The
+// system keeps only the selection and focus. A refresh is then a vector fill and one count.
 #pragma once
 
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include <string>
 #include <vector>
 
 #include "ui/FormDesign.h"
@@ -11,6 +22,10 @@ namespace ui::win32 {
 
 class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
  public:
+  // The window style the rows kept here need, beside the look's own.
+  static constexpr DWORD kStyle = LVS_OWNERDATA;
+
+  // `pictures` names the icon resources a row may show before its caption.
   void Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect,
               const std::vector<std::string>& pictures);
 
@@ -23,14 +38,22 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   void BeginUpdate() override;
   void EndUpdate() override;
   void SetRowPicture(int row, int picture) override;
-  bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
   bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT& result) override;
+  bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool IsFixed(int column) const;
+  const std::string& CellText(int row, int column) const;
+  int PictureOf(int row, int column) const;
+  int FindRow(int start, const std::string& text, bool partial, bool wrap) const;
+  // Tells the window how many rows there are, unless a fill is under way.
+  void PublishRowCount();
 
   std::vector<bool> m_fixed;
+  std::vector<std::vector<std::string>> m_rows;
+  std::vector<int> m_pictures;  // per row, -1 for none
+  std::size_t m_columns = 1;
   int m_updateDepth = 0;
 };
 

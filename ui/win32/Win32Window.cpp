@@ -137,7 +137,7 @@ void Win32Window::ShowModal() {
 
   MSG message;
   while (!m_endModal && Alive()) {
-    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) {
       PostQuitMessage(static_cast<int>(message.wParam));
       break;

@@ -2,7 +2,9 @@
    an end-to-end test prefix and never shipped. Wine's own service has no shares and no
    sessions; this one serves them from a text file that the test writes.
 
-   PLINVO_NETAPI_DATA names the file (UTF-8, one record a line, fields split by tabs):
+   PLINVO_NETAPI_DATA names the file (UTF-8, one record a line, fields split by tabs, any number
+   of lines; a file it cannot read whole fails the call with 8, not enough memory, and an
+   "error" line in the log):
      share    <name> <path> <current uses> <remark>      (a field "<null>" is a missing text)
      session  <client> <user> <active seconds> <idle seconds>
      result   <NetShareEnum|NetSessionEnum|NetShareAdd|NetShareDel> <code>
@@ -60,7 +62,6 @@ typedef struct {
 #define NAME_NOT_FOUND 2310
 #define DUPLICATE_SHARE 2118
 #define INVALID_LEVEL 124
-#define MAX_LINES 4096
 #define MAX_FIELDS 6
 
 /* Every buffer handed out starts with this header; the caller sees what follows it. */
@@ -83,41 +84,91 @@ typedef struct {
   char* raw; /* the whole line, for writing back */
 } Line;
 
-static int read_lines(Line* lines, int max) {
+typedef struct {
+  Line* items;
+  int count;
+} Lines;
+
+static void free_lines(Lines* lines) {
+  int i;
+  for (i = 0; i < lines->count; i++) {
+    free(lines->items[i].fields[0]);
+    free(lines->items[i].raw);
+  }
+  free(lines->items);
+  lines->items = NULL;
+  lines->count = 0;
+}
+
+static void log_line(const char* format, ...);
+
+/* Reads every record of the data file, however many (a missing file has none). A file that
+   cannot be read whole fails the call and says so in the log, rather than serving a part. */
+static NET_API_STATUS read_lines(Lines* lines) {
   const char* path = data_path();
   FILE* f = path != NULL ? fopen(path, "rb") : NULL;
-  char buffer[8192];
-  int n = 0;
+  char *text = NULL, *line, *next;
+  long size = -1;
+  int capacity = 0;
+  lines->items = NULL;
+  lines->count = 0;
   if (f == NULL) return 0;
-  while (n < max && fgets(buffer, sizeof buffer, f) != NULL) {
-    size_t length = strlen(buffer);
+  if (fseek(f, 0, SEEK_END) == 0) size = ftell(f);
+  if (size >= 0 && fseek(f, 0, SEEK_SET) == 0) text = (char*)malloc((size_t)size + 1);
+  if (text == NULL || fread(text, 1, (size_t)size, f) != (size_t)size) {
+    fclose(f);
+    free(text);
+    log_line("error\tcannot read %s", path);
+    return ERROR_NOT_ENOUGH_MEMORY;
+  }
+  fclose(f);
+  text[size] = '\0';
+  for (line = text; *line != '\0'; line = next) {
+    size_t length;
     char *copy, *field;
-    while (length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r'))
-      buffer[--length] = '\0';
+    Line* record;
+    next = strchr(line, '\n');
+    if (next != NULL)
+      *next++ = '\0';
+    else
+      next = line + strlen(line);
+    length = strlen(line);
+    while (length > 0 && line[length - 1] == '\r') line[--length] = '\0';
     if (length == 0) continue;
-    lines[n].raw = _strdup(buffer);
-    copy = _strdup(buffer);
-    lines[n].count = 0;
+    if (lines->count == capacity) {
+      Line* grown =
+          (Line*)realloc(lines->items, sizeof(Line) * (size_t)(capacity ? capacity * 2 : 256));
+      if (grown == NULL) break;
+      lines->items = grown;
+      capacity = capacity ? capacity * 2 : 256;
+    }
+    record = &lines->items[lines->count];
+    record->raw = _strdup(line);
+    copy = _strdup(line);
+    if (record->raw == NULL || copy == NULL) {
+      free(record->raw);
+      free(copy);
+      break;
+    }
+    lines->count++;
+    record->count = 0;
     field = copy;
-    while (lines[n].count < MAX_FIELDS) {
+    while (record->count < MAX_FIELDS) {
       char* tab = strchr(field, '\t');
-      lines[n].fields[lines[n].count++] = field;
+      record->fields[record->count++] = field;
       if (tab == NULL) break;
       *tab = '\0';
       field = tab + 1;
     }
-    n++;
   }
-  fclose(f);
-  return n;
-}
-
-static void free_lines(Line* lines, int n) {
-  int i;
-  for (i = 0; i < n; i++) {
-    free(lines[i].fields[0]);
-    free(lines[i].raw);
+  if (*line != '\0') {
+    free(text);
+    free_lines(lines);
+    log_line("error\tout of memory after reading part of %s", path);
+    return ERROR_NOT_ENOUGH_MEMORY;
   }
+  free(text);
+  return 0;
 }
 
 static const char* field(const Line* line, int i) { return i < line->count ? line->fields[i] : ""; }
@@ -246,7 +297,8 @@ static NET_API_STATUS enumerate(const char* function, const char* kind, DWORD le
                                 DWORD expected_level, size_t record_size, RecordSize texts_size,
                                 PutRecord put, LPBYTE* bufptr, DWORD prefmaxlen,
                                 LPDWORD entriesread, LPDWORD totalentries, LPDWORD resume_handle) {
-  static Line lines[MAX_LINES];
+  Lines all;
+  Line* lines;
   int n, i;
   DWORD total = 0, start, count, page, index, id = 0, resume_in;
   long forced;
@@ -257,9 +309,13 @@ static NET_API_STATUS enumerate(const char* function, const char* kind, DWORD le
 
   EnterCriticalSection(&lock);
   resume_in = resume_handle != NULL ? *resume_handle : 0;
-  n = read_lines(lines, MAX_LINES);
+  status = read_lines(&all);
+  lines = all.items;
+  n = all.count;
   forced = forced_result(lines, n, function);
-  if (level != expected_level) {
+  if (status != 0) {
+    /* the data file could not be read whole: said in the log already */
+  } else if (level != expected_level) {
     status = INVALID_LEVEL;
   } else if (forced != -1 && forced != 0 && forced != MORE_DATA) {
     status = (NET_API_STATUS)forced;
@@ -270,7 +326,7 @@ static NET_API_STATUS enumerate(const char* function, const char* kind, DWORD le
     *entriesread = 0;
     log_line("%s\t%lu\t%lu\t%lu\t%lu\t0\t0", function, (unsigned long)level,
              (unsigned long)prefmaxlen, (unsigned long)resume_in, (unsigned long)status);
-    free_lines(lines, n);
+    free_lines(&all);
     LeaveCriticalSection(&lock);
     return status;
   }
@@ -304,7 +360,7 @@ static NET_API_STATUS enumerate(const char* function, const char* kind, DWORD le
   log_line("%s\t%lu\t%lu\t%lu\t%lu\t%lu\t%lu", function, (unsigned long)level,
            (unsigned long)prefmaxlen, (unsigned long)resume_in, (unsigned long)status,
            (unsigned long)count, (unsigned long)id);
-  free_lines(lines, n);
+  free_lines(&all);
   LeaveCriticalSection(&lock);
   return status;
 }
@@ -348,7 +404,8 @@ static int find_share(const Line* lines, int n, const char* name) {
 }
 
 NET_API_STATUS WINAPI NetShareDel(LPWSTR servername, LPWSTR netname, DWORD reserved) {
-  static Line lines[MAX_LINES];
+  Lines all;
+  Line* lines;
   char* name = to_utf8(netname);
   int n, found;
   long forced;
@@ -356,10 +413,14 @@ NET_API_STATUS WINAPI NetShareDel(LPWSTR servername, LPWSTR netname, DWORD reser
   (void)servername;
   (void)reserved;
   EnterCriticalSection(&lock);
-  n = read_lines(lines, MAX_LINES);
+  status = read_lines(&all);
+  lines = all.items;
+  n = all.count;
   forced = forced_result(lines, n, "NetShareDel");
   found = find_share(lines, n, name);
-  if (forced != -1) {
+  if (status != 0) {
+    /* said in the log already */
+  } else if (forced != -1) {
     status = (NET_API_STATUS)forced;
   } else if (found < 0) {
     status = NAME_NOT_FOUND;
@@ -368,14 +429,15 @@ NET_API_STATUS WINAPI NetShareDel(LPWSTR servername, LPWSTR netname, DWORD reser
     status = 0;
   }
   log_line("NetShareDel\t%s\t%lu", name, (unsigned long)status);
-  free_lines(lines, n);
+  free_lines(&all);
   free(name);
   LeaveCriticalSection(&lock);
   return status;
 }
 
 NET_API_STATUS WINAPI NetShareAdd(LPWSTR servername, DWORD level, LPBYTE buf, LPDWORD parm_err) {
-  static Line lines[MAX_LINES];
+  Lines all;
+  Line* lines;
   const SHARE_INFO_2* info = (const SHARE_INFO_2*)buf;
   char *name, *remark, *path, *password, *added;
   int n;
@@ -392,9 +454,13 @@ NET_API_STATUS WINAPI NetShareAdd(LPWSTR servername, DWORD level, LPBYTE buf, LP
   path = to_utf8(info->path);
   password = to_utf8(info->passwd);
   EnterCriticalSection(&lock);
-  n = read_lines(lines, MAX_LINES);
+  status = read_lines(&all);
+  lines = all.items;
+  n = all.count;
   forced = forced_result(lines, n, "NetShareAdd");
-  if (forced != -1) {
+  if (status != 0) {
+    /* said in the log already */
+  } else if (forced != -1) {
     status = (NET_API_STATUS)forced;
   } else if (find_share(lines, n, name) >= 0) {
     status = DUPLICATE_SHARE;
@@ -408,7 +474,7 @@ NET_API_STATUS WINAPI NetShareAdd(LPWSTR servername, DWORD level, LPBYTE buf, LP
   log_line("NetShareAdd\t2\t%s\t%lu\t%s\t%lu\t%lu\t%s\t%s\t%lu", name, (unsigned long)info->type,
            remark, (unsigned long)info->permissions, (unsigned long)info->max_uses, path, password,
            (unsigned long)status);
-  free_lines(lines, n);
+  free_lines(&all);
   LeaveCriticalSection(&lock);
   free(name);
   free(remark);

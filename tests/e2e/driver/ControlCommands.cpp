@@ -326,6 +326,91 @@ Answer Driver::ListSelection(const Words& a) {
   return Answer::Ok({Number(static_cast<long>(row))});
 }
 
+// Types characters into a control that has the keyboard focus, as the keyboard does: one
+// WM_CHAR each, posted (a list then finds the row whose name starts with them).
+Answer Driver::TypeKeys(const Words& a) {
+  std::string error;
+  HWND h = Control(a[0], a[1], error);
+  if (h == nullptr || !Usable(h, error)) return Answer::Err(error);
+  for (unsigned char c : a[2]) PostMessageA(h, WM_CHAR, c, 1);
+  return Answer::Ok();
+}
+
+// Rests the mouse pointer on a control, as a user does to read its hover hint, and answers the
+// text of the hint window that the program then shows ("" when none shows in time).
+Answer Driver::Hover(const Words& a) {
+  std::string error;
+  HWND h = Control(a[0], a[1], error);
+  if (h == nullptr || !Usable(h, error)) return Answer::Err(error);
+  RECT r;
+  GetWindowRect(h, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  const DWORD deadline = GetTickCount() + TimeoutArg(a, 2, 3000);
+  do {
+    Sleep(100);
+    for (HWND top : TopLevelWindows(target_)) {
+      if (!IsWindowVisible(top) || _stricmp(ClassOf(top).c_str(), TOOLTIPS_CLASSA) != 0) continue;
+      // The hint window answers WM_GETTEXT with the text it shows, however long (the tool's
+      // record would give only its first 80 characters).
+      std::string text;
+      if (ControlText(top, text) && !text.empty()) return Answer::Ok({text});
+    }
+  } while (GetTickCount() < deadline);
+  return Answer::Ok({""});
+}
+
+// Times a refresh as a user sees it: from the press of a button until the list holds `rows`
+// rows and the first cell of its last row reads the expected text (what tells this fill from the
+// one before). The list answers only between the program's messages, so a poll waits while the
+// program works.
+Answer Driver::ClickUntilRows(const Words& a) {
+  std::string error;
+  HWND button = Control(a[0], a[1], error);
+  if (button == nullptr || !Usable(button, error)) return Answer::Err(error);
+  HWND list = Control(a[0], a[2], error);
+  if (list == nullptr) return Answer::Err(error);
+  long rows = 0;
+  if (!ParseNumber(a[3], rows) || rows <= 0) return Answer::Err("bad row count " + a[3]);
+  const DWORD timeout = TimeoutArg(a, 5, 30000);
+  KernelHandle process(OpenOwner(list));
+  RemoteBlock block(process.Get(), sizeof(LVITEMA) + kTextSize);
+  if (!block.Valid()) return Answer::Err("cannot reach the program's memory");
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  PostMessageA(button, BM_CLICK, 0, 0);
+  for (;;) {
+    LRESULT count = 0;
+    if (!SendWithin(list, LVM_GETITEMCOUNT, 0, 0, count, timeout)) return Answer::Err("no answer");
+    if (count == rows) {
+      LVITEMA item = {};
+      item.mask = LVIF_TEXT;
+      item.pszText = block.Address() + sizeof(LVITEMA);
+      item.cchTextMax = kTextSize;
+      const char empty = '\0';
+      LRESULT length = 0;
+      if (!block.Write(0, &item, sizeof(item)) || !block.Write(sizeof(LVITEMA), &empty, 1) ||
+          !SendWithin(list, LVM_GETITEMTEXTA, rows - 1, reinterpret_cast<LPARAM>(block.Address()),
+                      length, timeout)) {
+        return Answer::Err("cannot read the last row");
+      }
+      QueryPerformanceCounter(&now);
+      if (block.ReadString(sizeof(LVITEMA), kTextSize - 1) == a[4]) break;
+    } else {
+      QueryPerformanceCounter(&now);
+    }
+    if ((now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart > timeout) {
+      return Answer::Err("rows not in after the time limit");
+    }
+    Sleep(1);
+  }
+  char elapsed[32];
+  std::snprintf(elapsed, sizeof(elapsed), "%.1f",
+                static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 /
+                    static_cast<double>(frequency.QuadPart));
+  return Answer::Ok({elapsed});
+}
+
 // ---- The menu bar ----
 
 Answer Driver::Menu(const Words& a) {

@@ -97,6 +97,9 @@ Driver::Driver() {
   Add("list-columns", 2, 2, bind(&Driver::ListColumns));
   Add("list-select", 3, 3, bind(&Driver::ListSelect));
   Add("list-selection", 2, 2, bind(&Driver::ListSelection));
+  Add("click-until-rows", 5, 6, bind(&Driver::ClickUntilRows));
+  Add("hover", 2, 3, bind(&Driver::Hover));
+  Add("keys", 3, 3, bind(&Driver::TypeKeys));
   Add("menu", 2, 2, bind(&Driver::Menu));
   Add("menu-items", 1, 1, bind(&Driver::MenuItems));
   Add("pick-folder", 1, 2, bind(&Driver::PickFolder));

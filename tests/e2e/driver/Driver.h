@@ -74,6 +74,9 @@ class Driver {
   Answer ListColumns(const Words& a);
   Answer ListSelect(const Words& a);
   Answer ListSelection(const Words& a);
+  Answer ClickUntilRows(const Words& a);
+  Answer Hover(const Words& a);
+  Answer TypeKeys(const Words& a);
   Answer Menu(const Words& a);
   Answer MenuItems(const Words& a);
 

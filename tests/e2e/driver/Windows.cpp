@@ -97,7 +97,9 @@ HWND FindControl(HWND top, int id) {
 
 bool SendWithin(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result, UINT ms) {
   DWORD_PTR r = 0;
-  if (!SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, ms, &r)) return false;
+  // No SMTO_ABORTIFHUNG: on a loaded machine a program still busy with its start-up counts as
+  // "hung" after a few seconds and the question would fail at once instead of waiting.
+  if (!SendMessageTimeoutA(hwnd, msg, wp, lp, SMTO_NORMAL, ms, &r)) return false;
   result = static_cast<LRESULT>(r);
   return true;
 }

@@ -36,6 +36,6 @@ HWND FindControl(HWND top, int id);
 bool ControlText(HWND hwnd, std::string& text);
 
 // Sends a message with a time limit, so a busy target cannot hang the driver.
-bool SendWithin(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result, UINT ms = 5000);
+bool SendWithin(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result, UINT ms = 15000);
 
 }  // namespace e2e

@@ -236,6 +236,8 @@ class Harness:
     DOUBLE_SOURCES = {
         "netapi32.dll": (["-shared", "-static-libgcc"], ["netapi32.c", "netapi32.def"]),
         "command_recorder.exe": (["-static"], ["command_recorder.c"]),
+        "planted_library.dll": (["-shared", "-static-libgcc"],
+                                ["planted_library.c", "planted_library.def"]),
     }
 
     def double(self, file_name):
@@ -320,6 +322,7 @@ class Session:
         self.driver = None
         self._buffer = b""
         self.log = []
+        self.spawned = []
 
     # life
 
@@ -374,6 +377,12 @@ class Session:
                 pass
         if os.path.isdir(self.prefix):
             stop_wineserver(self.prefix)
+        for process in self.spawned:
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
         if self.driver is not None:
             try:
                 self.driver.wait(10)
@@ -424,6 +433,36 @@ class Session:
     def write_text(self, windows_path, text, encoding="latin-1"):
         with open(self.unix_path(windows_path), "wb") as f:
             f.write(text.encode(encoding))
+
+    # programs run beside the driver, as from a command prompt
+
+    def spawn(self, program, *args):
+        """Starts a program of the prefix (Windows path) or a Unix file with arguments, on the
+        session's display; gives the Popen, whose return code is the program's exit code."""
+        env = wine_env(self.prefix, self.xvfb.display, self.user, self.overrides)
+        env.update(self.extra_env)
+        process = subprocess.Popen(["wine", program] + [str(a) for a in args], env=env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.spawned.append(process)
+        return process
+
+    def run(self, program, *args, timeout=120):
+        """Runs a program to its end (see spawn); gives its exit code."""
+        return self.spawn(program, *args).wait(timeout)
+
+    def registry_values(self, key):
+        """{name: (type, data)} of a key of the running prefix's registry; None when the key
+        does not exist."""
+        out = subprocess.run(["wine", "reg", "query", key], env=wine_env(self.prefix),
+                             capture_output=True)
+        if out.returncode != 0:
+            return None
+        values = {}
+        for line in out.stdout.decode("latin-1").splitlines():
+            m = re.match(r"^ {4}(.+?) {4}(REG_\w+)(?: {4}(.*))?$", line.rstrip("\r"))
+            if m:
+                values[m.group(1)] = (m.group(2), m.group(3) or "")
+        return values
 
     # the driver
 
@@ -528,8 +567,8 @@ class Session:
             items.append((int(depth), int(ident), state == "enabled", text))
         return items
 
-    def list_rows(self, caption, list_id):
-        fields = self.command("list-rows", caption, list_id)
+    def list_rows(self, caption, list_id, timeout_ms=None):
+        fields = self.command("list-rows", caption, list_id, timeout_ms=timeout_ms)
         rows, columns = int(fields[0]), int(fields[1])
         cells = fields[2:]
         return [cells[r * columns:(r + 1) * columns] for r in range(rows)]

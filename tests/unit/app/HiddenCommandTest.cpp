@@ -93,4 +93,15 @@ TEST_F(HiddenCommandTest, TheExitCodeOfAWaitedProcessReachesACallerThatAsks) {
   EXPECT_TRUE(world.processes.openHandles.empty());
 }
 
+TEST_F(HiddenCommandTest, AnExitCodeThatCannotBeReadIsNeverSuccess) {
+  world.processes.exitCodeUnreadable = [](const Launch&) { return true; };
+  const auto code = app::RunHiddenCommandForExitCode(world.platform, "net share x=C:\\x", 1);
+  ASSERT_TRUE(code.has_value()) << "it did start";
+  EXPECT_NE(*code, 0u);
+  const app::CommandOutcome outcome = app::RunHiddenCommandAndWait(world.platform, "net share");
+  EXPECT_EQ(outcome.state, app::CommandOutcome::State::ExitCodeUnread);
+  EXPECT_FALSE(outcome.Succeeded());
+  EXPECT_TRUE(world.processes.openHandles.empty());
+}
+
 }  // namespace

@@ -104,6 +104,17 @@ TEST_F(AboutBoxTest, TheLinksOpenTheirAddressesWithTheMailInANormalWindow) {
                 {"mailto:support@trelbane.example", 1}}));
 }
 
+TEST(AboutBoxOnVista, TheMailLinkGoesThroughTheDesktopShell) {
+  TestWorld test;
+  test.world.identity.version.majorVersion = 6;
+  test.StartMainWindow();
+  test.forms.onShowModal = [](MemoryForm& box) { box.Memory<MemoryLabel>("labelMail").Click(); };
+  test.MainForm().MemoryMenu("menuAbout").Click();
+  EXPECT_EQ(test.world.shell.openedThroughDesktop,
+            (std::vector<OpenedAddress>{{"mailto:support@trelbane.example", 1}}));
+  EXPECT_TRUE(test.world.shell.opened.empty());
+}
+
 TEST_F(AboutBoxTest, BothLinkLabelsHoverOnTheirOwn) {
   ui::Color webAfterMailEnter = 0, mailAfterMailEnter = 0, webEnd = 0, mailEnd = 0;
   ui::Cursor mailCursor = ui::Cursor::Default, webCursorEnd = ui::Cursor::HandPoint;

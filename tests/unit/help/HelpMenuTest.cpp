@@ -94,3 +94,28 @@ TEST_F(HelpMenuTest, TheHoverHandlersActOnTheLabelTheyAreGiven) {
 }
 
 }  // namespace
+
+// Under UAC the browser and the mail program must not inherit the program's administrator
+// rights: on Vista the desktop shell opens the links while it runs; otherwise today's call does.
+TEST(LinksUnderUac, OnVistaTheDesktopShellOpensThemAndWithoutItTheProgramDoes) {
+  TestWorld test;
+  test.world.identity.version.majorVersion = 6;
+  test.StartMainWindow();
+  auto& shell = test.world.shell;
+  test.MainForm().MemoryMenu("menuFAQ").Click();
+  shell.desktopOpens = false;  // the shell runs but does not take the request
+  test.MainForm().MemoryMenu("menuHomePage").Click();
+  shell.desktopShellRunning = false;
+  shell.desktopOpens = true;
+  test.MainForm().Memory<MemoryLabel>("Label1").Click();
+
+  EXPECT_EQ(shell.openedThroughDesktop,
+            (std::vector<OpenedAddress>{{"http://www.trelbane.example/en/faq_plinvo.aspx", 3}}));
+  EXPECT_EQ(shell.opened, (std::vector<OpenedAddress>{{kHomePage, 3}, {kHomePage, 3}}));
+}
+
+TEST_F(HelpMenuTest, OnXpTheProgramOpensTheLinksItselfEvenWithADesktopShell) {
+  Choose("menuFAQ");
+  EXPECT_TRUE(test.world.shell.openedThroughDesktop.empty());
+  EXPECT_EQ(Opened().size(), 1u);
+}

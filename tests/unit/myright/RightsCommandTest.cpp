@@ -87,5 +87,19 @@ TEST(RightsCommandLine, AHelpSwitchAnywhereAsksForTheUsageText) {
   }
 }
 
+TEST(RightsCommandLine, LongNamesStayWholeAndALongBadArgumentIsCutInTheErrorLine) {
+  const std::string name(3000, 'n');
+  const std::vector<std::string> args = {"-u", name, "+r", name + "R"};
+  const ParsedCommandLine parsed = ParseRightsCommandLine(args);
+  ASSERT_EQ(parsed.kind, Kind::kRun);
+  EXPECT_EQ(parsed.command.account, name);
+  EXPECT_EQ(parsed.command.right, name + "R");
+
+  const ParsedCommandLine bad = ParseRightsCommandLine({"-u", "Guest", name});
+  EXPECT_EQ(bad.kind, Kind::kError);
+  const std::string start = "unknown argument '";
+  EXPECT_EQ(bad.error, start + name.substr(0, sizeof bad.error - 1 - start.size()));
+}
+
 }  // namespace
 }  // namespace myright

@@ -109,6 +109,12 @@ TEST_F(RightsToolTest, OtherUnknownNamesFailWithoutFallback) {
   EXPECT_EQ(policy.RightsOf(kBuiltinGuest), Strings{});
 }
 
+TEST_F(RightsToolTest, ALongAccountNameIsReportedWhole) {
+  const std::string name = "PC1\\" + std::string(2000, 'x');
+  EXPECT_EQ(Run({"-u", name, "+r", "SeNetworkLogonRight"}), 2);
+  EXPECT_EQ(err.str(), "myright: account '" + name + "' not found (error 1332)\n");
+}
+
 TEST_F(RightsToolTest, AGuestThatCannotBeDeterminedIsALookupFailure) {
   policy.domainError = 5;
   EXPECT_EQ(Run({"-u", "Guest", "+r", "SeNetworkLogonRight"}), 2);

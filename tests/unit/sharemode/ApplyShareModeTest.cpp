@@ -316,7 +316,7 @@ TEST_F(ApplyShareModeTest, ARefusedForceGuestEndsNormalAfterItsLaunches) {
   EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
 }
 
-TEST_F(ApplyShareModeTest, AMissingRightsToolDoesNotStopTheRecipe) {
+TEST_F(ApplyShareModeTest, AMissingRightsToolDoesNotStopTheRecipeButIsReported) {
   test.world.processes.canStart = [](const platform::memory::Launch& launch) {
     return launch.commandLine.find("myright.exe") == std::string::npos;
   };
@@ -325,7 +325,63 @@ TEST_F(ApplyShareModeTest, AMissingRightsToolDoesNotStopTheRecipe) {
   EXPECT_EQ(test.world.processes.refused, (std::vector<std::string>{kGrantLogon, kRevokeDeny}));
   EXPECT_EQ(test.world.processes.CommandLines(), std::vector<std::string>{kEnableGuest});
   EXPECT_EQ(test.world.registry.writes.size(), 12u);
-  ExpectConfirmationThenResult(kZendryMessage);
+  const auto& shown = test.world.messageBoxes.shown;
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[1].text, kZendryMessage);
+  EXPECT_EQ(shown[2].text,
+            "The share mode was changed, but not every step succeeded.\n\n"
+            "\"myright.exe -u Guest +r SeNetworkLogonRight\" could not be started. The guest "
+            "account may still lack the right to log on from the network: visitors may not reach "
+            "your shared folders.\n\n"
+            "\"myright.exe -u Guest -r SeDenyNetworkLogonRight\" could not be started. The guest "
+            "account may still be denied logon from the network: visitors may not reach your "
+            "shared folders.");
+  EXPECT_EQ(shown[2].style, kOk | platform::mb::kIconWarning);
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\nApplied=1800000000\r\n");
+}
+
+TEST_F(ApplyShareModeTest, AToolThatFailsIsNamedWithItsCodeAfterTheResultAndTheRecording) {
+  test.world.processes.run = [](const platform::memory::Launch& launch) -> std::uint32_t {
+    return launch.commandLine == kGrantDeny ? 5u : 0u;
+  };
+  Apply(2);
+
+  std::vector<Expected> expected = FirstSevenSteps(0, 1, "Enabled");
+  expected.push_back({kLsaCurrent, "forceguest", 0, std::nullopt});
+  ExpectWrites(test.world.registry.writes, expected);
+  const auto& shown = test.world.messageBoxes.shown;
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[1].text, kNormalMessage);
+  EXPECT_EQ(shown[1].style, kOk | kIconInformation);
+  EXPECT_EQ(shown[2].text,
+            "The share mode was changed, but not every step succeeded.\n\n"
+            "\"myright.exe -u Guest +r SeDenyNetworkLogonRight\" ended with error code 5. The "
+            "guest account may not be denied logon from the network: visitors without an account "
+            "of their own may still come in as guest.");
+  EXPECT_EQ(shown[2].style, kOk | platform::mb::kIconWarning);
+  EXPECT_EQ(shown[2].caption, "Plinvo");
+  EXPECT_EQ(shown[2].owner, main->Handle());
+  EXPECT_EQ(settingsWhileShown,
+            (std::vector<std::string>{"[ShareMode]\r\nMode=1\r\n", "[ShareMode]\r\nMode=1\r\n",
+                                      "[ShareMode]\r\nMode=2\r\nApplied=1800000000\r\n"}))
+      << "the mode is recorded as ever, before the warning";
+  ExpectAllWaited();
+}
+
+TEST_F(ApplyShareModeTest, AnExitCodeThatCannotBeReadCountsAsAFailure) {
+  test.world.processes.exitCodeUnreadable = [](const platform::memory::Launch& launch) {
+    return launch.commandLine == kEnableGuest;
+  };
+  Apply(1);
+
+  const auto& shown = test.world.messageBoxes.shown;
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[1].text, kZendryMessage);
+  EXPECT_EQ(shown[2].text,
+            "The share mode was changed, but not every step succeeded.\n\n"
+            "\"net user Guest /active:yes\" ended, but its exit code could not be read. The guest "
+            "account may still be disabled: visitors may not reach your shared folders.");
+  EXPECT_TRUE(test.world.processes.openHandles.empty());
   EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\nApplied=1800000000\r\n");
 }
 

@@ -45,6 +45,7 @@ struct ScriptRun {
   std::string content;
   bool fileExisted = false;
   bool folderExisted = false;
+  bool held = false;  // nobody could change it while the host ran
   std::vector<std::uint32_t> sleepsBefore;
 };
 
@@ -59,6 +60,9 @@ class NetworkPreparationTest : public ::testing::Test {
         seen.content = test.world.files.Content(seen.path);
         seen.folderExisted = test.world.files.DirectoryExists(FolderOf(seen.path));
         seen.sleepsBefore = test.world.processes.sleeps;
+        std::string lower = seen.path;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        seen.held = test.world.files.heldFiles.count(lower) > 0;
         scriptRuns.push_back(seen);
       } else {
         sleepsAtOtherLaunches.push_back(test.world.processes.sleeps.size());
@@ -91,7 +95,7 @@ TEST_F(NetworkPreparationTest, RunsServiceCommandsThenPausesThenRunsTheScript) {
 }
 
 TEST_F(NetworkPreparationTest, WritesTheScriptByteForByteIntoAFreshPrivateFolder) {
-  const std::string temp = test.world.files.tempPath;
+  const std::string temp = "C:\\WINDOWS\\Temp\\";  // only administrators can change it
   test.StartMainWindow();
 
   ASSERT_EQ(scriptRuns.size(), 1u);
@@ -99,6 +103,7 @@ TEST_F(NetworkPreparationTest, WritesTheScriptByteForByteIntoAFreshPrivateFolder
   EXPECT_TRUE(run.fileExisted);
   EXPECT_EQ(run.content, kExpectedScript);
   EXPECT_TRUE(run.folderExisted);
+  EXPECT_TRUE(run.held);
   EXPECT_EQ(run.path.substr(run.path.size() - 12), "\\netbios.vbs");
   const std::string folder = FolderOf(run.path);
   EXPECT_TRUE(StartsWith(folder, temp + "Plinvo-")) << folder;
@@ -112,6 +117,8 @@ TEST_F(NetworkPreparationTest, LeavesNeitherScriptNorFolderBehind) {
   EXPECT_FALSE(test.world.files.FileExists(scriptRuns[0].path));
   EXPECT_FALSE(test.world.files.DirectoryExists(FolderOf(scriptRuns[0].path)));
   EXPECT_TRUE(test.world.files.FilesUnder(test.world.files.tempPath).empty());
+  EXPECT_TRUE(test.world.files.FilesUnder("C:\\WINDOWS\\Temp").empty());
+  EXPECT_TRUE(test.world.files.heldFiles.empty());
 }
 
 TEST_F(NetworkPreparationTest, AScriptPlantedInTheTempFolderIsNeverUsed) {
@@ -134,10 +141,11 @@ TEST_F(NetworkPreparationTest, ALongTemporaryFolderWorks) {
       "C:\\Documents and Settings\\" + std::string(90, 'u') + "\\Local Settings\\Temp\\";
   ASSERT_GT(temp.size(), 100u);
   test.world.files.tempPath = temp;
+  test.world.identity.administrator = false;
   test.StartMainWindow();
 
   ASSERT_EQ(scriptRuns.size(), 1u);
-  EXPECT_TRUE(StartsWith(scriptRuns[0].path, temp + "Plinvo-"));
+  EXPECT_EQ(scriptRuns[0].path, temp + "netbios.vbs");
   EXPECT_EQ(scriptRuns[0].content, kExpectedScript);
   EXPECT_EQ(test.world.processes.launches.back().commandLine,
             std::string(kCscript) + scriptRuns[0].path + "\"");
@@ -146,9 +154,77 @@ TEST_F(NetworkPreparationTest, ALongTemporaryFolderWorks) {
 
 TEST_F(NetworkPreparationTest, ATempFolderWithoutItsSeparatorStillGetsOne) {
   test.world.files.tempPath = "C:\\Temp";
+  test.world.identity.administrator = false;
   test.StartMainWindow();
   ASSERT_EQ(scriptRuns.size(), 1u);
-  EXPECT_TRUE(StartsWith(scriptRuns[0].path, "C:\\Temp\\Plinvo-")) << scriptRuns[0].path;
+  EXPECT_EQ(scriptRuns[0].path, "C:\\Temp\\netbios.vbs");
+}
+
+// XP lets a user without administrator rights start the program, who could not open a folder
+// that only administrators may open: that user's script goes straight into the temporary folder.
+TEST_F(NetworkPreparationTest, ALimitedUsersScriptGoesIntoTheTempFolderAndTheStartGoesOn) {
+  test.world.identity.administrator = false;
+  const std::string temp = test.world.files.tempPath;
+  test.world.files.PutFile(temp + "netbios.vbs", "left over");
+  app::TfrmMain& main = test.StartMainWindow();
+
+  ASSERT_EQ(scriptRuns.size(), 1u);
+  EXPECT_EQ(scriptRuns[0].path, temp + "netbios.vbs");
+  EXPECT_EQ(scriptRuns[0].content, kExpectedScript);
+  EXPECT_TRUE(test.world.files.privateDirectoriesCreated.empty());
+  EXPECT_TRUE(test.world.messageBoxes.shown.empty()) << "no \"Cannot create file\"";
+  EXPECT_NE(main.m_memoTip.Text(), "Desc.") << "the start-up went on to the remembered mode";
+  EXPECT_FALSE(test.world.files.FileExists(temp + "netbios.vbs"));
+}
+
+// Which parent the private folder goes under, as the access lists along the path decide.
+TEST_F(NetworkPreparationTest, AnExposedWindowsTempGivesWayToOurOwnFolderUnderAllUsersData) {
+  const std::string common = test.world.files.commonAppDataFolder;
+  test.world.files.exposedFolders.insert("c:\\windows\\temp");
+  test.StartMainWindow();
+
+  ASSERT_EQ(scriptRuns.size(), 1u);
+  EXPECT_TRUE(StartsWith(scriptRuns[0].path, common + "\\Plinvo\\Plinvo-")) << scriptRuns[0].path;
+  EXPECT_EQ(scriptRuns[0].content, kExpectedScript);
+  ASSERT_EQ(test.world.files.privateDirectoriesCreated.size(), 2u);
+  EXPECT_EQ(test.world.files.privateDirectoriesCreated[0], common + "\\Plinvo");
+  EXPECT_FALSE(test.world.files.DirectoryExists(common + "\\Plinvo")) << "made now, gone again";
+  EXPECT_TRUE(test.world.files.FilesUnder(common).empty());
+}
+
+TEST_F(NetworkPreparationTest, OurFolderIsUsedOnlyWhileNobodyElseCanChangeIt) {
+  const std::string common = test.world.files.commonAppDataFolder;
+  test.world.files.exposedFolders.insert("c:\\windows\\temp");
+  test.world.files.PutDirectory(common + "\\Plinvo");  // made by someone before us
+  test.world.files.exposedFolders.insert(
+      "c:\\documents and settings\\all users\\application data\\plinvo");
+  app::TfrmMain& main = test.StartMainWindow();
+
+  EXPECT_TRUE(scriptRuns.empty());
+  EXPECT_EQ(test.world.messageBoxes.Texts(),
+            std::vector<std::string>{"Cannot create file " + common + "\\Plinvo\\netbios.vbs."});
+  EXPECT_TRUE(test.world.files.privateDirectoriesCreated.empty());
+  EXPECT_TRUE(test.world.files.DirectoryExists(common + "\\Plinvo")) << "not ours to remove";
+  EXPECT_EQ(main.m_memoTip.Text(), "Desc.");
+}
+
+TEST_F(NetworkPreparationTest, AWindowsFolderOthersCanChangeLeavesNowhereSaferThanItsTemp) {
+  test.world.files.exposedFolders.insert("c:\\windows");
+  test.StartMainWindow();
+  ASSERT_EQ(scriptRuns.size(), 1u);
+  EXPECT_TRUE(StartsWith(scriptRuns[0].path, "C:\\WINDOWS\\Temp\\Plinvo-")) << scriptRuns[0].path;
+}
+
+TEST_F(NetworkPreparationTest, AScriptChangedDuringThePauseIsNotRun) {
+  test.world.processes.whileSleeping = [this](std::uint32_t) {
+    const auto made = test.world.files.privateDirectoriesCreated;
+    ASSERT_EQ(made.size(), 1u);
+    test.world.files.PutFile(made[0] + "\\netbios.vbs", "CreateObject(\"x\")");
+  };
+  test.StartMainWindow();
+  EXPECT_TRUE(scriptRuns.empty());
+  EXPECT_EQ(test.world.messageBoxes.Texts(), std::vector<std::string>{"vbs file not found!"});
+  EXPECT_TRUE(test.world.files.FilesUnder("C:\\WINDOWS\\Temp").empty());
 }
 
 TEST_F(NetworkPreparationTest, AScriptGoneAfterThePauseStopsTheStartUp) {
@@ -176,15 +252,14 @@ TEST_F(NetworkPreparationTest, AScriptGoneAfterThePauseStopsTheStartUp) {
 }
 
 TEST_F(NetworkPreparationTest, AScriptThatCannotBeCreatedIsReportedAndEndsTheStartUp) {
-  test.world.files.tempPath = "C:\\Temp\\";
-  test.world.files.readOnlyFolders.insert("c:\\temp");
+  test.world.files.readOnlyFolders.insert("c:\\windows\\temp");
   test.world.identity.version.majorVersion = 6;
   test.world.identity.userName = "alice";
   app::TfrmMain& main = test.StartMainWindow();
 
   ASSERT_EQ(test.world.messageBoxes.shown.size(), 1u);
   const auto& box = test.world.messageBoxes.shown[0];
-  EXPECT_TRUE(StartsWith(box.text, "Cannot create file C:\\Temp\\Plinvo-")) << box.text;
+  EXPECT_TRUE(StartsWith(box.text, "Cannot create file C:\\WINDOWS\\Temp\\Plinvo-")) << box.text;
   EXPECT_EQ(box.text.substr(box.text.size() - 13), "\\netbios.vbs.");
   EXPECT_EQ(box.style, platform::mb::kOk | platform::mb::kIconStop);
   EXPECT_TRUE(scriptRuns.empty());
@@ -196,7 +271,11 @@ TEST_F(NetworkPreparationTest, AScriptThatCannotBeCreatedIsReportedAndEndsTheSta
 // The portable routine, with the folder numbers under the test's control.
 class ScriptFolderTest : public ::testing::Test {
  protected:
-  ScriptFolderTest() { world.files.tempPath = "C:\\Temp\\"; }
+  // A Windows folder "C:" whose Temp, C:\Temp, only administrators can change.
+  ScriptFolderTest() {
+    world.files.windowsDirectory = "C:";
+    world.files.PutDirectory("C:\\Temp");
+  }
   sharemode::FolderNumbers Numbers(std::vector<std::uint32_t> sequence) {
     return [sequence, next = std::size_t{0}]() mutable {
       return sequence[std::min(next++, sequence.size() - 1)];

@@ -37,7 +37,13 @@ struct NewShareFixture : SharesFixture {
   MemoryLabel& Result() { return Dialog().Memory<MemoryLabel>("m_labelResult"); }
   bool Closed() { return Dialog().memoryWindow().Closed(); }
 
+  // Picks a folder named in Latin-1 (nullopt cancels), or in UTF-16 as the picker gives it.
   void Pick(const std::optional<std::string>& folder) {
+    if (folder) return Pick(U(*folder));
+    test.world.shell.folderAnswers.push_back(std::nullopt);
+    Button("m_btnBrowseDir").Click();
+  }
+  void Pick(const std::u16string& folder) {
     test.world.shell.folderAnswers.push_back(folder);
     Button("m_btnBrowseDir").Click();
   }

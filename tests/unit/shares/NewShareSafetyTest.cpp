@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "NewShareFixture.h"
+#include "shares/FolderSafety.h"
 
 namespace {
 
@@ -12,6 +13,8 @@ using shares_test::MemoryForm;
 using shares_test::NewShareFixture;
 using shares_test::U;
 
+const char* const kNeedBoth =
+    "Please select a directory to share and input a share name for the directory!";
 const char* const kXcacls = "cscript.exe \"C:\\Program Files\\Plinvo\\XCACLS.vbs\"  ";
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
@@ -85,6 +88,27 @@ TEST(NewShareFailures, AFailingOrMissingScriptIsReportedInsteadOfSuccess) {
   EXPECT_EQ(f.service.added.size(), 2u);
 }
 
+TEST(NewShareFailures, AnExitCodeThatCannotBeReadIsAFailureForNetAndForTheScript) {
+  NewShareFixture f(6);
+  f.test.world.processes.exitCodeUnreadable = [](const platform::memory::Launch& launch) {
+    return StartsWith(launch.commandLine, "net ");
+  };
+  f.Share("C:\\a", "a");
+  NewShareFixture g(5);
+  g.test.world.processes.exitCodeUnreadable = [](const platform::memory::Launch& launch) {
+    return StartsWith(launch.commandLine, "cscript.exe");
+  };
+  g.Share("C:\\b", "b");
+  ASSERT_EQ(f.BoxTexts().size(), 1u);
+  EXPECT_TRUE(StartsWith(f.BoxTexts()[0], "The share could not be created: \"net share\" ended"))
+      << f.BoxTexts()[0];
+  ASSERT_EQ(g.BoxTexts().size(), 1u);
+  EXPECT_TRUE(StartsWith(g.BoxTexts()[0],
+                         "The share was created, but the rights of the visitors "
+                         "could not be set: \"cscript.exe\" ended"))
+      << g.BoxTexts()[0];
+}
+
 TEST(NewShareInput, ANameWithBlanksReachesNetAsOneArgument) {
   NewShareFixture f(6);
   f.Share("C:\\My Documents", "My Documents");
@@ -154,6 +178,123 @@ TEST(NewShareInput, TextsTooLongForTheBuffersAreRefusedBeforeAnythingChanges) {
         << version;
     EXPECT_EQ(f.Commands().size() + f.service.added.size(), 2u);
   }
+}
+
+// Folders that are not what their path text says, or that lead elsewhere, are refused as soon as
+// they are picked and again at "OK"; nothing is shared, launched or granted.
+TEST(NewShareFolders, UnsafeFoldersAreRefusedAndNothingIsLaunched) {
+  struct Case {
+    std::u16string picked;
+    const char* refusal;
+  };
+  const Case cases[] = {
+      // Best fit would make this C:\users\Public\Pics\..\..\..\windows, proposed as "windows".
+      {u"C:\\users\\Public\\Pics\uFF3C..\uFF3C..\uFF3C..\uFF3Cwindows",
+       shares::kFolderNotInCodePage},
+      {u"C:\\x\uFF02 \uFF0FGRANT\uFF1AEveryone,FULL \uFF0FREMARK\uFF1A\uFF02",
+       shares::kFolderNotInCodePage},
+      {u"C:\\sh\u02BAre", shares::kFolderNotInCodePage},
+      {u"C:\\100% sure", shares::kFolderWithQuoteOrPercent},
+      {u"C:\\share\\%WINDIR%", shares::kFolderWithQuoteOrPercent},
+      {u"C:\\users\\..\\windows", shares::kFolderNotPlain},
+      {u"C:\\docs\\.", shares::kFolderNotPlain},
+      {u"C:\\docs.", shares::kFolderNotPlain},  // the system reads it as C:\docs
+      {u"C:\\link", shares::kFolderThroughLink},
+      {u"C:\\link\\inside", shares::kFolderThroughLink}};
+  for (std::uint32_t version : {5u, 6u}) {
+    for (const Case& c : cases) {
+      NewShareFixture f(version);
+      f.test.world.files.reparsePoints = {"c:\\link"};
+      f.Open([&](MemoryForm&) {
+        f.Pick(c.picked);
+        EXPECT_EQ(f.Edit("m_editShareDir").Text(), "");
+        EXPECT_EQ(f.Edit("m_editShareName").Text(), "");
+        f.Type("windows");
+        f.Ok();
+        EXPECT_FALSE(f.Closed());
+      });
+      EXPECT_EQ(f.BoxTexts(), (std::vector<std::string>{c.refusal, kNeedBoth}));
+      EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconWarning);
+      EXPECT_EQ(f.test.world.messageBoxes.shown[0].caption, "Plinvo");
+      EXPECT_TRUE(f.Commands().empty());
+      EXPECT_TRUE(f.service.added.empty());
+    }
+  }
+}
+
+TEST(NewShareFolders, AFolderTurnedIntoAJunctionAfterThePickIsRefusedAtOk) {
+  NewShareFixture f(6);
+  f.Open([&](MemoryForm&) {
+    f.Pick("C:\\docs");
+    f.test.world.files.reparsePoints = {"c:\\docs"};
+    f.Ok();
+    EXPECT_TRUE(f.Button("m_btnOK").Enabled());
+  });
+  EXPECT_EQ(f.BoxTexts(), std::vector<std::string>{shares::kFolderThroughLink});
+  EXPECT_TRUE(f.Commands().empty());
+}
+
+TEST(NewShareInput, ATypedNameWithLookAlikesIsRefusedAsTyped) {
+  for (std::uint32_t version : {5u, 6u}) {
+    NewShareFixture f(version);
+    f.Open([&](MemoryForm&) {
+      f.Pick("C:\\docs");
+      // What an ANSI read of the field gives: the plain characters, which pass every check.
+      f.Edit("m_editShareName").TypeWide(u"  docs\uFF06more ", "  docs&more ");
+      f.Ok();
+      EXPECT_FALSE(f.Closed());
+    });
+    EXPECT_EQ(f.BoxTexts(), std::vector<std::string>{shares::kShareNameNotInCodePage});
+    EXPECT_TRUE(f.Commands().empty());
+    EXPECT_TRUE(f.service.added.empty());
+  }
+}
+
+// Shift-JIS: the second byte of ソ, 表 and 予 is the code of a backslash.
+TEST(NewShareInput, DoubleByteNamesAndFoldersAreReadCharacterByCharacter) {
+  const std::string so = "\x83\x5C", fu = "\x83\x74", to = "\x83\x67";
+  const std::string hyo = "\x95\x5C", yo = "\x97\x5C";
+  NewShareFixture f(6);
+  f.test.world.text.codePage = platform::memory::CodePage::Japanese;
+  f.test.forms.ansiReader = [&f](const std::string& ansi) {
+    std::u16string wide;
+    f.test.world.text.AnsiToWide(ansi, wide, ansi.size() + 1);
+    return wide;
+  };
+  f.Open([&](MemoryForm&) {
+    f.Pick(u"C:\\\u30BD\u30D5\u30C8");
+    EXPECT_EQ(f.Edit("m_editShareName").Text(), so + fu + to);
+    f.Ok();
+  });
+  f.Open([&](MemoryForm&) {
+    f.Pick(u"C:\\\u30BD\u30D5\u30C8\\\u8868");
+    EXPECT_EQ(f.Edit("m_editShareName").Text(), hyo);
+    f.Edit("m_editShareName").TypeWide(u"\u4E88", yo);
+    f.ChooseFull();
+    f.Ok();
+  });
+  EXPECT_EQ(f.BoxTexts(), (std::vector<std::string>{"Share OK!", "Share OK!"}));
+  const std::string folder1 = "C:\\" + so + fu + to, folder2 = folder1 + "\\" + hyo;
+  EXPECT_EQ(f.Commands(),
+            (std::vector<std::string>{
+                "net share " + so + fu + to + "=\"" + folder1 + "\"  /GRANT:Guest,READ",
+                std::string(kXcacls) + "\"" + folder1 + "\" /T /G Guest:R /E",
+                "net share " + yo + "=\"" + folder2 + "\"  /GRANT:Guest,FULL",
+                std::string(kXcacls) + "\"" + folder2 + "\" /T /G Guest:F /E"}));
+}
+
+TEST(NewShareFailures, OnAFatDriveTheUserLearnsThatVisitorsRightsCannotBeSet) {
+  NewShareFixture f(5);
+  f.test.world.files.volumes["f:\\"] = "exFAT";
+  f.test.world.processes.run = [](const platform::memory::Launch&) { return 50u; };
+  f.Share("E:\\photos", "photos");
+  f.Share("F:\\music", "music");
+  const std::string cannot =
+      "The share was created, but the rights of the visitors cannot be set on this drive: its "
+      "file system ";
+  EXPECT_EQ(f.BoxTexts(), (std::vector<std::string>{
+                              cannot + "(FAT) keeps no access rights for files and folders.",
+                              cannot + "(exFAT) keeps no access rights for files and folders."}));
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ SystemError MemorySecurityPolicy::Open() {
   return 0;
 }
 
-SystemError MemorySecurityPolicy::LookupAccount(const std::string& name, Sid& sid) {
-  calls.push_back("LookupAccount " + name);
+SystemError MemorySecurityPolicy::LookupAccount(const char* name, Sid& sid) {
+  calls.push_back(std::string("LookupAccount ") + name);
   const auto found = accounts_.find(Lower(name));
   if (found == accounts_.end()) return kNoneMapped;
   sid = found->second;
@@ -51,7 +51,7 @@ SystemError MemorySecurityPolicy::QueryAccountDomainSid(Sid& sid) {
   return 0;
 }
 
-SystemError MemorySecurityPolicy::AddRight(const Sid& sid, const std::string& right) {
+SystemError MemorySecurityPolicy::AddRight(const Sid& sid, const char* right) {
   calls.push_back("AddRight " + FormatSid(sid) + " " + right);
   if (!opened) return kInvalidHandle;
   if (addError != 0) return addError;
@@ -59,7 +59,7 @@ SystemError MemorySecurityPolicy::AddRight(const Sid& sid, const std::string& ri
   return 0;
 }
 
-SystemError MemorySecurityPolicy::RemoveRight(const Sid& sid, const std::string& right) {
+SystemError MemorySecurityPolicy::RemoveRight(const Sid& sid, const char* right) {
   calls.push_back("RemoveRight " + FormatSid(sid) + " " + right);
   if (!opened) return kInvalidHandle;
   if (removeError != 0) return removeError;

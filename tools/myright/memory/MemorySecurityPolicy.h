@@ -32,10 +32,10 @@ class MemorySecurityPolicy : public SecurityPolicy {
   std::vector<std::string> calls;
 
   SystemError Open() override;
-  SystemError LookupAccount(const std::string& name, Sid& sid) override;
+  SystemError LookupAccount(const char* name, Sid& sid) override;
   SystemError QueryAccountDomainSid(Sid& sid) override;
-  SystemError AddRight(const Sid& sid, const std::string& right) override;
-  SystemError RemoveRight(const Sid& sid, const std::string& right) override;
+  SystemError AddRight(const Sid& sid, const char* right) override;
+  SystemError RemoveRight(const Sid& sid, const char* right) override;
 
  private:
   std::map<std::string, Sid> accounts_;

@@ -1,8 +1,5 @@
 #include "tools/myright/win32/LsaSecurityPolicy.h"
 
-#include <memory>
-#include <vector>
-
 namespace myright {
 
 namespace {
@@ -10,27 +7,40 @@ namespace {
 // The policy holds no entry for the account, so there is no right to revoke.
 constexpr NTSTATUS kStatusObjectNameNotFound = static_cast<NTSTATUS>(0xC0000034L);
 
-struct LsaMemoryFree {
-  void operator()(void* buffer) const { LsaFreeMemory(buffer); }
+// Room for a right's name in UTF-16: the longest privilege name has a few dozen characters.
+constexpr int kRightRoom = 256;
+
+// A domain name as LookupAccountNameA hands it back: NetBIOS or DNS, at most 255 characters.
+constexpr DWORD kDomainRoom = 256;
+
+// Frees what the policy functions hand out.
+class LsaMemory {
+ public:
+  LsaMemory() = default;
+  ~LsaMemory() {
+    if (buffer_ != nullptr) LsaFreeMemory(buffer_);
+  }
+  LsaMemory(const LsaMemory&) = delete;
+  LsaMemory& operator=(const LsaMemory&) = delete;
+  void** Receive() { return &buffer_; }
+  void* get() const { return buffer_; }
+
+ private:
+  void* buffer_ = nullptr;
 };
-template <typename T>
-using LsaMemory = std::unique_ptr<T, LsaMemoryFree>;
 
 SystemError FromStatus(NTSTATUS status) { return status == 0 ? 0 : LsaNtStatusToWinError(status); }
 
-// The right's name in UTF-16; `text` owns the characters that `name` points to.
-SystemError ToLsaString(const std::string& right, std::wstring& text, LSA_UNICODE_STRING& name) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, right.c_str(), -1, nullptr, 0);
-  if (length <= 0) return GetLastError();
-  text.assign(static_cast<std::size_t>(length), L'\0');
-  if (MultiByteToWideChar(CP_ACP, 0, right.c_str(), -1, &text[0], length) != length) {
-    return GetLastError();
+// The right's name in UTF-16 in `text`, which `name` points to.
+SystemError ToLsaString(const char* right, WCHAR (&text)[kRightRoom], LSA_UNICODE_STRING& name) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, right, -1, text, kRightRoom);
+  if (length <= 0) {
+    const DWORD error = GetLastError();
+    return error == ERROR_INSUFFICIENT_BUFFER ? ERROR_INVALID_PARAMETER : error;
   }
-  text.resize(static_cast<std::size_t>(length - 1));  // the terminator is not counted
-  const std::size_t bytes = text.size() * sizeof(WCHAR);
-  if (bytes + sizeof(WCHAR) > 0xFFFF) return ERROR_INVALID_PARAMETER;
-  name.Buffer = &text[0];
-  name.Length = static_cast<USHORT>(bytes);
+  const std::size_t bytes = static_cast<std::size_t>(length - 1) * sizeof(WCHAR);
+  name.Buffer = text;
+  name.Length = static_cast<USHORT>(bytes);  // the terminator is not counted
   name.MaximumLength = static_cast<USHORT>(bytes + sizeof(WCHAR));
   return 0;
 }
@@ -58,51 +68,42 @@ SystemError LsaSecurityPolicy::Open() {
   return FromStatus(LsaOpenPolicy(nullptr, &attributes, access, policy_.Reset()));
 }
 
-SystemError LsaSecurityPolicy::LookupAccount(const std::string& name, Sid& sid) {
-  DWORD sidSize = 0;
-  DWORD domainSize = 0;
+SystemError LsaSecurityPolicy::LookupAccount(const char* name, Sid& sid) {
+  BYTE buffer[SECURITY_MAX_SID_SIZE];
+  DWORD sidSize = sizeof buffer;
+  char domain[kDomainRoom];
+  DWORD domainSize = kDomainRoom;
   SID_NAME_USE use;
-  if (LookupAccountNameA(nullptr, name.c_str(), nullptr, &sidSize, nullptr, &domainSize, &use)) {
-    return ERROR_NONE_MAPPED;  // no name resolves without room for its identifier
-  }
-  const DWORD sizeError = GetLastError();
-  if (sizeError != ERROR_INSUFFICIENT_BUFFER) return sizeError;
-  std::vector<std::uint8_t> buffer(sidSize);
-  std::vector<char> domain(domainSize + 1u);
-  domainSize = static_cast<DWORD>(domain.size());
-  if (!LookupAccountNameA(nullptr, name.c_str(), buffer.data(), &sidSize, domain.data(),
-                          &domainSize, &use)) {
+  if (!LookupAccountNameA(nullptr, name, buffer, &sidSize, domain, &domainSize, &use)) {
     return GetLastError();
   }
-  if (!IsValidSid(buffer.data())) return ERROR_INVALID_SID;
-  buffer.resize(GetLengthSid(buffer.data()));
-  sid = buffer;
+  if (!IsValidSid(buffer) || !sid.assign(buffer, GetLengthSid(buffer))) return ERROR_INVALID_SID;
   return 0;
 }
 
 SystemError LsaSecurityPolicy::QueryAccountDomainSid(Sid& sid) {
-  void* raw = nullptr;
+  LsaMemory raw;
   const NTSTATUS status =
-      LsaQueryInformationPolicy(policy_.get(), PolicyAccountDomainInformation, &raw);
-  LsaMemory<POLICY_ACCOUNT_DOMAIN_INFO> info(static_cast<POLICY_ACCOUNT_DOMAIN_INFO*>(raw));
+      LsaQueryInformationPolicy(policy_.get(), PolicyAccountDomainInformation, raw.Receive());
   if (status != 0) return FromStatus(status);
-  if (!info || info->DomainSid == nullptr || !IsValidSid(info->DomainSid)) {
+  const auto* info = static_cast<const POLICY_ACCOUNT_DOMAIN_INFO*>(raw.get());
+  if (info == nullptr || info->DomainSid == nullptr || !IsValidSid(info->DomainSid)) {
     return ERROR_NO_SUCH_DOMAIN;
   }
   const auto* bytes = static_cast<const std::uint8_t*>(info->DomainSid);
-  sid.assign(bytes, bytes + GetLengthSid(info->DomainSid));
+  if (!sid.assign(bytes, GetLengthSid(info->DomainSid))) return ERROR_INVALID_SID;
   return 0;
 }
 
-SystemError LsaSecurityPolicy::AddRight(const Sid& sid, const std::string& right) {
-  std::wstring text;
+SystemError LsaSecurityPolicy::AddRight(const Sid& sid, const char* right) {
+  WCHAR text[kRightRoom];
   LSA_UNICODE_STRING name;
   if (const SystemError error = ToLsaString(right, text, name)) return error;
   return FromStatus(LsaAddAccountRights(policy_.get(), AsPsid(sid), &name, 1));
 }
 
-SystemError LsaSecurityPolicy::RemoveRight(const Sid& sid, const std::string& right) {
-  std::wstring text;
+SystemError LsaSecurityPolicy::RemoveRight(const Sid& sid, const char* right) {
+  WCHAR text[kRightRoom];
   LSA_UNICODE_STRING name;
   if (const SystemError error = ToLsaString(right, text, name)) return error;
   const NTSTATUS status = LsaRemoveAccountRights(policy_.get(), AsPsid(sid), FALSE, &name, 1);

@@ -5,8 +5,6 @@
 // ntsecapi.h builds on the types of windows.h.
 #include <ntsecapi.h>
 
-#include <string>
-
 #include "tools/myright/SecurityPolicy.h"
 
 namespace myright {
@@ -30,10 +28,10 @@ class LsaPolicyHandle {
 class LsaSecurityPolicy : public SecurityPolicy {
  public:
   SystemError Open() override;
-  SystemError LookupAccount(const std::string& name, Sid& sid) override;
+  SystemError LookupAccount(const char* name, Sid& sid) override;
   SystemError QueryAccountDomainSid(Sid& sid) override;
-  SystemError AddRight(const Sid& sid, const std::string& right) override;
-  SystemError RemoveRight(const Sid& sid, const std::string& right) override;
+  SystemError AddRight(const Sid& sid, const char* right) override;
+  SystemError RemoveRight(const Sid& sid, const char* right) override;
 
  private:
   LsaPolicyHandle policy_;

@@ -1,9 +1,7 @@
 // myright.exe: grants or revokes a user right of an account; "myright -?" tells how.
 #include <windows.h>
 
-#include <iostream>
-#include <string>
-#include <vector>
+#include <cstdio>
 
 #include "tools/myright/ProgramArguments.h"
 #include "tools/myright/RightsTool.h"
@@ -11,19 +9,26 @@
 
 namespace {
 
-std::string ProgramPath() {
-  char path[MAX_PATH + 1] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  // A cut-off path would match no words of the command line, so it is as good as none.
-  if (length == 0 || length >= MAX_PATH) return std::string();
-  return std::string(path, length);
-}
+// The C runtime's stream, so that line ends reach a console or a file as "\r\n".
+class StdioOutput : public myright::Output {
+ public:
+  explicit StdioOutput(std::FILE* stream) : stream_(stream) {}
+  void Write(const char* text) override { std::fputs(text, stream_); }
+
+ private:
+  std::FILE* stream_;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> words(argv, argv + argc);
+  char path[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  // A cut-off path would match no words of the command line, so it is as good as none.
+  if (length == 0 || length >= MAX_PATH) path[0] = '\0';
+  const int first = myright::FirstArgument(argc, argv, path);
   myright::LsaSecurityPolicy policy;
-  return myright::RunRightsTool(myright::ArgumentsAfterProgramName(words, ProgramPath()), policy,
-                                std::cout, std::cerr);
+  StdioOutput out(stdout);
+  StdioOutput err(stderr);
+  return myright::RunRightsTool(argc - first, argv + first, policy, out, err);
 }

@@ -1,0 +1,27 @@
+// Libraries that are not on the known-library lists of both XP and Vista. Imported by name, the
+// system would look for them in the program's own folder first, where anybody who can write
+// there could put a library of that name to run with administrator rights. They are loaded on
+// first use by their full path in the system folder, and stay loaded.
+#pragma once
+
+#include "platform/win32/WindowsApi.h"
+
+namespace platform::win32 {
+
+// The entry point `name` of the system library `library` ("netapi32.dll"); null when either is
+// missing.
+FARPROC SystemProcedure(const char* library, const char* name);
+
+// The same, as the declared function type: SystemCall<decltype(&::NetShareDel)>(...).
+template <class Function>
+Function SystemCall(const char* library, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(SystemProcedure(library, name)));
+}
+
+// Loads the themes library by full path, then the common controls: the version the manifest
+// asks for from the system's side-by-side store, else the system folder's. Loading the themes
+// library first makes the common controls' own request for it find the loaded one, rather than
+// a copy in the program's folder. Before any window is made; true when the controls loaded.
+bool LoadCommonControls();
+
+}  // namespace platform::win32

@@ -1,0 +1,199 @@
+"""What is delivered: the size of the program files, the setup program and the portable zip.
+
+The setup runs as an administrator who installs on many computers runs it, silently (/S); Plinvo
+then starts from where it was installed, and the quiet uninstall command that Add or Remove
+Programs lists removes everything again. An uninstall that someone watches first offers to put
+back the Windows settings, through Plinvo's restore, played here by the recording stand-in.
+"""
+
+import os
+import re
+import struct
+import time
+import zipfile
+
+from e2e import Session, check, check_equal, on_versions
+
+VERSION = "3.2.0.100"
+FOLDER = r"C:\Program Files\Plinvo"
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Plinvo"
+SHORTCUTS = {"Plinvo.lnk": r"\Plinvo.exe", "Plinvo Help.lnk": r"\help.chm",
+             "Uninstall Plinvo.lnk": r"\uninstall.exe"}
+# The most each program file may have, in KiB, as shipped.
+SIZE_BOUNDS = {"Plinvo.exe": 400, "myright.exe": 100}
+# Written by Plinvo into its folder while it runs: not part of the program.
+RUNTIME_FILES = {"config.ini"}
+LOG = r"C:\recorder.log"
+EXIT = r"C:\recorder-exit.txt"
+
+
+def program_files(h):
+    return sorted(n for n in os.listdir(h.dist_dir) if n.lower() not in RUNTIME_FILES)
+
+
+def package(h, kind):
+    path = os.path.join(os.path.dirname(h.dist_dir), "Plinvo-%s-%s" % (VERSION, kind))
+    check(os.path.isfile(path), "no %s beside the program folder (build.sh makes it)" % path)
+    return path
+
+
+def version_resource(path):
+    """(file version, product version, {name: text}) of a program file's version resource."""
+    with open(path, "rb") as f:
+        data = f.read()
+    at = data.find(struct.pack("<I", 0xFEEF04BD))
+    check(at >= 0, "no version resource in " + path)
+    ms, ls, product_ms, product_ls = struct.unpack_from("<IIII", data, at + 8)
+
+    def dotted(high, low):
+        return "%d.%d.%d.%d" % (high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF)
+
+    texts = {}
+    for name in ("ProductName", "ProductVersion", "FileVersion", "CompanyName"):
+        key = data.find((name + "\0").encode("utf-16-le"), at)
+        if key < 0:
+            continue
+        start = key + len(name) * 2 + 2
+        while data[start:start + 2] == b"\0\0":
+            start += 2
+        end = start
+        while data[end:end + 2] != b"\0\0":
+            end += 2
+        texts[name] = data[start:end].decode("utf-16-le")
+    return dotted(ms, ls), dotted(product_ms, product_ls), texts
+
+
+def start_menu_folders(s):
+    """Every Start-menu folder named Plinvo in the prefix (all users' or the user's own)."""
+    found = []
+    drive = s.unix_path("C:\\")
+    for folder, dirs, _ in os.walk(drive):
+        if folder == drive:
+            dirs[:] = [d for d in dirs if d.lower() != "windows"]
+        if os.path.basename(folder) == "Programs" and "Plinvo" in dirs:
+            found.append(os.path.join(folder, "Plinvo"))
+    return found
+
+
+def wait_gone(path, seconds=60):
+    """The uninstaller runs on from a copy in the temporary folder: wait for its work."""
+    deadline = time.time() + seconds
+    while os.path.exists(path) and time.time() < deadline:
+        time.sleep(0.5)
+    return not os.path.exists(path)
+
+
+def test_program_files_within_their_bounds_and_packages_complete(h):
+    sizes = {n: os.path.getsize(os.path.join(h.dist_dir, n)) for n in SIZE_BOUNDS}
+    check_equal({n: "%.1f KiB" % (size / 1024.0) for n, size in sizes.items()
+                 if size > SIZE_BOUNDS[n] * 1024}, {}, "files over their bound %s" % SIZE_BOUNDS)
+
+    setup = package(h, "setup.exe")
+    check_equal(version_resource(setup), (VERSION, VERSION, {
+        "ProductName": "Plinvo", "ProductVersion": VERSION, "FileVersion": VERSION,
+        "CompanyName": "Trelbane Software"}), "the setup program's version resource")
+
+    with zipfile.ZipFile(package(h, "portable.zip")) as z:
+        check_equal(sorted(z.namelist()), ["Plinvo/" + n for n in program_files(h)],
+                    "files in the portable zip")
+        for name in program_files(h):
+            with open(os.path.join(h.dist_dir, name), "rb") as f:
+                check(z.read("Plinvo/" + name) == f.read(), "zipped %s differs" % name)
+
+
+@on_versions("winxp", "vista")
+def test_silent_install_start_and_uninstall(h, winver):
+    # Wine's script host leaves a COM surrogate standing in the folder of the program that ran
+    # the start-up script, which keeps the folder from being removed: the stand-in plays it.
+    with Session(h, winver, user="Administrator", name="setup",
+                 overrides="cscript.exe=n;winemenubuilder.exe=d") as s:
+        check_equal(s.run(package(h, "setup.exe"), "/S"), 0, "exit code of the silent setup")
+
+        folder = s.unix_path(FOLDER)
+        check_equal(sorted(os.listdir(folder)), sorted(program_files(h) + ["uninstall.exe"]),
+                    "installed files")
+        for name in program_files(h):
+            with open(os.path.join(folder, name), "rb") as a, \
+                    open(os.path.join(h.dist_dir, name), "rb") as b:
+                check(a.read() == b.read(), "installed %s differs from the program folder" % name)
+
+        entry = s.registry_values(UNINSTALL_KEY)
+        check(entry is not None, "no entry in Add or Remove Programs")
+        check_equal({n: entry.get(n) for n in (
+            "DisplayName", "DisplayVersion", "Publisher", "DisplayIcon", "UninstallString",
+            "QuietUninstallString")}, {
+            "DisplayName": ("REG_SZ", "Plinvo"),
+            "DisplayVersion": ("REG_SZ", VERSION),
+            "Publisher": ("REG_SZ", "Trelbane Software"),
+            "DisplayIcon": ("REG_SZ", FOLDER + r"\Plinvo.exe,0"),
+            "UninstallString": ("REG_SZ", '"%s\\uninstall.exe"' % FOLDER),
+            "QuietUninstallString": ("REG_SZ", '"%s\\uninstall.exe" /S' % FOLDER),
+        }, "Add or Remove Programs entry")
+        size_kib = sum(os.path.getsize(os.path.join(h.dist_dir, n)) for n in program_files(h))
+        size_kib //= 1024
+        estimated = int(entry.get("EstimatedSize", ("", "0"))[1], 16)
+        check(size_kib <= estimated <= size_kib + len(program_files(h)) + 1,
+              "estimated size %d KiB for %d KiB of files" % (estimated, size_kib))
+
+        menus = start_menu_folders(s)
+        check_equal(len(menus), 1, "Start-menu folders named Plinvo")
+        check_equal(sorted(os.listdir(menus[0])), sorted(SHORTCUTS), "Start-menu entries")
+        for name, target in SHORTCUTS.items():
+            with open(os.path.join(menus[0], name), "rb") as f:
+                link = f.read()
+            path = FOLDER + target
+            check(path.encode("latin-1") in link or path.encode("utf-16-le") in link,
+                  "%s does not lead to %s" % (name, path))
+
+        s.put_file(h.double("command_recorder.exe"), r"C:\windows\system32\cscript.exe")
+        s.start(FOLDER + r"\Plinvo.exe")
+        check_equal([b.seen() for b in s.boxes_until_window("Plinvo")], [], "boxes at start-up")
+        s.command("close", "Plinvo")
+        check_equal(s.wait_exit(15000), 0, "exit code of Plinvo")
+
+        quiet = re.match(r'^"([^"]+)" (.*)$', entry["QuietUninstallString"][1])
+        check_equal(s.run(quiet.group(1), *quiet.group(2).split()), 0, "uninstaller exit code")
+        check(wait_gone(folder), "left in the program folder: %s" % (
+            os.listdir(folder) if os.path.isdir(folder) else "?"))
+        check_equal(s.registry_values(UNINSTALL_KEY), None, "entry after the uninstall")
+        check_equal(start_menu_folders(s), [], "Start-menu folders after the uninstall")
+
+
+def test_uninstall_offers_to_put_back_the_windows_settings_first(h):
+    with Session(h, "winxp", user="Administrator", name="restore",
+                 overrides="winemenubuilder.exe=d",
+                 env={"RECORDER_LOG": LOG, "RECORDER_EXIT": EXIT}) as s:
+        check_equal(s.run(package(h, "setup.exe"), "/S"), 0, "exit code of the silent setup")
+        # Plinvo's restore is played by the stand-in: it records its command line and fails.
+        s.put_file(h.double("command_recorder.exe"), FOLDER + r"\Plinvo.exe")
+        s.write_text(EXIT, "Plinvo 3\n")
+        s.write_text(FOLDER + r"\config.ini", "[Share]\r\nMode=1\r\n")
+        question = ("Plinvo Uninstall", "question",
+                    "Put back the Windows settings that Plinvo changed (sharing, firewall, guest "
+                    "account) before removing it?", ["&Yes", "&No"])
+
+        uninstaller = s.spawn(FOLDER + r"\uninstall.exe")
+        box = s.wait_msgbox()
+        check_equal(box.seen(), question, "first question of the uninstaller")
+        s.answer("Yes", box)
+        box = s.wait_msgbox()
+        check_equal(box.seen(), ("Plinvo Uninstall", "warning",
+                                 "Plinvo could not put back all the Windows settings (exit code "
+                                 "3). Remove Plinvo anyway?", ["&Yes", "&No"]), "failure")
+        check_equal([line.split("\t")[1] for line in (s.read_text(LOG) or "").splitlines()],
+                    ['"%s\\Plinvo.exe" /RestoreWindowsSettings' % FOLDER], "restore started")
+        s.answer("No", box)
+        uninstaller.wait(30)
+        time.sleep(2)  # the copy in the temporary folder would be removing by now
+        check_equal(sorted(os.listdir(s.unix_path(FOLDER))),
+                    sorted(program_files(h) + ["config.ini", "uninstall.exe"]),
+                    "files after the uninstall was called off")
+
+        # Put back this time: then config.ini, which recorded the mode, goes with the program.
+        s.write_text(EXIT, "Plinvo 0\n")
+        s.spawn(FOLDER + r"\uninstall.exe")
+        s.answer("Yes", s.wait_msgbox())
+        s.wait_window("Plinvo Uninstall: Confirmation")
+        s.command("click", "Plinvo Uninstall: Confirmation", 1)  # its "Uninstall" button
+        check(wait_gone(s.unix_path(FOLDER)), "the program folder stayed")
+        check_equal(len((s.read_text(LOG) or "").splitlines()), 2, "restores started")
