@@ -63,6 +63,8 @@ void TfrmMain::ConnectEvents() {
 }
 
 void TfrmMain::FormCreate() {
+  // The wait cursor while the start-up steps run; the window shows only afterwards.
+  ui::BusyWindow busy(window());
   InitApplicationValues(m_app.global(), m_app.platform().identity);
   m_labelSvrName.SetText(GetComputerIdentityText());
   if (!PrepareNetworkSharing()) return;

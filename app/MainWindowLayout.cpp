@@ -82,14 +82,28 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   script.readOnly = true;
   script.visible = false;
 
-  form.menu = {{"File1", "File", "", ids::File1, "PICTURE_FILE"},
-               {"menuCheckSharing", "Check Sharing...", "File1", ids::menuCheckSharing, ""},
-               {"menuExit", "Exit", "File1", ids::menuExit, ""},
-               {"Help1", "Help", "", ids::Help1, "PICTURE_HELP"},
-               {"menuHelpContent", "Help Content", "Help1", ids::menuHelpContent, ""},
-               {"menuFAQ", "Frequently Asked Questions ", "Help1", ids::menuFAQ, ""},
-               {"menuHomePage", "Home Page", "Help1", ids::menuHomePage, ""},
-               {"menuAbout", "About", "Help1", ids::menuAbout, ""}};
+  form.menu = {{"File1", "&File", "", ids::File1, "PICTURE_FILE"},
+               {"menuCheckSharing", "&Check Sharing...", "File1", ids::menuCheckSharing, ""},
+               {"menuExit", "E&xit", "File1", ids::menuExit, ""},
+               {"Help1", "&Help", "", ids::Help1, "PICTURE_HELP"},
+               {"menuHelpContent", "&Help Content", "Help1", ids::menuHelpContent, ""},
+               {"menuFAQ", "&Frequently Asked Questions ", "Help1", ids::menuFAQ, ""},
+               {"menuHomePage", "Home &Page", "Help1", ids::menuHomePage, ""},
+               {"menuAbout", "&About", "Help1", ids::menuAbout, ""}};
+
+  // The keys users of the system's own tools expect; "Apply" takes no focus, so Enter on the
+  // options is its key.
+  using ui::Key;
+  using ui::KeyAction;
+  form.keys = ui::PageKeys("pgc1");
+  form.keys.insert(
+      form.keys.end(),
+      {{Key::F1, ui::kNoModifier, KeyAction::Click, "menuHelpContent", "", ""},
+       {Key::F5, ui::kNoModifier, KeyAction::Click, "m_btnFolderRefresh", "", "m_sheetFolders"},
+       {Key::F5, ui::kNoModifier, KeyAction::Click, "m_btnSessionRefresh", "", "m_sheetSessions"},
+       {Key::Delete, ui::kNoModifier, KeyAction::Click, "m_btnFolderStopShare", "m_listviewFolders",
+        ""},
+       {Key::Enter, ui::kNoModifier, KeyAction::Click, "m_btnApply", "m_radiosMode", ""}});
   return form;
 }
 

@@ -32,6 +32,7 @@ class Processes {
   virtual bool CreateProcess(const std::optional<std::string>& applicationName,
                              const std::string& commandLine, const StartupInfo& startup,
                              ProcessInformation& info) = 0;
+  // Waits; the program's windows keep repainting meanwhile, and no input is handled.
   virtual std::uint32_t WaitForSingleObject(Handle handle, std::uint32_t milliseconds) = 0;
   virtual bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) = 0;
   virtual bool CloseHandle(Handle handle) = 0;

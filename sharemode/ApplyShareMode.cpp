@@ -58,8 +58,11 @@ void TfrmMain::m_btnApplyClick() {
   }
   const int mode = m_radiosMode.ItemIndex();
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
-  const std::vector<sharemode::FailedStep> failures =
-      sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+  std::vector<sharemode::FailedStep> failures;
+  {
+    ui::BusyWindow busy(window());
+    failures = sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+  }
   m_app.ShowMessage(Handle(), recipe.resultMessage, kOk | kIconInformation);
   // Recorded only once the user has read the outcome.
   sharemode::RecordShareMode(m_app.platform().profile, m_app.global().programFolder, mode);

@@ -102,17 +102,26 @@ void TfrmNewZendryShare::m_btnOKClick() {
   }
 
   m_btnOK.SetEnabled(false);
-  ShowProgress("share processing step 1...");
-  if (std::optional<std::string> failure = CreateShare(platform, global, request)) {
-    Warn(*failure);
+  std::optional<std::string> notCreated;
+  std::optional<std::string> rightsNotSet;
+  {
+    // Nothing the user does may start another action or change the request while it runs.
+    ui::BusyWindow busy(window());
+    ShowProgress("share processing step 1...");
+    notCreated = CreateShare(platform, global, request);
+    if (!notCreated) {
+      ShowProgress("share processing step 2... about 5 seconds...");
+      rightsNotSet = GrantVisitorRights(platform, global, request);
+    }
+  }
+  if (notCreated) {
+    Warn(*notCreated);
     m_btnOK.SetEnabled(true);
     return;
   }
-
-  ShowProgress("share processing step 2... about 5 seconds...");
-  if (std::optional<std::string> failure = GrantVisitorRights(platform, global, request)) {
+  if (rightsNotSet) {
     // The share exists: the dialog has done what it can.
-    Warn(*failure);
+    Warn(*rightsNotSet);
     window().Close();
     return;
   }

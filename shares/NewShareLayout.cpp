@@ -43,6 +43,8 @@ ui::FormDesign NewShareLayout() {
       .checked = true;
   spec.Add("m_radioFull", K::RadioButton, "GroupBox1", ids::m_radioFull, {184, 16, 113, 17},
            "Full Control");
+  // Neither button is the cancel button; Escape acts as the close box.
+  spec.keys = {{ui::Key::Escape, ui::kNoModifier, ui::KeyAction::Close, "", "", ""}};
   return spec;
 }
 

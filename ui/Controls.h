@@ -126,6 +126,22 @@ class Window : public Control {
   virtual void Show() = 0;
   // Fired once ShowModal has put the window on the screen, before the user acts on it.
   Event onShown;
+
+  // While busy (calls nest), the window shows the wait cursor and takes no input that could
+  // start another action or change what the running one uses; it still repaints.
+  virtual void SetBusy(bool busy) = 0;
+};
+
+// Keeps a window busy for as long as it lives.
+class BusyWindow {
+ public:
+  explicit BusyWindow(Window& window) : m_window(window) { m_window.SetBusy(true); }
+  ~BusyWindow() { m_window.SetBusy(false); }
+  BusyWindow(const BusyWindow&) = delete;
+  BusyWindow& operator=(const BusyWindow&) = delete;
+
+ private:
+  Window& m_window;
 };
 
 }  // namespace ui

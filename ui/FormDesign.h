@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/Controls.h"
+#include "ui/KeyBindings.h"
 
 namespace ui {
 
@@ -52,6 +53,8 @@ struct ControlDesign {
   Color color = kWindowText;
   bool autoSize = false;
   bool centred = false;  // Label: text centred in its rectangle
+  // Label: text ends at the right edge of its rectangle; sized to its text, it grows leftwards.
+  bool rightAligned = false;
   bool readOnly = false;
   bool visible = true;
   bool wholeRowSelect = false;
@@ -72,8 +75,8 @@ struct ControlDesign {
 
 struct MenuDesign {
   std::string name;
-  std::string caption;
-  std::string parent;  // empty: a top-level entry of the menu bar
+  std::string caption;  // '&' marks the access key, shown underlined
+  std::string parent;   // empty: a top-level entry of the menu bar
   int id = 0;
   std::string picture;  // top-level entries: icon resource shown before the caption; empty: none
 };
@@ -95,6 +98,9 @@ struct FormDesign {
   bool showHints = false;
   std::vector<ControlDesign> controls;
   std::vector<MenuDesign> menu;
+  // Keys beyond the dialog keys. Tab and Shift+Tab go through the controls that take focus in
+  // the order of `controls`.
+  std::vector<KeyBinding> keys;
 
   // Appends a control and returns it for its other settings. The reference is good only until
   // the next Add.

@@ -56,6 +56,16 @@ std::string QueryGrowing(Query query) {
   return std::string();
 }
 
+bool ReadToEnd(HANDLE file, std::string& content) {
+  char chunk[64 * 1024];
+  for (;;) {
+    DWORD done = 0;
+    if (!::ReadFile(file, chunk, sizeof(chunk), &done, nullptr)) return false;
+    if (done == 0) return true;
+    content.append(chunk, done);
+  }
+}
+
 }  // namespace
 
 Win32FileSystem::~Win32FileSystem() {
@@ -114,13 +124,7 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) {
   FileHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!file) return false;
   std::string content;
-  char chunk[64 * 1024];
-  for (;;) {
-    DWORD done = 0;
-    if (!::ReadFile(file.get(), chunk, sizeof(chunk), &done, nullptr)) return false;
-    if (done == 0) break;
-    content.append(chunk, done);
-  }
+  if (!ReadToEnd(file.get(), content)) return false;
   bytes = std::move(content);
   return true;
 }
@@ -146,13 +150,7 @@ bool Win32FileSystem::HoldFile(const std::string& path, std::string& bytes) {
   FileHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!file) return false;
   std::string content;
-  char chunk[64 * 1024];
-  for (;;) {
-    DWORD done = 0;
-    if (!::ReadFile(file.get(), chunk, sizeof(chunk), &done, nullptr)) return false;
-    if (done == 0) break;
-    content.append(chunk, done);
-  }
+  if (!ReadToEnd(file.get(), content)) return false;
   ReleaseFile(path);
   m_heldFiles[path] = file.release();
   bytes = std::move(content);

@@ -38,7 +38,25 @@ bool Win32Processes::CreateProcess(const std::optional<std::string>& application
 }
 
 std::uint32_t Win32Processes::WaitForSingleObject(Handle handle, std::uint32_t milliseconds) {
-  return ::WaitForSingleObject(AsHandle(handle), milliseconds);
+  // The program's windows keep repainting and answering other programs' questions while a
+  // tool runs; input and posted messages stay queued, so nothing the user does acts meanwhile.
+  HANDLE waited = AsHandle(handle);
+  const DWORD start = GetTickCount();
+  while (true) {
+    DWORD left = INFINITE;
+    if (milliseconds != INFINITE) {
+      const DWORD spent = GetTickCount() - start;
+      left = spent >= milliseconds ? 0 : milliseconds - spent;
+    }
+    const DWORD result = MsgWaitForMultipleObjectsEx(1, &waited, left, QS_PAINT | QS_SENDMESSAGE,
+                                                     MWMO_INPUTAVAILABLE);
+    if (result != WAIT_OBJECT_0 + 1) return result;
+    MSG message;
+    // Peeking answers the sent messages; only paint requests are taken from the queue.
+    while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+      DispatchMessageA(&message);
+    }
+  }
 }
 
 bool Win32Processes::GetExitCodeProcess(Handle process, std::uint32_t& exitCode) {

@@ -21,6 +21,9 @@ SHORTCUTS = {"Plinvo.lnk": r"\Plinvo.exe", "Plinvo Help.lnk": r"\help.chm",
              "Uninstall Plinvo.lnk": r"\uninstall.exe"}
 # The most each program file may have, in KiB, as shipped.
 SIZE_BOUNDS = {"Plinvo.exe": 400, "myright.exe": 100}
+# Pieces of the runtime libraries that Plinvo.exe does without: the prebuilt copies of std::string
+# (runtime/win32 defines the members the program calls) and the C library's formatted printing.
+LEFT_OUT = ("libstdc++.a(string-inst.o)", "libstdc++.a(cow-string-inst.o)", "mingw_pformat.o)")
 # Written by Plinvo into its folder while it runs: not part of the program.
 RUNTIME_FILES = {"config.ini"}
 LOG = r"C:\recorder.log"
@@ -63,6 +66,18 @@ def version_resource(path):
     return dotted(ms, ls), dotted(product_ms, product_ls), texts
 
 
+def linked_members(map_path):
+    """{library member: the reference that brought it in} from the linker's map of a program."""
+    with open(map_path) as f:
+        lines = f.read().split("\nDiscarded input sections")[0].splitlines()
+    members = {}
+    for at, line in enumerate(lines):
+        match = re.match(r"^(\S+\.o\))\s*(.*)$", line)
+        if match and at + 1 < len(lines):
+            members[match.group(1)] = (match.group(2) or lines[at + 1]).strip()
+    return members
+
+
 def start_menu_folders(s):
     """Every Start-menu folder named Plinvo in the prefix (all users' or the user's own)."""
     found = []
@@ -87,6 +102,10 @@ def test_program_files_within_their_bounds_and_packages_complete(h):
     sizes = {n: os.path.getsize(os.path.join(h.dist_dir, n)) for n in SIZE_BOUNDS}
     check_equal({n: "%.1f KiB" % (size / 1024.0) for n, size in sizes.items()
                  if size > SIZE_BOUNDS[n] * 1024}, {}, "files over their bound %s" % SIZE_BOUNDS)
+    link_map = os.path.join(os.path.dirname(h.driver_dir), "Plinvo.exe.map")
+    check(os.path.isfile(link_map), "no link map beside the linked program: " + link_map)
+    check_equal({member: why for member, why in linked_members(link_map).items()
+                 if member.endswith(LEFT_OUT)}, {}, "runtime pieces linked in, and by what")
 
     setup = package(h, "setup.exe")
     check_equal(version_resource(setup), (VERSION, VERSION, {

@@ -33,7 +33,9 @@ def test_main_window_and_exit(h, winver):
         check_equal(s.command("tab-index", CAPTION, pages), ["0"], "page active at start")
 
         menu = s.menu_items(CAPTION)
-        check_equal([(depth, text) for depth, _, _, text in menu], [
+        # Each entry has its access key, marked by "&" and shown underlined.
+        check_equal([text.count("&") for _, _, _, text in menu], [1] * len(menu), "access keys")
+        check_equal([(depth, text.replace("&", "")) for depth, _, _, text in menu], [
             (0, "File"), (1, "Check Sharing..."), (1, "Exit"),
             (0, "Help"), (1, "Help Content"), (1, "Frequently Asked Questions "),
             (1, "Home Page"), (1, "About")], "menu")

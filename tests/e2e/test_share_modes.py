@@ -265,6 +265,17 @@ def test_missing_rights_tool_still_applies_and_records(h):
         check_equal(registry_value(s, LSA_CURRENT, "forceguest"), ("REG_DWORD", "0x1"),
                     "forceguest")
 
+        # A description file gone too: the failure raised by picking its mode reaches the user
+        # as the error report, its message whole, and the program goes on.
+        os.remove(s.unix_path(FOLDER + "stop_share_help.rtf"))
+        s.command("click", CAPTION, IDS["m_radiosModeFirstOption"])
+        report = s.wait_msgbox()
+        check_equal(report.seen(), (CAPTION, "error", "Cannot open file %sstop_share_help.rtf."
+                                    % FOLDER, ["OK"]), "report of the missing description")
+        s.answer("OK", report)
+        s.command("click", CAPTION, IDS["m_radiosModeFirstOption"] + 2)
+        check(s.text(CAPTION, IDS["m_memoTip"]) not in ("", "Desc."), "next description shown")
+
 
 @on_versions("winxp", "vista")
 def test_recorded_values_are_restored(h, winver):

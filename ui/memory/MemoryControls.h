@@ -208,6 +208,8 @@ class MemoryWindow : public MemoryControl<Window> {
   void ShowModal() override;
   void ProcessPendingEvents() override { ++m_pendingEventPasses; }
   void Show() override { m_shown = true; }
+  void SetBusy(bool busy) override { m_busyLevel += busy ? 1 : -1; }
+  bool Busy() const { return m_busyLevel > 0; }
   bool Closed() const { return m_closed; }
   bool Shown() const { return m_shown; }
   int PendingEventPasses() const { return m_pendingEventPasses; }
@@ -217,6 +219,7 @@ class MemoryWindow : public MemoryControl<Window> {
   class MemoryForm& m_form;
   bool m_closed = false;
   bool m_shown = false;
+  int m_busyLevel = 0;
   int m_pendingEventPasses = 0;
 };
 

@@ -87,6 +87,55 @@ MenuItem* MemoryForm::FindMenuItem(const std::string& name) {
   return found == m_menu.end() ? nullptr : found->second.get();
 }
 
+bool MemoryForm::PressKey(Key key, unsigned modifiers, const std::string& focused) {
+  if (m_window->Busy()) return false;
+  auto designOf = [this](const std::string& name) -> const ControlDesign* {
+    for (const ControlDesign& control : m_spec.controls) {
+      if (control.name == name) return &control;
+    }
+    return nullptr;
+  };
+  auto focusIn = [&](const std::string& name) {
+    for (const ControlDesign* at = designOf(focused); at != nullptr; at = designOf(at->parent)) {
+      if (at->name == name) return true;
+    }
+    return false;
+  };
+  // Shown: visible, and every page on the way up is its tab control's active page.
+  auto shown = [&](const std::string& name) {
+    for (const ControlDesign* at = designOf(name); at != nullptr; at = designOf(at->parent)) {
+      if (at->kind != ControlKind::TabPage) continue;
+      auto* tabs = dynamic_cast<MemoryTabControl*>(FindControl(at->parent));
+      if (tabs == nullptr || tabs->ActivePage() < 0 ||
+          tabs->pages[tabs->ActivePage()] != FindControl(at->name)) {
+        return false;
+      }
+    }
+    return designOf(name) != nullptr && designOf(name)->visible;
+  };
+  const KeyBinding* binding = FindKeyBinding(m_spec.keys, key, modifiers, focusIn, shown);
+  if (binding == nullptr) return false;
+  switch (binding->action) {
+    case KeyAction::Click:
+      if (auto* button = dynamic_cast<MemoryButton*>(FindControl(binding->target))) {
+        button->Click();
+      } else {
+        MemoryMenu(binding->target).Click();
+      }
+      break;
+    case KeyAction::Close:
+      m_window->Close();
+      break;
+    case KeyAction::NextPage:
+    case KeyAction::PreviousPage: {
+      auto& tabs = Get<TabControl>(binding->target);
+      tabs.SetActivePage(PageAfterKey(binding->action, tabs.ActivePage(), tabs.PageCount()));
+      break;
+    }
+  }
+  return true;
+}
+
 std::unique_ptr<Form> MemoryFormFactory::CreateForm(const FormDesign& spec,
                                                     platform::Handle owner) {
   return std::make_unique<MemoryForm>(*this, spec, owner);

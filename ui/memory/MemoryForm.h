@@ -32,6 +32,10 @@ class MemoryForm : public Form {
     return dynamic_cast<MemoryMenuItem&>(Menu(name));
   }
 
+  // A key pressed with the focus on the control `focused` (empty: on none), as the window's
+  // key bindings take it. Returns false when no binding applies or the window is busy.
+  bool PressKey(Key key, unsigned modifiers, const std::string& focused);
+
  private:
   MemoryFormFactory& m_factory;
   FormDesign m_spec;

@@ -28,6 +28,12 @@ LRESULT CALLBACK ContainerProcedure(HWND window, UINT message, WPARAM wParam, LP
       PaintBevel(window);
       return true;
     }
+    // A child may ask its parent to close (a multi-line rich-text area does on Escape); a page,
+    // frame or panel goes only with its window, never on a child's request.
+    if (message == WM_CLOSE) {
+      result = 0;
+      return true;
+    }
     return RouteChildNotification(message, wParam, lParam, result);
   });
   return handled ? result : DefWindowProcA(window, message, wParam, lParam);

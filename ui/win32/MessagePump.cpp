@@ -4,16 +4,20 @@ namespace ui::win32 {
 
 namespace {
 constexpr const char* kFormProperty = "Plinvo.Form";
+int g_busyWindows = 0;
 }  // namespace
 
-void MarkFormWindow(HWND window) {
-  SetPropA(window, kFormProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(1)));
+void MarkFormWindow(HWND window, KeyFilter* keys) {
+  SetPropA(window, kFormProperty, reinterpret_cast<HANDLE>(keys));
 }
+
+void UnmarkFormWindow(HWND window) { RemovePropA(window, kFormProperty); }
 
 void DispatchWithNavigation(MSG& message) {
   HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (root != nullptr && GetPropA(root, kFormProperty) != nullptr &&
-      IsDialogMessageW(root, &message)) {
+  auto* keys =
+      root != nullptr ? reinterpret_cast<KeyFilter*>(GetPropA(root, kFormProperty)) : nullptr;
+  if (keys != nullptr && (keys->PreTranslateKey(message) || IsDialogMessageW(root, &message))) {
     return;
   }
   TranslateMessage(&message);
@@ -31,5 +35,26 @@ bool DispatchPending() {
   }
   return true;
 }
+
+void DispatchPaintOnly() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+    DispatchMessageA(&message);
+  }
+}
+
+void DiscardQueuedInput() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
+  while (PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
+  while (PeekMessageA(&message, nullptr, WM_NCMOUSEMOVE, WM_NCMBUTTONDBLCLK, PM_REMOVE)) {
+  }
+}
+
+void NoteBusy(bool busy) { g_busyWindows += busy ? 1 : -1; }
+
+bool AnyWindowBusy() { return g_busyWindows > 0; }
 
 }  // namespace ui::win32

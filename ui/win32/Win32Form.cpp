@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/EventDispatch.h"
 #include "ui/win32/SubclassHook.h"
 
 namespace ui::win32 {
@@ -27,6 +28,45 @@ MenuItem& Win32Form::AddMenuItem(const std::string& name, int id) {
   m_menu[name] = std::move(item);
   m_window.AddMenuItem(id, &added);
   return added;
+}
+
+bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned modifiers) {
+  auto windowOf = [this](const std::string& name) -> HWND {
+    Control* control = FindControl(name);
+    return control != nullptr ? reinterpret_cast<HWND>(control->Handle()) : nullptr;
+  };
+  HWND focus = GetFocus();
+  auto focusIn = [&](const std::string& name) {
+    HWND control = windowOf(name);
+    return control != nullptr && focus != nullptr && (control == focus || IsChild(control, focus));
+  };
+  auto shown = [&](const std::string& name) {
+    HWND control = windowOf(name);
+    return control != nullptr && IsWindowVisible(control);
+  };
+  const KeyBinding* binding = FindKeyBinding(keys, key, modifiers, focusIn, shown);
+  if (binding == nullptr) return false;
+  switch (binding->action) {
+    case KeyAction::Click:
+      if (auto* button = dynamic_cast<Button*>(FindControl(binding->target))) {
+        // What a user could not click, the key does not click either.
+        HWND control = windowOf(binding->target);
+        if (IsWindowVisible(control) && IsWindowEnabled(control)) Fire(button->onClick);
+      } else if (MenuItem* item = FindMenuItem(binding->target)) {
+        Fire(item->onClick);
+      }
+      break;
+    case KeyAction::Close:
+      m_window.Close();
+      break;
+    case KeyAction::NextPage:
+    case KeyAction::PreviousPage:
+      if (auto* tabs = dynamic_cast<TabControl*>(FindControl(binding->target))) {
+        tabs->SetActivePage(PageAfterKey(binding->action, tabs->ActivePage(), tabs->PageCount()));
+      }
+      break;
+  }
+  return true;
 }
 
 void Win32Form::AddHint(HWND control, const std::string& text) {

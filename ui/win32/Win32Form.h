@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/Form.h"
 #include "ui/win32/FontCache.h"
@@ -35,6 +36,8 @@ class Win32Form : public Form {
   void HoldRichEditLibrary(std::shared_ptr<RichEditLibrary> library) {
     m_richEdit = std::move(library);
   }
+  // Carries out the binding of `keys` for a key pressed now; false when none applies.
+  bool PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned modifiers);
   // Shows `text` when the mouse rests on `control`.
   void AddHint(HWND control, const std::string& text);
 

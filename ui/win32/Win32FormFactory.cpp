@@ -246,11 +246,13 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           break;
         }
         case ControlKind::Label: {
-          auto& label = form->Keep(control.name,
-                                   std::make_unique<Win32Label>(control.color, control.autoSize));
-          const DWORD alignment = control.autoSize  ? SS_LEFTNOWORDWRAP
-                                  : control.centred ? SS_CENTER
-                                                    : SS_LEFT;
+          auto& label = form->Keep(
+              control.name,
+              std::make_unique<Win32Label>(control.color, control.autoSize, control.rightAligned));
+          const DWORD alignment = control.rightAligned ? SS_RIGHT
+                                  : control.autoSize   ? SS_LEFTNOWORDWRAP
+                                  : control.centred    ? SS_CENTER
+                                                       : SS_LEFT;
           made = makeChild(0, "STATIC", SS_NOTIFY | alignment);
           label.Attach(made);
           break;
@@ -305,7 +307,53 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
     }
     waiting.swap(later);
   }
+  SetUpKeyboard(spec, *form);
   return form;
+}
+
+void Win32FormFactory::SetUpKeyboard(const FormDesign& spec, Win32Form& form) {
+  // Tab order is the order of the table. Options of one frame share a stop.
+  std::vector<std::vector<HWND>> stops;
+  const ControlDesign* previous = nullptr;
+  Win32Window& window = form.win32Window();
+  for (const ControlDesign& control : spec.controls) {
+    Control* made = form.FindControl(control.name);
+    HWND handle = made != nullptr ? reinterpret_cast<HWND>(made->Handle()) : nullptr;
+    switch (control.kind) {
+      case ControlKind::TabControl:
+      case ControlKind::Button:
+      case ControlKind::Edit:
+      case ControlKind::Memo:
+      case ControlKind::RichText:
+      case ControlKind::ListView:
+        stops.push_back({handle});
+        break;
+      case ControlKind::RadioGroup:
+        stops.push_back(dynamic_cast<Win32RadioGroup&>(*made).Options());
+        break;
+      case ControlKind::RadioButton:
+        if (previous != nullptr && previous->kind == ControlKind::RadioButton &&
+            previous->parent == control.parent) {
+          stops.back().push_back(handle);
+        } else {
+          stops.push_back({handle});
+        }
+        break;
+      case ControlKind::SpeedButton:
+        window.AddInputControl(handle);
+        break;
+      case ControlKind::TabPage:
+      case ControlKind::GroupBox:
+      case ControlKind::Panel:
+      case ControlKind::Label:
+        break;
+    }
+    previous = &control;
+  }
+  window.SetTabStops(std::move(stops));
+  window.SetKeyHandler([&form, keys = spec.keys](Key key, unsigned modifiers) {
+    return form.PressKey(keys, key, modifiers);
+  });
 }
 
 void Win32FormFactory::RunMessageLoop() {

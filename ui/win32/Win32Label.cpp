@@ -1,12 +1,17 @@
 #include "ui/win32/Win32Label.h"
 
 #include "ui/win32/EventDispatch.h"
+#include "ui/win32/MessagePump.h"
 
 namespace ui::win32 {
 
 void Win32Label::Attach(HWND window) {
   Win32Control::Attach(window);
   Install(window);
+  RECT placed;
+  GetWindowRect(window, &placed);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&placed), 2);
+  m_rightEdge = placed.right;
   if (m_autoSize) FitToText();
 }
 
@@ -56,8 +61,14 @@ void Win32Label::FitToText() {
   }
   if (previous != nullptr) SelectObject(dc, previous);
   ReleaseDC(m_window, dc);
-  SetWindowPos(m_window, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int width = bounds.right - bounds.left;
+  RECT placed;
+  GetWindowRect(m_window, &placed);
+  MapWindowPoints(nullptr, GetParent(m_window), reinterpret_cast<POINT*>(&placed), 2);
+  // A right-aligned label keeps its right edge and grows to the left.
+  const int left = m_rightAligned ? m_rightEdge - width : placed.left;
+  SetWindowPos(m_window, nullptr, left, placed.top, width, bounds.bottom - bounds.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(m_window, nullptr, TRUE);
 }
 
@@ -85,6 +96,8 @@ bool Win32Label::OnSubclassMessage(HWND window, UINT message, WPARAM, LPARAM, LR
       result = 0;
       return true;
     case WM_SETCURSOR:
+      // A busy window shows the wait cursor over its links too.
+      if (AnyWindowBusy()) return false;
       ShowCursor();
       result = TRUE;
       return true;

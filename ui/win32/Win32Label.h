@@ -9,7 +9,8 @@ namespace ui::win32 {
 
 class Win32Label : public Win32Control<ui::Label>, private SubclassHook {
  public:
-  Win32Label(Color color, bool autoSize) : m_color(color), m_autoSize(autoSize) {}
+  Win32Label(Color color, bool autoSize, bool rightAligned)
+      : m_color(color), m_autoSize(autoSize), m_rightAligned(rightAligned) {}
   void Attach(HWND window);
 
   void SetText(const std::string& text) override;
@@ -31,6 +32,8 @@ class Win32Label : public Win32Control<ui::Label>, private SubclassHook {
 
   Color m_color;
   bool m_autoSize;
+  bool m_rightAligned;
+  int m_rightEdge = 0;  // in the parent's client coordinates, as designed
   Cursor m_cursor = Cursor::Default;
   bool m_mouseInside = false;
 };

@@ -21,6 +21,7 @@ class Win32RadioGroup : public Win32Control<ui::RadioGroup> {
   int ItemIndex() const override;
   void SetItemIndex(int index) override;
   int ItemCount() const override { return static_cast<int>(m_options.size()); }
+  const std::vector<HWND>& Options() const { return m_options; }
 
   void OnCommand(HWND from, UINT code) override;
 

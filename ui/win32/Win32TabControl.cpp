@@ -48,6 +48,11 @@ bool Win32TabControl::OnNotify(const NMHDR& header, LRESULT& result) {
 
 void Win32TabControl::ShowActivePage() {
   const int active = ActivePage();
+  // The focus must not stay behind on a page that goes: the tab header takes it.
+  HWND focus = GetFocus();
+  for (int index = 0; index < PageCount(); ++index) {
+    if (index != active && focus != nullptr && IsChild(m_pages[index], focus)) SetFocus(m_window);
+  }
   // Show the new page before hiding the old one, so that no bare background flashes.
   if (active >= 0 && active < PageCount()) {
     SetWindowPos(m_pages[active], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);

@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Window.h"
 
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -27,6 +28,7 @@ HICON ProgramIcon(HINSTANCE instance) {
 }  // namespace
 
 Win32Window::~Win32Window() {
+  if (m_busyLevel > 0) NoteBusy(false);
   if (Alive()) DestroyWindow(m_window);
 }
 
@@ -74,7 +76,7 @@ bool Win32Window::Create(HINSTANCE instance, const FormDesign& spec, HWND owner,
     if (menu != nullptr) DestroyMenu(menu);
     return false;
   }
-  MarkFormWindow(window);
+  MarkFormWindow(window, this);
   // A menu bar that wraps onto a second line takes its height from the client area.
   RECT client;
   GetClientRect(window, &client);
@@ -154,7 +156,12 @@ void Win32Window::ShowModal() {
 }
 
 void Win32Window::ProcessPendingEvents() {
-  DispatchPending();
+  // While an action runs, only painting may happen: a queued click must not start another.
+  if (AnyWindowBusy()) {
+    DispatchPaintOnly();
+  } else {
+    DispatchPending();
+  }
   if (Alive()) RedrawWindow(m_window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -167,7 +174,10 @@ LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam
   }
   auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  if (message == WM_NCDESTROY) {
+    UnmarkFormWindow(window);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  }
   LRESULT result = 0;
   const bool handled =
       Guarded(false, [&] { return self->HandleMessage(message, wParam, lParam, result); });
@@ -221,6 +231,12 @@ bool Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     case WM_DESTROY:
       if (m_quitOnDestroy) PostQuitMessage(0);
       return false;
+    case WM_SETCURSOR:
+      // The controls ask their parents first; a busy window answers for all of them.
+      if (!AnyWindowBusy()) return false;
+      SetCursor(LoadCursor(nullptr, IDC_WAIT));
+      result = TRUE;
+      return true;
     case WM_NEXTDLGCTL:
       MoveFocus(wParam, lParam);
       result = 0;
@@ -244,26 +260,154 @@ bool Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
   }
 }
 
-void Win32Window::MoveFocus(WPARAM wParam, LPARAM lParam) {
-  // Sent by the dialog keys: lParam set means wParam is the control to focus; otherwise wParam
-  // says whether to go to the previous or the next tab stop.
-  HWND target = LOWORD(lParam) != 0
-                    ? reinterpret_cast<HWND>(wParam)
-                    : GetNextDlgTabItem(m_window, GetFocus(), wParam != 0 ? TRUE : FALSE);
+namespace {
+
+bool Focusable(HWND window) {
+  return window != nullptr && IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
+std::optional<Key> KeyOf(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_TAB:
+      return Key::Tab;
+    case VK_RETURN:
+      return Key::Enter;
+    case VK_ESCAPE:
+      return Key::Escape;
+    case VK_DELETE:
+      return Key::Delete;
+    case VK_PRIOR:
+      return Key::PageUp;
+    case VK_NEXT:
+      return Key::PageDown;
+    case VK_F1:
+      return Key::F1;
+    case VK_F5:
+      return Key::F5;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+bool Win32Window::PreTranslateKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  if (m_busyLevel > 0) return true;
+  const std::optional<Key> key = KeyOf(message.wParam);
+  if (!key) return false;
+  unsigned modifiers = kNoModifier;
+  if (GetKeyState(VK_CONTROL) < 0) modifiers |= kCtrl;
+  if (GetKeyState(VK_SHIFT) < 0) modifiers |= kShift;
+  if (m_keyHandler && m_keyHandler(*key, modifiers)) return true;
+  // Tab follows the designed order itself: the dialog keys would stop at a control that keeps
+  // Tab for itself (the rich-text area) and never reach the tab header.
+  if (*key != Key::Tab || (modifiers & kCtrl) != 0) return false;
+  FocusControl(NextTabStop(GetFocus(), (modifiers & kShift) != 0));
+  return true;
+}
+
+HWND Win32Window::NextTabStop(HWND from, bool previous) const {
+  const int count = static_cast<int>(m_tabStops.size());
+  auto holds = [from](const std::vector<HWND>& stop) {
+    for (HWND member : stop) {
+      if (from != nullptr && (member == from || IsChild(member, from))) return true;
+    }
+    return false;
+  };
+  // The window a stop is entered at: its checked option, else its first usable one.
+  auto entry = [](const std::vector<HWND>& stop) -> HWND {
+    HWND first = nullptr;
+    for (HWND member : stop) {
+      if (!Focusable(member)) continue;
+      if (first == nullptr) first = member;
+      if (stop.size() > 1 && SendMessageA(member, BM_GETCHECK, 0, 0) == BST_CHECKED) return member;
+    }
+    return first;
+  };
+  int current = -1;
+  for (int index = 0; index < count; ++index) {
+    if (holds(m_tabStops[index])) current = index;
+  }
+  for (int step = 1; step <= count; ++step) {
+    int index = 0;
+    if (current < 0) {
+      index = previous ? count - step : step - 1;
+    } else {
+      index = ((previous ? current - step : current + step) % count + count) % count;
+    }
+    if (HWND target = entry(m_tabStops[index])) return target;
+  }
+  return nullptr;
+}
+
+void Win32Window::FocusControl(HWND target) {
   if (target == nullptr) return;
   SetFocus(target);
-  if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+  // A one-line field is entered with its text selected, as in the system's dialogs.
+  if ((GetWindowLongA(target, GWL_STYLE) & ES_MULTILINE) == 0 &&
+      (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
     SendMessageA(target, EM_SETSEL, 0, -1);
   }
 }
 
+void Win32Window::MoveFocus(WPARAM wParam, LPARAM lParam) {
+  // Sent by the dialog keys: lParam set means wParam is the control to focus; otherwise wParam
+  // says whether to go to the previous or the next tab stop.
+  FocusControl(LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                   : NextTabStop(GetFocus(), wParam != 0));
+}
+
 void Win32Window::RestoreFocus() {
   HWND target = m_savedFocus;
-  if (target == nullptr || !IsWindow(target) || !IsChild(m_window, target) ||
-      !IsWindowVisible(target) || !IsWindowEnabled(target)) {
-    target = GetNextDlgTabItem(m_window, nullptr, FALSE);
+  if (target == nullptr || !IsWindow(target) || !IsChild(m_window, target) || !Focusable(target)) {
+    target = NextTabStop(nullptr, false);
   }
   SetFocus(target != nullptr ? target : m_window);
+}
+
+void Win32Window::SetBusy(bool busy) {
+  if (busy) {
+    if (m_busyLevel++ > 0) return;
+    NoteBusy(true);
+    if (!Alive()) return;
+    HWND focus = GetFocus();
+    m_busyFocus = focus != nullptr && IsChild(m_window, focus) ? focus : nullptr;
+    // Disabled controls look as unavailable as they are; labels stay as they are, so that
+    // the progress they tell can be read.
+    m_busyDisabled.clear();
+    auto disable = [this](HWND control) {
+      if (!IsWindowEnabled(control)) return;
+      EnableWindow(control, FALSE);
+      m_busyDisabled.push_back(control);
+    };
+    for (const auto& stop : m_tabStops) {
+      for (HWND member : stop) disable(member);
+    }
+    for (HWND control : m_otherInput) disable(control);
+    // The window itself: its menu, close box and every child.
+    m_busyDisabledSelf = IsWindowEnabled(m_window) != FALSE;
+    if (m_busyDisabledSelf) EnableWindow(m_window, FALSE);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    return;
+  }
+  if (m_busyLevel == 0 || --m_busyLevel > 0) return;
+  NoteBusy(false);
+  if (!Alive()) return;
+  DiscardQueuedInput();
+  if (m_busyDisabledSelf) EnableWindow(m_window, TRUE);
+  for (HWND control : m_busyDisabled) {
+    if (IsWindow(control)) EnableWindow(control, TRUE);
+  }
+  m_busyDisabled.clear();
+  if (IsWindowVisible(m_window) && GetActiveWindow() == m_window) {
+    if (m_busyFocus != nullptr && IsWindow(m_busyFocus) && Focusable(m_busyFocus)) {
+      SetFocus(m_busyFocus);
+    } else {
+      RestoreFocus();
+    }
+  }
+  if (!AnyWindowBusy()) SetCursor(LoadCursor(nullptr, IDC_ARROW));
 }
 
 }  // namespace ui::win32

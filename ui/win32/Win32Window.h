@@ -1,18 +1,21 @@
 // A top-level window of the program: the main window or a dialog shown modally.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/FormDesign.h"
+#include "ui/win32/MessagePump.h"
 #include "ui/win32/PictureIcon.h"
 #include "ui/win32/Win32Control.h"
 
 namespace ui::win32 {
 
-class Win32Window : public Win32Control<ui::Window> {
+class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
  public:
   Win32Window() = default;
   ~Win32Window() override;
@@ -32,16 +35,31 @@ class Win32Window : public Win32Control<ui::Window> {
   // that entry carries as its item data: the window draws the picture when the menu asks.
   ULONG_PTR KeepMenuPicture(PictureIcon picture);
 
+  // The controls that take focus, in tab order. A stop of several windows (a group of options)
+  // is entered at its checked one.
+  void SetTabStops(std::vector<std::vector<HWND>> stops) { m_tabStops = std::move(stops); }
+  // The controls a busy window disables besides its tab stops (buttons that take no focus).
+  void AddInputControl(HWND control) { m_otherInput.push_back(control); }
+  // Keys before the dialog keys: returns true when it took the key.
+  void SetKeyHandler(std::function<bool(Key, unsigned modifiers)> handler) {
+    m_keyHandler = std::move(handler);
+  }
+
   void Close() override;
   void ShowModal() override;
   void ProcessPendingEvents() override;
   void Show() override;
+  void SetBusy(bool busy) override;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool PreTranslateKey(const MSG& message) override;
   void MoveFocus(WPARAM wParam, LPARAM lParam);
   void RestoreFocus();
+  // The next control to focus after `from` (backwards with `previous`); nullptr when none can.
+  HWND NextTabStop(HWND from, bool previous) const;
+  void FocusControl(HWND target);
   bool Alive() const;
   const PictureIcon* MenuPicture(ULONG_PTR itemData) const;
 
@@ -50,6 +68,13 @@ class Win32Window : public Win32Control<ui::Window> {
   bool m_inModalLoop = false;
   bool m_endModal = false;
   HWND m_savedFocus = nullptr;
+  std::vector<std::vector<HWND>> m_tabStops;
+  std::vector<HWND> m_otherInput;
+  std::function<bool(Key, unsigned)> m_keyHandler;
+  int m_busyLevel = 0;
+  HWND m_busyFocus = nullptr;
+  bool m_busyDisabledSelf = false;
+  std::vector<HWND> m_busyDisabled;
   std::map<int, MenuItem*> m_menuItems;
   // Released only after the destructor has destroyed the window and with it the menu.
   std::vector<std::unique_ptr<PictureIcon>> m_menuPictures;

@@ -5,7 +5,8 @@
    Appends one line to the file named by RECORDER_LOG: its own file path, a tab, and its command
    line exactly as it was handed over. Exits with the code that the file named by RECORDER_EXIT
    gives for its name on a line "<name> <code>"; with no such line, 0. The test can change that
-   file between two starts.
+   file between two starts. The file named by RECORDER_DELAY works the same way and gives the
+   milliseconds to take before ending, so that a test can act while the program waits.
 
    When RECORDER_SCRIPT_COPY is set and the first argument names a readable file, that file's
    bytes are appended to RECORDER_SCRIPT_COPY, so the test sees a script that is deleted
@@ -31,8 +32,8 @@ static void own_name(const char* path, char* name, size_t size) {
   if (dot != NULL) *dot = '\0';
 }
 
-static unsigned long scripted_exit_code(const char* name) {
-  const char* path = getenv("RECORDER_EXIT");
+static unsigned long scripted_number(const char* variable, const char* name) {
+  const char* path = getenv(variable);
   FILE* f = path != NULL ? fopen(path, "rb") : NULL;
   char line[256];
   unsigned long code = 0;
@@ -102,7 +103,7 @@ int main(int argc, char** argv) {
   unsigned long code;
   GetModuleFileNameA(NULL, self, MAX_PATH);
   own_name(self, name, sizeof name);
-  code = scripted_exit_code(name);
+  code = scripted_number("RECORDER_EXIT", name);
   if (log != NULL) {
     FILE* f = fopen(log, "ab");
     if (f != NULL) {
@@ -114,6 +115,7 @@ int main(int argc, char** argv) {
     copy_script(argv[1]);
     try_folder_swap(argv[1]);
   }
+  Sleep(scripted_number("RECORDER_DELAY", name));
   if (code == 0 && _stricmp(name, "net") == 0) record_new_share(argc, argv);
   return (int)code;
 }

@@ -59,7 +59,7 @@ Driver::Driver() {
   auto bind = [this](Answer (Driver::*method)(const Words&)) {
     return [this, method](const Words& a) { return (this->*method)(a); };
   };
-  Add("start", 1, 1, bind(&Driver::Start));
+  Add("start", 1, 2, bind(&Driver::Start));
   Add("attach", 1, 1, [this](const Words& a) {
     long pid = 0;
     if (!ParseNumber(a[0], pid)) return Answer::Err("bad process id");
@@ -103,6 +103,9 @@ Driver::Driver() {
   Add("menu", 2, 2, bind(&Driver::Menu));
   Add("menu-items", 1, 1, bind(&Driver::MenuItems));
   Add("pick-folder", 1, 2, bind(&Driver::PickFolder));
+  Add("key", 2, 3, bind(&Driver::Key));
+  Add("focused", 1, 1, bind(&Driver::Focused));
+  Add("foreground", 0, 0, bind(&Driver::Foreground));
   Add("sleep", 1, 1, [](const Words& a) {
     Sleep(TimeoutArg(a, 0, 0));
     return Answer::Ok();
@@ -156,7 +159,9 @@ HWND Driver::Control(const std::string& window, const std::string& id, std::stri
 // ---- Process and window life ----
 
 Answer Driver::Start(const Words& a) {
-  KillTarget();
+  if (a.size() > 1 && a[1] != "keep") return Answer::Err("bad word " + a[1]);
+  // A new target ends the one before, unless that one is to keep running beside it.
+  if (a.size() == 1) KillTarget();
   std::string folder = a[0];
   const size_t slash = folder.find_last_of("\\/");
   folder = slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);

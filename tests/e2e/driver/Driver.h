@@ -80,6 +80,11 @@ class Driver {
   Answer Menu(const Words& a);
   Answer MenuItems(const Words& a);
 
+  // The keyboard.
+  Answer Key(const Words& a);
+  Answer Focused(const Words& a);
+  Answer Foreground(const Words& a);
+
   // The system's folder picker.
   Answer PickFolder(const Words& a);
 

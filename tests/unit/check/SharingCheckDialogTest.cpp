@@ -46,7 +46,7 @@ struct SharingCheckDialogTest : ::testing::Test {
 TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsItComes) {
   const std::vector<ui::MenuDesign>& menu = test.MainForm().spec().menu;
   ASSERT_GE(menu.size(), 3u);
-  EXPECT_EQ(menu[1].caption, "Check Sharing...");
+  EXPECT_EQ(menu[1].caption, "&Check Sharing...");
   EXPECT_EQ(menu[1].parent, "File1");
   EXPECT_EQ(menu[1].id, 2002);
   test.world.services.installed["Browser"].currentState = platform::kServiceStopped;

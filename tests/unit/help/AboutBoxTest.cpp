@@ -61,7 +61,7 @@ TEST_F(AboutBoxTest, ShowsTheNoticeAndTheLinksAsDesigned) {
     web = LabelText(box, "labelWeb");
     mail = LabelText(box, "labelMail");
   });
-  EXPECT_EQ(notice, "Copyright (C) 2026 Trelbane Software. All rights reserved.");
+  EXPECT_EQ(notice, "Copyright (C) 2026 Trelbane Software");
   EXPECT_EQ(web, "www.trelbane.example");
   EXPECT_EQ(mail, "support@trelbane.example");
 }

@@ -1,0 +1,111 @@
+// The keys of the windows, as the designed tables bind them, and windows that are busy while
+// the system's tools run.
+#include <gtest/gtest.h>
+
+#include "shares/NewShareFixture.h"
+
+namespace {
+
+using shares_test::NewShareFixture;
+using ui::kCtrl;
+using ui::Key;
+using ui::kNoModifier;
+using ui::kShift;
+using ui::memory::MemoryForm;
+
+struct KeyboardTest : ::testing::Test, NewShareFixture {
+  MemoryForm& Main() { return test.MainForm(); }
+  bool Press(Key key, const std::string& focused, unsigned modifiers = kNoModifier) {
+    return Main().PressKey(key, modifiers, focused);
+  }
+  int Page() { return Main().Get<ui::TabControl>("pgc1").ActivePage(); }
+};
+
+TEST_F(KeyboardTest, PageKeysCycleThroughThePagesFromAnywhere) {
+  EXPECT_TRUE(Press(Key::Tab, "m_memoTip", kCtrl));
+  EXPECT_EQ(Page(), 1);
+  EXPECT_TRUE(Press(Key::PageDown, "m_listviewFolders", kCtrl));
+  EXPECT_EQ(Page(), 2);
+  EXPECT_TRUE(Press(Key::Tab, "", kCtrl));
+  EXPECT_EQ(Page(), 0);
+  EXPECT_TRUE(Press(Key::Tab, "pgc1", kCtrl | kShift));
+  EXPECT_TRUE(Press(Key::PageUp, "", kCtrl));
+  EXPECT_EQ(Page(), 1);
+  // Plain Tab is the dialog keys' business, not a page key.
+  EXPECT_FALSE(Press(Key::Tab, "pgc1"));
+  EXPECT_EQ(Page(), 1);
+}
+
+TEST_F(KeyboardTest, F5RefreshesTheListOfThePageShownOnly) {
+  service.sessions = {{shares_test::U("\\\\PC1"), shares_test::U("alice"), 60, 1}};
+  service.shares = {shares_test::Share("docs", "C:\\docs")};
+  EXPECT_FALSE(Press(Key::F5, "m_radiosMode"));
+  EXPECT_TRUE(Folders().Rows().empty());
+  Main().Get<ui::TabControl>("pgc1").SetActivePage(2);
+  EXPECT_TRUE(Press(Key::F5, "m_listviewSessions"));
+  EXPECT_EQ(Captions(Sessions()), std::vector<std::string>{"\\\\PC1"});
+  EXPECT_TRUE(Folders().Rows().empty());
+  Main().Get<ui::TabControl>("pgc1").SetActivePage(1);
+  EXPECT_TRUE(Press(Key::F5, "pgc1"));
+  EXPECT_EQ(Captions(Folders()), std::vector<std::string>{"docs"});
+}
+
+TEST_F(KeyboardTest, DeleteStopsTheSelectedShareOnlyFromTheList) {
+  service.shares = {shares_test::Share("docs", "C:\\docs")};
+  MainButton("m_btnFolderRefresh").Click();
+  Folders().Select(0);
+  EXPECT_FALSE(Press(Key::Delete, "m_btnFolderRefresh"));
+  EXPECT_EQ(service.shares.size(), 1u);
+  EXPECT_TRUE(Press(Key::Delete, "m_listviewFolders"));
+  EXPECT_TRUE(service.shares.empty());
+  EXPECT_EQ(BoxTexts().size(), 1u);
+}
+
+TEST_F(KeyboardTest, EnterOnTheModeOptionsAsksBeforeApplyingAndF1OpensTheHelp) {
+  test.world.messageBoxes.answers = {platform::mb::kIdCancel};
+  EXPECT_FALSE(Press(Key::Enter, "m_memoTip"));
+  EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_TRUE(Press(Key::Enter, "m_radiosMode"));
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Want to change share mode?"});
+  EXPECT_TRUE(Commands().empty());
+  EXPECT_TRUE(Press(Key::F1, ""));
+  EXPECT_EQ(test.world.shell.helpTopicPaths.size(), 1u);
+}
+
+TEST_F(KeyboardTest, EscapeClosesTheDialogsButNotTheMainWindow) {
+  EXPECT_FALSE(Press(Key::Escape, "m_memoTip"));
+  EXPECT_FALSE(Main().memoryWindow().Closed());
+  bool escaped = false;
+  Open([&](MemoryForm& dialog) { escaped = dialog.PressKey(Key::Escape, kNoModifier, ""); });
+  EXPECT_TRUE(escaped);
+  EXPECT_TRUE(Commands().empty());
+  test.forms.onShowModal = [&](MemoryForm& about) {
+    EXPECT_TRUE(about.PressKey(Key::Escape, kNoModifier, "btnVisitHomePage"));
+    EXPECT_TRUE(about.memoryWindow().Closed());
+  };
+  Main().MemoryMenu("menuAbout").Click();
+  EXPECT_TRUE(test.world.shell.opened.empty());
+}
+
+TEST_F(KeyboardTest, WindowsAreBusyWhileTheToolsRunAndTakeNoKeysThen) {
+  std::vector<bool> busy;
+  bool keyTaken = false;
+  test.world.processes.run = [&](const platform::memory::Launch&) {
+    // The window in front: the main window for "Apply", the dialog for a new share.
+    MemoryForm& front = *test.forms.LiveForms().back();
+    busy.push_back(front.memoryWindow().Busy());
+    keyTaken = keyTaken || front.PressKey(Key::F1, kNoModifier, "") ||
+               front.PressKey(Key::Escape, kNoModifier, "");
+    return 0u;
+  };
+  test.world.messageBoxes.answers = {platform::mb::kIdOk};
+  Press(Key::Enter, "m_radiosMode");
+  Share("C:\\docs", "docs");
+  EXPECT_GE(busy.size(), 2u);
+  EXPECT_EQ(busy, std::vector<bool>(busy.size(), true));
+  EXPECT_FALSE(keyTaken);
+  EXPECT_TRUE(test.world.shell.helpTopicPaths.empty());
+  EXPECT_FALSE(Main().memoryWindow().Busy());
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+// Keys a window answers beyond the dialog keys, as data: which key, in which situation, does
+// what. One routine picks the binding; each world (Win32 or in-memory) carries it out.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+enum class Key { Tab, Enter, Escape, Delete, PageUp, PageDown, F1, F5 };
+
+// Modifier keys held down with the key, combined with |.
+enum Modifiers : unsigned { kNoModifier = 0, kCtrl = 1, kShift = 2 };
+
+enum class KeyAction {
+  Click,         // as a click on `target`: a button or a menu entry
+  Close,         // as the close box of the window
+  NextPage,      // the tab control `target` shows its next page, after the last the first
+  PreviousPage,  // ... its previous page, before the first the last
+};
+
+struct KeyBinding {
+  Key key = Key::Enter;
+  unsigned modifiers = kNoModifier;
+  KeyAction action = KeyAction::Click;
+  std::string target;
+  // Conditions; empty: always. The focus is on `whenFocusIn` or a control inside it.
+  std::string whenFocusIn;
+  // `whenShown` (a page) is on the screen.
+  std::string whenShown;
+};
+
+// Control names asked about by FindKeyBinding: does the focus lie in it, is it shown.
+using ControlQuery = std::function<bool(const std::string& name)>;
+
+// The first binding of `table` for `key` with exactly `modifiers` whose conditions hold;
+// nullptr when none does.
+const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, unsigned modifiers,
+                                 const ControlQuery& focusIn, const ControlQuery& shown);
+
+// Ctrl+Tab and Ctrl+PgDn go to the next page of `tabControl`, Ctrl+Shift+Tab and Ctrl+PgUp to
+// the previous one, wherever the focus is.
+std::vector<KeyBinding> PageKeys(const std::string& tabControl);
+
+// The index the page control goes to from `active` of `count` pages for a page key.
+int PageAfterKey(KeyAction action, int active, int count);
+
+}  // namespace ui
