@@ -1,16 +1,22 @@
 // The network: an address other computers can reach, and NetBIOS over TCP/IP.
+#include <algorithm>
+
 #include "check/Rows.h"
 #include "sharemode/LocalMachineKey.h"
 
 namespace check {
 namespace {
 
-bool Usable(const std::string& address) {
-  return !address.empty() && address != "0.0.0.0" && address.rfind("127.", 0) != 0 &&
-         address.rfind("169.254.", 0) != 0;
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin());
 }
 
-bool SelfAssigned(const std::string& address) { return address.rfind("169.254.", 0) == 0; }
+bool SelfAssigned(const std::string& address) { return StartsWith(address, "169.254."); }
+
+bool Usable(const std::string& address) {
+  return !address.empty() && address != "0.0.0.0" && !StartsWith(address, "127.") &&
+         !SelfAssigned(address);
+}
 
 constexpr long kNotFound = 2;
 constexpr std::uint32_t kNetBiosDisabled = 2;
