@@ -42,7 +42,7 @@ def start(s, h, sessions=()):
     s.install()
     s.write_text(DATA, "share\tdocs\tC:\\docs\t0\t\n" + "".join(
         "session\t%s\t%s\t%d\t%d\n" % row for row in sessions), "utf-8")
-    s.put_file(h.double("netapi32.dll"), FOLDER + "netapi32.dll")
+    s.put_file(h.double("netapi32.dll"), r"C:\windows\system32\netapi32.dll")
     for tool in ("net", "cscript"):
         s.put_file(h.double("command_recorder.exe"), r"C:\windows\system32\%s.exe" % tool)
     pid = s.start(FOLDER + "Plinvo.exe")
