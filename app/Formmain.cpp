@@ -48,6 +48,7 @@ void TfrmMain::ConnectEvents() {
   auto on = [&](void (TfrmMain::*handler)()) {
     return m_app.Guarded(owner, [this, handler] { (this->*handler)(); });
   };
+  m_form->Menu("menuCheckSharing").onClick = on(&TfrmMain::menuCheckSharingClick);
   m_form->Menu("menuExit").onClick = on(&TfrmMain::menuExitClick);
   m_form->Menu("menuUndoMode").onClick = on(&TfrmMain::menuUndoModeClick);
   m_form->Menu("menuRestoreSettings").onClick = on(&TfrmMain::menuRestoreSettingsClick);

@@ -48,6 +48,7 @@ class TfrmMain {
   // Start-up and frame.
   void FormCreate();
   void menuExitClick();
+  void menuCheckSharingClick();
   void ShowAdministratorWarning();
 
   // The computer's name and first IPv4 address, for m_labelSvrName.

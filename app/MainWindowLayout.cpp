@@ -92,6 +92,7 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   script.visible = false;
 
   form.menu = {{"File1", "&File", "", ids::File1, "PICTURE_FILE"},
+               {"menuCheckSharing", "&Check Sharing...", "File1", ids::menuCheckSharing, ""},
                {"menuUndoMode", "&Undo Last Mode Change...", "File1", ids::menuUndoMode, ""},
                {"menuRestoreSettings", "&Restore Windows Settings...", "File1",
                 ids::menuRestoreSettings, ""},

@@ -3,12 +3,18 @@
 #pragma once
 
 #include "platform/AccountRights.h"
+#include "platform/Accounts.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/Firewall.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NameResolution.h"
+#include "platform/NetworkAdapters.h"
 #include "platform/Processes.h"
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
+#include "platform/Services.h"
 #include "platform/ShareSecurity.h"
 #include "platform/ShareService.h"
 #include "platform/Shell.h"
@@ -32,6 +38,12 @@ struct Platform {
   TextConversion& text;
   MessageBoxes& messageBoxes;
   AccountRights& accountRights;
+  Services& services;
+  Firewall& firewall;
+  Accounts& accounts;
+  NetworkAdapters& adapters;
+  Clock& clock;
+  Clipboard& clipboard;
 };
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/Types.h"
@@ -16,7 +17,13 @@ struct RegistryData {
 
 constexpr std::uint32_t kRegString = 1;
 constexpr std::uint32_t kRegDword = 4;
+constexpr std::uint32_t kRegExpandString = 2;
 constexpr long kErrorFileNotFound = 2;  // a key or value that does not exist
+
+// The number a REG_DWORD holds; nullopt for any other type or size.
+std::optional<std::uint32_t> DwordOf(const RegistryData& data);
+// The text a REG_SZ or REG_EXPAND_SZ holds, up to its first NUL; nullopt for any other type.
+std::optional<std::string> TextOf(const RegistryData& data);
 
 class Registry {
  public:
@@ -37,6 +44,9 @@ class Registry {
   virtual long SetValue(Handle key, const std::string& name, const RegistryData& data) = 0;
   // RegDeleteValueA.
   virtual long DeleteValue(Handle key, const std::string& name) = 0;
+  // RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, KEY_READ): opens an existing key for reading
+  // only; never creates one. Closed with CloseKey.
+  virtual long OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) = 0;
 };
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AccessEntry.h"
 #include "platform/Types.h"
 
 namespace platform {
@@ -35,14 +36,6 @@ struct FileRecord {
   std::uint32_t locks = 0;
   std::optional<std::u16string> path;
   std::optional<std::u16string> userName;
-};
-
-// One entry of an access list: who (a textual SID such as "S-1-1-0"), allowed or denied, and
-// the access mask.
-struct AccessEntry {
-  std::string sid;
-  bool allowed = true;
-  std::uint32_t mask = 0;
 };
 
 // What NetShareGetInfo level 502 tells about one share. `hasAccessList` is false when the share

@@ -17,6 +17,7 @@ struct VersionRecord {
 };
 
 constexpr std::uint32_t kVersionRecordSize = 148;
+constexpr std::uint32_t kSuitePersonal = 0x200;
 
 class SystemIdentity {
  public:
@@ -27,6 +28,9 @@ class SystemIdentity {
   virtual bool GetUserName(std::string& name, std::uint32_t capacity) = 0;
   // GetComputerNameA with a buffer of `capacity` bytes; false leaves `name` empty.
   virtual bool GetComputerName(std::string& name, std::uint32_t capacity) = 0;
+  // The suite mask of the extended version record (OSVERSIONINFOEXA); 0x200 (VER_SUITE_PERSONAL)
+  // marks a Home edition.
+  virtual bool GetSuiteMask(std::uint32_t& mask) = 0;
   // Whether the program runs with the administrators' rights (an elevated token on Vista);
   // false when that cannot be told.
   virtual bool IsAdministrator() = 0;

@@ -74,6 +74,9 @@ void TfrmMain::m_btnApplyClick() {
   m_app.ShowMessage(Handle(), recipe.resultMessage, kOk | kIconInformation);
   // Recorded only once the user has read the outcome.
   sharemode::RecordShareMode(m_app.platform().profile, m_app.global().programFolder, mode);
+  // When, so that the sharing check can tell whether the restart the mode asks for is still owed.
+  sharemode::RecordApplyTime(m_app.platform().profile, m_app.global().programFolder,
+                             m_app.platform().clock.SecondsSince1970());
   if (!failures.empty()) {
     m_app.ShowMessage(Handle(), sharemode::ToolFailureWarning(failures), kOk | kIconWarning);
   }

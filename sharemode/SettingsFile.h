@@ -2,6 +2,7 @@
 // from one start to the next.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/ProfileFile.h"
@@ -20,5 +21,14 @@ int ReadRecordedShareMode(platform::ProfileFile& profile, const std::string& pro
 // Records `mode` as decimal text. A failure is not reported: the file then keeps the mode it
 // held, which is what the next start restores.
 void RecordShareMode(platform::ProfileFile& profile, const std::string& programFolder, int mode);
+
+// Whether the file records a mode at all (an older start may have found none).
+bool HasRecordedShareMode(platform::ProfileFile& profile, const std::string& programFolder);
+
+// When the recorded mode was applied, as seconds since 1970 (UTC), kept beside "Mode" so that a
+// restart still owed can be told. 0 when the file holds no such time.
+void RecordApplyTime(platform::ProfileFile& profile, const std::string& programFolder,
+                     std::int64_t secondsSince1970);
+std::int64_t ReadApplyTime(platform::ProfileFile& profile, const std::string& programFolder);
 
 }  // namespace sharemode

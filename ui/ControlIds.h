@@ -29,6 +29,7 @@ constexpr int m_memoScriptNetBios = 1032;
 // Main menu.
 constexpr int File1 = 2000;
 constexpr int menuExit = 2001;
+constexpr int menuCheckSharing = 2002;
 constexpr int menuUndoMode = 2003;
 constexpr int menuRestoreSettings = 2004;
 constexpr int Help1 = 2010;
@@ -63,6 +64,13 @@ constexpr int labelMail = 1207;
 constexpr int btnVisitHomePage = 1208;
 constexpr int btnClose = 1209;
 
+// Sharing check.
+constexpr int m_listChecks = 1300;
+constexpr int m_memoExplanation = 1301;
+constexpr int m_btnFix = 1302;
+constexpr int m_btnCheckAgain = 1303;
+constexpr int m_btnCopyReport = 1304;
+constexpr int m_btnCloseCheck = 1305;
 // Shortcut menus of the lists.
 constexpr int popupFolderAccess = 2100;
 constexpr int popupFolderStopShare = 2101;

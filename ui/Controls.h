@@ -97,6 +97,10 @@ class ListView : public Control {
   virtual void EndUpdate() = 0;
   Event onDoubleClick;  // a double click on a row
   Event onContextMenu;  // a right click on the list
+  // Shows picture `picture` of the design's rowPictures before the row's caption.
+  virtual void SetRowPicture(int row, int picture) = 0;
+  // The user selected another row (or none).
+  Event onSelect;
 };
 
 class TabControl : public Control {
@@ -131,6 +135,9 @@ class Window : public Control {
   virtual void ProcessPendingEvents() = 0;
   // Shows a modeless window (the main window, before its message loop runs).
   virtual void Show() = 0;
+  // Fired once ShowModal has put the window on the screen, before the user acts on it.
+  Event onShown;
+
   // While busy (calls nest), the window shows the wait cursor and takes no input that could
   // start another action or change what the running one uses; it still repaints.
   virtual void SetBusy(bool busy) = 0;

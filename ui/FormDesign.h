@@ -68,6 +68,8 @@ struct ControlDesign {
   std::vector<std::string> items;
   int columns = 1;
   std::vector<Column> listColumns;
+  // ListView: the program's icon resources a row may show before its caption, by position.
+  std::vector<std::string> rowPictures;
   int itemIndex = -1;  // RadioGroup's selected option at creation
 };
 

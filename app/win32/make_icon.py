@@ -309,6 +309,54 @@ def help_picture(size):
     ]
 
 
+YELLOW = (250, 196, 40)
+YELLOW_DARK = (150, 100, 10)
+GREY = (150, 150, 150)
+GREY_DARK = (90, 90, 90)
+BLACK = (30, 30, 30)
+
+
+def blocks_picture(size):
+    """A white cross on a red disc: this keeps visitors out."""
+    px = 1.0 / size
+    return [
+        (disc(0.5, 0.5, 0.47 + px), RED_DARK),
+        (disc(0.5, 0.5, 0.47), RED),
+        (stroke([(0.31, 0.31), (0.69, 0.69)], 0.15), WHITE),
+        (stroke([(0.31, 0.69), (0.69, 0.31)], 0.15), WHITE),
+    ]
+
+
+def notice_picture(size):
+    """A black exclamation mark on a yellow triangle: worth knowing."""
+    px = 1.0 / size
+    triangle = [(0.5, 0.04), (0.97, 0.92), (0.03, 0.92)]
+    return [
+        (polygon(triangle, px), YELLOW_DARK),
+        (polygon(triangle), YELLOW),
+        (stroke([(0.5, 0.34), (0.5, 0.62)], 0.13), BLACK),
+        (disc(0.5, 0.77, 0.075), BLACK),
+    ]
+
+
+def unchecked_picture(size):
+    """A white question mark on a grey disc: could not be checked."""
+    px = 1.0 / size
+    hook = [on_circle(0.5, 0.38, 0.15, angle) for angle in range(160, -100, -20)]
+    hook.append((0.5, 0.62))
+    return [
+        (disc(0.5, 0.5, 0.48 + px), GREY_DARK),
+        (disc(0.5, 0.5, 0.48), GREY),
+        (stroke(hook, 0.13), WHITE),
+        (disc(0.5, 0.79, 0.085), WHITE),
+    ]
+
+
+def holds_picture(size):
+    """The green tick of "Apply", small: this holds."""
+    return apply_picture(size)
+
+
 # File name in pictures/, sizes, drawing. The resource script names each file.
 PICTURES = (
     ("apply.ico", (32,), apply_picture),
@@ -317,6 +365,10 @@ PICTURES = (
     ("new-share.ico", (16,), new_share_picture),
     ("file.ico", (16,), file_picture),
     ("help.ico", (16,), help_picture),
+    ("holds.ico", (16,), holds_picture),
+    ("blocks.ico", (16,), blocks_picture),
+    ("notice.ico", (16,), notice_picture),
+    ("unchecked.ico", (16,), unchecked_picture),
 )
 
 

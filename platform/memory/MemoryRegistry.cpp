@@ -5,10 +5,10 @@
 
 namespace platform::memory {
 namespace {
+constexpr long kFileNotFound = 2;
 constexpr long kAccessDenied = 5;
 constexpr long kInvalidHandle = 6;
 constexpr long kBadPathName = 161;
-constexpr long kFileNotFound = 2;
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -122,6 +122,18 @@ std::optional<RegistryValue> MemoryRegistry::Value(const std::string& key,
   auto value = found->second.find(Lower(name));
   if (value == found->second.end()) return std::nullopt;
   return value->second;
+}
+
+long MemoryRegistry::OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) {
+  if (!subKey.empty() && subKey.front() == '\\') return kBadPathName;
+  if (unreadableKeys.count(Key(subKey)) > 0 || refusedKeys.count(Key(subKey)) > 0) {
+    return kAccessDenied;
+  }
+  if (m_keys.count(Key(subKey)) == 0) return kFileNotFound;
+  key = ++m_lastHandle;
+  m_handles[key] = subKey;
+  openHandles.insert(key);
+  return 0;
 }
 
 bool MemoryRegistry::KeyExists(const std::string& key) const { return m_keys.count(Key(key)) > 0; }

@@ -37,6 +37,7 @@ class MemoryRegistry : public Registry {
   long QueryValue(Handle key, const std::string& name, RegistryData& data) override;
   long SetValue(Handle key, const std::string& name, const RegistryData& data) override;
   long DeleteValue(Handle key, const std::string& name) override;
+  long OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) override;
 
   // The value now stored, nullopt when missing.
   std::optional<RegistryValue> Value(const std::string& key, const std::string& name) const;
@@ -45,14 +46,16 @@ class MemoryRegistry : public Registry {
   // Test set-up: stores a value without logging a write.
   void Put(const std::string& key, const std::string& name, const RegistryValue& value);
 
-  std::vector<RegistryWrite> writes;    // successful writes, in order
+  std::vector<RegistryWrite> writes;       // successful writes, in order
   std::vector<std::string> deletedValues;  // "key\\name" of every deletion, in order
-  std::vector<std::string> openedKeys;  // every successful opening, in order
+  std::vector<std::string> openedKeys;     // every successful opening, in order
   std::set<Handle> openHandles;
   // Refusals: openings of keys (lower case) fail with 5; writes fail after `writesAllowed`
   // successful ones, or when the value name (lower case) is listed.
   std::set<std::string> refusedKeys;
   std::set<std::string> refusedValueNames;
+  // Keys (lower case) whose reading is refused with 5.
+  std::set<std::string> unreadableKeys;
   std::optional<std::size_t> writesAllowed;
 
  private:

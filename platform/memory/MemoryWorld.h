@@ -4,12 +4,17 @@
 
 #include "platform/Platform.h"
 #include "platform/memory/MemoryAccountRights.h"
+#include "platform/memory/MemoryAccounts.h"
+#include "platform/memory/MemoryClock.h"
 #include "platform/memory/MemoryFileSystem.h"
+#include "platform/memory/MemoryFirewall.h"
 #include "platform/memory/MemoryMessageBoxes.h"
 #include "platform/memory/MemoryNameResolution.h"
+#include "platform/memory/MemoryNetworkAdapters.h"
 #include "platform/memory/MemoryProcesses.h"
 #include "platform/memory/MemoryProfileFile.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemoryServices.h"
 #include "platform/memory/MemoryShareSecurity.h"
 #include "platform/memory/MemoryShareService.h"
 #include "platform/memory/MemoryShell.h"
@@ -33,10 +38,17 @@ struct MemoryWorld {
   MemoryTextConversion text;
   MemoryMessageBoxes messageBoxes;
   MemoryAccountRights accountRights;
+  MemoryServices services;
+  MemoryFirewall firewall;
+  MemoryAccounts accounts;
+  MemoryNetworkAdapters adapters;
+  MemoryClock clock;
+  MemoryClipboard clipboard;
 
-  Platform platform{registry, profile,      processes,    shareService, shareSecurity,
-                    files,    identity,     resolver,     shell,        versions,
-                    text,     messageBoxes, accountRights};
+  Platform platform{registry, profile,      processes,     shareService, shareSecurity,
+                    files,    identity,     resolver,      shell,        versions,
+                    text,     messageBoxes, accountRights, services,     firewall,
+                    accounts, adapters,     clock,         clipboard};
 };
 
 }  // namespace platform::memory

@@ -3,12 +3,17 @@
 
 #include "platform/Platform.h"
 #include "platform/win32/Win32AccountRights.h"
+#include "platform/win32/Win32Accounts.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Firewall.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32NameResolution.h"
+#include "platform/win32/Win32NetworkAdapters.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32ProfileFile.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32ShareSecurity.h"
 #include "platform/win32/Win32ShareService.h"
 #include "platform/win32/Win32Shell.h"
@@ -40,6 +45,12 @@ class Win32Platform {
   Win32Shell m_shell;
   Win32TextConversion m_text;
   Win32AccountRights m_accountRights;
+  Win32Services m_services;
+  Win32Firewall m_firewall;
+  Win32Accounts m_accounts;
+  Win32NetworkAdapters m_adapters;
+  Win32Clock m_clock;
+  Win32Clipboard m_clipboard;
   Platform m_platform;
 };
 

@@ -1,5 +1,8 @@
 #include "platform/win32/Win32Registry.h"
 
+#include <cstring>
+#include <vector>
+
 #include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
@@ -33,12 +36,23 @@ long Win32Registry::SetString(Handle key, const std::string& name, const std::st
 
 long Win32Registry::CloseKey(Handle key) { return RegCloseKey(AsKey(key)); }
 
-long Win32Registry::OpenLocalMachineKey(const std::string& subKey, Handle& key) {
+namespace {
+
+long OpenExisting(const std::string& subKey, REGSAM access, Handle& key) {
   HKEY opened = nullptr;
-  const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0,
-                                    KEY_QUERY_VALUE | KEY_SET_VALUE, &opened);
+  const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, access, &opened);
   if (result == ERROR_SUCCESS) key = reinterpret_cast<Handle>(opened);
   return result;
+}
+
+}  // namespace
+
+long Win32Registry::OpenLocalMachineKey(const std::string& subKey, Handle& key) {
+  return OpenExisting(subKey, KEY_QUERY_VALUE | KEY_SET_VALUE, key);
+}
+
+long Win32Registry::OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) {
+  return OpenExisting(subKey, KEY_READ, key);
 }
 
 long Win32Registry::QueryValue(Handle key, const std::string& name, RegistryData& data) {

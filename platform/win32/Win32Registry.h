@@ -15,6 +15,7 @@ class Win32Registry : public Registry {
   long QueryValue(Handle key, const std::string& name, RegistryData& data) override;
   long SetValue(Handle key, const std::string& name, const RegistryData& data) override;
   long DeleteValue(Handle key, const std::string& name) override;
+  long OpenLocalMachineKeyForReading(const std::string& subKey, Handle& key) override;
 };
 
 }  // namespace platform::win32

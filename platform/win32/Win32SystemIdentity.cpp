@@ -53,6 +53,14 @@ bool Win32SystemIdentity::GetComputerName(std::string& name, std::uint32_t capac
                    name, capacity);
 }
 
+bool Win32SystemIdentity::GetSuiteMask(std::uint32_t& mask) {
+  OSVERSIONINFOEXA info;
+  ZeroMemory(&info, sizeof(info));
+  info.dwOSVersionInfoSize = sizeof(info);
+  if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info))) return false;
+  mask = info.wSuiteMask;
+  return true;
+}
 bool Win32SystemIdentity::IsAdministrator() { return TokenIsAdministrator(); }
 
 }  // namespace platform::win32

@@ -10,6 +10,7 @@ class Win32SystemIdentity : public SystemIdentity {
   bool GetVersionEx(VersionRecord& record) override;
   bool GetUserName(std::string& name, std::uint32_t capacity) override;
   bool GetComputerName(std::string& name, std::uint32_t capacity) override;
+  bool GetSuiteMask(std::uint32_t& mask) override;
   bool IsAdministrator() override;
 };
 

@@ -37,13 +37,13 @@ def test_main_window_and_exit(h, winver):
         check_equal([text.count("&") for _, _, _, text in menu if text != "-"],
                     [1] * (len(menu) - 1), "access keys")
         check_equal([(depth, text.replace("&", "")) for depth, _, _, text in menu], [
-            (0, "File"), (1, "Undo Last Mode Change..."), (1, "Restore Windows Settings..."),
-            (1, "-"), (1, "Exit"),
+            (0, "File"), (1, "Check Sharing..."), (1, "Undo Last Mode Change..."),
+            (1, "Restore Windows Settings..."), (1, "-"), (1, "Exit"),
             (0, "Help"), (1, "Help Content"), (1, "Frequently Asked Questions "),
             (1, "Home Page"), (1, "About")], "menu")
         check_equal([ident for depth, ident, _, _ in menu if depth == 1],
-                    [IDS["menuUndoMode"], IDS["menuRestoreSettings"], 0, IDS["menuExit"],
-                     IDS["menuHelpContent"], IDS["menuFAQ"],
+                    [IDS["menuCheckSharing"], IDS["menuUndoMode"], IDS["menuRestoreSettings"], 0,
+                     IDS["menuExit"], IDS["menuHelpContent"], IDS["menuFAQ"],
                      IDS["menuHomePage"], IDS["menuAbout"]], "menu entry ids")
         check_equal([enabled for _, _, enabled, text in menu if text != "-"],
                     [True] * (len(menu) - 1), "menu entries enabled")

@@ -96,13 +96,21 @@ def recorded(s):
     return [tuple(line.split("\t", 1)) for line in lines if "\t" in line]
 
 
-def wait_file(s, windows_path, expected, seconds=10):
+def wait_settings(s, mode, seconds=10):
+    """Waits until config.ini records `mode` and, beside it, the moment it was applied (seconds
+    since 1970, which must be now); fails otherwise. Returns the file's text."""
+    pattern = re.compile(r"\[ShareMode\]\r\nMode=%d\r\nApplied=(\d+)\r\n" % mode)
     deadline = time.time() + seconds
+    text = None
     while time.time() < deadline:
-        if s.read_text(windows_path) == expected:
-            return expected
+        text = s.read_text(FOLDER + "config.ini")
+        match = pattern.fullmatch(text or "")
+        if match:
+            check(abs(int(match.group(1)) - time.time()) < 120,
+                  "apply time %s is not now" % match.group(1))
+            return text
         time.sleep(0.2)
-    return s.read_text(windows_path)
+    check(False, "settings file for mode %d: %r" % (mode, text))
 
 
 def registry_value(s, key, name):
@@ -193,9 +201,7 @@ def test_apply_each_mode(h, winver):
             check_equal(meanwhile, settings, "settings file while the result is shown")
             s.screenshot(CAPTION, "share-mode-%d-applied" % mode)
             s.answer("OK", result)
-            settings = "[ShareMode]\r\nMode=%d\r\n" % mode
-            check_equal(wait_file(s, FOLDER + "config.ini", settings), settings,
-                        "settings file after mode %d" % mode)
+            settings = wait_settings(s, mode)
             check_equal([line for _, line in recorded(s)[before:]], LAUNCHES[mode],
                         "launches of mode %d" % mode)
             for (key, name), value in sorted(expected_values(mode).items()):
@@ -218,8 +224,7 @@ def test_cancel_changes_nothing_and_the_mode_survives_a_restart(h):
         check_equal(start(s), [], "boxes at start-up")
         result, _ = apply_mode(s, 0)
         s.answer("OK", result)
-        check_equal(wait_file(s, FOLDER + "config.ini", "[ShareMode]\r\nMode=0\r\n"),
-                    "[ShareMode]\r\nMode=0\r\n", "settings after Stop Share")
+        settings = wait_settings(s, 0)
         stop_description = s.text(CAPTION, IDS["m_memoTip"])
 
         starts = len(recorded(s))
@@ -229,7 +234,7 @@ def test_cancel_changes_nothing_and_the_mode_survives_a_restart(h):
         check_equal(len(recorded(s)), starts, "nothing launched after Cancel")
         check_equal(registry_value(s, LSA001, "restrictanonymous"), ("REG_DWORD", "0x1"),
                     "restrictanonymous after Cancel")
-        check_equal(s.read_text(FOLDER + "config.ini"), "[ShareMode]\r\nMode=0\r\n",
+        check_equal(s.read_text(FOLDER + "config.ini"), settings,
                     "settings after Cancel")
         check_equal(selected_mode(s), 1, "the unapplied pick stays on the screen")
 
@@ -254,8 +259,7 @@ def test_missing_rights_tool_still_applies_and_records(h):
         check_equal((warning.icon, warning.text.count("could not be started")), ("warning", 2),
                     "warning after the result: %r" % warning.text)
         s.answer("OK", warning)
-        check_equal(wait_file(s, FOLDER + "config.ini", "[ShareMode]\r\nMode=1\r\n"),
-                    "[ShareMode]\r\nMode=1\r\n", "settings")
+        wait_settings(s, 1)
         check_equal([line for _, line in recorded(s)[before:]], ["net user Guest /active:yes "],
                     "launches: only net ran (and never C:\\Program.exe)")
         check_equal(registry_value(s, LSA_CURRENT, "forceguest"), ("REG_DWORD", "0x1"),
@@ -300,8 +304,7 @@ def test_a_failing_tool_is_named_after_the_result(h, winver):
         check_equal(result.seen(), (CAPTION, "information", MESSAGES[1], ["OK"]),
                     "the result as ever")
         s.answer("OK", result)
-        settings = "[ShareMode]\r\nMode=1\r\n"
-        check_equal(wait_file(s, FOLDER + "config.ini", settings), settings, "mode recorded")
+        wait_settings(s, 1)
         warning = s.wait_msgbox()
         check_equal(warning.seen(), (CAPTION, "warning", (
             "The share mode was changed, but not every step succeeded.\n\n"
@@ -401,3 +404,89 @@ def test_uninstaller_restore_runs_silently_before_any_start_up_step(h):
         check_equal(len(recorded(s)), starts, "no tool ran")
         check_equal(registry_value(s, LSA_CURRENT, "forceguest"), ("REG_DWORD", "0x1"),
                     "forceguest left as Zendry Share set it")
+
+
+# ---- the sharing check ----
+
+CHECK = "Sharing Check"
+
+
+def wait_check_done(s, seconds=60):
+    """Waits until the check has run (its "Check Again" is enabled again); returns the seconds
+    it took and the rows."""
+    began = time.time()
+    while time.time() - began < seconds:
+        if s.flag("is-enabled", CHECK, IDS["m_btnCheckAgain"]):
+            return time.time() - began, s.list_rows(CHECK, IDS["m_listChecks"])
+        time.sleep(0.05)
+    check(False, "the check did not finish")
+
+
+def explanation_of(s, row):
+    s.command("list-select", CHECK, IDS["m_listChecks"], row)
+    return s.text(CHECK, IDS["m_memoExplanation"])
+
+
+@on_versions("winxp", "vista")
+def test_sharing_check_finds_a_changed_value_and_fix_applies_the_mode_again(h, winver):
+    with recording_session(h, winver, "check") as s:
+        install_with_recorders(s, h)
+        check_equal(start(s), [], "boxes at start-up")
+        result, _ = apply_mode(s, 1)
+        s.answer("OK", result)
+        wait_settings(s, 1)
+        # Another program sets a value Zendry Share wrote back.
+        subprocess.run(["wine", "reg", "add", LSA_CURRENT, "/v", "restrictanonymous", "/t",
+                        "REG_DWORD", "/d", "1", "/f"], env=wine_env(s.prefix),
+                       capture_output=True, check=True)
+
+        s.command("menu", CAPTION, IDS["menuCheckSharing"])
+        s.wait_window(CHECK)
+        seconds, rows = wait_check_done(s)
+        print("sharing check under Wine (%s): %.2f s for %d rows" % (winver, seconds, len(rows)))
+        check_equal(rows[0], ["Settings of Zendry Share", "1 of 12 values changed",
+                              "the 12 values Zendry Share writes"], "the drift row")
+        check_equal([row[0] for row in rows[1:3]], ["Restart after applying", "Server service"],
+                    "the rows after it")
+        check(not s.flag("is-enabled", CHECK, IDS["m_btnFix"]), "Fix before a row is chosen")
+        explanation = explanation_of(s, 0)
+        check(explanation.startswith("Blocks visitors: Another program, a policy or a Windows "
+                                     "update has changed settings that Zendry Share wrote"),
+              "explanation: %r" % explanation)
+        check("SYSTEM\\CurrentControlSet\\Control\\Lsa\\restrictanonymous is 1, needs 0"
+              in explanation, "the changed value named: %r" % explanation)
+        s.screenshot(CHECK, "sharing-check")
+
+        check(s.flag("is-enabled", CHECK, IDS["m_btnFix"]), "Fix for the drift row")
+        s.command("click", CHECK, IDS["m_btnFix"])
+        question = s.wait_msgbox()
+        check_equal(question.seen(),
+                    (CAPTION, "question", "Want to change share mode?", ["OK", "Cancel"]),
+                    "Fix asks as Apply does")
+        s.answer("OK", question)
+        result = s.wait_msgbox(60000)
+        check_equal(result.seen(), (CAPTION, "information", MESSAGES[1], ["OK"]), "Fix's result")
+        s.answer("OK", result)
+        _, rows = wait_check_done(s)
+        check_equal(rows[0][1], "all 12 as applied", "the drift row after Fix")
+        check(explanation_of(s, 0).startswith("Holds: "), "the drift row holds after Fix")
+        check_equal(registry_value(s, LSA_CURRENT, "restrictanonymous"), ("REG_DWORD", "0x0"),
+                    "restrictanonymous after Fix")
+
+        s.command("click", CHECK, IDS["m_btnCopyReport"])
+        report = None
+        for _ in range(100):  # the click is posted: the program copies once it has read it
+            status, fields = s.try_command("clipboard-text")
+            if status == "ok" and fields[0].startswith("Plinvo"):
+                report = fields[0]
+                break
+            time.sleep(0.05)
+        check(report is not None, "no report on the clipboard")
+        print(report)
+        check(report.startswith("Plinvo sharing check\r\nComputer: "), "report: %r" % report[:80])
+        check("\r\nShare mode: Zendry Share\r\n" in report, "the report names the mode")
+        check("[Holds] Settings of Zendry Share\r\n  Found: all 12 as applied\r\n" in report,
+              "the report holds the rows: %r" % report)
+        s.command("click", CHECK, IDS["m_btnCloseCheck"])
+        s.command("wait-gone", CHECK)
+        check_equal(s.msgboxes(), [], "boxes after closing the check")

@@ -57,6 +57,9 @@ has '"limitblankpassworduse" set to 1'
 has 'The guest account and its right to log on from the network are left as they are.'
 lacks 'forceguest'
 lacks 'You need to restart'
+has 'which Vista does not use'
+has 'If Zendry Share switched the guest account on, it stays on.'
+lacks 'Nothing: visitors cannot open'
 
 load zendry_share_help.rtf "Zendry Share"
 has 'opened for your local network only'
@@ -67,6 +70,10 @@ has 'The guest account "Guest" is switched on, gets the right to log on from the
 has '"Only Read"'
 has '"Full Control"'
 has 'You need to restart this computer before this mode takes effect.'
+has 'These two choices decide what guest visitors may do, nothing else.'
+has 'It stays switched on when you later choose another mode.'
+has 'On Windows XP Home Edition every visitor comes in as the guest account'
+has 'network location is Private'
 
 load normal_share_help.rtf "Normal Share"
 has 'opened for your local network only'
@@ -75,6 +82,9 @@ has '"limitblankpassworduse" set to 1'
 has '"forceguest" set to 0'
 has 'The guest account "Guest" loses its right to log on from the network and is denied that logon.'
 has 'The account itself is not switched off.'
+has 'On Windows Vista they let in the guest account only, so in Normal Share no one can open them.'
+has 'Normal Share cannot work on Windows XP Home Edition'
+has 'network location is Private'
 has 'You need to restart this computer before this mode takes effect.'
 
 # The probe itself must tell rich text from plain text, or the checks above prove nothing.

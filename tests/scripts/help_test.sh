@@ -61,6 +61,19 @@ done
 grep -qF 'http://www.trelbane.example' "$sources/Overview.htm" || fail "Overview.htm lacks the web site"
 grep -qF 'mailto:support@trelbane.example' "$sources/Overview.htm" || fail "Overview.htm lacks the support address"
 
+# "Messages you may see" quotes the program's own texts: the share service's results, the
+# share modes' results and the boxes of the dialogs, as the code spells them.
+messages=$(sed 's/&quot;/"/g; s/&amp;/\&/g' "$sources/Messages.htm")
+{
+    grep -ho '{[0-9]*, "[^"]*"}' "$repo/shares/ResultTexts.cpp" | sed 's/^{[0-9]*, "//; s/"}$//'
+    grep -ho '"Share mode changed OK![^"\\]*' "$repo/sharemode/ShareModeRecipes.cpp" | sed 's/^"//'
+    grep -ho 'ShowMessage(Handle(), "[^"]*"' "$repo"/*/*.cpp | sed 's/^[^"]*"//; s/"$//'
+} | sort -u | while IFS= read -r message; do
+    [ -n "$message" ] || continue
+    printf '%s' "$messages" | grep -qF -- "$message" || echo "$message"
+done >"$work/unlisted"
+[ -s "$work/unlisted" ] && fail "Messages.htm does not list: $(tr '\n' '|' <"$work/unlisted")"
+
 # Open it the way the program does.
 make_prefix null
 i686-w64-mingw32-gcc -O2 -o "$work/help_probe.exe" "$here/help_probe.c" ||

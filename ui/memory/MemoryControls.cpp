@@ -58,6 +58,7 @@ void MemoryListView::Changed() {
 
 void MemoryListView::Clear() {
   m_rows.clear();
+  m_pictures.clear();
   m_selected = -1;
   Changed();
 }
@@ -104,7 +105,8 @@ int MemoryWindow::PopupMenu(const std::vector<PopupEntry>& entries) {
 
 void MemoryWindow::ShowModal() {
   m_closed = false;
-  if (m_factory.onShowModal) m_factory.onShowModal(m_form);
+  if (onShown) onShown();
+  if (!m_closed && m_factory.onShowModal) m_factory.onShowModal(m_form);
   m_closed = true;
 }
 

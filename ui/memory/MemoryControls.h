@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -148,9 +149,20 @@ class MemoryListView : public MemoryControl<ListView> {
   int SelectedIndex() const override { return m_selected; }
   void BeginUpdate() override { ++m_updateDepth; }
   void EndUpdate() override;
+  void SetRowPicture(int row, int picture) override {
+    if (row >= 0 && row < RowCount()) m_pictures[row] = picture;
+  }
 
   // A user's click on a row (-1 clears the selection).
-  void Select(int row) { m_selected = row; }
+  void Select(int row) {
+    m_selected = row;
+    if (onSelect) onSelect();
+  }
+  // The picture the row shows; -1 for none.
+  int RowPicture(int row) const {
+    auto found = m_pictures.find(row);
+    return found == m_pictures.end() ? -1 : found->second;
+  }
   void RightClick(int row) {
     m_selected = row;
     if (onContextMenu) onContextMenu();
@@ -167,6 +179,7 @@ class MemoryListView : public MemoryControl<ListView> {
   void Changed();
   // A deque: rows inserted at the top cost as little as rows appended at the bottom.
   std::deque<std::vector<std::string>> m_rows;
+  std::map<int, int> m_pictures;
   int m_selected = -1;
   int m_updateDepth = 0;
   bool m_dirty = false;

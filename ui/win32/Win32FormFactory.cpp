@@ -283,7 +283,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           made = makeChild(
               WS_EX_CLIENTEDGE, WC_LISTVIEWA,
               WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | Win32ListView::kStyle);
-          list.Attach(made, control.listColumns, control.wholeRowSelect);
+          list.Attach(made, control.listColumns, control.wholeRowSelect, control.rowPictures);
           break;
         }
       }

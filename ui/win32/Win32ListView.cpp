@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/WideText.h"
 #include "ui/win32/EventDispatch.h"
 
@@ -37,8 +38,30 @@ void CopyInto(const std::string& text, wchar_t* buffer, int size) {
 
 }  // namespace
 
-void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect) {
+void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect,
+                           const std::vector<std::string>& pictures) {
   Win32Control::Attach(window);
+  // The image-list calls of the common controls the program loaded (never imported by name).
+  const auto create = platform::win32::SystemCall<decltype(&::ImageList_Create)>(
+      "comctl32.dll", "ImageList_Create");
+  const auto addIcon = platform::win32::SystemCall<decltype(&::ImageList_ReplaceIcon)>(
+      "comctl32.dll", "ImageList_ReplaceIcon");
+  if (!pictures.empty() && create != nullptr && addIcon != nullptr) {
+    // The list destroys its small-picture list when it is destroyed itself.
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    HIMAGELIST images =
+        create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(pictures.size()), 0);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (const std::string& name : pictures) {
+      HICON icon =
+          static_cast<HICON>(LoadImageA(instance, name.c_str(), IMAGE_ICON, size, size, 0));
+      if (images != nullptr && icon != nullptr) addIcon(images, -1, icon);
+      if (icon != nullptr) DestroyIcon(icon);
+    }
+    if (images != nullptr) {
+      SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+    }
+  }
   if (wholeRowSelect) {
     SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   }
@@ -59,6 +82,7 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
 
 void Win32ListView::Clear() {
   m_rows.clear();
+  m_pictures.clear();
   // Also drops the selection and scrolls back to the top, as for a list holding its own rows.
   SendMessageA(m_window, LVM_DELETEALLITEMS, 0, 0);
 }
@@ -69,6 +93,7 @@ int Win32ListView::InsertRow(int position, const std::string& caption) {
   std::vector<std::string> row(m_columns);
   row[0] = caption;
   m_rows.insert(m_rows.begin() + position, std::move(row));
+  m_pictures.insert(m_pictures.begin() + position, -1);
   if (position == count) {
     PublishRowCount();
     return position;
@@ -95,6 +120,18 @@ void Win32ListView::SetCell(int row, int column, const std::string& text) {
   }
   m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
   if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+}
+
+void Win32ListView::SetRowPicture(int row, int picture) {
+  if (row < 0 || row >= RowCount()) return;
+  m_pictures[static_cast<std::size_t>(row)] = picture;
+  if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+}
+
+int Win32ListView::PictureOf(int row, int column) const {
+  if (column != 0 || row < 0 || row >= RowCount()) return I_IMAGENONE;
+  const int picture = m_pictures[static_cast<std::size_t>(row)];
+  return picture >= 0 ? picture : I_IMAGENONE;
 }
 
 int Win32ListView::RowCount() const { return static_cast<int>(m_rows.size()); }
@@ -156,6 +193,7 @@ bool Win32ListView::OnNotify(const NMHDR& header, LRESULT& result) {
       if (item.mask & LVIF_TEXT) {
         CopyInto(CellText(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
       }
+      if (item.mask & LVIF_IMAGE) item.iImage = PictureOf(item.iItem, item.iSubItem);
       result = 0;
       return true;
     }
@@ -164,6 +202,7 @@ bool Win32ListView::OnNotify(const NMHDR& header, LRESULT& result) {
       if (item.mask & LVIF_TEXT) {
         CopyInto(CellText(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
       }
+      if (item.mask & LVIF_IMAGE) item.iImage = PictureOf(item.iItem, item.iSubItem);
       result = 0;
       return true;
     }
@@ -183,6 +222,16 @@ bool Win32ListView::OnNotify(const NMHDR& header, LRESULT& result) {
                    ? -1
                    : FindRow(find.iStart, AnsiOf(find.lvfi.psz), (flags & LVFI_PARTIAL) != 0,
                              (flags & LVFI_WRAP) != 0);
+      return true;
+    }
+    case LVN_ITEMCHANGED: {
+      // A row newly selected, by the user or by another program acting for one.
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if ((change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0 &&
+          (change.uOldState & LVIS_SELECTED) == 0) {
+        Fire(onSelect);
+      }
+      result = 0;
       return true;
     }
     case NM_RCLICK:

@@ -25,7 +25,9 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   // The window style the rows kept here need, beside the look's own.
   static constexpr DWORD kStyle = LVS_OWNERDATA;
 
-  void Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect);
+  // `pictures` names the icon resources a row may show before its caption.
+  void Attach(HWND window, const std::vector<Column>& columns, bool wholeRowSelect,
+              const std::vector<std::string>& pictures);
 
   void Clear() override;
   int InsertRow(int position, const std::string& caption) override;
@@ -35,6 +37,7 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   int SelectedIndex() const override;
   void BeginUpdate() override;
   void EndUpdate() override;
+  void SetRowPicture(int row, int picture) override;
 
  private:
   bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -42,12 +45,14 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool IsFixed(int column) const;
   const std::string& CellText(int row, int column) const;
+  int PictureOf(int row, int column) const;
   int FindRow(int start, const std::string& text, bool partial, bool wrap) const;
   // Tells the window how many rows there are, unless a fill is under way.
   void PublishRowCount();
 
   std::vector<bool> m_fixed;
   std::vector<std::vector<std::string>> m_rows;
+  std::vector<int> m_pictures;  // per row, -1 for none
   std::size_t m_columns = 1;
   int m_updateDepth = 0;
 };

@@ -135,6 +135,7 @@ void Win32Window::ShowModal() {
   ShowWindow(m_window, SW_SHOWNORMAL);
   UpdateWindow(m_window);
   SetForegroundWindow(m_window);
+  Fire(onShown);
 
   MSG message;
   while (!m_endModal && Alive()) {

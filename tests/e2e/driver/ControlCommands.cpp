@@ -90,6 +90,21 @@ Answer Driver::GetText(const Words& a) {
   return Answer::Ok({text});
 }
 
+Answer Driver::ClipboardText(const Words&) {
+  // The clipboard is the window station's, so another process reads what the program put there.
+  if (!OpenClipboard(nullptr)) return Answer::Err("clipboard busy");
+  HANDLE data = GetClipboardData(CF_TEXT);
+  const char* bytes = data == nullptr ? nullptr : static_cast<const char*>(GlobalLock(data));
+  if (bytes == nullptr) {
+    CloseClipboard();
+    return Answer::Err("no text");
+  }
+  std::string text(bytes, strnlen(bytes, GlobalSize(data)));
+  GlobalUnlock(data);
+  CloseClipboard();
+  return Answer::Ok({text});
+}
+
 Answer Driver::IsEnabled(const Words& a) {
   std::string error;
   HWND h = Control(a[0], a[1], error);

@@ -84,6 +84,7 @@ Driver::Driver() {
   Add("click", 2, 2, bind(&Driver::Click));
   Add("type", 3, 3, bind(&Driver::Type));
   Add("get-text", 2, 2, bind(&Driver::GetText));
+  Add("clipboard-text", 0, 0, bind(&Driver::ClipboardText));
   Add("is-enabled", 2, 2, bind(&Driver::IsEnabled));
   Add("is-visible", 2, 2, bind(&Driver::IsVisible));
   Add("is-checked", 2, 2, bind(&Driver::IsChecked));

@@ -61,6 +61,7 @@ class Driver {
   Answer Click(const Words& a);
   Answer Type(const Words& a);
   Answer GetText(const Words& a);
+  Answer ClipboardText(const Words& a);
   Answer IsEnabled(const Words& a);
   Answer IsVisible(const Words& a);
   Answer IsChecked(const Words& a);

@@ -1,0 +1,204 @@
+// Each shared folder, and Plinvo's own folder.
+#include "check/AccessRules.h"
+#include "check/Rows.h"
+#include "shares/ServiceBuffer.h"
+#include "shares/ServiceText.h"
+
+namespace check {
+namespace {
+
+struct Share {
+  std::string name;
+  std::string path;
+};
+
+// The folder shares of the computer, without the ones ending in "$" that Windows keeps for
+// itself. False when the service could not list them.
+bool ListShares(platform::Platform& platform, std::vector<Share>& found, std::uint32_t& error) {
+  platform::EnumCounters counters;
+  for (;;) {
+    shares::ServiceBuffer buffer(platform.shareService);
+    const std::uint32_t result =
+        platform.shareService.ShareEnum502(buffer.out(), platform::kMaxPreferredLength, counters);
+    if (result != platform::kSuccess && result != platform::kErrorMoreData) {
+      error = result;
+      return false;
+    }
+    for (const platform::ShareRecord& record :
+         platform.shareService.ShareRecords(buffer.get(), counters.entriesRead)) {
+      Share share{shares::AnsiOf(platform.text, record.netName),
+                  shares::AnsiOf(platform.text, record.path)};
+      // Disk shares only (type 0); printers and the special shares need no folder.
+      if ((record.type & 0xFF) != 0 || share.name.empty() || share.name.back() == '$') continue;
+      found.push_back(share);
+    }
+    if (result != platform::kErrorMoreData) return true;
+  }
+}
+
+bool Missing(std::uint32_t error) { return error == 2 || error == 3; }
+
+void CheckShare(const CheckInput& input, const Share& share, const std::string& guest,
+                std::vector<Finding>& rows) {
+  const std::string what = "Shared folder \"" + share.name + "\"";
+  const std::string visitors = input.mode == 1 ? "the guest account" : "visitors' own accounts";
+  const std::string needed = !SharesFolders(input.mode)
+                                 ? "kept from visitors by Stop Share"
+                                 : "folder exists; share and folder let " + visitors + " read";
+  platform::Accounts& accounts = input.platform.accounts;
+  platform::AccessList folder;
+  const std::uint32_t folderResult = accounts.FileAccess(share.path, folder);
+  if (Missing(folderResult)) {
+    rows.push_back(Row(Shortfall(input.mode), what, share.path + " is gone", needed,
+                       "The share points to " + share.path +
+                           ", which no longer exists (moved, renamed or on a removed drive). "
+                           "Stop this share on the \"Shared Folders\" page and share the "
+                           "folder again where it is now."));
+    return;
+  }
+  if (!SharesFolders(input.mode)) {
+    rows.push_back(Row(Status::Holds, what, share.path, needed,
+                       "The folder is shared, but Stop Share keeps visitors away from it."));
+    return;
+  }
+  if (folderResult != 0) {
+    rows.push_back(Unreadable(
+        what, needed,
+        "Plinvo could not read the access list of " + share.path + ": " + ErrorText(folderResult)));
+    return;
+  }
+  platform::AccessList shareList;
+  const std::uint32_t shareResult = accounts.ShareAccess(share.name, shareList);
+  if (shareResult != 0) {
+    rows.push_back(Unreadable(
+        what, needed, "Plinvo could not read the share's permissions: " + ErrorText(shareResult)));
+    return;
+  }
+  const std::vector<std::string> who =
+      input.mode == 1
+          ? std::vector<std::string>{guest, sids::kEveryone, sids::kGuests}
+          : std::vector<std::string>{sids::kEveryone, sids::kAuthenticatedUsers, sids::kUsers};
+  const bool shareLets = LetsRead(shareList, who);
+  const bool folderLets = LetsRead(folder, who);
+  if (shareLets && folderLets) {
+    rows.push_back(Row(
+        Status::Holds, what, share.path + "; readable", needed,
+        "Both the share's permissions and the folder's access list let " + visitors + " read it."));
+    return;
+  }
+  const bool guestOnly = input.mode == 2 && LetsRead(shareList, {guest});
+  std::string explanation;
+  if (!shareLets) {
+    explanation = guestOnly ? "The share lets in the guest account only (Plinvo's \"New Share\" "
+                              "makes shares that way, for Zendry Share). In Normal Share "
+                              "visitors use their own accounts, so no one can open it. "
+                              "Give Everyone read access on the share's Sharing tab in the "
+                              "folder's Properties, or use Zendry Share."
+                            : "The share's permissions do not let " + visitors +
+                                  " read it. Give them read access on the share's Sharing tab "
+                                  "in the folder's Properties.";
+  }
+  if (!folderLets) {
+    explanation += std::string(explanation.empty() ? "" : " ") + "The folder's access list " +
+                   "does not let " + visitors +
+                   " read it. Add them on the Security tab of the folder's Properties.";
+  }
+  rows.push_back(Row(Status::Blocks, what,
+                     share.path +
+                         (shareLets   ? ""
+                          : guestOnly ? "; share: guest only"
+                                      : "; share: closed to them") +
+                         (folderLets ? "" : "; folder: closed to them"),
+                     needed, explanation));
+}
+
+}  // namespace
+
+void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows) {
+  std::vector<Share> found;
+  std::uint32_t error = 0;
+  const std::string needed =
+      SharesFolders(input.mode) ? "at least one shared folder" : "kept from visitors";
+  if (!ListShares(input.platform, found, error)) {
+    rows.push_back(Unreadable("Shared folders", needed,
+                              "Windows did not list the shares: " + ErrorText(error)));
+    return;
+  }
+  if (found.empty()) {
+    rows.push_back(Row(SharesFolders(input.mode) ? Status::WorthKnowing : Status::Holds,
+                       "Shared folders", "none", needed,
+                       SharesFolders(input.mode)
+                           ? "No folder is shared yet, so visitors find nothing to open. Use "
+                             "\"New Share\" on the \"Shared Folders\" page."
+                           : "No folder is shared."));
+    return;
+  }
+  std::string guest;
+  bool enabled = false;
+  if (input.platform.accounts.GuestAccount(guest, enabled) != 0) guest.clear();
+  for (const Share& share : found) CheckShare(input, share, guest, rows);
+}
+
+void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
+  const std::string what = "Plinvo's own folder";
+  const std::string needed = "changeable only by administrators";
+  static const char* const kFiles[] = {"",
+                                       "Plinvo.exe",
+                                       "myright.exe",
+                                       "XCACLS.vbs",
+                                       "stop_share_help.rtf",
+                                       "zendry_share_help.rtf",
+                                       "normal_share_help.rtf",
+                                       "help.chm"};
+  platform::Accounts& accounts = input.platform.accounts;
+  std::string you;
+  if (accounts.CurrentUser(you) != 0) you.clear();
+  std::string guest;
+  bool enabled = false;
+  if (accounts.GuestAccount(guest, enabled) != 0) guest.clear();
+
+  std::string folder = input.programFolder;
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  std::vector<std::string> findings;
+  std::vector<std::string> whoFirst;  // for the folder itself
+  bool allAlike = true;
+  for (const char* file : kFiles) {
+    const std::string path = *file ? input.programFolder + file : folder;
+    platform::AccessList list;
+    const std::uint32_t result = accounts.FileAccess(path, list);
+    if (Missing(result) && *file) continue;  // a companion file that is not there is not run
+    if (result != 0) {
+      rows.push_back(Unreadable(
+          what, needed,
+          "Plinvo could not read the access list of " + path + ": " + ErrorText(result)));
+      return;
+    }
+    std::vector<std::string> names;
+    for (const std::string& sid : WhoMayChange(list)) names.push_back(NameOfSid(sid, you, guest));
+    if (!list.present) names = {"everyone (the drive keeps no access lists)"};
+    if (!*file) whoFirst = names;
+    allAlike = allAlike && names == whoFirst;
+    if (!names.empty()) findings.push_back(path + ": " + Joined(names, ", "));
+  }
+  // The usual case, inherited permissions, said once.
+  if (allAlike && !findings.empty()) {
+    findings = {folder + " and every file Plinvo runs or shows from it: " + Joined(whoFirst, ", ")};
+  }
+  if (findings.empty()) {
+    rows.push_back(Row(Status::Holds, what, folder, needed,
+                       "Only administrators and the system can change Plinvo's folder and the "
+                       "files it runs or shows from it."));
+    return;
+  }
+  rows.push_back(Row(Status::WorthKnowing, what, "changeable by others", needed,
+                     "Plinvo runs with administrator rights. Whoever can change its folder or "
+                     "the files it runs from there can make Windows run their own program with "
+                     "those rights the next time Plinvo starts. Changeable by: " +
+                         Joined(findings, "; ") +
+                         ". Put the Plinvo folder where only administrators can change files, "
+                         "such as C:\\Program Files with the permissions Windows gives it, or "
+                         "remove the others' right to change it on the Security tab of the "
+                         "folder's Properties."));
+}
+
+}  // namespace check

@@ -1,0 +1,129 @@
+#include "check/Formsharingcheck.h"
+
+#include "app/Formmain.h"
+#include "check/SharingCheckLayout.h"
+
+namespace check {
+namespace {
+
+constexpr const char* kNothingSelected = "Select a row to read what it means for visitors.";
+constexpr std::uint32_t kComputerNameCapacity = 16;
+
+}  // namespace
+
+TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactory& factory,
+                                   platform::Handle owner, std::function<void()> applyModeAgain)
+    : m_app(application),
+      m_form(factory.CreateForm(SharingCheckLayout(), owner)),
+      m_listChecks(m_form->Get<ui::ListView>("m_listChecks")),
+      m_memoExplanation(m_form->Get<ui::Edit>("m_memoExplanation")),
+      m_btnFix(m_form->Get<ui::Button>("m_btnFix")),
+      m_btnCheckAgain(m_form->Get<ui::Button>("m_btnCheckAgain")),
+      m_btnCopyReport(m_form->Get<ui::Button>("m_btnCopyReport")),
+      m_btnCloseCheck(m_form->Get<ui::Button>("m_btnCloseCheck")),
+      m_applyModeAgain(std::move(applyModeAgain)) {
+  auto self = [this] { return Handle(); };
+  auto on = [&](void (TfrmSharingCheck::*handler)()) {
+    return m_app.Guarded(self, [this, handler] { (this->*handler)(); });
+  };
+  window().onShown = on(&TfrmSharingCheck::FormShow);
+  m_listChecks.onSelect = on(&TfrmSharingCheck::m_listChecksSelect);
+  m_btnFix.onClick = on(&TfrmSharingCheck::m_btnFixClick);
+  m_btnCheckAgain.onClick = on(&TfrmSharingCheck::m_btnCheckAgainClick);
+  m_btnCopyReport.onClick = on(&TfrmSharingCheck::m_btnCopyReportClick);
+  m_btnCloseCheck.onClick = on(&TfrmSharingCheck::m_btnCloseCheckClick);
+  // Until the first check has run there is nothing to fix, check again or copy.
+  for (ui::Button* button : {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport}) {
+    button->SetEnabled(false);
+  }
+}
+
+void TfrmSharingCheck::FormShow() { RunCheck(); }
+
+void TfrmSharingCheck::RunCheck() {
+  if (m_running) return;
+  m_running = true;
+  for (ui::Button* button : {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport}) {
+    button->SetEnabled(false);
+  }
+  m_rows.clear();
+  m_listChecks.Clear();
+  m_memoExplanation.SetText("Checking...");
+  const CheckInput input = InputFor(m_app.platform(), m_app.global().programFolder);
+  m_mode = input.mode;
+  RunSharingCheck(input, [this](const Finding& row) {
+    m_rows.push_back(row);
+    const int index = m_listChecks.InsertRow(-1, row.what);
+    m_listChecks.SetRowPicture(index, kPictureOfStatus[static_cast<int>(row.status)]);
+    m_listChecks.SetCell(index, 1, row.found);
+    m_listChecks.SetCell(index, 2, row.needed);
+    // Each row is on the screen before the next condition is read.
+    window().ProcessPendingEvents();
+  });
+  m_memoExplanation.SetText(kNothingSelected);
+  m_btnCheckAgain.SetEnabled(true);
+  m_btnCopyReport.SetEnabled(true);
+  m_running = false;
+}
+
+const Finding* TfrmSharingCheck::Selected() const {
+  const int index = m_listChecks.SelectedIndex();
+  if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size()) return nullptr;
+  return &m_rows[static_cast<std::size_t>(index)];
+}
+
+void TfrmSharingCheck::m_listChecksSelect() {
+  if (m_running) return;
+  const Finding* row = Selected();
+  m_btnFix.SetEnabled(row != nullptr && row->fix != FixKind::None);
+  m_memoExplanation.SetText(row == nullptr
+                                ? kNothingSelected
+                                : std::string(StatusText(row->status)) + ": " + row->explanation);
+}
+
+void TfrmSharingCheck::m_btnFixClick() {
+  const Finding* row = Selected();
+  if (row == nullptr || row->fix == FixKind::None) return;
+  if (row->fix == FixKind::ApplyMode) {
+    m_applyModeAgain();
+  } else {
+    const std::uint32_t result = m_app.platform().services.Start(row->fixTarget);
+    if (result != platform::kSuccess) {
+      m_app.ShowMessage(
+          Handle(),
+          "Windows could not start the " + row->what + " (error " + std::to_string(result) + ").",
+          platform::mb::kOk | platform::mb::kIconWarning);
+    }
+  }
+  RunCheck();
+}
+
+void TfrmSharingCheck::m_btnCheckAgainClick() { RunCheck(); }
+
+void TfrmSharingCheck::m_btnCopyReportClick() {
+  std::string computer;
+  if (!m_app.platform().identity.GetComputerName(computer, kComputerNameCapacity)) {
+    computer = "(unknown)";
+  }
+  if (!m_app.platform().clipboard.SetText(Handle(), ReportText(computer, m_mode, m_rows))) {
+    m_app.ShowMessage(Handle(), "Plinvo could not put the report on the clipboard.",
+                      platform::mb::kOk | platform::mb::kIconWarning);
+  }
+}
+
+void TfrmSharingCheck::m_btnCloseCheckClick() { window().Close(); }
+
+}  // namespace check
+
+void app::TfrmMain::menuCheckSharingClick() {
+  // "Fix" applies the recorded mode again through "Apply" itself: the same question, the same
+  // steps and the same result message.
+  auto applyAgain = [this] {
+    const check::CheckInput input = check::InputFor(m_app.platform(), m_app.global().programFolder);
+    m_radiosMode.SetItemIndex(input.mode);
+    m_radiosModeClick();
+    m_btnApplyClick();
+  };
+  check::TfrmSharingCheck dialog(m_app, m_factory, Handle(), applyAgain);
+  dialog.window().ShowModal();
+}

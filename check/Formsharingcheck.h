@@ -1,0 +1,57 @@
+// The "Sharing Check" dialog: runs the check, shows a row per finding as it comes, explains
+// the selected row, fixes what Plinvo can fix, and copies the report.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/Application.h"
+#include "check/SharingCheck.h"
+#include "ui/Form.h"
+
+namespace check {
+
+class TfrmSharingCheck {
+ private:
+  // Declared first: the control references below are bound from the built form.
+  app::Application& m_app;
+  std::unique_ptr<ui::Form> m_form;
+
+ public:
+  // Builds the dialog (hidden) owned by `owner`. `applyModeAgain` applies the recorded mode
+  // through the main window's "Apply", confirmation included.
+  TfrmSharingCheck(app::Application& application, ui::FormFactory& factory, platform::Handle owner,
+                   std::function<void()> applyModeAgain);
+
+  ui::Form& form() { return *m_form; }
+  ui::Window& window() { return m_form->window(); }
+  platform::Handle Handle() const { return m_form->window().Handle(); }
+
+  ui::ListView& m_listChecks;
+  ui::Edit& m_memoExplanation;
+  ui::Button& m_btnFix;
+  ui::Button& m_btnCheckAgain;
+  ui::Button& m_btnCopyReport;
+  ui::Button& m_btnCloseCheck;
+
+  const std::vector<Finding>& rows() const { return m_rows; }
+
+  void FormShow();
+  void m_listChecksSelect();
+  void m_btnFixClick();
+  void m_btnCheckAgainClick();
+  void m_btnCopyReportClick();
+  void m_btnCloseCheckClick();
+
+ private:
+  void RunCheck();
+  const Finding* Selected() const;
+
+  std::function<void()> m_applyModeAgain;
+  std::vector<Finding> m_rows;
+  int m_mode = 2;
+  bool m_running = false;
+};
+
+}  // namespace check

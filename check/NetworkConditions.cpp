@@ -1,0 +1,121 @@
+// The network: an address other computers can reach, and NetBIOS over TCP/IP.
+#include <algorithm>
+
+#include "check/Rows.h"
+#include "sharemode/LocalMachineKey.h"
+
+namespace check {
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin());
+}
+
+bool SelfAssigned(const std::string& address) { return StartsWith(address, "169.254."); }
+
+bool Usable(const std::string& address) {
+  return !address.empty() && address != "0.0.0.0" && !StartsWith(address, "127.") &&
+         !SelfAssigned(address);
+}
+
+constexpr long kNotFound = 2;
+constexpr std::uint32_t kNetBiosDisabled = 2;
+
+// NetbiosOptions of the adapter: 0 from DHCP, 1 on, 2 off. -1 when the adapter has no NetBIOS
+// settings at all; `error` set when they could not be read.
+long NetBiosOption(platform::Registry& registry, const std::string& adapter, long& error) {
+  const std::string key =
+      "SYSTEM\\CurrentControlSet\\Services\\NetBT\\Parameters\\Interfaces\\Tcpip_" + adapter;
+  platform::Handle handle = 0;
+  error = registry.OpenLocalMachineKeyForReading(key, handle);
+  if (error == kNotFound) {
+    error = 0;
+    return -1;
+  }
+  if (error != 0) return -1;
+  platform::RegistryData data;
+  const long result = registry.QueryValue(handle, "NetbiosOptions", data);
+  registry.CloseKey(handle);
+  if (result == kNotFound) return 0;
+  if (result != 0) {
+    error = result;
+    return -1;
+  }
+  return static_cast<long>(platform::DwordOf(data).value_or(0));
+}
+
+}  // namespace
+
+void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
+  const std::string addressWhat = "Network address";
+  const std::string addressNeeded =
+      SharesFolders(input.mode) ? "an IPv4 address from the network" : "any";
+  std::vector<platform::AdapterRecord> adapters;
+  const std::uint32_t result = input.platform.adapters.List(adapters);
+  if (result != 0 && result != 232) {
+    rows.push_back(Unreadable(addressWhat, addressNeeded,
+                              "Plinvo could not list the network adapters: " + ErrorText(result)));
+    return;
+  }
+  std::vector<std::string> usable;
+  std::vector<const platform::AdapterRecord*> connected;
+  bool selfAssigned = false;
+  for (const platform::AdapterRecord& adapter : adapters) {
+    bool any = false;
+    for (const std::string& address : adapter.addresses) {
+      if (Usable(address)) {
+        usable.push_back(address);
+        any = true;
+      }
+      selfAssigned = selfAssigned || SelfAssigned(address);
+    }
+    if (any) connected.push_back(&adapter);
+  }
+  if (usable.empty()) {
+    rows.push_back(
+        Row(SharesFolders(input.mode) ? Status::Blocks : Status::Holds, addressWhat,
+            selfAssigned ? "169.254.x.x only" : "none", addressNeeded,
+            selfAssigned ? "This computer gave itself an address (169.254.x.x) because no router "
+                           "answered it. Other computers usually cannot reach it. Check the cable "
+                           "or wireless connection and that the router is on, then restart the "
+                           "computer."
+                         : "This computer has no network address, so no other computer can reach "
+                           "it. Check the cable or wireless connection."));
+  } else {
+    rows.push_back(
+        Row(Status::Holds, addressWhat, Joined(usable, ", "), addressNeeded,
+            "Other computers on the network can reach this one at " + Joined(usable, ", ") + "."));
+  }
+
+  const std::string what = "NetBIOS over TCP/IP";
+  const std::string needed = SharesFolders(input.mode) ? "on for connected adapters" : "any";
+  if (connected.empty()) return;
+  std::vector<std::string> off;
+  for (const platform::AdapterRecord* adapter : connected) {
+    long error = 0;
+    const long option = NetBiosOption(input.platform.registry, adapter->name, error);
+    if (error != 0 || option < 0) {
+      rows.push_back(Unreadable(
+          what, needed,
+          error != 0 ? "Plinvo could not read the NetBIOS setting of " + adapter->description +
+                           ": " + ErrorText(error)
+                     : "Windows keeps no NetBIOS setting for " + adapter->description + "."));
+      return;
+    }
+    if (option == static_cast<long>(kNetBiosDisabled)) off.push_back(adapter->description);
+  }
+  if (off.empty() || !SharesFolders(input.mode)) {
+    rows.push_back(Row(Status::Holds, what, off.empty() ? "on" : "off on " + Joined(off, ", "),
+                       needed,
+                       "Computers that look for this one by its name in My Network Places "
+                       "or Network find it through NetBIOS over TCP/IP."));
+    return;
+  }
+  rows.push_back(Row(Status::Blocks, what, "off on " + Joined(off, ", "), needed,
+                     "NetBIOS over TCP/IP is switched off, so older Windows computers cannot "
+                     "find this one by its name. Restart Plinvo, which switches it on when it "
+                     "starts, or switch it on in the adapter's TCP/IP settings (Advanced, "
+                     "WINS)."));
+}
+
+}  // namespace check

@@ -1,0 +1,79 @@
+// The services visitors need: the Server service above all, the Computer Browser and the
+// TCP/IP NetBIOS Helper beside it.
+#include "check/Rows.h"
+
+namespace check {
+namespace {
+
+struct ServiceNeed {
+  const char* key;      // the service's key name
+  const char* display;  // what the Services console calls it
+  bool essential;       // without it no visitor gets in
+  const char* purpose;  // what it does for visitors
+};
+
+const ServiceNeed kServices[] = {
+    {"LanmanServer", "Server service", true,
+     "The Server service is what hands shared folders to other computers: while it is not "
+     "running, no visitor can open any of them."},
+    {"Browser", "Computer Browser service", false,
+     "The Computer Browser service keeps the list of computers that My Network Places and "
+     "Network show. Without it this computer may be missing from that list, but visitors who "
+     "type \\\\name or \\\\address still get in."},
+    {"lmhosts", "TCP/IP NetBIOS Helper service", false,
+     "The TCP/IP NetBIOS Helper service lets Windows find computers by their NetBIOS names. "
+     "Without it, visitors who look for this computer by name may not find it; its address "
+     "still works."},
+};
+
+void CheckService(const CheckInput& input, const ServiceNeed& need, std::vector<Finding>& rows) {
+  const std::string needed = !SharesFolders(input.mode) ? "not needed in Stop Share"
+                             : need.essential           ? "running"
+                                                        : "running (recommended)";
+  platform::ServiceState state;
+  const std::uint32_t result = input.platform.services.Query(need.key, state);
+  if (result != 0 && result != platform::kServiceNotInstalled) {
+    rows.push_back(Unreadable(need.display, needed,
+                              std::string("Plinvo could not ask Windows about the ") +
+                                  need.display + ": " + ErrorText(result)));
+    return;
+  }
+  const bool installed = result == 0;
+  const bool running = installed && state.currentState == platform::kServiceRunning;
+  const bool disabled = installed && state.startType == platform::kServiceDisabled;
+  const std::string found = !installed ? "not installed"
+                            : running  ? "running"
+                            : disabled ? "stopped and disabled"
+                                       : "stopped";
+  if (running || !SharesFolders(input.mode)) {
+    rows.push_back(Row(Status::Holds, need.display, found, needed, need.purpose));
+    return;
+  }
+  const Status status = need.essential ? Status::Blocks : Status::WorthKnowing;
+  std::string advice;
+  if (!installed) {
+    advice =
+        " It is not installed: in the properties of the network connection, install "
+        "\"File and Printer Sharing for Microsoft Networks\".";
+  } else if (disabled) {
+    advice =
+        " It is disabled: in Services (services.msc), set its startup type to "
+        "Automatic, then start it.";
+  } else {
+    advice = " Press Fix to start it.";
+  }
+  Finding row = Row(status, need.display, found, needed, need.purpose + advice);
+  if (installed && !disabled) {
+    row.fix = FixKind::StartService;
+    row.fixTarget = need.key;
+  }
+  rows.push_back(row);
+}
+
+}  // namespace
+
+void CheckServices(const CheckInput& input, std::vector<Finding>& rows) {
+  for (const ServiceNeed& need : kServices) CheckService(input, need, rows);
+}
+
+}  // namespace check

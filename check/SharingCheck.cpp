@@ -1,0 +1,74 @@
+#include "check/SharingCheck.h"
+
+#include "check/Rows.h"
+#include "sharemode/SettingsFile.h"
+
+namespace check {
+
+const char* StatusText(Status status) {
+  switch (status) {
+    case Status::Holds:
+      return "Holds";
+    case Status::Blocks:
+      return "Blocks visitors";
+    case Status::WorthKnowing:
+      return "Worth knowing";
+    case Status::NotChecked:
+      break;
+  }
+  return "Could not be checked";
+}
+
+const char* ModeName(int mode) {
+  if (mode == 0) return "Stop Share";
+  if (mode == 1) return "Zendry Share";
+  return "Normal Share";
+}
+
+const std::vector<Condition>& SharingConditions() {
+  static const std::vector<Condition> conditions{
+      {"drift", &CheckDrift},       {"restart", &CheckRestart},
+      {"services", &CheckServices}, {"guest account", &CheckGuestAccount},
+      {"edition", &CheckEdition},   {"shared folders", &CheckSharedFolders},
+      {"firewall", &CheckFirewall}, {"own folder", &CheckOwnFolder},
+      {"network", &CheckNetwork},
+  };
+  return conditions;
+}
+
+CheckInput InputFor(platform::Platform& platform, const std::string& programFolder) {
+  const int recorded = sharemode::ReadRecordedShareMode(platform.profile, programFolder);
+  // Brought into range as the mode list does: the recipe of anything else is Normal Share's.
+  const int mode = recorded == 0 || recorded == 1 ? recorded : 2;
+  return CheckInput{platform, programFolder, mode,
+                    sharemode::HasRecordedShareMode(platform.profile, programFolder)};
+}
+
+std::vector<Finding> RunSharingCheck(const CheckInput& input,
+                                     const std::function<void(const Finding&)>& onRow) {
+  std::vector<Finding> all;
+  for (const Condition& condition : SharingConditions()) {
+    std::vector<Finding> rows;
+    condition.run(input, rows);
+    for (const Finding& row : rows) {
+      all.push_back(row);
+      if (onRow) onRow(row);
+    }
+  }
+  return all;
+}
+
+std::string ReportText(const std::string& computerName, int mode,
+                       const std::vector<Finding>& rows) {
+  std::string text = "Plinvo sharing check\r\nComputer: " + computerName +
+                     "\r\nShare mode: " + ModeName(mode) + "\r\n";
+  for (const Finding& row : rows) {
+    text += "\r\n[" + std::string(StatusText(row.status)) + "] " + row.what + "\r\n";
+    text += "  Found: " + row.found + "\r\n";
+    text += "  Needed: " + row.needed + "\r\n";
+    text += "  " + row.explanation + "\r\n";
+  }
+  return text;
+}
+
+}  // namespace check

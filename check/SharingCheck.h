@@ -1,0 +1,44 @@
+// The sharing check: a table of conditions, each read through the platform and compared with
+// what the recorded share mode needs, run by one routine.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "check/Finding.h"
+#include "platform/Platform.h"
+
+namespace check {
+
+struct CheckInput {
+  platform::Platform& platform;
+  std::string programFolder;  // with its trailing separator
+  int mode = 2;               // 0 "Stop Share", 1 "Zendry Share", 2 "Normal Share"
+  bool modeRecorded = false;  // config.ini holds a mode that Plinvo applied
+};
+
+using ConditionRoutine = void (*)(const CheckInput& input, std::vector<Finding>& rows);
+
+struct Condition {
+  const char* name;  // for the benchmark and the report's order; not shown
+  ConditionRoutine run;
+};
+
+// The conditions, in the order of how often they are what keeps visitors out.
+const std::vector<Condition>& SharingConditions();
+
+// The input for the mode config.ini records (the mode the main window restores at start).
+CheckInput InputFor(platform::Platform& platform, const std::string& programFolder);
+
+// Runs every condition in order; `onRow` sees each row as soon as its condition has finished.
+std::vector<Finding> RunSharingCheck(const CheckInput& input,
+                                     const std::function<void(const Finding&)>& onRow = {});
+
+// The whole report as plain text, for the clipboard.
+std::string ReportText(const std::string& computerName, int mode, const std::vector<Finding>& rows);
+
+// "Stop Share", "Zendry Share", "Normal Share".
+const char* ModeName(int mode);
+
+}  // namespace check

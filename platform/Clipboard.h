@@ -1,0 +1,17 @@
+// The clipboard.
+#pragma once
+
+#include <string>
+
+#include "platform/Types.h"
+
+namespace platform {
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // Replaces the clipboard's content with plain text (CF_TEXT), owned by `owner`.
+  virtual bool SetText(Handle owner, const std::string& text) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+// In-memory clock and clipboard.
+#pragma once
+
+#include <vector>
+
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+
+namespace platform::memory {
+
+class MemoryClock : public Clock {
+ public:
+  std::int64_t SecondsSince1970() override { return now; }
+  std::uint64_t MillisecondsSinceStart() override { return uptimeMilliseconds; }
+
+  std::int64_t now = 1800000000;
+  std::uint64_t uptimeMilliseconds = 3600000;  // started an hour ago
+};
+
+class MemoryClipboard : public Clipboard {
+ public:
+  bool SetText(Handle, const std::string& value) override {
+    if (fails) return false;
+    text = value;
+    return true;
+  }
+
+  std::string text;
+  bool fails = false;
+};
+
+}  // namespace platform::memory

@@ -1,0 +1,206 @@
+#include "platform/win32/Win32Accounts.h"
+
+// clang-format off
+#include "platform/win32/WindowsApi.h"
+#include <aclapi.h>
+#include <lm.h>
+#include <ntsecapi.h>
+#include <sddl.h>
+// clang-format on
+
+#include <vector>
+
+#include "platform/win32/SystemLibraries.h"
+
+namespace platform::win32 {
+namespace {
+
+constexpr NTSTATUS kObjectNameNotFound = static_cast<NTSTATUS>(0xC0000034L);
+constexpr DWORD kGuestRid = 501;
+
+// Memory the security calls hand out with LocalAlloc.
+class LocalMemory {
+ public:
+  LocalMemory() = default;
+  ~LocalMemory() {
+    if (m_memory != nullptr) LocalFree(m_memory);
+  }
+  LocalMemory(const LocalMemory&) = delete;
+  LocalMemory& operator=(const LocalMemory&) = delete;
+  HLOCAL* out() { return &m_memory; }
+  template <class T>
+  T as() const {
+    return reinterpret_cast<T>(m_memory);
+  }
+
+ private:
+  HLOCAL m_memory = nullptr;
+};
+
+class Policy {
+ public:
+  explicit Policy(ACCESS_MASK access) {
+    LSA_OBJECT_ATTRIBUTES attributes;
+    ZeroMemory(&attributes, sizeof(attributes));
+    m_status = LsaOpenPolicy(nullptr, &attributes, access, &m_handle);
+  }
+  ~Policy() {
+    if (m_status == 0) LsaClose(m_handle);
+  }
+  Policy(const Policy&) = delete;
+  Policy& operator=(const Policy&) = delete;
+  DWORD error() const { return LsaNtStatusToWinError(m_status); }
+  bool open() const { return m_status == 0; }
+  LSA_HANDLE get() const { return m_handle; }
+
+ private:
+  LSA_HANDLE m_handle = nullptr;
+  NTSTATUS m_status = 0;
+};
+
+std::string SidText(PSID sid) {
+  LocalMemory text;
+  char* pointer = nullptr;
+  if (!ConvertSidToStringSidA(sid, &pointer)) return {};
+  *text.out() = pointer;
+  return pointer;
+}
+
+// The guest account's SID text: this computer's account domain with relative identifier 501.
+DWORD GuestSid(std::string& sid) {
+  Policy policy(POLICY_VIEW_LOCAL_INFORMATION);
+  if (!policy.open()) return policy.error();
+  void* information = nullptr;
+  const NTSTATUS status =
+      LsaQueryInformationPolicy(policy.get(), PolicyAccountDomainInformation, &information);
+  if (status != 0) return LsaNtStatusToWinError(status);
+  auto* domain = static_cast<POLICY_ACCOUNT_DOMAIN_INFO*>(information);
+  const std::string domainSid = domain->DomainSid != nullptr ? SidText(domain->DomainSid) : "";
+  LsaFreeMemory(information);
+  if (domainSid.empty()) return ERROR_NO_SUCH_DOMAIN;
+  sid = domainSid + "-" + std::to_string(kGuestRid);
+  return ERROR_SUCCESS;
+}
+
+DWORD ReadAccessList(const std::string& name, SE_OBJECT_TYPE type, AccessList& list) {
+  PACL dacl = nullptr;
+  LocalMemory descriptor;
+  PSECURITY_DESCRIPTOR pointer = nullptr;
+  const DWORD result =
+      GetNamedSecurityInfoA(const_cast<char*>(name.c_str()), type, DACL_SECURITY_INFORMATION,
+                            nullptr, nullptr, &dacl, nullptr, &pointer);
+  *descriptor.out() = pointer;
+  if (result != ERROR_SUCCESS) return result;
+  // An answer without a descriptor tells nothing (Wine gives one for shares).
+  if (pointer == nullptr) return ERROR_INVALID_DATA;
+  list = AccessList{};
+  if (dacl == nullptr) {
+    list.present = false;
+    return ERROR_SUCCESS;
+  }
+  for (DWORD index = 0; index < dacl->AceCount; ++index) {
+    void* ace = nullptr;
+    if (!GetAce(dacl, index, &ace)) return GetLastError();
+    const auto* header = static_cast<const ACE_HEADER*>(ace);
+    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE && header->AceType != ACCESS_DENIED_ACE_TYPE) {
+      continue;
+    }
+    // Allowed and denied entries share one layout.
+    auto* entry = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+    AccessEntry record;
+    record.sid = SidText(reinterpret_cast<PSID>(&entry->SidStart));
+    record.allowed = header->AceType == ACCESS_ALLOWED_ACE_TYPE;
+    record.mask = entry->Mask;
+    record.flags = header->AceFlags;
+    list.entries.push_back(record);
+  }
+  return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+std::uint32_t Win32Accounts::GuestAccount(std::string& sid, bool& enabled) {
+  DWORD result = GuestSid(sid);
+  if (result != ERROR_SUCCESS) return result;
+  // Its name differs from language to language; the identifier does not.
+  LocalMemory binary;
+  PSID pointer = nullptr;
+  if (!ConvertStringSidToSidA(sid.c_str(), &pointer)) return GetLastError();
+  *binary.out() = pointer;
+  wchar_t name[256] = {};
+  wchar_t domain[256] = {};
+  DWORD nameLength = 256;
+  DWORD domainLength = 256;
+  SID_NAME_USE use;
+  if (!LookupAccountSidW(nullptr, pointer, name, &nameLength, domain, &domainLength, &use)) {
+    return GetLastError();
+  }
+  const auto getInfo = SystemCall<decltype(&::NetUserGetInfo)>("netapi32.dll", "NetUserGetInfo");
+  const auto freeBuffer =
+      SystemCall<decltype(&::NetApiBufferFree)>("netapi32.dll", "NetApiBufferFree");
+  result = ERROR_PROC_NOT_FOUND;
+  if (getInfo != nullptr && freeBuffer != nullptr) {
+    LPBYTE buffer = nullptr;
+    result = getInfo(nullptr, name, 1, &buffer);
+    if (result == ERROR_SUCCESS && buffer != nullptr) {
+      enabled = (reinterpret_cast<USER_INFO_1*>(buffer)->usri1_flags & UF_ACCOUNTDISABLE) == 0;
+    } else if (result == ERROR_SUCCESS) {
+      result = ERROR_INVALID_DATA;
+    }
+    if (buffer != nullptr) freeBuffer(buffer);
+  }
+  return result;
+}
+
+std::uint32_t Win32Accounts::AccountRights(const std::string& sid,
+                                           std::vector<std::string>& rights) {
+  rights.clear();
+  LocalMemory binary;
+  PSID pointer = nullptr;
+  if (!ConvertStringSidToSidA(sid.c_str(), &pointer)) return GetLastError();
+  *binary.out() = pointer;
+  Policy policy(POLICY_LOOKUP_NAMES);
+  if (!policy.open()) return policy.error();
+  LSA_UNICODE_STRING* list = nullptr;
+  ULONG count = 0;
+  const NTSTATUS status = LsaEnumerateAccountRights(policy.get(), pointer, &list, &count);
+  // An account that holds no right at all is not known to the policy.
+  if (status == kObjectNameNotFound) return ERROR_SUCCESS;
+  if (status != 0) return LsaNtStatusToWinError(status);
+  for (ULONG index = 0; index < count; ++index) {
+    std::string right;
+    for (USHORT unit = 0; unit < list[index].Length / sizeof(WCHAR); ++unit) {
+      right += static_cast<char>(list[index].Buffer[unit]);  // rights are plain ASCII names
+    }
+    rights.push_back(right);
+  }
+  LsaFreeMemory(list);
+  return ERROR_SUCCESS;
+}
+
+std::uint32_t Win32Accounts::CurrentUser(std::string& sid) {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return GetLastError();
+  DWORD needed = 0;
+  GetTokenInformation(token, TokenUser, nullptr, 0, &needed);
+  std::vector<BYTE> buffer(needed > 0 ? needed : 1);
+  DWORD result = ERROR_SUCCESS;
+  if (!GetTokenInformation(token, TokenUser, buffer.data(), needed, &needed)) {
+    result = GetLastError();
+  } else {
+    sid = SidText(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid);
+    if (sid.empty()) result = ERROR_INVALID_SID;
+  }
+  CloseHandle(token);
+  return result;
+}
+
+std::uint32_t Win32Accounts::ShareAccess(const std::string& share, AccessList& list) {
+  return ReadAccessList(share, SE_LMSHARE, list);
+}
+
+std::uint32_t Win32Accounts::FileAccess(const std::string& path, AccessList& list) {
+  return ReadAccessList(path, SE_FILE_OBJECT, list);
+}
+
+}  // namespace platform::win32

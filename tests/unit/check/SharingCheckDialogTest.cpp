@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "check/SharingCheckFixture.h"
+#include "support/TestWorld.h"
+
+namespace check_testing {
+namespace {
+
+using platform::memory::RegistryValue;
+using testing_support::TestWorld;
+using ui::memory::MemoryForm;
+using ui::memory::MemoryListView;
+
+struct SharingCheckDialogTest : ::testing::Test {
+  TestWorld test;
+  SharingCheckDialogTest() {
+    ApplyInWorld(test.world, 1);
+    test.StartMainWindow();
+    test.world.messageBoxes.shown.clear();
+  }
+  // Opens the dialog from the File menu; `user` acts while it is on the screen.
+  void OpenCheck(const std::function<void(MemoryForm&)>& user) {
+    test.forms.onShowModal = [this, user](MemoryForm& dialog) {
+      ASSERT_EQ(dialog.spec().caption, "Sharing Check");
+      EXPECT_EQ(dialog.owner(), test.mainWindow->Handle());
+      user(dialog);
+    };
+    test.MainForm().MemoryMenu("menuCheckSharing").Click();
+  }
+  static MemoryListView& List(MemoryForm& dialog) {
+    return dialog.Memory<MemoryListView>("m_listChecks");
+  }
+  static int RowOf(MemoryForm& dialog, const std::string& what) {
+    for (int row = 0; row < List(dialog).RowCount(); ++row) {
+      if (List(dialog).Cell(row, 0) == what) return row;
+    }
+    return -1;
+  }
+  static std::string Explanation(MemoryForm& dialog) {
+    return dialog.Get<ui::Edit>("m_memoExplanation").Text();
+  }
+};
+
+TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsItComes) {
+  const std::vector<ui::MenuDesign>& menu = test.MainForm().spec().menu;
+  ASSERT_GE(menu.size(), 3u);
+  EXPECT_EQ(menu[1].caption, "&Check Sharing...");
+  EXPECT_EQ(menu[1].parent, "File1");
+  EXPECT_EQ(menu[1].id, 2002);
+  test.world.services.installed["Browser"].currentState = platform::kServiceStopped;
+  OpenCheck([&](MemoryForm& dialog) {
+    EXPECT_EQ(List(dialog).RowCount(), 12);
+    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 12);
+    EXPECT_EQ(
+        List(dialog).Rows()[3],
+        (std::vector<std::string>{"Computer Browser service", "stopped", "running (recommended)"}));
+    EXPECT_EQ(List(dialog).RowPicture(0), 0);  // holds
+    EXPECT_EQ(List(dialog).RowPicture(3), 2);  // worth knowing
+    EXPECT_EQ(Explanation(dialog), "Select a row to read what it means for visitors.");
+    EXPECT_FALSE(dialog.Get<ui::Button>("m_btnFix").Enabled());
+  });
+}
+
+TEST_F(SharingCheckDialogTest, FixOnChangedSettingsAppliesTheModeAgainThroughApply) {
+  test.world.registry.Put("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous",
+                          {RegistryValue::Type::Dword, 1, {}});
+  const std::size_t writesBefore = test.world.registry.writes.size();
+  OpenCheck([&](MemoryForm& dialog) {
+    List(dialog).Select(0);
+    EXPECT_EQ(List(dialog).RowPicture(0), 1);  // blocks visitors
+    EXPECT_EQ(Explanation(dialog).rfind("Blocks visitors: Another program, a policy or a Windows "
+                                        "update has changed settings that Zendry Share wrote",
+                                        0),
+              0u)
+        << Explanation(dialog);
+    ASSERT_TRUE(dialog.Get<ui::Button>("m_btnFix").Enabled());
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+    List(dialog).Select(0);
+    EXPECT_EQ(Explanation(dialog).rfind("Holds: ", 0), 0u) << Explanation(dialog);
+  });
+  EXPECT_EQ(test.world.messageBoxes.Texts(),
+            (std::vector<std::string>{"Want to change share mode?",
+                                      sharemode::RecipeFor(1).resultMessage}));
+  EXPECT_EQ(test.world.registry.writes.size(), writesBefore + 12);
+  EXPECT_EQ(
+      test.world.registry.Value("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous")->dword,
+      0u);
+}
+
+TEST_F(SharingCheckDialogTest, FixOnAStoppedServiceStartsItAndAFailureIsSaid) {
+  test.world.services.installed["LanmanServer"].currentState = platform::kServiceStopped;
+  OpenCheck([&](MemoryForm& dialog) {
+    List(dialog).Select(RowOf(dialog, "Server service"));
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+    EXPECT_EQ(List(dialog).Cell(RowOf(dialog, "Server service"), 1), "running");
+    test.world.services.installed["lmhosts"] = {platform::kServiceStopped, 3};
+    test.world.services.startFailures["lmhosts"] = 1053;
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCheckAgain").Click();
+    List(dialog).Select(RowOf(dialog, "TCP/IP NetBIOS Helper service"));
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+    EXPECT_EQ(List(dialog).Cell(RowOf(dialog, "TCP/IP NetBIOS Helper service"), 1), "stopped");
+  });
+  EXPECT_EQ(test.world.services.started, (std::vector<std::string>{"LanmanServer", "lmhosts"}));
+  EXPECT_EQ(test.world.messageBoxes.Texts(),
+            std::vector<std::string>{
+                "Windows could not start the TCP/IP NetBIOS Helper service (error 1053)."});
+}
+
+TEST_F(SharingCheckDialogTest, CopyReportPutsTheWholeReportOnTheClipboard) {
+  std::vector<check::Finding> rows;
+  OpenCheck([&](MemoryForm& dialog) {
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCopyReport").Click();
+    rows = check::RunSharingCheck(check::InputFor(test.world.platform, kFolder));
+    test.world.clipboard.fails = true;
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCopyReport").Click();
+  });
+  EXPECT_EQ(test.world.clipboard.text, check::ReportText("WORKSTATION1", 1, rows));
+  EXPECT_NE(test.world.clipboard.text.find("[Holds] Settings of Zendry Share\r\n"),
+            std::string::npos);
+  EXPECT_EQ(test.world.messageBoxes.Texts(),
+            std::vector<std::string>{"Plinvo could not put the report on the clipboard."});
+}
+
+}  // namespace
+}  // namespace check_testing

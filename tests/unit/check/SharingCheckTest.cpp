@@ -1,0 +1,241 @@
+#include <algorithm>
+
+#include "check/SharingCheckFixture.h"
+
+namespace check_testing {
+namespace {
+
+using platform::memory::RegistryValue;
+
+const char* const kLsaCurrent = "SYSTEM\\CurrentControlSet\\Control\\Lsa";
+
+TEST_P(SharingCheckTest, AComputerAsTheModeLeftItHoldsEveryCondition) {
+  std::vector<std::string> rows;
+  for (const check::Finding& row : Run()) {
+    rows.push_back(std::string(check::StatusText(row.status)) + " | " + row.what + " | " +
+                   row.found);
+  }
+  const std::string mode = check::ModeName(GetParam());
+  const std::string firewall = GetParam() == 0 ? "on, file and printer sharing blocked"
+                                               : "on, file and printer sharing let through";
+  const std::string guest =
+      GetParam() == 1 ? "on, has network logon" : "off, has network logon, denied network logon";
+  const int values = GetParam() == 0 ? 11 : 12;
+  EXPECT_EQ(rows,
+            (std::vector<std::string>{
+                "Holds | Settings of " + mode + " | all " + std::to_string(values) + " as applied",
+                "Holds | Restart after applying | restarted since",
+                "Holds | Server service | running",
+                "Holds | Computer Browser service | running",
+                "Holds | TCP/IP NetBIOS Helper service | running",
+                "Holds | Guest account | " + guest,
+                "Holds | Windows edition | Windows XP Professional",
+                "Holds | Shared folder \"Photos\" | C:\\Photos" +
+                    std::string(GetParam() == 0 ? "" : "; readable"),
+                "Holds | Firewall | " + firewall,
+                "Holds | Plinvo's own folder | C:\\Program Files\\Plinvo",
+                "Holds | Network address | 192.168.1.20",
+                "Holds | NetBIOS over TCP/IP | on",
+            }));
+}
+
+TEST_P(SharingCheckTest, AChangedRecordedValueIsFoundAndFixedByApplyingTheModeAgain) {
+  world.registry.Put(kLsaCurrent, "restrictanonymous", {RegistryValue::Type::Dword, 7, {}});
+  const check::Finding drift = RowAbout("Settings of " + std::string(check::ModeName(mode())));
+  EXPECT_EQ(drift.status, Shortfall());
+  EXPECT_EQ(drift.fix, check::FixKind::ApplyMode);
+  EXPECT_NE(drift.explanation.find("SYSTEM\\CurrentControlSet\\Control\\Lsa\\restrictanonymous "
+                                   "is 7, needs " +
+                                   std::string(mode() == 0 ? "1" : "0")),
+            std::string::npos)
+      << drift.explanation;
+
+  world.registry.unreadableKeys.insert("system\\controlset001\\control\\lsa");
+  world.registry.Put(kLsaCurrent, "restrictanonymous",
+                     {RegistryValue::Type::Dword, mode() == 0 ? 1u : 0u, {}});
+  const check::Finding unreadable = RowAbout(drift.what);
+  EXPECT_EQ(unreadable.status, Status::NotChecked);
+  EXPECT_NE(unreadable.explanation.find("refused access (error 5)"), std::string::npos);
+}
+
+TEST_P(SharingCheckTest, AModeAppliedSinceTheLastStartOwesARestart) {
+  sharemode::RecordApplyTime(world.profile, kFolder, world.clock.now - 60);
+  EXPECT_EQ(StatusOf("Restart after applying"), Shortfall());
+  world.files.PutFile(sharemode::SettingsFilePath(kFolder), "[ShareMode]\r\nMode=1\r\n");
+  EXPECT_EQ(StatusOf("Restart after applying"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, AStoppedServerServiceBlocksAndIsStartedByItsFix) {
+  world.services.installed["LanmanServer"].currentState = platform::kServiceStopped;
+  const check::Finding server = RowAbout("Server service");
+  EXPECT_EQ(server.status, mode() == 0 ? Status::Holds : Status::Blocks);
+  if (mode() != 0) {
+    EXPECT_EQ(server.fix, check::FixKind::StartService);
+    EXPECT_EQ(server.fixTarget, "LanmanServer");
+  }
+  world.services.installed["LanmanServer"].startType = platform::kServiceDisabled;
+  EXPECT_EQ(RowAbout("Server service").fix, check::FixKind::None);
+  world.services.installed.erase("Browser");
+  EXPECT_EQ(StatusOf("Computer Browser service"),
+            mode() == 0 ? Status::Holds : Status::WorthKnowing);
+  world.services.refused.insert("lmhosts");
+  EXPECT_EQ(StatusOf("TCP/IP NetBIOS Helper service"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, TheGuestAccountIsJudgedByWhatTheModeNeedsOfIt) {
+  world.accounts.guestEnabled = !world.accounts.guestEnabled;
+  world.accounts.rights[kGuest] = {};
+  const check::Finding guest = RowAbout("Guest account");
+  const Status expected[] = {Status::WorthKnowing, Status::Blocks, Status::WorthKnowing};
+  EXPECT_EQ(guest.status, expected[mode()]) << guest.explanation;
+  if (mode() == 1) {
+    EXPECT_NE(guest.explanation.find("it is switched off"), std::string::npos);
+    EXPECT_EQ(guest.fix, check::FixKind::ApplyMode);
+  }
+  if (mode() == 0) {
+    EXPECT_NE(guest.explanation.find("stays switched on"), std::string::npos);
+  }
+  world.accounts.rightsError = 5;
+  EXPECT_EQ(StatusOf("Guest account"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, XpHomeCannotRunNormalShare) {
+  world.identity.suiteMask = platform::kSuitePersonal;
+  EXPECT_EQ(StatusOf("Windows edition"), mode() == 2 ? Status::Blocks : Status::Holds);
+  EXPECT_EQ(RowAbout("Windows edition").found, "Windows XP Home Edition");
+  world.identity.suiteMaskFails = true;
+  EXPECT_EQ(StatusOf("Windows edition"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, AShareOfNewShareLetsInTheGuestOnly) {
+  world.accounts.shareAccess["Photos"] = AccessList{true, {{kGuest, true, kRead, 0}}};
+  const check::Finding share = RowAbout("Shared folder \"Photos\"");
+  const Status expected[] = {Status::Holds, Status::Holds, Status::Blocks};
+  EXPECT_EQ(share.status, expected[mode()]);
+  if (mode() == 2) {
+    EXPECT_EQ(share.found, "C:\\Photos; share: guest only");
+    EXPECT_NE(share.explanation.find("so no one can open it"), std::string::npos);
+  }
+  world.accounts.fileAccess.erase("C:\\Photos");
+  EXPECT_EQ(RowAbout(share.what).found, "C:\\Photos is gone");
+  world.shareService.shareEnumResults = {50};
+  EXPECT_EQ(StatusOf("Shared folders"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, TheFirewallInForceDecidesNotItsRegistrySettings) {
+  world.firewall.state = {true, platform::kProfilePublic, true, true, true};
+  const check::Finding onPublic = RowAbout("Firewall");
+  EXPECT_EQ(onPublic.status, mode() == 0 ? Status::WorthKnowing : Status::Blocks);
+  EXPECT_EQ(onPublic.found, "on, file and printer sharing let through; network location Public");
+  EXPECT_NE(onPublic.explanation.find("does not use the Windows XP firewall settings"),
+            std::string::npos);
+  world.firewall.state = {false, 0, true, false, true};
+  EXPECT_EQ(StatusOf("Firewall"), mode() == 0 ? Status::Holds : Status::Blocks);
+  world.firewall.unreadableReason = "the firewall's interface is missing.";
+  EXPECT_EQ(StatusOf("Firewall"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, APlinvoFolderOthersCanChangeIsWorthKnowing) {
+  world.accounts.fileAccess["C:\\Program Files\\Plinvo\\myright.exe"] =
+      AccessList{true,
+                 {{world.accounts.currentUserSid, true, kFull, 0},
+                  {"S-1-3-0", true, kFull, platform::kInheritOnlyAce}}};
+  world.accounts.fileAccess["C:\\Program Files\\Plinvo\\help.chm"] = AccessList{false, {}};
+  const check::Finding own = RowAbout("Plinvo's own folder");
+  EXPECT_EQ(own.status, Status::WorthKnowing);
+  EXPECT_NE(own.explanation.find("Changeable by: C:\\Program Files\\Plinvo\\myright.exe: your own "
+                                 "account; C:\\Program Files\\Plinvo\\help.chm: everyone (the "
+                                 "drive keeps no access lists)."),
+            std::string::npos)
+      << own.explanation;
+  world.accounts.errors["C:\\Program Files\\Plinvo"] = 5;
+  EXPECT_EQ(StatusOf("Plinvo's own folder"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, ASelfAssignedAddressOrNetBiosSwitchedOffKeepsVisitorsAway) {
+  world.registry.Put(kNetBt, "NetbiosOptions", {RegistryValue::Type::Dword, 2, {}});
+  EXPECT_EQ(StatusOf("NetBIOS over TCP/IP"), mode() == 0 ? Status::Holds : Status::Blocks);
+  world.adapters.adapters[0].addresses = {"169.254.7.1"};
+  EXPECT_EQ(RowAbout("Network address").found, "169.254.x.x only");
+  EXPECT_EQ(StatusOf("Network address"), mode() == 0 ? Status::Holds : Status::Blocks);
+  world.adapters.error = 5;
+  EXPECT_EQ(StatusOf("Network address"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, AMissingValueCountsAsChangedAndAnUnrecordedModeIsSaid) {
+  platform::memory::MemoryWorld fresh;
+  fresh.files.PutDirectory("C:\\Program Files\\Plinvo");
+  sharemode::RunRecipe(fresh.platform, sharemode::RecipeFor(mode()), kFolder);
+  const check::Finding unrecorded =
+      check::RunSharingCheck(check::InputFor(fresh.platform, kFolder)).front();
+  // With nothing recorded the program stands in Normal Share, as the main window does.
+  EXPECT_EQ(unrecorded.what, "Settings of Normal Share");
+  EXPECT_EQ(unrecorded.status, mode() == 2 ? Status::WorthKnowing : Status::Blocks);
+  if (mode() == 2) {
+    EXPECT_EQ(unrecorded.found, "no mode applied yet");
+  }
+
+  world.files.PutFile(sharemode::SettingsFilePath(kFolder), "[ShareMode]\r\nMode=7\r\n");
+  EXPECT_EQ(Run().front().what, "Settings of Normal Share");
+  sharemode::RecordShareMode(world.profile, kFolder, mode());
+  world.registry.Put(
+      "System\\CurrentControlSet\\Services\\SharedAccess\\Parameters\\"
+      "FirewallPolicy\\StandardProfile\\GloballyOpenPorts\\List",
+      "445:TCP", {RegistryValue::Type::Dword, 445, {}});
+  const check::Finding changed = RowAbout(Run().front().what);
+  EXPECT_NE(changed.explanation.find("\\List\\445:TCP is 445, needs \"445:TCP:LocalSubNet:"),
+            std::string::npos)
+      << changed.explanation;
+}
+
+TEST_P(SharingCheckTest, AFolderThatDeniesTheVisitorsBlocksThemWhateverElseItAllows) {
+  world.accounts.fileAccess["C:\\Photos"].entries.push_back({"S-1-1-0", false, kRead, 0});
+  const check::Finding share = RowAbout("Shared folder \"Photos\"");
+  EXPECT_EQ(share.status, mode() == 0 ? Status::Holds : Status::Blocks);
+  if (mode() != 0) {
+    EXPECT_EQ(share.found, "C:\\Photos; folder: closed to them");
+    EXPECT_NE(share.explanation.find("Add them on the Security tab"), std::string::npos);
+  }
+  // An entry that only passes to the folder's children does not count for the folder.
+  world.accounts.fileAccess["C:\\Photos"] =
+      AccessList{true, {{"S-1-5-32-545", true, kRead, platform::kInheritOnlyAce}}};
+  world.accounts.shareAccess["Photos"] = AccessList{false, {}};
+  EXPECT_EQ(RowAbout("Shared folder \"Photos\"").found,
+            mode() == 0 ? "C:\\Photos" : "C:\\Photos; folder: closed to them");
+}
+
+TEST_P(SharingCheckTest, OnlyTheXpFirewallIsFixedByApplyingTheModeAgain) {
+  world.firewall.state = {false, 0, true, false, true};
+  const check::Finding xp = RowAbout("Firewall");
+  EXPECT_EQ(xp.found, "on, no exceptions allowed");
+  EXPECT_EQ(xp.fix, mode() == 0 ? check::FixKind::None : check::FixKind::ApplyMode);
+  world.firewall.state = {true, platform::kProfilePrivate, true, true, false};
+  const check::Finding vista = RowAbout("Firewall");
+  EXPECT_EQ(vista.found, "on, file and printer sharing blocked; network location Private");
+  EXPECT_EQ(vista.status, mode() == 0 ? Status::Holds : Status::Blocks);
+  EXPECT_EQ(vista.fix, check::FixKind::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, SharingCheckTest, ::testing::Values(0, 1, 2), ModeLabel);
+
+TEST(SharingCheckReport, ListsEveryRowWithItsStatusFoundNeededAndExplanation) {
+  std::vector<check::Finding> rows(2);
+  rows[0] = {Status::Holds,
+             "Server service",
+             "running",
+             "running",
+             "It hands out the shares.",
+             check::FixKind::None,
+             ""};
+  rows[1] = {Status::NotChecked,   "Firewall", "could not be read", "off", "No answer.",
+             check::FixKind::None, ""};
+  EXPECT_EQ(check::ReportText("WORKSTATION1", 1, rows),
+            "Plinvo sharing check\r\nComputer: WORKSTATION1\r\nShare mode: Zendry Share\r\n"
+            "\r\n[Holds] Server service\r\n  Found: running\r\n  Needed: running\r\n"
+            "  It hands out the shares.\r\n"
+            "\r\n[Could not be checked] Firewall\r\n  Found: could not be read\r\n"
+            "  Needed: off\r\n  No answer.\r\n");
+}
+
+}  // namespace
+}  // namespace check_testing
