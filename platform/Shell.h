@@ -31,8 +31,6 @@ class Shell {
   // Returns the viewer's window, 0 on failure.
   virtual Handle ShowHelpTopic(const std::string& topicPath) = 0;
   virtual void SetActiveWindow(Handle window) = 0;
-  // Puts `text` on the clipboard as plain text (CF_TEXT); false when the clipboard is busy.
-  virtual bool CopyToClipboard(const std::string& text) = 0;
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "app/Formmain.h"
 #include "sharemode/SettingsFile.h"
 #include "shares/AccessWords.h"
+#include "shares/CopyAddress.h"
 #include "shares/NewShare.h"
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
@@ -156,12 +157,7 @@ bool TfrmShareAccess::Fill() {
 }
 
 void TfrmShareAccess::m_btnCopyAddressClick() {
-  if (!m_app.platform().shell.CopyToClipboard(m_editShareAddress.Text())) {
-    m_app.ShowMessage(Handle(),
-                      "The address could not be copied: another program is using the "
-                      "clipboard.",
-                      platform::mb::kOk | platform::mb::kIconWarning);
-  }
+  CopyAddress(m_app, Handle(), m_editShareAddress.Text());
 }
 
 void TfrmShareAccess::m_btnChangeAccessClick() {

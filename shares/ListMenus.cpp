@@ -2,6 +2,7 @@
 // address of the chosen row for the clipboard.
 #include "app/Formmain.h"
 #include "shares/AccessWords.h"
+#include "shares/CopyAddress.h"
 #include "shares/Disconnect.h"
 #include "shares/StopShare.h"
 #include "ui/ControlIds.h"
@@ -10,15 +11,6 @@ namespace app {
 namespace {
 
 constexpr std::uint32_t kComputerNameCapacity = 255;
-
-void CopyAddress(Application& app, platform::Handle owner, const std::string& address) {
-  if (!app.platform().shell.CopyToClipboard(address)) {
-    app.ShowMessage(owner,
-                    "The address could not be copied: another program is using the "
-                    "clipboard.",
-                    platform::mb::kOk | platform::mb::kIconWarning);
-  }
-}
 
 }  // namespace
 
@@ -49,8 +41,8 @@ void TfrmMain::m_listviewFoldersContextMenu() {
       if (!m_app.platform().identity.GetComputerName(computer, kComputerNameCapacity)) {
         computer = "localhost";
       }
-      return CopyAddress(m_app, Handle(),
-                         shares::ShareAddress(computer, m_listviewFolders.Cell(selected, 0)));
+      return shares::CopyAddress(
+          m_app, Handle(), shares::ShareAddress(computer, m_listviewFolders.Cell(selected, 0)));
     }
     default:
       return;
@@ -79,7 +71,8 @@ void TfrmMain::m_listviewSessionsContextMenu() {
       }
       // The visitor's computer, as an address to type: \\PC1.
       const std::string client = m_listviewSessions.Cell(selected, 0);
-      return CopyAddress(m_app, Handle(), client.rfind("\\\\", 0) == 0 ? client : "\\\\" + client);
+      return shares::CopyAddress(m_app, Handle(),
+                                 client.rfind("\\\\", 0) == 0 ? client : "\\\\" + client);
     }
     default:
       return;

@@ -41,11 +41,6 @@ class MemoryShell : public Shell {
     return helpViewerWindow;
   }
   void SetActiveWindow(Handle window) override { activatedWindows.push_back(window); }
-  bool CopyToClipboard(const std::string& text) override {
-    if (clipboardBusy) return false;
-    clipboard = text;
-    return true;
-  }
 
   std::deque<std::optional<std::u16string>> folderAnswers;  // nullopt: the user cancels
   std::vector<std::string> folderPickerTitles;              // the title of every picker shown
@@ -57,8 +52,6 @@ class MemoryShell : public Shell {
   std::vector<std::string> helpTopicPaths;          // every topic path handed to the help viewer
   Handle helpViewerWindow = 0x7001;      // what the viewer returns; 0 when it cannot open
   std::vector<Handle> activatedWindows;  // every SetActiveWindow argument, in order
-  std::string clipboard;
-  bool clipboardBusy = false;
 };
 
 }  // namespace platform::memory

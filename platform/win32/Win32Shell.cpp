@@ -59,25 +59,4 @@ void Win32Shell::SetActiveWindow(Handle window) {
   ::SetActiveWindow(reinterpret_cast<HWND>(window));
 }
 
-bool Win32Shell::CopyToClipboard(const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  if (memory == nullptr) return false;
-  void* bytes = GlobalLock(memory);
-  if (bytes == nullptr) {
-    GlobalFree(memory);
-    return false;
-  }
-  CopyMemory(bytes, text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  if (!OpenClipboard(nullptr)) {
-    GlobalFree(memory);
-    return false;
-  }
-  // Once the clipboard holds the memory, the system owns it.
-  const bool placed = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
-  CloseClipboard();
-  if (!placed) GlobalFree(memory);
-  return placed;
-}
-
 }  // namespace platform::win32

@@ -18,7 +18,6 @@ class Win32Shell : public Shell {
   std::optional<std::u16string> BrowseForFolder(const std::string& title) override;
   Handle ShowHelpTopic(const std::string& topicPath) override;
   void SetActiveWindow(Handle window) override;
-  bool CopyToClipboard(const std::string& text) override;
 
  private:
   Handle m_htmlHelp = 0;  // HtmlHelpA of hhctrl.ocx, once loaded

@@ -92,7 +92,7 @@ TEST(ShareAccess, ShowsAddressPermissionsAndTheContradictionWithTheMode) {
               "with their own accounts: they will be refused.");
     EXPECT_TRUE(dialog.Memory<ui::memory::MemoryRadioButton>("m_radioGuestRead").Checked());
     dialog.Memory<ui::memory::MemoryButton>("m_btnCopyAddress").Click();
-    EXPECT_EQ(f.test.world.shell.clipboard, "\\\\PC-7\\docs");
+    EXPECT_EQ(f.test.world.clipboard.text, "\\\\PC-7\\docs");
   });
   EXPECT_TRUE(f.opened);
 
@@ -148,7 +148,7 @@ TEST(ListMenus, OfferThePagesActionsAndCopyTheAddress) {
   EXPECT_TRUE(f.BoxTexts().empty());
   f.test.forms.popupChoice = ui::ids::popupFolderCopyAddress;
   f.Folders().RightClick(1);
-  EXPECT_EQ(f.test.world.shell.clipboard, "\\\\PC-7\\docs");
+  EXPECT_EQ(f.test.world.clipboard.text, "\\\\PC-7\\docs");
   f.test.forms.popupChoice = ui::ids::popupFolderAccess;
   f.Open(1, false, [](MemoryForm&) {});  // sets the dialog's user
   f.opened = false;
@@ -162,7 +162,7 @@ TEST(ListMenus, OfferThePagesActionsAndCopyTheAddress) {
   f.Sessions().RightClick(0);
   EXPECT_EQ(Captions(f.test.forms.popupsShown.back()),
             (std::vector<std::string>{"Disconnect", "Open Files", "Refresh", "Copy Address"}));
-  EXPECT_EQ(f.test.world.shell.clipboard, "\\\\PC9");
+  EXPECT_EQ(f.test.world.clipboard.text, "\\\\PC9");
   f.test.world.messageBoxes.shown.clear();
   f.test.forms.popupChoice = ui::ids::popupSessionDisconnect;
   f.Sessions().RightClick(0);
