@@ -201,6 +201,10 @@ def test_a_second_plinvo_hands_over_to_the_first(h):
         main = s.wait_window(CAPTION)
         s.command("start", r"C:\windows\notepad.exe", "keep")
         s.command("wait-window", "Untitled - Notepad")
+        for _ in range(50):  # the new window is shown before it is made the active one
+            if s.command("foreground")[1] != CAPTION:
+                break
+            s.command("sleep", 100)
         check(s.command("foreground")[1] != CAPTION, "another program in front")
         s.command("start", FOLDER + "Plinvo.exe", "keep")
         check_equal(s.wait_exit(15000), 0, "exit code of the second start")

@@ -380,8 +380,7 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
         check_equal([line for _, line in recorded(s)[starts:]], ["net user Guest /active:no"],
                     "the guest account switched off again")
         check_equal(selected_mode(s), -1, "no mode shown as applied")
-        check_equal(wait_file(s, FOLDER + "config.ini", "[ShareMode]\r\nMode=-1\r\n"),
-                    "[ShareMode]\r\nMode=-1\r\n", "settings file")
+        wait_settings(s, -1)  # no mode, and when the settings went back
 
 
 def test_uninstaller_restore_runs_silently_before_any_start_up_step(h):
