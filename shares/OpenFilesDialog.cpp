@@ -49,22 +49,14 @@ std::vector<std::uint32_t> FillOpenFileList(platform::Platform& platform, ui::Li
   std::vector<std::uint32_t> ids;
   list.BeginUpdate();
   list.Clear();
-  platform::EnumCounters counters;
-  for (;;) {
-    ServiceBuffer buffer(platform.shareService);
-    const std::uint32_t result =
-        platform.shareService.FileEnum3(buffer.out(), platform::kMaxPreferredLength, counters);
-    if (result != platform::kSuccess && result != platform::kErrorMoreData) break;
-    for (const platform::FileRecord& record :
-         platform.shareService.FileRecords(buffer.get(), counters.entriesRead)) {
-      const int row = list.InsertRow(-1, AnsiOf(platform.text, record.path));
-      list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
-      list.SetCell(row, 2, std::to_string(record.locks));
-      list.SetCell(row, 3, AccessText(record.permissions));
-      ids.push_back(record.id);
-    }
-    if (result != platform::kErrorMoreData) break;
-  }
+  ForEachRecord(platform.shareService, &platform::ShareService::FileEnum3,
+                &platform::ShareService::FileRecords, [&](const platform::FileRecord& record) {
+                  const int row = list.InsertRow(-1, AnsiOf(platform.text, record.path));
+                  list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
+                  list.SetCell(row, 2, std::to_string(record.locks));
+                  list.SetCell(row, 3, AccessText(record.permissions));
+                  ids.push_back(record.id);
+                });
   list.EndUpdate();
   return ids;
 }

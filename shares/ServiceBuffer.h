@@ -1,6 +1,9 @@
 // A buffer of the share service, released with NetApiBufferFree when it goes out of scope.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/ShareService.h"
 
 namespace shares {
@@ -22,5 +25,29 @@ class ServiceBuffer {
   platform::ShareService& m_service;
   platform::Handle m_buffer = 0;
 };
+
+// Reads one of the service's lists portion by portion, as long as it says more data follows,
+// releasing each portion before asking for the next; `each` gets every record, in order. A
+// failing portion ends the list with the records read so far.
+template <class Record, class Each>
+void ForEachRecord(platform::ShareService& service,
+                   std::uint32_t (platform::ShareService::*enumerate)(platform::Handle&,
+                                                                      std::uint32_t,
+                                                                      platform::EnumCounters&),
+                   std::vector<Record> (platform::ShareService::*records)(platform::Handle,
+                                                                          std::uint32_t),
+                   Each each) {
+  platform::EnumCounters counters;
+  for (;;) {
+    ServiceBuffer buffer(service);
+    const std::uint32_t result =
+        (service.*enumerate)(buffer.out(), platform::kMaxPreferredLength, counters);
+    if (result != platform::kSuccess && result != platform::kErrorMoreData) return;
+    for (const Record& record : (service.*records)(buffer.get(), counters.entriesRead)) {
+      each(record);
+    }
+    if (result != platform::kErrorMoreData) return;
+  }
+}
 
 }  // namespace shares

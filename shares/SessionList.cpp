@@ -10,21 +10,14 @@ void FillSessionList(platform::Platform& platform, ui::ListView& list,
                      const std::function<std::string(std::uint32_t)>& clockText) {
   list.BeginUpdate();
   list.Clear();
-  platform::EnumCounters counters;
-  for (;;) {
-    ServiceBuffer buffer(platform.shareService);
-    const std::uint32_t result =
-        platform.shareService.SessionEnum10(buffer.out(), platform::kMaxPreferredLength, counters);
-    if (result != platform::kSuccess && result != platform::kErrorMoreData) break;
-    for (const platform::SessionRecord& record :
-         platform.shareService.SessionRecords(buffer.get(), counters.entriesRead)) {
-      const int row = list.InsertRow(-1, AnsiOf(platform.text, record.clientName));
-      list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
-      list.SetCell(row, 2, clockText(record.activeSeconds));
-      list.SetCell(row, 3, clockText(record.idleSeconds));
-    }
-    if (result != platform::kErrorMoreData) break;
-  }
+  ForEachRecord(platform.shareService, &platform::ShareService::SessionEnum10,
+                &platform::ShareService::SessionRecords,
+                [&](const platform::SessionRecord& record) {
+                  const int row = list.InsertRow(-1, AnsiOf(platform.text, record.clientName));
+                  list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
+                  list.SetCell(row, 2, clockText(record.activeSeconds));
+                  list.SetCell(row, 3, clockText(record.idleSeconds));
+                });
   list.EndUpdate();
 }
 

@@ -34,21 +34,14 @@ void FillSharedFolderList(platform::Platform& platform, ui::ListView& list) {
   // appends: inserting each "$" row at the top would cost time in proportion to the rows below.
   std::vector<FolderRow> systemRows;  // names ending in "$", in the service's order
   std::vector<FolderRow> otherRows;
-  platform::EnumCounters counters;
-  for (;;) {
-    ServiceBuffer buffer(platform.shareService);
-    const std::uint32_t result =
-        platform.shareService.ShareEnum502(buffer.out(), platform::kMaxPreferredLength, counters);
-    if (result != platform::kSuccess && result != platform::kErrorMoreData) break;
-    for (const platform::ShareRecord& record :
-         platform.shareService.ShareRecords(buffer.get(), counters.entriesRead)) {
-      FolderRow row{AnsiOf(platform.text, record.netName), AnsiOf(platform.text, record.path),
-                    std::to_string(record.currentUses), AnsiOf(platform.text, record.remark)};
-      const bool system = !row.name.empty() && row.name.back() == '$';
-      (system ? systemRows : otherRows).push_back(std::move(row));
-    }
-    if (result != platform::kErrorMoreData) break;
-  }
+  ForEachRecord(platform.shareService, &platform::ShareService::ShareEnum502,
+                &platform::ShareService::ShareRecords, [&](const platform::ShareRecord& record) {
+                  FolderRow row{
+                      AnsiOf(platform.text, record.netName), AnsiOf(platform.text, record.path),
+                      std::to_string(record.currentUses), AnsiOf(platform.text, record.remark)};
+                  const bool system = !row.name.empty() && row.name.back() == '$';
+                  (system ? systemRows : otherRows).push_back(std::move(row));
+                });
 
   for (auto row = systemRows.rbegin(); row != systemRows.rend(); ++row) AddRow(list, *row);
   for (const FolderRow& row : otherRows) AddRow(list, row);
