@@ -47,8 +47,6 @@ class ReadKey {
   long m_result = 0;
 };
 
-constexpr long kNotFound = 2;
-
 }  // namespace
 
 void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
@@ -66,7 +64,7 @@ void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
       platform::RegistryData data;
       const long result = key.Query(value.name, data);
       const std::string where = sharemode::SubKeyFromRoot(step.keyPath) + "\\" + value.name;
-      if (result == kNotFound) {
+      if (result == platform::kErrorFileNotFound) {
         changed.push_back(where + " is missing, needs " + ValueText(value));
       } else if (result != 0) {
         if (unreadable.empty())

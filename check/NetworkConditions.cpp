@@ -18,7 +18,6 @@ bool Usable(const std::string& address) {
          !SelfAssigned(address);
 }
 
-constexpr long kNotFound = 2;
 constexpr std::uint32_t kNetBiosDisabled = 2;
 
 // NetbiosOptions of the adapter: 0 from DHCP, 1 on, 2 off. -1 when the adapter has no NetBIOS
@@ -28,7 +27,7 @@ long NetBiosOption(platform::Registry& registry, const std::string& adapter, lon
       "SYSTEM\\CurrentControlSet\\Services\\NetBT\\Parameters\\Interfaces\\Tcpip_" + adapter;
   platform::Handle handle = 0;
   error = registry.OpenLocalMachineKeyForReading(key, handle);
-  if (error == kNotFound) {
+  if (error == platform::kErrorFileNotFound) {
     error = 0;
     return -1;
   }
@@ -36,7 +35,7 @@ long NetBiosOption(platform::Registry& registry, const std::string& adapter, lon
   platform::RegistryData data;
   const long result = registry.QueryValue(handle, "NetbiosOptions", data);
   registry.CloseKey(handle);
-  if (result == kNotFound) return 0;
+  if (result == platform::kErrorFileNotFound) return 0;
   if (result != 0) {
     error = result;
     return -1;
