@@ -1,14 +1,15 @@
 // An error that ends the handler it escapes from and reaches the central error report.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "platform/Failure.h"
 
 namespace app {
 
-class AppError : public std::runtime_error {
+class AppError : public platform::Failure {
  public:
-  explicit AppError(const std::string& message) : std::runtime_error(message) {}
+  explicit AppError(const std::string& message) : platform::Failure(message) {}
 };
 
 // "Cannot open file %s", "Cannot create file %s", ... with the argument in place of %s.

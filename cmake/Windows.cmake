@@ -34,13 +34,10 @@ file(GLOB PLINVO_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/ui/win32/*.cpp
   ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
 add_executable(Plinvo WIN32 ${PLINVO_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc)
-# The few members of the runtime's older string that its error classes use, so that its whole
-# prebuilt copy stays out of the program (see the file).
-set(PLINVO_ERROR_STRINGS ${CMAKE_SOURCE_DIR}/runtime/win32/ErrorMessageStrings.cpp)
-set_source_files_properties(${PLINVO_ERROR_STRINGS} PROPERTIES
-  COMPILE_DEFINITIONS _GLIBCXX_USE_CXX11_ABI=0)
-target_sources(Plinvo PRIVATE ${PLINVO_ERROR_STRINGS})
-# Likewise the members of std::string that the program calls (see the file). The link map shows
+# How the standard library's misuse reports are thrown, so that the standard error classes and
+# their copy of the runtime's older string stay out of the program (see the file).
+target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/LibraryErrors.cpp)
+# The members of std::string that the program calls (see the file). The link map shows
 # which pieces of the runtime came in and why; the delivery test reads it.
 set(PLINVO_STRING_MEMBERS ${CMAKE_SOURCE_DIR}/runtime/win32/StringMembers.cpp)
 set_source_files_properties(${PLINVO_STRING_MEMBERS} PROPERTIES COMPILE_OPTIONS -fno-inline)

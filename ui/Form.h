@@ -2,9 +2,9 @@
 #pragma once
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
+#include "platform/Failure.h"
 #include "ui/Controls.h"
 #include "ui/FormDesign.h"
 
@@ -21,12 +21,12 @@ class Form {
   template <class T>
   T& Get(const std::string& name) {
     T* control = dynamic_cast<T*>(FindControl(name));
-    if (control == nullptr) throw std::logic_error("form has no control " + name);
+    if (control == nullptr) throw platform::Failure("form has no control " + name);
     return *control;
   }
   MenuItem& Menu(const std::string& name) {
     MenuItem* item = FindMenuItem(name);
-    if (item == nullptr) throw std::logic_error("form has no menu entry " + name);
+    if (item == nullptr) throw platform::Failure("form has no menu entry " + name);
     return *item;
   }
 };

@@ -25,9 +25,11 @@ SHORTCUTS = {"Plinvo.lnk": r"\Plinvo.exe", "Plinvo Help.lnk": r"\help.chm",
 SIZE_BOUNDS = {"Plinvo.exe": 540, "myright.exe": 100}
 # Pieces of the runtime libraries that Plinvo.exe does without: the prebuilt copies of std::string
 # and std::wstring (runtime/win32 defines the string members the program calls; wide texts are
-# vectors) and the C library's formatted printing.
+# vectors), the standard error classes (runtime/win32 says how the library's reports are thrown)
+# and the C library's formatted printing.
 LEFT_OUT = ("libstdc++.a(string-inst.o)", "libstdc++.a(wstring-inst.o)",
-            "libstdc++.a(cow-string-inst.o)", "mingw_pformat.o)")
+            "libstdc++.a(cow-string-inst.o)", "libstdc++.a(cow-stdexcept.o)",
+            "libstdc++.a(functexcept.o)", "mingw_pformat.o)")
 # Written by Plinvo into its folder while it runs: not part of the program.
 RUNTIME_FILES = {"config.ini"}
 LOG = r"C:\recorder.log"

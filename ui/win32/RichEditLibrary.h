@@ -11,7 +11,7 @@ namespace ui::win32 {
 class RichEditLibrary {
  public:
   // The loaded library, shared by every window that holds a rich-text control; throws
-  // std::runtime_error when the system cannot load it.
+  // platform::Failure when the system cannot load it.
   static std::shared_ptr<RichEditLibrary> Acquire();
 
   RichEditLibrary(const RichEditLibrary&) = delete;

@@ -1,9 +1,9 @@
 #include "ui/win32/Win32Window.h"
 
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
+#include "platform/Failure.h"
 #include "ui/win32/EventDispatch.h"
 #include "ui/win32/MessagePump.h"
 
@@ -47,7 +47,7 @@ void Win32Window::RegisterFormClass(HINSTANCE instance, const std::string& class
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = className.c_str();
   if (!RegisterClassExA(&windowClass)) {
-    throw std::runtime_error("Cannot register window class " + className);
+    throw platform::Failure("Cannot register window class " + className);
   }
 }
 
