@@ -10,6 +10,9 @@ set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
 set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
 string(APPEND CMAKE_C_FLAGS " -g -ffunction-sections -fdata-sections")
 string(APPEND CMAKE_CXX_FLAGS " -g -ffunction-sections -fdata-sections")
+# Without run-time type information: it would name every class in the program. Controls say
+# which interface they offer themselves (ui::ControlFamily); exceptions keep theirs.
+string(APPEND CMAKE_CXX_FLAGS " -fno-rtti")
 add_link_options(-Wl,--gc-sections)
 
 # Links `target` in the build folder and ships it stripped into the program folder. Its debug

@@ -23,9 +23,25 @@ constexpr Color kWindowText = 0xFF000000u;
 
 enum class Cursor { Default, HandPoint };
 
+// Which interface a control offers, so that a window can hand out its controls by name with the
+// right interface. Asked instead of the compiler's run-time type information, which the Windows
+// build leaves out: it would put a name into the program for every class.
+enum class ControlFamily {
+  Other,
+  Button,
+  Label,
+  Edit,
+  RadioButton,
+  RadioGroup,
+  RichText,
+  ListView,
+  TabControl
+};
+
 class Control {
  public:
   virtual ~Control() = default;
+  virtual ControlFamily Family() const { return ControlFamily::Other; }
   virtual platform::Handle Handle() const = 0;
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;
@@ -35,11 +51,15 @@ class Control {
 
 class Button : public Control {
  public:
+  static constexpr ControlFamily kFamily = ControlFamily::Button;
+  ControlFamily Family() const final { return kFamily; }
   Event onClick;
 };
 
 class Label : public Control {
  public:
+  static constexpr ControlFamily kFamily = ControlFamily::Label;
+  ControlFamily Family() const final { return kFamily; }
   virtual Color FontColor() const = 0;
   virtual void SetFontColor(Color color) = 0;
   virtual Cursor CursorKind() const = 0;
@@ -51,6 +71,8 @@ class Label : public Control {
 
 class Edit : public Control {
  public:
+  static constexpr ControlFamily kFamily = ControlFamily::Edit;
+  ControlFamily Family() const final { return kFamily; }
   // The text in UTF-16, as typed: read as ANSI, characters the code page lacks come back as
   // look-alikes or as the default character.
   virtual std::u16string WideText() const = 0;
@@ -58,6 +80,8 @@ class Edit : public Control {
 
 class RadioButton : public Control {
  public:
+  static constexpr ControlFamily kFamily = ControlFamily::RadioButton;
+  ControlFamily Family() const final { return kFamily; }
   virtual bool Checked() const = 0;
   virtual void SetChecked(bool checked) = 0;
 };
@@ -65,6 +89,8 @@ class RadioButton : public Control {
 // A framed group of options of which at most one is selected; -1 means none.
 class RadioGroup : public Control {
  public:
+  static constexpr ControlFamily kFamily = ControlFamily::RadioGroup;
+  ControlFamily Family() const final { return kFamily; }
   virtual int ItemIndex() const = 0;
   // Out-of-range values are brought into range: above the last option selects the last,
   // negative selects none. Does not fire onClick.
@@ -77,6 +103,8 @@ enum class StreamFormat { RichText, PlainText };
 
 class RichText : public Control {
  public:
+  static constexpr ControlFamily kFamily = ControlFamily::RichText;
+  ControlFamily Family() const final { return kFamily; }
   // Replaces the whole content with `bytes` read in `format` (EM_STREAMIN). Returns false when the
   // control could not read them (nothing is then loaded).
   virtual bool StreamIn(const std::string& bytes, StreamFormat format) = 0;
@@ -84,6 +112,8 @@ class RichText : public Control {
 
 class ListView : public Control {
  public:
+  static constexpr ControlFamily kFamily = ControlFamily::ListView;
+  ControlFamily Family() const final { return kFamily; }
   virtual void Clear() = 0;
   // Adds a row with its caption at `position` (-1 appends); returns the row's index.
   virtual int InsertRow(int position, const std::string& caption) = 0;
@@ -105,6 +135,8 @@ class ListView : public Control {
 
 class TabControl : public Control {
  public:
+  static constexpr ControlFamily kFamily = ControlFamily::TabControl;
+  ControlFamily Family() const final { return kFamily; }
   virtual int ActivePage() const = 0;
   virtual void SetActivePage(int index) = 0;
   virtual int PageCount() const = 0;

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "platform/Failure.h"
 #include "ui/Controls.h"
@@ -20,14 +21,29 @@ class Form {
 
   template <class T>
   T& Get(const std::string& name) {
-    T* control = dynamic_cast<T*>(FindControl(name));
-    if (control == nullptr) throw platform::Failure("form has no control " + name);
-    return *control;
+    Control* control = FindControl(name);
+    if (control == nullptr || !Offers<T>(*control)) NoControl(name);
+    return static_cast<T&>(*control);
   }
   MenuItem& Menu(const std::string& name) {
     MenuItem* item = FindMenuItem(name);
     if (item == nullptr) throw platform::Failure("form has no menu entry " + name);
     return *item;
+  }
+
+  // Whether `control` offers interface T.
+  template <class T>
+  static bool Offers(const Control& control) {
+    if constexpr (std::is_same_v<T, Control>) {
+      return true;
+    } else {
+      return control.Family() == T::kFamily;
+    }
+  }
+
+ private:
+  [[noreturn]] static void NoControl(const std::string& name) {
+    throw platform::Failure("form has no control " + name);
   }
 };
 

@@ -68,6 +68,14 @@ bool Win32Button::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LP
   return true;
 }
 
+bool IsOptionButton(HWND window) {
+  char windowClass[8] = {};
+  GetClassNameA(window, windowClass, sizeof(windowClass));
+  const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+  return lstrcmpiA(windowClass, "Button") == 0 &&
+         (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON);
+}
+
 bool Win32RadioButton::Checked() const {
   return SendMessageA(m_window, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -77,7 +85,7 @@ void Win32RadioButton::SetChecked(bool checked) {
   if (!checked) return;
   for (HWND sibling = GetWindow(GetParent(m_window), GW_CHILD); sibling != nullptr;
        sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-    if (sibling != m_window && dynamic_cast<Win32RadioButton*>(TargetOf(sibling)) != nullptr) {
+    if (sibling != m_window && IsOptionButton(sibling)) {
       SendMessageA(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
     }
   }

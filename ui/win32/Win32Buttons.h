@@ -28,6 +28,9 @@ class Win32Button : public Win32Control<ui::Button>, private SubclassHook {
   std::unique_ptr<void, void (*)(void*)> m_pictures{nullptr, &ReleaseImageList};
 };
 
+// Whether `window` is an option button (a radio button the system checks on a click).
+bool IsOptionButton(HWND window);
+
 class Win32RadioButton : public Win32Control<ui::RadioButton> {
  public:
   bool Checked() const override;

@@ -46,9 +46,11 @@ bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned 
   };
   const KeyBinding* binding = FindKeyBinding(keys, key, modifiers, focusIn, shown);
   if (binding == nullptr) return false;
+  Control* target = FindControl(binding->target);
   switch (binding->action) {
     case KeyAction::Click:
-      if (auto* button = dynamic_cast<Button*>(FindControl(binding->target))) {
+      if (target != nullptr && Offers<Button>(*target)) {
+        auto* button = static_cast<Button*>(target);
         // What a user could not click, the key does not click either.
         HWND control = windowOf(binding->target);
         if (IsWindowVisible(control) && IsWindowEnabled(control)) Fire(button->onClick);
@@ -61,7 +63,8 @@ bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned 
       break;
     case KeyAction::NextPage:
     case KeyAction::PreviousPage:
-      if (auto* tabs = dynamic_cast<TabControl*>(FindControl(binding->target))) {
+      if (target != nullptr && Offers<TabControl>(*target)) {
+        auto* tabs = static_cast<TabControl*>(target);
         tabs->SetActivePage(PageAfterKey(binding->action, tabs->ActivePage(), tabs->PageCount()));
       }
       break;

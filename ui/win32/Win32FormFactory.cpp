@@ -216,7 +216,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           bool first = true;
           for (HWND sibling = GetWindow(parent.window, GW_CHILD); sibling != nullptr;
                sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-            if (dynamic_cast<Win32RadioButton*>(TargetOf(sibling)) != nullptr) first = false;
+            if (IsOptionButton(sibling)) first = false;
           }
           made =
               makeChild(0, "BUTTON",
@@ -322,7 +322,8 @@ void Win32FormFactory::SetUpKeyboard(const FormDesign& spec, Win32Form& form) {
         stops.push_back({handle});
         break;
       case ControlKind::RadioGroup:
-        stops.push_back(dynamic_cast<Win32RadioGroup&>(*made).Options());
+        // Made as a Win32RadioGroup above, by the same kind.
+        stops.push_back(static_cast<Win32RadioGroup&>(*made).Options());
         break;
       case ControlKind::RadioButton:
         if (previous != nullptr && previous->kind == ControlKind::RadioButton &&

@@ -134,4 +134,21 @@ TEST(MainWindow, ExitClosesTheWindowWithoutAQuestion) {
   EXPECT_TRUE(test.world.messageBoxes.shown.empty());
 }
 
+TEST(MainWindow, HandsOutEachControlByNameWithItsOwnInterfaceOnly) {
+  TestWorld test;
+  test.StartMainWindow();
+  ui::Form& form = test.MainForm();
+  EXPECT_EQ(form.Get<ui::Button>("m_btnFolderRefresh").Text(), "Refresh");
+  EXPECT_EQ(form.Get<ui::Control>("m_labelSvrName").Handle(),
+            form.Get<ui::Label>("m_labelSvrName").Handle());
+  EXPECT_EQ(form.Get<ui::TabControl>("pgc1").PageCount(), 3);
+  try {
+    form.Get<ui::ListView>("m_btnFolderRefresh");
+    ADD_FAILURE() << "a button was handed out as a list";
+  } catch (const std::exception& error) {
+    EXPECT_STREQ(error.what(), "form has no control m_btnFolderRefresh");
+  }
+  EXPECT_THROW(form.Get<ui::Button>("m_btnNoSuchButton"), std::exception);
+}
+
 }  // namespace
