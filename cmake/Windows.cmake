@@ -6,8 +6,8 @@ set(PLINVO_DIST_DIR ${CMAKE_SOURCE_DIR}/dist/Plinvo CACHE PATH "The program fold
 # Built for size: the program is downloaded and copied around, and what it waits for is the
 # system, not its own code. Each function and datum in a section of its own lets the linker drop
 # what nothing calls. Debug information is compiled in and split off when the program is shipped.
-set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
-set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+set(CMAKE_C_FLAGS_RELEASE "-Oz -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-Oz -DNDEBUG")
 string(APPEND CMAKE_C_FLAGS " -g -ffunction-sections -fdata-sections")
 string(APPEND CMAKE_CXX_FLAGS " -g -ffunction-sections -fdata-sections")
 # Without run-time type information: it would name every class in the program. Controls say
