@@ -10,7 +10,7 @@ namespace {
 
 std::string ValueText(const sharemode::ValueWrite& value) {
   return value.type == sharemode::ValueWrite::Type::Dword ? std::to_string(value.dword)
-                                                          : "\"" + value.text + "\"";
+                                                          : "\"" + std::string(value.text) + "\"";
 }
 
 std::string DataText(const platform::RegistryData& data) {

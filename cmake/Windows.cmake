@@ -37,6 +37,14 @@ file(GLOB PLINVO_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/ui/win32/*.cpp
   ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
 add_executable(Plinvo WIN32 ${PLINVO_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc)
+# The files the resource script names are not seen by the build's dependency scan: a changed
+# icon, picture or manifest has to compile the resources again.
+file(GLOB PLINVO_RESOURCE_FILES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/app/win32/*.ico
+  ${CMAKE_SOURCE_DIR}/app/win32/*.manifest
+  ${CMAKE_SOURCE_DIR}/app/win32/pictures/*.ico)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc PROPERTIES
+  OBJECT_DEPENDS "${PLINVO_RESOURCE_FILES}")
 # How the standard library's misuse reports are thrown, so that the standard error classes and
 # their copy of the runtime's older string stay out of the program (see the file).
 target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/LibraryErrors.cpp)

@@ -26,7 +26,7 @@ void WriteValues(platform::Registry& registry, const RecipeStep& step) {
 }  // namespace
 
 std::string LaunchCommandLine(const RecipeStep& step, const std::string& programFolder) {
-  if (step.programFolderTool.empty()) return step.arguments;
+  if (*step.programFolderTool == '\0') return step.arguments;
   return "\"" + programFolder + step.programFolderTool + "\" " + step.arguments;
 }
 

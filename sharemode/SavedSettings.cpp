@@ -1,6 +1,7 @@
 #include "sharemode/SavedSettings.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "sharemode/LocalMachineKey.h"
 
@@ -60,7 +61,7 @@ RecipeReach ReachOf(const Recipe& recipe) {
       continue;
     }
     const std::vector<std::string> words = Words(step.arguments);
-    if (step.programFolderTool == "myright.exe") {
+    if (std::strcmp(step.programFolderTool, "myright.exe") == 0) {
       // "-u <account> +r|-r <right>"
       for (std::size_t i = 0; i + 1 < words.size(); ++i) {
         if ((words[i] == "+r" || words[i] == "-r") &&

@@ -1,39 +1,53 @@
 // What applying a share mode writes and runs, as data: one recipe per mode, its steps in the
-// order they are carried out, read by one routine (ApplyShareMode).
+// order they are carried out, read by one routine (ApplyShareMode). The recipes are constant
+// tables built by the compiler; nothing here allocates.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
-#include <vector>
 
 namespace sharemode {
 
+// A constant array seen as a range: the values of a step, the steps of a recipe.
+template <class Item>
+struct ItemList {
+  const Item* first = nullptr;
+  std::size_t count = 0;
+
+  constexpr ItemList() = default;
+  template <std::size_t Count>
+  constexpr ItemList(const Item (&items)[Count]) : first(items), count(Count) {}
+
+  const Item* begin() const { return first; }
+  const Item* end() const { return first + count; }
+};
+
 struct ValueWrite {
   enum class Type { Dword, String };
-  std::string name;
-  Type type = Type::Dword;
-  std::uint32_t dword = 0;
-  std::string text;
+  const char* name;
+  Type type;
+  std::uint32_t dword;  // Dword
+  const char* text;     // String
 };
 
 struct RecipeStep {
   enum class Action { Write, Launch };
-  Action action = Action::Write;
+  Action action;
   // Write: the key under HKEY_LOCAL_MACHINE, written from the root with a leading backslash,
   // and its values, written in order within one opening of the key.
-  std::string keyPath;
-  std::vector<ValueWrite> values;
-  // Launch: a companion tool of the program folder (empty for a system tool found by the
+  const char* keyPath;
+  ItemList<ValueWrite> values;
+  // Launch: a companion tool of the program folder ("" for a system tool found by the
   // system's search) and what follows it on the command line.
-  std::string programFolderTool;
-  std::string arguments;
+  const char* programFolderTool;
+  const char* arguments;
   // Launch: what visitors will find when the tool fails, for the warning that names it.
-  std::string failureMeaning;
+  const char* failureMeaning;
 };
 
 struct Recipe {
-  std::vector<RecipeStep> steps;
-  std::string resultMessage;
+  ItemList<RecipeStep> steps;
+  const char* resultMessage;
 };
 
 // The recipe for a selected mode index: 0 "Stop Share", 1 "Zendry Share", anything else

@@ -4,8 +4,9 @@ namespace sharemode {
 namespace {
 
 std::string StepText(const RecipeStep& step) {
-  std::string text = step.programFolderTool.empty() ? step.arguments
-                                                    : step.programFolderTool + " " + step.arguments;
+  std::string text = step.programFolderTool;
+  if (!text.empty()) text += ' ';
+  text += step.arguments;
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
 }
