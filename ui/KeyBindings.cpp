@@ -14,10 +14,25 @@ const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, 
 }
 
 std::vector<KeyBinding> PageKeys(const std::string& tabControl) {
-  return {{Key::Tab, kCtrl, KeyAction::NextPage, tabControl, "", ""},
-          {Key::Tab, kCtrl | kShift, KeyAction::PreviousPage, tabControl, "", ""},
-          {Key::PageDown, kCtrl, KeyAction::NextPage, tabControl, "", ""},
-          {Key::PageUp, kCtrl, KeyAction::PreviousPage, tabControl, "", ""}};
+  struct PageKey {
+    Key key;
+    unsigned modifiers;
+    KeyAction action;
+  };
+  static constexpr PageKey kPageKeys[] = {{Key::Tab, kCtrl, KeyAction::NextPage},
+                                          {Key::Tab, kCtrl | kShift, KeyAction::PreviousPage},
+                                          {Key::PageDown, kCtrl, KeyAction::NextPage},
+                                          {Key::PageUp, kCtrl, KeyAction::PreviousPage}};
+  std::vector<KeyBinding> keys;
+  KeyBinding binding;
+  binding.target = tabControl;
+  for (const PageKey& pageKey : kPageKeys) {
+    binding.key = pageKey.key;
+    binding.modifiers = pageKey.modifiers;
+    binding.action = pageKey.action;
+    keys.push_back(binding);
+  }
+  return keys;
 }
 
 int PageAfterKey(KeyAction action, int active, int count) {

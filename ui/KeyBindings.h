@@ -31,6 +31,16 @@ struct KeyBinding {
   std::string whenShown;
 };
 
+// A binding as constant table data; "" stands for no target or no condition.
+struct KeyEntry {
+  Key key;
+  unsigned modifiers;
+  KeyAction action;
+  const char* target;
+  const char* whenFocusIn = "";
+  const char* whenShown = "";
+};
+
 // Control names asked about by FindKeyBinding: does the focus lie in it, is it shown.
 using ControlQuery = std::function<bool(const std::string& name)>;
 
