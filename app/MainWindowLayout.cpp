@@ -67,10 +67,15 @@ constexpr ui::MenuEntry kMenu[] = {
 };
 // clang-format on
 
-// The keys users of the system's own tools expect, after the page keys; "Apply" takes no
+// The keys users of the system's own tools expect. Ctrl+Tab and Ctrl+PgDn go to the next page,
+// Ctrl+Shift+Tab and Ctrl+PgUp to the previous one, wherever the focus is. "Apply" takes no
 // focus, so Enter on the options is its key.
 // clang-format off
 constexpr ui::KeyEntry kKeys[] = {
+    {ui::Key::Tab, ui::kCtrl, ui::KeyAction::NextPage, "pgc1"},
+    {ui::Key::Tab, ui::kCtrl | ui::kShift, ui::KeyAction::PreviousPage, "pgc1"},
+    {ui::Key::PageDown, ui::kCtrl, ui::KeyAction::NextPage, "pgc1"},
+    {ui::Key::PageUp, ui::kCtrl, ui::KeyAction::PreviousPage, "pgc1"},
     {ui::Key::F1, ui::kNoModifier, ui::KeyAction::Click, "menuHelpContent"},
     {ui::Key::F5, ui::kNoModifier, ui::KeyAction::Click, "m_btnFolderRefresh", "",
      "m_sheetFolders"},
@@ -97,7 +102,6 @@ ui::FormDesign MainWindowLayout(const std::string& webSiteText) {
   form.showHints = true;
   form.AddControls(kControls);
   form.AddMenu(kMenu);
-  form.keys = ui::PageKeys("pgc1");
   form.AddKeys(kKeys);
 
   ui::ControlDesign& modes = form.ControlNamed("m_radiosMode");

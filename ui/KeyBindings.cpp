@@ -13,28 +13,6 @@ const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, 
   return nullptr;
 }
 
-std::vector<KeyBinding> PageKeys(const std::string& tabControl) {
-  struct PageKey {
-    Key key;
-    unsigned modifiers;
-    KeyAction action;
-  };
-  static constexpr PageKey kPageKeys[] = {{Key::Tab, kCtrl, KeyAction::NextPage},
-                                          {Key::Tab, kCtrl | kShift, KeyAction::PreviousPage},
-                                          {Key::PageDown, kCtrl, KeyAction::NextPage},
-                                          {Key::PageUp, kCtrl, KeyAction::PreviousPage}};
-  std::vector<KeyBinding> keys;
-  KeyBinding binding;
-  binding.target = tabControl;
-  for (const PageKey& pageKey : kPageKeys) {
-    binding.key = pageKey.key;
-    binding.modifiers = pageKey.modifiers;
-    binding.action = pageKey.action;
-    keys.push_back(binding);
-  }
-  return keys;
-}
-
 int PageAfterKey(KeyAction action, int active, int count) {
   if (count <= 0) return -1;
   if (active < 0) return 0;

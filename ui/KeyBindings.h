@@ -49,10 +49,6 @@ using ControlQuery = std::function<bool(const std::string& name)>;
 const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, unsigned modifiers,
                                  const ControlQuery& focusIn, const ControlQuery& shown);
 
-// Ctrl+Tab and Ctrl+PgDn go to the next page of `tabControl`, Ctrl+Shift+Tab and Ctrl+PgUp to
-// the previous one, wherever the focus is.
-std::vector<KeyBinding> PageKeys(const std::string& tabControl);
-
 // The index the page control goes to from `active` of `count` pages for a page key.
 int PageAfterKey(KeyAction action, int active, int count);
 
