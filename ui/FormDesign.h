@@ -105,6 +105,8 @@ enum ControlStyle : unsigned {
   kChecked = 1u << 10,
 };
 
+// One row of a window's control table. Settings few controls have (fonts, colours, options,
+// list columns, hints, texts known only at run time) are set on the design afterwards.
 struct ControlEntry {
   const char* name;
   ControlKind kind;
@@ -116,10 +118,11 @@ struct ControlEntry {
   const char* picture = nullptr;  // Button, SpeedButton: icon resource; nullptr: none
 };
 
+// One row of a window's menu table; the fields are those of MenuDesign.
 struct MenuEntry {
   const char* name;
   const char* caption;
-  const char* parent;
+  const char* parent;  // "": a top-level entry
   int id;
   const char* picture = nullptr;  // nullptr: none
 };
