@@ -3,13 +3,13 @@
 namespace ui {
 
 std::vector<Column> Columns(std::initializer_list<ColumnEntry> entries) {
-  std::vector<Column> columns;
-  columns.reserve(entries.size());
+  std::vector<Column> columns(entries.size());
+  Column* column = columns.data();
   for (const ColumnEntry& entry : entries) {
-    Column& column = columns.emplace_back();
-    column.caption = entry.caption;
-    column.width = entry.width;
-    column.fixedWidth = entry.fixedWidth;
+    column->caption = entry.caption;
+    column->width = entry.width;
+    column->fixedWidth = entry.fixedWidth;
+    ++column;
   }
   return columns;
 }
@@ -55,9 +55,10 @@ void FormDesign::AddControls(const ControlEntry* table, std::size_t count) {
 }
 
 void FormDesign::AddMenu(const MenuEntry* table, std::size_t count) {
-  menu.reserve(menu.size() + count);
+  std::size_t at = menu.size();
+  menu.resize(at + count);
   for (const MenuEntry* entry = table; entry != table + count; ++entry) {
-    MenuDesign& item = menu.emplace_back();
+    MenuDesign& item = menu[at++];
     item.name = entry->name;
     item.caption = entry->caption;
     item.parent = entry->parent;
@@ -67,9 +68,10 @@ void FormDesign::AddMenu(const MenuEntry* table, std::size_t count) {
 }
 
 void FormDesign::AddKeys(const KeyEntry* table, std::size_t count) {
-  keys.reserve(keys.size() + count);
+  std::size_t at = keys.size();
+  keys.resize(at + count);
   for (const KeyEntry* entry = table; entry != table + count; ++entry) {
-    KeyBinding& binding = keys.emplace_back();
+    KeyBinding& binding = keys[at++];
     binding.key = entry->key;
     binding.modifiers = entry->modifiers;
     binding.action = entry->action;
