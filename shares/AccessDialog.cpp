@@ -32,10 +32,6 @@ bool OthersMayOpen(bool hasAccessList, const std::vector<platform::AccessEntry>&
   return false;
 }
 
-}  // namespace
-
-namespace {
-
 using K = ui::ControlKind;
 namespace ids = ui::ids;
 

@@ -21,21 +21,17 @@ std::string AccessText(std::uint32_t permissions) {
   return "None";
 }
 
-}  // namespace
-
-namespace {
-
 using K = ui::ControlKind;
-namespace ids = ui::ids;
 
 // clang-format off
 constexpr ui::ControlEntry kOpenFilesControls[] = {
-    {"m_listviewOpenFiles", K::ListView, "", ids::m_listviewOpenFiles, {8, 8, 520, 304}, "",
+    {"m_listviewOpenFiles", K::ListView, "", ui::ids::m_listviewOpenFiles, {8, 8, 520, 304}, "",
      ui::kWholeRowSelect},
-    {"m_btnCloseFile", K::Button, "", ids::m_btnCloseFile, {536, 8, 97, 25}, "Close File"},
-    {"m_btnOpenFilesRefresh", K::Button, "", ids::m_btnOpenFilesRefresh, {536, 40, 97, 25},
+    {"m_btnCloseFile", K::Button, "", ui::ids::m_btnCloseFile, {536, 8, 97, 25}, "Close File"},
+    {"m_btnOpenFilesRefresh", K::Button, "", ui::ids::m_btnOpenFilesRefresh, {536, 40, 97, 25},
      "Refresh"},
-    {"m_btnOpenFilesClose", K::Button, "", ids::m_btnOpenFilesClose, {536, 287, 97, 25}, "Close"},
+    {"m_btnOpenFilesClose", K::Button, "", ui::ids::m_btnOpenFilesClose, {536, 287, 97, 25},
+     "Close"},
 };
 // clang-format on
 
