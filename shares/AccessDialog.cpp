@@ -32,11 +32,39 @@ bool OthersMayOpen(bool hasAccessList, const std::vector<platform::AccessEntry>&
   return false;
 }
 
+using K = ui::ControlKind;
+namespace ids = ui::ids;
+
+// clang-format off
+constexpr ui::ControlEntry kAccessControls[] = {
+    {"labelShareAddress", K::Label, "", ids::labelShareAddress, {12, 12, 0, 0},
+     "Address visitors type:", ui::kAutoSize},
+    {"m_editShareAddress", K::Edit, "", ids::m_editShareAddress, {12, 30, 360, 22}, "",
+     ui::kReadOnly},
+    {"m_btnCopyAddress", K::Button, "", ids::m_btnCopyAddress, {380, 29, 88, 25}, "Copy"},
+    {"labelSharePermissions", K::Label, "", ids::labelSharePermissions, {12, 62, 0, 0},
+     "Share permissions:", ui::kAutoSize},
+    {"m_memoSharePermissions", K::Memo, "", ids::m_memoSharePermissions, {12, 80, 456, 64}, "",
+     ui::kReadOnly | ui::kVerticalScrollBar},
+    {"labelFolderPermissions", K::Label, "", ids::labelFolderPermissions, {12, 152, 0, 0},
+     "Folder permissions:", ui::kAutoSize},
+    {"m_memoFolderPermissions", K::Memo, "", ids::m_memoFolderPermissions, {12, 170, 456, 52}, "",
+     ui::kReadOnly},
+    {"m_labelAccessWarning", K::Label, "", ids::m_labelAccessWarning, {12, 228, 456, 30}, ""},
+    {"m_btnChangeAccess", K::Button, "", ids::m_btnChangeAccess, {320, 276, 75, 25}, "Change"},
+    {"m_btnAccessClose", K::Button, "", ids::m_btnAccessClose, {393, 308, 75, 25}, "Close"},
+    {"m_groupGuestAccess", K::GroupBox, "", ids::m_groupGuestAccess, {12, 262, 300, 41},
+     "Guest visitors may"},
+    {"m_radioGuestRead", K::RadioButton, "m_groupGuestAccess", ids::m_radioGuestRead,
+     {16, 16, 113, 17}, "Only Read", ui::kChecked},
+    {"m_radioGuestFull", K::RadioButton, "m_groupGuestAccess", ids::m_radioGuestFull,
+     {150, 16, 113, 17}, "Full Control"},
+};
+// clang-format on
+
 }  // namespace
 
 ui::FormDesign AccessLayout() {
-  namespace ids = ui::ids;
-  using K = ui::ControlKind;
   ui::FormDesign spec;
   spec.className = "TfrmShareAccess";
   spec.caption = "Share Access";
@@ -44,38 +72,8 @@ ui::FormDesign AccessLayout() {
   spec.clientHeight = 340;
   spec.centreOnScreen = true;
   spec.border = ui::BorderStyle::Dialog;
-  spec.Add("labelShareAddress", K::Label, "", ids::labelShareAddress, {12, 12, 0, 0},
-           "Address visitors type:")
-      .autoSize = true;
-  spec.Add("m_editShareAddress", K::Edit, "", ids::m_editShareAddress, {12, 30, 360, 22}, "")
-      .readOnly = true;
-  spec.Add("m_btnCopyAddress", K::Button, "", ids::m_btnCopyAddress, {380, 29, 88, 25}, "Copy");
-  spec.Add("labelSharePermissions", K::Label, "", ids::labelSharePermissions, {12, 62, 0, 0},
-           "Share permissions:")
-      .autoSize = true;
-  ui::ControlDesign& share = spec.Add("m_memoSharePermissions", K::Memo, "",
-                                      ids::m_memoSharePermissions, {12, 80, 456, 64}, "");
-  share.readOnly = true;
-  share.verticalScrollBar = true;
-  spec.Add("labelFolderPermissions", K::Label, "", ids::labelFolderPermissions, {12, 152, 0, 0},
-           "Folder permissions:")
-      .autoSize = true;
-  ui::ControlDesign& folder = spec.Add("m_memoFolderPermissions", K::Memo, "",
-                                       ids::m_memoFolderPermissions, {12, 170, 456, 52}, "");
-  folder.readOnly = true;
-  ui::ControlDesign& warning = spec.Add("m_labelAccessWarning", K::Label, "",
-                                        ids::m_labelAccessWarning, {12, 228, 456, 30}, "");
-  warning.color = ui::kRed;
-  spec.Add("m_btnChangeAccess", K::Button, "", ids::m_btnChangeAccess, {320, 276, 75, 25},
-           "Change");
-  spec.Add("m_btnAccessClose", K::Button, "", ids::m_btnAccessClose, {393, 308, 75, 25}, "Close");
-  spec.Add("m_groupGuestAccess", K::GroupBox, "", ids::m_groupGuestAccess, {12, 262, 300, 41},
-           "Guest visitors may");
-  spec.Add("m_radioGuestRead", K::RadioButton, "m_groupGuestAccess", ids::m_radioGuestRead,
-           {16, 16, 113, 17}, "Only Read")
-      .checked = true;
-  spec.Add("m_radioGuestFull", K::RadioButton, "m_groupGuestAccess", ids::m_radioGuestFull,
-           {150, 16, 113, 17}, "Full Control");
+  spec.AddControls(kAccessControls);
+  spec.ControlNamed("m_labelAccessWarning").color = ui::kRed;
   return spec;
 }
 

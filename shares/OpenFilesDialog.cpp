@@ -21,11 +21,23 @@ std::string AccessText(std::uint32_t permissions) {
   return "None";
 }
 
+using K = ui::ControlKind;
+
+// clang-format off
+constexpr ui::ControlEntry kOpenFilesControls[] = {
+    {"m_listviewOpenFiles", K::ListView, "", ui::ids::m_listviewOpenFiles, {8, 8, 520, 304}, "",
+     ui::kWholeRowSelect},
+    {"m_btnCloseFile", K::Button, "", ui::ids::m_btnCloseFile, {536, 8, 97, 25}, "Close File"},
+    {"m_btnOpenFilesRefresh", K::Button, "", ui::ids::m_btnOpenFilesRefresh, {536, 40, 97, 25},
+     "Refresh"},
+    {"m_btnOpenFilesClose", K::Button, "", ui::ids::m_btnOpenFilesClose, {536, 287, 97, 25},
+     "Close"},
+};
+// clang-format on
+
 }  // namespace
 
 ui::FormDesign OpenFilesLayout() {
-  namespace ids = ui::ids;
-  using K = ui::ControlKind;
   ui::FormDesign spec;
   spec.className = "TfrmOpenFiles";
   spec.caption = "Open Files";
@@ -33,15 +45,9 @@ ui::FormDesign OpenFilesLayout() {
   spec.clientHeight = 320;
   spec.centreOnScreen = true;
   spec.border = ui::BorderStyle::Dialog;
-  spec.Add("m_listviewOpenFiles", K::ListView, "", ids::m_listviewOpenFiles, {8, 8, 520, 304}, "")
-      .listColumns = {
-      {"File", 250, false}, {"User", 100, false}, {"Locks", 50, false}, {"Access", 116, false}};
-  spec.controls.back().wholeRowSelect = true;
-  spec.Add("m_btnCloseFile", K::Button, "", ids::m_btnCloseFile, {536, 8, 97, 25}, "Close File");
-  spec.Add("m_btnOpenFilesRefresh", K::Button, "", ids::m_btnOpenFilesRefresh, {536, 40, 97, 25},
-           "Refresh");
-  spec.Add("m_btnOpenFilesClose", K::Button, "", ids::m_btnOpenFilesClose, {536, 287, 97, 25},
-           "Close");
+  spec.AddControls(kOpenFilesControls);
+  spec.ControlNamed("m_listviewOpenFiles").listColumns =
+      ui::Columns({{"File", 250}, {"User", 100}, {"Locks", 50}, {"Access", 116}});
   return spec;
 }
 

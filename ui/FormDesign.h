@@ -2,6 +2,8 @@
 // (Win32 or in-memory) turns a FormDesign into live controls.
 #pragma once
 
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -84,6 +86,58 @@ struct MenuDesign {
 
 enum class BorderStyle { Single, Dialog };
 
+// The constant tables a window is written in. Each entry holds only literals, so a table is
+// data in the program image; FormDesign's Add* members turn it into the design above.
+
+// A control's on/off settings, combined with |.
+enum ControlStyle : unsigned {
+  kPlain = 0,
+  kBold = 1u << 0,
+  kUnderline = 1u << 1,
+  kAutoSize = 1u << 2,
+  kCentred = 1u << 3,
+  kRightAligned = 1u << 4,
+  kReadOnly = 1u << 5,
+  kHidden = 1u << 6,  // not visible
+  kWholeRowSelect = 1u << 7,
+  kVerticalScrollBar = 1u << 8,
+  kNoBorder = 1u << 9,
+  kChecked = 1u << 10,
+};
+
+// One row of a window's control table. Settings few controls have (fonts, colours, options,
+// list columns, hints, texts known only at run time) are set on the design afterwards.
+struct ControlEntry {
+  const char* name;
+  ControlKind kind;
+  const char* parent;  // "": the window's client area
+  int id;
+  Rect rect;
+  const char* text;
+  unsigned style = kPlain;        // ControlStyle bits
+  const char* picture = nullptr;  // Button, SpeedButton: icon resource; nullptr: none
+};
+
+// One row of a window's menu table; the fields are those of MenuDesign.
+struct MenuEntry {
+  const char* name;
+  const char* caption;
+  const char* parent;  // "": a top-level entry
+  int id;
+  const char* picture = nullptr;  // nullptr: none
+};
+
+struct ColumnEntry {
+  const char* caption;
+  int width;
+  bool fixedWidth = false;
+};
+
+// A ListView's columns, in order, from constant entries.
+std::vector<Column> Columns(std::initializer_list<ColumnEntry> entries);
+// Texts such as a RadioGroup's options or a ListView's row pictures, in order.
+std::vector<std::string> Texts(std::initializer_list<const char*> texts);
+
 struct FormDesign {
   std::string className;  // "TfrmMain", ...
   std::string caption;
@@ -103,20 +157,37 @@ struct FormDesign {
   // the order of `controls`.
   std::vector<KeyBinding> keys;
 
+  // Made and destroyed out of line, so every window shares one copy of that member-wise code.
+  FormDesign();
+  ~FormDesign();
+  FormDesign(const FormDesign& other) = default;
+  FormDesign(FormDesign&& other) noexcept = default;
+  FormDesign& operator=(const FormDesign& other) = default;
+  FormDesign& operator=(FormDesign&& other) noexcept = default;
+
   // Appends a control and returns it for its other settings. The reference is good only until
   // the next Add.
-  ControlDesign& Add(const std::string& name, ControlKind kind, const std::string& parent, int id,
-                     Rect rect, const std::string& text) {
-    ControlDesign control;
-    control.name = name;
-    control.kind = kind;
-    control.parent = parent;
-    control.id = id;
-    control.rect = rect;
-    control.text = text;
-    controls.push_back(control);
-    return controls.back();
+  ControlDesign& Add(const char* name, ControlKind kind, const char* parent, int id, Rect rect,
+                     const char* text);
+  // Appends the controls of a constant table, in its order.
+  void AddControls(const ControlEntry* table, std::size_t count);
+  template <std::size_t N>
+  void AddControls(const ControlEntry (&table)[N]) {
+    AddControls(table, N);
   }
+  void AddMenu(const MenuEntry* table, std::size_t count);
+  template <std::size_t N>
+  void AddMenu(const MenuEntry (&table)[N]) {
+    AddMenu(table, N);
+  }
+  void AddKeys(const KeyEntry* table, std::size_t count);
+  template <std::size_t N>
+  void AddKeys(const KeyEntry (&table)[N]) {
+    AddKeys(table, N);
+  }
+  // The control called `name`, for settings its table entry does not carry; throws
+  // std::out_of_range when the design has none.
+  ControlDesign& ControlNamed(const char* name);
 };
 
 }  // namespace ui

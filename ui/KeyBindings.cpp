@@ -13,13 +13,6 @@ const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, 
   return nullptr;
 }
 
-std::vector<KeyBinding> PageKeys(const std::string& tabControl) {
-  return {{Key::Tab, kCtrl, KeyAction::NextPage, tabControl, "", ""},
-          {Key::Tab, kCtrl | kShift, KeyAction::PreviousPage, tabControl, "", ""},
-          {Key::PageDown, kCtrl, KeyAction::NextPage, tabControl, "", ""},
-          {Key::PageUp, kCtrl, KeyAction::PreviousPage, tabControl, "", ""}};
-}
-
 int PageAfterKey(KeyAction action, int active, int count) {
   if (count <= 0) return -1;
   if (active < 0) return 0;

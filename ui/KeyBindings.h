@@ -31,6 +31,16 @@ struct KeyBinding {
   std::string whenShown;
 };
 
+// A binding as constant table data; "" stands for no target or no condition.
+struct KeyEntry {
+  Key key;
+  unsigned modifiers;
+  KeyAction action;
+  const char* target;
+  const char* whenFocusIn = "";
+  const char* whenShown = "";
+};
+
 // Control names asked about by FindKeyBinding: does the focus lie in it, is it shown.
 using ControlQuery = std::function<bool(const std::string& name)>;
 
@@ -38,10 +48,6 @@ using ControlQuery = std::function<bool(const std::string& name)>;
 // nullptr when none does.
 const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, unsigned modifiers,
                                  const ControlQuery& focusIn, const ControlQuery& shown);
-
-// Ctrl+Tab and Ctrl+PgDn go to the next page of `tabControl`, Ctrl+Shift+Tab and Ctrl+PgUp to
-// the previous one, wherever the focus is.
-std::vector<KeyBinding> PageKeys(const std::string& tabControl);
 
 // The index the page control goes to from `active` of `count` pages for a page key.
 int PageAfterKey(KeyAction action, int active, int count);

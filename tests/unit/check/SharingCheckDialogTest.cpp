@@ -49,6 +49,14 @@ TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsI
   EXPECT_EQ(menu[1].caption, "&Check Sharing...");
   EXPECT_EQ(menu[1].parent, "File1");
   EXPECT_EQ(menu[1].id, 2002);
+  std::vector<std::string> pictured;
+  for (const ui::MenuDesign& entry : menu) {
+    if (!entry.picture.empty()) pictured.push_back(entry.name + " " + entry.picture);
+  }
+  EXPECT_EQ(pictured, (std::vector<std::string>{"File1 PICTURE_FILE", "Help1 PICTURE_HELP"}));
+  EXPECT_EQ(menu[4].caption, "-");
+  EXPECT_EQ(menu[4].id, 0);
+  EXPECT_EQ(menu[5].caption, "E&xit");
   test.world.services.installed["Browser"].currentState = platform::kServiceStopped;
   OpenCheck([&](MemoryForm& dialog) {
     EXPECT_EQ(List(dialog).RowCount(), 12);

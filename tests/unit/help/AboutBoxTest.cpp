@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "help/Formabout.h"
 #include "support/TestWorld.h"
@@ -175,6 +176,17 @@ TEST(AboutLayout, RightAlignsTheTwoCaptionsOnTheLinks) {
   EXPECT_TRUE(find("labelWeb").underline);
   EXPECT_TRUE(find("labelMail").underline);
   EXPECT_TRUE(find("lblProductFullName").centred);
+  EXPECT_TRUE(find("lblProductFullName").bold);
+  EXPECT_EQ(find("lblProductFullName").fontHeight, 13);
+  EXPECT_EQ(find("labelWeb").text, "http://site");
+  EXPECT_EQ(find("labelMail").text, "mail@site");
+  EXPECT_FALSE(find("Label3").underline);
+}
+
+TEST(AboutLayout, AControlTheDesignLacksCannotBeLookedUp) {
+  ui::FormDesign spec = help::AboutLayout("http://site", "mail@site");
+  EXPECT_EQ(spec.ControlNamed("btnClose").text, "Close");
+  EXPECT_THROW(spec.ControlNamed("btnOK"), std::out_of_range);
 }
 
 TEST(AboutLayout, TabsFromThePanelToVisitHomePageToClose) {

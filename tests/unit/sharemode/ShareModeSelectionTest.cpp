@@ -36,6 +36,21 @@ class ShareModeSelectionTest : public ::testing::Test {
   TestWorld test;
 };
 
+TEST_F(ShareModeSelectionTest, TheThreeModesStandSideBySideAndTheHiddenScriptIsReadOnly) {
+  Start();
+  const ui::ControlDesign& modes = Modes().Spec();
+  EXPECT_EQ(modes.items, (std::vector<std::string>{"Stop Share", "Zendry Share", "Normal Share"}));
+  EXPECT_EQ(modes.columns, 3);
+  EXPECT_EQ(modes.itemIndex, 1);
+  const ui::ControlDesign& tip = Tip().Spec();
+  EXPECT_TRUE(tip.readOnly && tip.noBorder && tip.verticalScrollBar);
+  EXPECT_EQ(tip.charset, 134);
+  const auto& script = test.MainForm().Memory<ui::memory::MemoryEdit>("m_memoScriptNetBios");
+  EXPECT_FALSE(script.Visible());
+  EXPECT_TRUE(script.Spec().readOnly);
+  EXPECT_FALSE(script.Text().empty());
+}
+
 TEST_F(ShareModeSelectionTest, PickingAModeShowsItsDescriptionAsRichText) {
   Start();
   const std::pair<int, std::string> picks[] = {

@@ -105,7 +105,12 @@ TEST(SessionList, ColumnsAreAsDesigned) {
   for (std::size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(columns[i].caption, captions[i]);
     EXPECT_EQ(columns[i].width, 120);
+    EXPECT_FALSE(columns[i].fixedWidth);
   }
+  EXPECT_FALSE(f.Sessions().Spec().wholeRowSelect);
+  EXPECT_EQ(f.MainButton("m_btnSessionRefresh").Spec().picture, "PICTURE_REFRESH");
+  EXPECT_EQ(f.MainButton("m_btnSessionDisconnect").Spec().picture, "PICTURE_STOPSHARE");
+  EXPECT_EQ(f.MainButton("m_btnSessionOpenFiles").Spec().picture, "PICTURE_FILE");
 }
 
 }  // namespace

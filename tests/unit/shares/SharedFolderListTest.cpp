@@ -118,6 +118,18 @@ TEST(SharedFolderList, ColumnsHintAndButtonsAreAsDesigned) {
     EXPECT_EQ(list.listColumns[i].width, expected[i].second);
   }
   EXPECT_TRUE(list.listColumns[0].fixedWidth);
+  EXPECT_FALSE(list.listColumns[1].fixedWidth);
+  EXPECT_TRUE(list.wholeRowSelect);
+  // Each button shows its picture left of its caption.
+  const std::vector<std::pair<std::string, std::string>> pictures = {
+      {"m_btnFolderRefresh", "PICTURE_REFRESH"},
+      {"m_btnFolderStopShare", "PICTURE_STOPSHARE"},
+      {"m_btnFolderNewShare", "PICTURE_NEWSHARE"},
+      {"m_btnFolderAccess", "PICTURE_FILE"}};
+  for (const auto& [button, picture] : pictures) {
+    EXPECT_EQ(f.MainButton(button).Spec().picture, picture) << button;
+    EXPECT_EQ(f.MainButton(button).Spec().parent, "m_sheetFolders") << button;
+  }
   EXPECT_EQ(list.hint,
             "The Share Names ended with '$' are used by MS-Windows itself, so don't stop share "
             "them!");
