@@ -1,5 +1,7 @@
 #include "ui/FormDesign.h"
 
+#include "platform/Failure.h"
+
 namespace ui {
 
 std::vector<Column> Columns(std::initializer_list<ColumnEntry> entries) {
@@ -82,9 +84,10 @@ void FormDesign::AddKeys(const KeyEntry* table, std::size_t count) {
 }
 
 ControlDesign& FormDesign::ControlNamed(const char* name) {
-  std::size_t at = 0;
-  while (at < controls.size() && controls[at].name != name) ++at;
-  return controls.at(at);
+  for (ControlDesign& control : controls) {
+    if (control.name == name) return control;
+  }
+  throw platform::Failure(std::string("the design has no control ") + name);
 }
 
 }  // namespace ui

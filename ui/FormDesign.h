@@ -186,7 +186,7 @@ struct FormDesign {
     AddKeys(table, N);
   }
   // The control called `name`, for settings its table entry does not carry; throws
-  // std::out_of_range when the design has none.
+  // platform::Failure when the design has none.
   ControlDesign& ControlNamed(const char* name);
 };
 
