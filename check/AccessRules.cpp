@@ -1,6 +1,6 @@
 #include "check/AccessRules.h"
 
-#include <algorithm>
+#include "check/Rows.h"
 
 namespace check {
 namespace {
@@ -17,9 +17,16 @@ bool Applies(const platform::AccessEntry& entry) {
   return (entry.flags & platform::kInheritOnlyAce) == 0;
 }
 
-bool Among(const std::string& sid, const std::vector<std::string>& who) {
-  return std::find(who.begin(), who.end(), sid) != who.end();
-}
+struct SidName {
+  const char* sid;
+  const char* name;
+};
+
+const SidName kSidNames[] = {
+    {sids::kEveryone, "Everyone"},   {sids::kAuthenticatedUsers, "Authenticated Users"},
+    {sids::kUsers, "Users"},         {sids::kGuests, "Guests"},
+    {"S-1-5-32-547", "Power Users"}, {sids::kAdministrators, "Administrators"},
+};
 
 }  // namespace
 
@@ -27,7 +34,7 @@ bool LetsRead(const platform::AccessList& list, const std::vector<std::string>& 
   if (!list.present) return true;
   bool allowed = false;
   for (const platform::AccessEntry& entry : list.entries) {
-    if (!Applies(entry) || !Among(entry.sid, who) || (entry.mask & kReadBits) == 0) continue;
+    if (!Applies(entry) || !Contains(who, entry.sid) || (entry.mask & kReadBits) == 0) continue;
     // A denial wins over any allowance, wherever it stands.
     if (!entry.allowed) return false;
     allowed = true;
@@ -44,7 +51,7 @@ std::vector<std::string> WhoMayChange(const platform::AccessList& list) {
         entry.sid == sids::kTrustedInstaller || entry.sid == sids::kCreatorOwner) {
       continue;
     }
-    if (!Among(entry.sid, who)) who.push_back(entry.sid);
+    if (!Contains(who, entry.sid)) who.push_back(entry.sid);
   }
   return who;
 }
@@ -53,12 +60,9 @@ std::string NameOfSid(const std::string& sid, const std::string& currentUser,
                       const std::string& guest) {
   if (sid == currentUser) return "your own account";
   if (sid == guest) return "the guest account";
-  if (sid == sids::kEveryone) return "Everyone";
-  if (sid == sids::kAuthenticatedUsers) return "Authenticated Users";
-  if (sid == sids::kUsers) return "Users";
-  if (sid == sids::kGuests) return "Guests";
-  if (sid == "S-1-5-32-547") return "Power Users";
-  if (sid == sids::kAdministrators) return "Administrators";
+  for (const SidName& known : kSidNames) {
+    if (sid == known.sid) return known.name;
+  }
   return sid;
 }
 

@@ -60,13 +60,12 @@ std::vector<Finding> RunSharingCheck(const CheckInput& input,
 
 std::string ReportText(const std::string& computerName, int mode,
                        const std::vector<Finding>& rows) {
-  std::string text = "Plinvo sharing check\r\nComputer: " + computerName +
-                     "\r\nShare mode: " + ModeName(mode) + "\r\n";
+  std::string text = FormatMessageText("Plinvo sharing check\r\nComputer: %s\r\nShare mode: %s\r\n",
+                                       {computerName, ModeName(mode)});
   for (const Finding& row : rows) {
-    text += "\r\n[" + std::string(StatusText(row.status)) + "] " + row.what + "\r\n";
-    text += "  Found: " + row.found + "\r\n";
-    text += "  Needed: " + row.needed + "\r\n";
-    text += "  " + row.explanation + "\r\n";
+    text += FormatMessageText(
+        "\r\n[%s] %s\r\n  Found: %s\r\n  Needed: %s\r\n  %s\r\n",
+        {StatusText(row.status), row.what, row.found, row.needed, row.explanation});
   }
   return text;
 }
