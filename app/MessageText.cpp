@@ -2,17 +2,18 @@
 
 namespace app {
 
-std::string FormatMessageText(std::string_view pattern,
+std::string FormatMessageText(const char* const pattern,
                               std::initializer_list<std::string_view> arguments) {
+  std::string_view rest = pattern;
   std::string text;
   for (const std::string_view argument : arguments) {
-    const std::string_view::size_type at = pattern.find("%s");
+    const std::string_view::size_type at = rest.find("%s");
     if (at == std::string_view::npos) break;
-    text.append(pattern.data(), at);
+    text.append(rest.data(), at);
     text.append(argument.data(), argument.size());
-    pattern.remove_prefix(at + 2);
+    rest.remove_prefix(at + 2);
   }
-  text.append(pattern.data(), pattern.size());
+  text.append(rest.data(), rest.size());
   return text;
 }
 

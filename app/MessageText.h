@@ -11,7 +11,7 @@ namespace app {
 // "The share points to %s, which ...". The arguments are inserted as they are and never read as
 // patterns themselves. A "%s" beyond the last argument stays as written; arguments beyond the
 // last "%s" are left out.
-std::string FormatMessageText(std::string_view pattern,
+std::string FormatMessageText(const char* pattern,
                               std::initializer_list<std::string_view> arguments);
 
 }  // namespace app

@@ -17,6 +17,13 @@ bool Applies(const platform::AccessEntry& entry) {
   return (entry.flags & platform::kInheritOnlyAce) == 0;
 }
 
+bool Among(std::string_view sid, std::initializer_list<std::string_view> who) {
+  for (const std::string_view one : who) {
+    if (sid == one) return true;
+  }
+  return false;
+}
+
 struct SidName {
   const char* sid;
   const char* name;
@@ -30,11 +37,11 @@ const SidName kSidNames[] = {
 
 }  // namespace
 
-bool LetsRead(const platform::AccessList& list, const std::vector<std::string>& who) {
+bool LetsRead(const platform::AccessList& list, std::initializer_list<std::string_view> who) {
   if (!list.present) return true;
   bool allowed = false;
   for (const platform::AccessEntry& entry : list.entries) {
-    if (!Applies(entry) || !Contains(who, entry.sid) || (entry.mask & kReadBits) == 0) continue;
+    if (!Applies(entry) || !Among(entry.sid, who) || (entry.mask & kReadBits) == 0) continue;
     // A denial wins over any allowance, wherever it stands.
     if (!entry.allowed) return false;
     allowed = true;
@@ -47,8 +54,8 @@ std::vector<std::string> WhoMayChange(const platform::AccessList& list) {
   std::vector<std::string> who;
   for (const platform::AccessEntry& entry : list.entries) {
     if (!entry.allowed || !Applies(entry) || (entry.mask & kChangeBits) == 0) continue;
-    if (entry.sid == sids::kAdministrators || entry.sid == sids::kSystem ||
-        entry.sid == sids::kTrustedInstaller || entry.sid == sids::kCreatorOwner) {
+    if (Among(entry.sid, {sids::kAdministrators, sids::kSystem, sids::kTrustedInstaller,
+                          sids::kCreatorOwner})) {
       continue;
     }
     if (!Contains(who, entry.sid)) who.push_back(entry.sid);

@@ -74,12 +74,14 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
                           {ErrorText(shareResult)});
     return;
   }
-  const std::vector<std::string> who =
-      input.mode == 1
-          ? std::vector<std::string>{guest, sids::kEveryone, sids::kGuests}
-          : std::vector<std::string>{sids::kEveryone, sids::kAuthenticatedUsers, sids::kUsers};
-  const bool shareLets = LetsRead(shareList, who);
-  const bool folderLets = LetsRead(folder, who);
+  // Zendry Share's visitors come in as the guest account, Normal Share's with their own.
+  const auto visitorsMayRead = [&](const platform::AccessList& list) {
+    return input.mode == 1
+               ? LetsRead(list, {guest, sids::kEveryone, sids::kGuests})
+               : LetsRead(list, {sids::kEveryone, sids::kAuthenticatedUsers, sids::kUsers});
+  };
+  const bool shareLets = visitorsMayRead(shareList);
+  const bool folderLets = visitorsMayRead(folder);
   if (shareLets && folderLets) {
     folderRows.Add(Status::Holds, FormatMessageText("%s; readable", {share.path}),
                    "Both the share's permissions and the folder's access list let %s read it.",
@@ -87,33 +89,30 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
     return;
   }
   const bool guestOnly = input.mode == 2 && LetsRead(shareList, {guest});
-  std::string explanation;
-  if (!shareLets) {
-    explanation = guestOnly ? "The share lets in the guest account only (Plinvo's \"New Share\" "
-                              "makes shares that way, for Zendry Share). In Normal Share "
-                              "visitors use their own accounts, so no one can open it. "
-                              "Give Everyone read access on the share's Sharing tab in the "
-                              "folder's Properties, or use Zendry Share."
-                            : FormatMessageText(
-                                  "The share's permissions do not let %s read it. "
-                                  "Give them read access on the share's Sharing "
-                                  "tab in the folder's Properties.",
-                                  {visitors});
-  }
-  if (!folderLets) {
-    if (!explanation.empty()) explanation += ' ';
-    explanation += FormatMessageText(
-        "The folder's access list does not let %s read it. Add them on the Security tab of the "
-        "folder's Properties.",
-        {visitors});
-  }
+  const std::string shareClosed =
+      shareLets   ? ""
+      : guestOnly ? "The share lets in the guest account only (Plinvo's \"New Share\" makes "
+                    "shares that way, for Zendry Share). In Normal Share visitors use their own "
+                    "accounts, so no one can open it. Give Everyone read access on the share's "
+                    "Sharing tab in the folder's Properties, or use Zendry Share."
+                  : FormatMessageText(
+                        "The share's permissions do not let %s read it. Give them "
+                        "read access on the share's Sharing tab in the folder's "
+                        "Properties.",
+                        {visitors});
+  const std::string folderClosed =
+      folderLets ? ""
+                 : FormatMessageText(
+                       "The folder's access list does not let %s read it. Add "
+                       "them on the Security tab of the folder's Properties.",
+                       {visitors});
   folderRows.Add(Status::Blocks,
                  FormatMessageText("%s%s%s", {share.path,
                                               shareLets   ? ""
                                               : guestOnly ? "; share: guest only"
                                                           : "; share: closed to them",
                                               folderLets ? "" : "; folder: closed to them"}),
-                 explanation);
+                 "%s%s%s", {shareClosed, !shareLets && !folderLets ? " " : "", folderClosed});
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
   const sharemode::Recipe& recipe = sharemode::RecipeFor(input.mode);
   int count = 0;
   std::vector<std::string> changed;
-  std::string unreadable;
+  std::string unreadable;  // the first value that could not be read
+  long unreadableError = 0;
   for (const sharemode::RecipeStep& step : recipe.steps) {
     if (step.action != sharemode::RecipeStep::Action::Write) continue;
     ReadKey key(input.platform.registry, step.keyPath);
@@ -68,9 +69,9 @@ void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
       if (result == platform::kErrorFileNotFound) {
         changed.push_back(FormatMessageText("%s is missing, needs %s", {where, ValueText(value)}));
       } else if (result != 0) {
-        if (unreadable.empty()) {
-          unreadable =
-              FormatMessageText("Plinvo could not read %s: %s", {where, ErrorText(result)});
+        if (unreadableError == 0) {
+          unreadable = where;
+          unreadableError = result;
         }
       } else if (!Same(value, data)) {
         changed.push_back(
@@ -92,8 +93,8 @@ void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
     row.fix = FixKind::ApplyMode;
     return;
   }
-  if (!unreadable.empty()) {
-    settings.Unreadable(unreadable);
+  if (unreadableError != 0) {
+    settings.Unreadable("Plinvo could not read %s: %s", {unreadable, ErrorText(unreadableError)});
     return;
   }
   if (!input.modeRecorded) {

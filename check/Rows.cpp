@@ -7,7 +7,7 @@ RowsAbout::RowsAbout(std::vector<Finding>& rows, std::string_view what, std::str
 
 RowsAbout::~RowsAbout() = default;
 
-Finding& RowsAbout::Add(Status status, std::string_view found, std::string_view explanation,
+Finding& RowsAbout::Add(Status status, std::string_view found, const char* explanation,
                         std::initializer_list<std::string_view> arguments) {
   Finding& row = m_rows.emplace_back();
   row.status = status;
@@ -18,8 +18,7 @@ Finding& RowsAbout::Add(Status status, std::string_view found, std::string_view 
   return row;
 }
 
-void RowsAbout::Unreadable(std::string_view reason,
-                           std::initializer_list<std::string_view> arguments) {
+void RowsAbout::Unreadable(const char* reason, std::initializer_list<std::string_view> arguments) {
   Add(Status::NotChecked, "could not be read",
       "%s Plinvo cannot say whether this stands in the visitors' way.",
       {FormatMessageText(reason, arguments)});

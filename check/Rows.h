@@ -24,10 +24,10 @@ class RowsAbout {
 
   // A row whose explanation is `explanation` with `arguments` in place of its "%s", as
   // FormatMessageText puts them; the caller may still name the row's fix.
-  Finding& Add(Status status, std::string_view found, std::string_view explanation,
+  Finding& Add(Status status, std::string_view found, const char* explanation,
                std::initializer_list<std::string_view> arguments = {});
   // A row that could not be read, for the reason made the same way: never shown as holding.
-  void Unreadable(std::string_view reason, std::initializer_list<std::string_view> arguments = {});
+  void Unreadable(const char* reason, std::initializer_list<std::string_view> arguments = {});
 
  private:
   std::vector<Finding>& m_rows;
