@@ -51,8 +51,8 @@ void TfrmSharingCheck::RunCheck() {
   m_memoExplanation.SetText("Checking...");
   const CheckInput input = InputFor(m_app.platform(), m_app.global().programFolder);
   m_mode = input.mode;
-  RunSharingCheck(input, [this](const Finding& row) {
-    m_rows.push_back(row);
+  // The rows are kept once all are in; until then selecting one shows nothing (m_running).
+  m_rows = RunSharingCheck(input, [this](const Finding& row) {
     const int index = m_listChecks.InsertRow(-1, row.what);
     m_listChecks.SetRowPicture(index, kPictureOfStatus[static_cast<int>(row.status)]);
     m_listChecks.SetCell(index, 1, row.found);

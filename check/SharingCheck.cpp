@@ -46,16 +46,14 @@ CheckInput InputFor(platform::Platform& platform, const std::string& programFold
 
 std::vector<Finding> RunSharingCheck(const CheckInput& input,
                                      const std::function<void(const Finding&)>& onRow) {
-  std::vector<Finding> all;
+  std::vector<Finding> rows;
   for (const Condition& condition : SharingConditions()) {
-    std::vector<Finding> rows;
+    const std::size_t first = rows.size();
     condition.run(input, rows);
-    for (const Finding& row : rows) {
-      all.push_back(row);
-      if (onRow) onRow(row);
-    }
+    if (!onRow) continue;
+    for (std::size_t index = first; index < rows.size(); ++index) onRow(rows[index]);
   }
-  return all;
+  return rows;
 }
 
 std::string ReportText(const std::string& computerName, int mode,
