@@ -48,16 +48,16 @@ void CheckGuestAccount(const CheckInput& input, std::vector<Finding>& rows) {
                        "guest account is switched on and may log on over the network.");
       return;
     }
-    std::vector<std::string> missing;
-    if (!enabled) missing.push_back("it is switched off");
-    if (!mayLogOn) missing.push_back("it lacks the right to log on over the network");
-    if (denied) missing.push_back("it is on the list of accounts denied network logon");
+    std::string missing;
+    if (!enabled) AppendItem(missing, "it is switched off", " and ");
+    if (!mayLogOn) AppendItem(missing, "it lacks the right to log on over the network", " and ");
+    if (denied) AppendItem(missing, "it is on the list of accounts denied network logon", " and ");
     Finding& row = guestAccount.Add(
         Status::Blocks, found,
         "In Zendry Share visitors come in as the guest account, but %s, so Windows turns them "
         "away. Press Fix to apply Zendry Share again, which switches the guest account on and "
         "gives it the right.",
-        {Joined(missing, " and ")});
+        {missing});
     row.fix = FixKind::ApplyMode;
     return;
   }

@@ -18,9 +18,7 @@ const Location kLocations[] = {
 std::string LocationText(std::uint32_t profiles) {
   std::string text;
   for (const Location& location : kLocations) {
-    if ((profiles & location.profile) == 0) continue;
-    if (!text.empty()) text += ", ";
-    text += location.name;
+    if (profiles & location.profile) AppendItem(text, location.name, ", ");
   }
   return text.empty() ? "unknown" : text;
 }

@@ -58,14 +58,14 @@ void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
                               {ErrorText(result)});
     return;
   }
-  std::vector<std::string> usable;
+  std::string usable;  // the addresses other computers can reach
   std::vector<const platform::AdapterRecord*> connected;
   bool selfAssigned = false;
   for (const platform::AdapterRecord& adapter : adapters) {
     bool any = false;
     for (const std::string& address : adapter.addresses) {
       if (Usable(address)) {
-        usable.push_back(address);
+        AppendItem(usable, address, ", ");
         any = true;
       }
       selfAssigned = selfAssigned || SelfAssigned(address);
@@ -82,9 +82,8 @@ void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
                      : "This computer has no network address, so no other computer can "
                        "reach it. Check the cable or wireless connection.");
   } else {
-    const std::string addresses = Joined(usable, ", ");
-    networkAddress.Add(Status::Holds, addresses,
-                       "Other computers on the network can reach this one at %s.", {addresses});
+    networkAddress.Add(Status::Holds, usable,
+                       "Other computers on the network can reach this one at %s.", {usable});
   }
 
   if (connected.empty()) return;

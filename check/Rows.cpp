@@ -29,12 +29,14 @@ std::string ErrorText(unsigned long code) {
   return FormatMessageText("Windows answered error %s.", {std::to_string(code)});
 }
 
+void AppendItem(std::string& text, std::string_view item, const char* separator) {
+  if (!text.empty()) text += separator;
+  text += item;
+}
+
 std::string Joined(const std::vector<std::string>& parts, const char* separator) {
   std::string text;
-  for (const std::string& part : parts) {
-    if (!text.empty()) text += separator;
-    text += part;
-  }
+  for (const std::string& part : parts) AppendItem(text, part, separator);
   return text;
 }
 

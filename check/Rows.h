@@ -45,6 +45,9 @@ inline Status Shortfall(int mode) {
 // "Windows refused access (error 5).", "Windows answered error 53."
 std::string ErrorText(unsigned long code);
 
+// Adds `item` to the list in `text`, after `separator` unless the list is still empty.
+void AppendItem(std::string& text, std::string_view item, const char* separator);
+
 std::string Joined(const std::vector<std::string>& parts, const char* separator);
 
 bool Contains(const std::vector<std::string>& list, std::string_view item);
