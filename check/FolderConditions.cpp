@@ -30,7 +30,7 @@ bool ListShares(platform::Platform& platform, std::vector<Share>& found, std::ui
                   shares::AnsiOf(platform.text, record.path)};
       // Disk shares only (type 0); printers and the special shares need no folder.
       if ((record.type & 0xFF) != 0 || share.name.empty() || share.name.back() == '$') continue;
-      found.push_back(share);
+      found.push_back(std::move(share));
     }
     if (result != platform::kErrorMoreData) return true;
   }
@@ -159,7 +159,7 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
 
   std::string folder = input.programFolder;
   if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-  std::vector<std::string> findings;
+  std::string findings;               // "path: who", for each file others can change
   std::vector<std::string> whoFirst;  // for the folder itself
   bool allAlike = true;
   for (const char* file : kFiles) {
@@ -177,13 +177,14 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
     if (!list.present) names = {"everyone (the drive keeps no access lists)"};
     if (!*file) whoFirst = names;
     allAlike = allAlike && names == whoFirst;
-    if (!names.empty())
-      findings.push_back(FormatMessageText("%s: %s", {path, Joined(names, ", ")}));
+    if (!names.empty()) {
+      AppendItem(findings, FormatMessageText("%s: %s", {path, Joined(names, ", ")}), "; ");
+    }
   }
   // The usual case, inherited permissions, said once.
   if (allAlike && !findings.empty()) {
-    findings = {FormatMessageText("%s and every file Plinvo runs or shows from it: %s",
-                                  {folder, Joined(whoFirst, ", ")})};
+    findings = FormatMessageText("%s and every file Plinvo runs or shows from it: %s",
+                                 {folder, Joined(whoFirst, ", ")});
   }
   if (findings.empty()) {
     ownFolder.Add(Status::Holds, folder,
@@ -198,7 +199,7 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
                 "where only administrators can change files, such as C:\\Program Files with the "
                 "permissions Windows gives it, or remove the others' right to change it on the "
                 "Security tab of the folder's Properties.",
-                {Joined(findings, "; ")});
+                {findings});
 }
 
 }  // namespace check
