@@ -29,8 +29,8 @@ bool Same(const sharemode::ValueWrite& value, const platform::RegistryData& data
 // A key opened for reading, closed on every path.
 class ReadKey {
  public:
-  ReadKey(platform::Registry& registry, const std::string& path) : m_registry(registry) {
-    m_result = registry.OpenLocalMachineKeyForReading(sharemode::SubKeyFromRoot(path), m_key);
+  ReadKey(platform::Registry& registry, const std::string& subKey) : m_registry(registry) {
+    m_result = registry.OpenLocalMachineKeyForReading(subKey, m_key);
   }
   ~ReadKey() {
     if (m_result == 0) m_registry.CloseKey(m_key);
@@ -59,13 +59,13 @@ void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
   long unreadableError = 0;
   for (const sharemode::RecipeStep& step : recipe.steps) {
     if (step.action != sharemode::RecipeStep::Action::Write) continue;
-    ReadKey key(input.platform.registry, step.keyPath);
+    const std::string subKey = sharemode::SubKeyFromRoot(step.keyPath);
+    ReadKey key(input.platform.registry, subKey);
     for (const sharemode::ValueWrite& value : step.values) {
       ++count;
       platform::RegistryData data;
       const long result = key.Query(value.name, data);
-      const std::string where =
-          FormatMessageText("%s\\%s", {sharemode::SubKeyFromRoot(step.keyPath), value.name});
+      const std::string where = FormatMessageText("%s\\%s", {subKey, value.name});
       if (result == platform::kErrorFileNotFound) {
         changed.push_back(FormatMessageText("%s is missing, needs %s", {where, ValueText(value)}));
       } else if (result != 0) {

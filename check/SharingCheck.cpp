@@ -25,14 +25,18 @@ const char* ModeName(int mode) {
   return "Normal Share";
 }
 
-const std::vector<Condition>& SharingConditions() {
-  static const std::vector<Condition> conditions{
-      {"drift", &CheckDrift},       {"restart", &CheckRestart},
-      {"services", &CheckServices}, {"guest account", &CheckGuestAccount},
-      {"edition", &CheckEdition},   {"shared folders", &CheckSharedFolders},
-      {"firewall", &CheckFirewall}, {"own folder", &CheckOwnFolder},
+const std::array<Condition, 9>& SharingConditions() {
+  static constexpr std::array<Condition, 9> conditions{{
+      {"drift", &CheckDrift},
+      {"restart", &CheckRestart},
+      {"services", &CheckServices},
+      {"guest account", &CheckGuestAccount},
+      {"edition", &CheckEdition},
+      {"shared folders", &CheckSharedFolders},
+      {"firewall", &CheckFirewall},
+      {"own folder", &CheckOwnFolder},
       {"network", &CheckNetwork},
-  };
+  }};
   return conditions;
 }
 
