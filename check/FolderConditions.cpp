@@ -89,6 +89,11 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
     return;
   }
   const bool guestOnly = input.mode == 2 && LetsRead(shareList, {guest});
+  // What keeps them out, the share first: a note for the found column and a sentence each.
+  const char* const shareFound = shareLets   ? ""
+                                 : guestOnly ? "; share: guest only"
+                                             : "; share: closed to them";
+  const char* const folderFound = folderLets ? "" : "; folder: closed to them";
   const std::string shareClosed =
       shareLets   ? ""
       : guestOnly ? "The share lets in the guest account only (Plinvo's \"New Share\" makes "
@@ -96,22 +101,16 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
                     "accounts, so no one can open it. Give Everyone read access on the share's "
                     "Sharing tab in the folder's Properties, or use Zendry Share."
                   : FormatMessageText(
-                        "The share's permissions do not let %s read it. Give them "
-                        "read access on the share's Sharing tab in the folder's "
-                        "Properties.",
+                        "The share's permissions do not let %s read it. Give them read access "
+                        "on the share's Sharing tab in the folder's Properties.",
                         {visitors});
   const std::string folderClosed =
       folderLets ? ""
                  : FormatMessageText(
-                       "The folder's access list does not let %s read it. Add "
-                       "them on the Security tab of the folder's Properties.",
+                       "The folder's access list does not let %s read it. Add them on the "
+                       "Security tab of the folder's Properties.",
                        {visitors});
-  folderRows.Add(Status::Blocks,
-                 FormatMessageText("%s%s%s", {share.path,
-                                              shareLets   ? ""
-                                              : guestOnly ? "; share: guest only"
-                                                          : "; share: closed to them",
-                                              folderLets ? "" : "; folder: closed to them"}),
+  folderRows.Add(Status::Blocks, FormatMessageText("%s%s%s", {share.path, shareFound, folderFound}),
                  "%s%s%s", {shareClosed, !shareLets && !folderLets ? " " : "", folderClosed});
 }
 

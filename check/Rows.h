@@ -1,5 +1,5 @@
-// What the condition routines share: building rows, texts with data in them, and the modes'
-// names.
+// What the condition routines share: adding rows, putting data into their texts, and the list
+// of the routines themselves.
 #pragma once
 
 #include <string>
@@ -22,8 +22,9 @@ class RowsAbout {
   RowsAbout(const RowsAbout&) = delete;
   RowsAbout& operator=(const RowsAbout&) = delete;
 
-  // A row whose explanation is `explanation` with `arguments` in place of its "%s", as
-  // FormatMessageText puts them; the caller may still name the row's fix.
+  // A row whose explanation is the `explanation` pattern with `arguments` in place of its "%s",
+  // as FormatMessageText puts them (without arguments it stays as written). The caller may
+  // name the row's fix through the reference, until it adds the next row.
   Finding& Add(Status status, std::string_view found, const char* explanation,
                std::initializer_list<std::string_view> arguments = {});
   // A row that could not be read, for the reason made the same way: never shown as holding.
@@ -48,8 +49,10 @@ std::string ErrorText(unsigned long code);
 // Adds `item` to the list in `text`, after `separator` unless the list is still empty.
 void AppendItem(std::string& text, std::string_view item, const char* separator);
 
+// The parts, one after the other, with `separator` between them.
 std::string Joined(const std::vector<std::string>& parts, const char* separator);
 
+// True when `item` is one of `list`.
 bool Contains(const std::vector<std::string>& list, std::string_view item);
 
 // The conditions, one routine each.
