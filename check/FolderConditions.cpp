@@ -172,8 +172,11 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
       return;
     }
     std::vector<std::string> names;
-    for (const std::string& sid : WhoMayChange(list)) names.push_back(NameOfSid(sid, you, guest));
-    if (!list.present) names = {"everyone (the drive keeps no access lists)"};
+    if (!list.present) {
+      names.push_back("everyone (the drive keeps no access lists)");
+    } else {
+      for (const std::string& sid : WhoMayChange(list)) names.push_back(NameOfSid(sid, you, guest));
+    }
     if (!*file) whoFirst = names;
     allAlike = allAlike && names == whoFirst;
     if (!names.empty()) {
