@@ -5,8 +5,8 @@
 namespace check {
 namespace {
 
-constexpr const char* kNetworkLogon = "SeNetworkLogonRight";
-constexpr const char* kDenyNetworkLogon = "SeDenyNetworkLogonRight";
+constexpr std::string_view kNetworkLogon = "SeNetworkLogonRight";
+constexpr std::string_view kDenyNetworkLogon = "SeDenyNetworkLogonRight";
 
 }  // namespace
 

@@ -23,7 +23,7 @@ std::string LocationText(std::uint32_t profiles) {
   return text.empty() ? "unknown" : text;
 }
 
-constexpr const char* kVistaNote =
+constexpr std::string_view kVistaNote =
     " Vista's firewall does not use the Windows XP firewall settings that the share modes write: "
     "on Vista, file sharing is switched on in the Network and Sharing Center.";
 
@@ -49,7 +49,7 @@ void CheckFirewall(const CheckInput& input, std::vector<Finding>& rows) {
       state.vistaPolicy ? FormatMessageText("%s; network location %s",
                                             {sharingText, LocationText(state.currentProfiles)})
                         : sharingText;
-  const char* const note = state.vistaPolicy ? kVistaNote : "";
+  const std::string_view note = state.vistaPolicy ? kVistaNote : std::string_view();
   const bool open = !state.enabled || (state.exceptionsAllowed && state.fileSharingOpen);
   const bool publicNetwork =
       state.vistaPolicy && (state.currentProfiles & platform::kProfilePublic);
