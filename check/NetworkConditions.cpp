@@ -75,12 +75,11 @@ void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
   if (usable.empty()) {
     networkAddress.Add(
         sharing ? Status::Blocks : Status::Holds, selfAssigned ? "169.254.x.x only" : "none",
-        selfAssigned ? "This computer gave itself an address (169.254.x.x) because no "
-                       "router answered it. Other computers usually cannot reach it. "
-                       "Check the cable or wireless connection and that the router is "
-                       "on, then restart the computer."
-                     : "This computer has no network address, so no other computer can "
-                       "reach it. Check the cable or wireless connection.");
+        selfAssigned ? "This computer gave itself an address (169.254.x.x) because no router "
+                       "answered it. Other computers usually cannot reach it. Check the cable or "
+                       "wireless connection and that the router is on, then restart the computer."
+                     : "This computer has no network address, so no other computer can reach "
+                       "it. Check the cable or wireless connection.");
   } else {
     networkAddress.Add(Status::Holds, usable,
                        "Other computers on the network can reach this one at %s.", {usable});
