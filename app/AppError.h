@@ -12,7 +12,4 @@ class AppError : public platform::Failure {
   explicit AppError(const std::string& message) : platform::Failure(message) {}
 };
 
-// "Cannot open file %s", "Cannot create file %s", ... with the argument in place of %s.
-std::string FormatMessageText(const std::string& pattern, const std::string& argument);
-
 }  // namespace app

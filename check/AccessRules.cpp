@@ -1,6 +1,6 @@
 #include "check/AccessRules.h"
 
-#include <algorithm>
+#include "check/Rows.h"
 
 namespace check {
 namespace {
@@ -17,13 +17,27 @@ bool Applies(const platform::AccessEntry& entry) {
   return (entry.flags & platform::kInheritOnlyAce) == 0;
 }
 
-bool Among(const std::string& sid, const std::vector<std::string>& who) {
-  return std::find(who.begin(), who.end(), sid) != who.end();
+bool Among(std::string_view sid, std::initializer_list<std::string_view> who) {
+  for (const std::string_view one : who) {
+    if (sid == one) return true;
+  }
+  return false;
 }
+
+struct SidName {
+  const char* sid;
+  const char* name;
+};
+
+const SidName kSidNames[] = {
+    {sids::kEveryone, "Everyone"},   {sids::kAuthenticatedUsers, "Authenticated Users"},
+    {sids::kUsers, "Users"},         {sids::kGuests, "Guests"},
+    {"S-1-5-32-547", "Power Users"}, {sids::kAdministrators, "Administrators"},
+};
 
 }  // namespace
 
-bool LetsRead(const platform::AccessList& list, const std::vector<std::string>& who) {
+bool LetsRead(const platform::AccessList& list, std::initializer_list<std::string_view> who) {
   if (!list.present) return true;
   bool allowed = false;
   for (const platform::AccessEntry& entry : list.entries) {
@@ -40,11 +54,11 @@ std::vector<std::string> WhoMayChange(const platform::AccessList& list) {
   std::vector<std::string> who;
   for (const platform::AccessEntry& entry : list.entries) {
     if (!entry.allowed || !Applies(entry) || (entry.mask & kChangeBits) == 0) continue;
-    if (entry.sid == sids::kAdministrators || entry.sid == sids::kSystem ||
-        entry.sid == sids::kTrustedInstaller || entry.sid == sids::kCreatorOwner) {
+    if (Among(entry.sid, {sids::kAdministrators, sids::kSystem, sids::kTrustedInstaller,
+                          sids::kCreatorOwner})) {
       continue;
     }
-    if (!Among(entry.sid, who)) who.push_back(entry.sid);
+    if (!Contains(who, entry.sid)) who.push_back(entry.sid);
   }
   return who;
 }
@@ -53,12 +67,9 @@ std::string NameOfSid(const std::string& sid, const std::string& currentUser,
                       const std::string& guest) {
   if (sid == currentUser) return "your own account";
   if (sid == guest) return "the guest account";
-  if (sid == sids::kEveryone) return "Everyone";
-  if (sid == sids::kAuthenticatedUsers) return "Authenticated Users";
-  if (sid == sids::kUsers) return "Users";
-  if (sid == sids::kGuests) return "Guests";
-  if (sid == "S-1-5-32-547") return "Power Users";
-  if (sid == sids::kAdministrators) return "Administrators";
+  for (const SidName& known : kSidNames) {
+    if (sid == known.sid) return known.name;
+  }
   return sid;
 }
 

@@ -1,7 +1,9 @@
 // Who an access list lets read, and who it lets change things.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Accounts.h"
@@ -21,7 +23,7 @@ constexpr const char* kTrustedInstaller =
 }  // namespace sids
 
 // True when one of `who` may read: an entry allows it reading and no entry denies it.
-bool LetsRead(const platform::AccessList& list, const std::vector<std::string>& who);
+bool LetsRead(const platform::AccessList& list, std::initializer_list<std::string_view> who);
 
 // The identities other than administrators, the system and the installer's trusted owner that
 // may change the object. A missing list gives "Everyone".

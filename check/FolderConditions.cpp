@@ -30,7 +30,7 @@ bool ListShares(platform::Platform& platform, std::vector<Share>& found, std::ui
                   shares::AnsiOf(platform.text, record.path)};
       // Disk shares only (type 0); printers and the special shares need no folder.
       if ((record.type & 0xFF) != 0 || share.name.empty() || share.name.back() == '$') continue;
-      found.push_back(share);
+      found.push_back(std::move(share));
     }
     if (result != platform::kErrorMoreData) return true;
   }
@@ -40,97 +40,97 @@ bool Missing(std::uint32_t error) { return error == 2 || error == 3; }
 
 void CheckShare(const CheckInput& input, const Share& share, const std::string& guest,
                 std::vector<Finding>& rows) {
-  const std::string what = "Shared folder \"" + share.name + "\"";
-  const std::string visitors = input.mode == 1 ? "the guest account" : "visitors' own accounts";
-  const std::string needed = !SharesFolders(input.mode)
-                                 ? "kept from visitors by Stop Share"
-                                 : "folder exists; share and folder let " + visitors + " read";
+  const char* const visitors = input.mode == 1 ? "the guest account" : "visitors' own accounts";
+  RowsAbout folderRows(
+      rows, FormatMessageText("Shared folder \"%s\"", {share.name}),
+      SharesFolders(input.mode)
+          ? FormatMessageText("folder exists; share and folder let %s read", {visitors})
+          : "kept from visitors by Stop Share");
   platform::Accounts& accounts = input.platform.accounts;
   platform::AccessList folder;
   const std::uint32_t folderResult = accounts.FileAccess(share.path, folder);
   if (Missing(folderResult)) {
-    rows.push_back(Row(Shortfall(input.mode), what, share.path + " is gone", needed,
-                       "The share points to " + share.path +
-                           ", which no longer exists (moved, renamed or on a removed drive). "
-                           "Stop this share on the \"Shared Folders\" page and share the "
-                           "folder again where it is now."));
+    folderRows.Add(Shortfall(input.mode), FormatMessageText("%s is gone", {share.path}),
+                   "The share points to %s, which no longer exists (moved, renamed or on a "
+                   "removed drive). Stop this share on the \"Shared Folders\" page and share "
+                   "the folder again where it is now.",
+                   {share.path});
     return;
   }
   if (!SharesFolders(input.mode)) {
-    rows.push_back(Row(Status::Holds, what, share.path, needed,
-                       "The folder is shared, but Stop Share keeps visitors away from it."));
+    folderRows.Add(Status::Holds, share.path,
+                   "The folder is shared, but Stop Share keeps visitors away from it.");
     return;
   }
   if (folderResult != 0) {
-    rows.push_back(Unreadable(
-        what, needed,
-        "Plinvo could not read the access list of " + share.path + ": " + ErrorText(folderResult)));
+    folderRows.Unreadable("Plinvo could not read the access list of %s: %s",
+                          {share.path, ErrorText(folderResult)});
     return;
   }
   platform::AccessList shareList;
   const std::uint32_t shareResult = accounts.ShareAccess(share.name, shareList);
   if (shareResult != 0) {
-    rows.push_back(Unreadable(
-        what, needed, "Plinvo could not read the share's permissions: " + ErrorText(shareResult)));
+    folderRows.Unreadable("Plinvo could not read the share's permissions: %s",
+                          {ErrorText(shareResult)});
     return;
   }
-  const std::vector<std::string> who =
-      input.mode == 1
-          ? std::vector<std::string>{guest, sids::kEveryone, sids::kGuests}
-          : std::vector<std::string>{sids::kEveryone, sids::kAuthenticatedUsers, sids::kUsers};
-  const bool shareLets = LetsRead(shareList, who);
-  const bool folderLets = LetsRead(folder, who);
+  // Zendry Share's visitors come in as the guest account, Normal Share's with their own.
+  const auto visitorsMayRead = [&](const platform::AccessList& list) {
+    return input.mode == 1
+               ? LetsRead(list, {guest, sids::kEveryone, sids::kGuests})
+               : LetsRead(list, {sids::kEveryone, sids::kAuthenticatedUsers, sids::kUsers});
+  };
+  const bool shareLets = visitorsMayRead(shareList);
+  const bool folderLets = visitorsMayRead(folder);
   if (shareLets && folderLets) {
-    rows.push_back(Row(
-        Status::Holds, what, share.path + "; readable", needed,
-        "Both the share's permissions and the folder's access list let " + visitors + " read it."));
+    folderRows.Add(Status::Holds, FormatMessageText("%s; readable", {share.path}),
+                   "Both the share's permissions and the folder's access list let %s read it.",
+                   {visitors});
     return;
   }
   const bool guestOnly = input.mode == 2 && LetsRead(shareList, {guest});
-  std::string explanation;
-  if (!shareLets) {
-    explanation = guestOnly ? "The share lets in the guest account only (Plinvo's \"New Share\" "
-                              "makes shares that way, for Zendry Share). In Normal Share "
-                              "visitors use their own accounts, so no one can open it. "
-                              "Give Everyone read access on the share's Sharing tab in the "
-                              "folder's Properties, or use Zendry Share."
-                            : "The share's permissions do not let " + visitors +
-                                  " read it. Give them read access on the share's Sharing tab "
-                                  "in the folder's Properties.";
-  }
-  if (!folderLets) {
-    explanation += std::string(explanation.empty() ? "" : " ") + "The folder's access list " +
-                   "does not let " + visitors +
-                   " read it. Add them on the Security tab of the folder's Properties.";
-  }
-  rows.push_back(Row(Status::Blocks, what,
-                     share.path +
-                         (shareLets   ? ""
-                          : guestOnly ? "; share: guest only"
-                                      : "; share: closed to them") +
-                         (folderLets ? "" : "; folder: closed to them"),
-                     needed, explanation));
+  // What keeps them out, the share first: a note for the found column and a sentence each.
+  const char* const shareFound = shareLets   ? ""
+                                 : guestOnly ? "; share: guest only"
+                                             : "; share: closed to them";
+  const char* const folderFound = folderLets ? "" : "; folder: closed to them";
+  const std::string shareClosed =
+      shareLets   ? ""
+      : guestOnly ? "The share lets in the guest account only (Plinvo's \"New Share\" makes "
+                    "shares that way, for Zendry Share). In Normal Share visitors use their own "
+                    "accounts, so no one can open it. Give Everyone read access on the share's "
+                    "Sharing tab in the folder's Properties, or use Zendry Share."
+                  : FormatMessageText(
+                        "The share's permissions do not let %s read it. Give them read access "
+                        "on the share's Sharing tab in the folder's Properties.",
+                        {visitors});
+  const std::string folderClosed =
+      folderLets ? ""
+                 : FormatMessageText(
+                       "The folder's access list does not let %s read it. Add them on the "
+                       "Security tab of the folder's Properties.",
+                       {visitors});
+  folderRows.Add(Status::Blocks, FormatMessageText("%s%s%s", {share.path, shareFound, folderFound}),
+                 "%s%s%s", {shareClosed, !shareLets && !folderLets ? " " : "", folderClosed});
 }
 
 }  // namespace
 
 void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows) {
+  const bool sharing = SharesFolders(input.mode);
+  RowsAbout shared(rows, "Shared folders",
+                   sharing ? "at least one shared folder" : "kept from visitors");
   std::vector<Share> found;
   std::uint32_t error = 0;
-  const std::string needed =
-      SharesFolders(input.mode) ? "at least one shared folder" : "kept from visitors";
   if (!ListShares(input.platform, found, error)) {
-    rows.push_back(Unreadable("Shared folders", needed,
-                              "Windows did not list the shares: " + ErrorText(error)));
+    shared.Unreadable("Windows did not list the shares: %s", {ErrorText(error)});
     return;
   }
   if (found.empty()) {
-    rows.push_back(Row(SharesFolders(input.mode) ? Status::WorthKnowing : Status::Holds,
-                       "Shared folders", "none", needed,
-                       SharesFolders(input.mode)
-                           ? "No folder is shared yet, so visitors find nothing to open. Use "
-                             "\"New Share\" on the \"Shared Folders\" page."
-                           : "No folder is shared."));
+    shared.Add(sharing ? Status::WorthKnowing : Status::Holds, "none",
+               sharing ? "No folder is shared yet, so visitors find nothing to open. Use "
+                         "\"New Share\" on the \"Shared Folders\" page."
+                       : "No folder is shared.");
     return;
   }
   std::string guest;
@@ -140,8 +140,7 @@ void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows) {
 }
 
 void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
-  const std::string what = "Plinvo's own folder";
-  const std::string needed = "changeable only by administrators";
+  RowsAbout ownFolder(rows, "Plinvo's own folder", "changeable only by administrators");
   static const char* const kFiles[] = {"",
                                        "Plinvo.exe",
                                        "myright.exe",
@@ -159,7 +158,7 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
 
   std::string folder = input.programFolder;
   if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-  std::vector<std::string> findings;
+  std::string findings;               // "path: who", for each file others can change
   std::vector<std::string> whoFirst;  // for the folder itself
   bool allAlike = true;
   for (const char* file : kFiles) {
@@ -168,37 +167,41 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
     const std::uint32_t result = accounts.FileAccess(path, list);
     if (Missing(result) && *file) continue;  // a companion file that is not there is not run
     if (result != 0) {
-      rows.push_back(Unreadable(
-          what, needed,
-          "Plinvo could not read the access list of " + path + ": " + ErrorText(result)));
+      ownFolder.Unreadable("Plinvo could not read the access list of %s: %s",
+                           {path, ErrorText(result)});
       return;
     }
     std::vector<std::string> names;
-    for (const std::string& sid : WhoMayChange(list)) names.push_back(NameOfSid(sid, you, guest));
-    if (!list.present) names = {"everyone (the drive keeps no access lists)"};
+    if (!list.present) {
+      names.push_back("everyone (the drive keeps no access lists)");
+    } else {
+      for (const std::string& sid : WhoMayChange(list)) names.push_back(NameOfSid(sid, you, guest));
+    }
     if (!*file) whoFirst = names;
     allAlike = allAlike && names == whoFirst;
-    if (!names.empty()) findings.push_back(path + ": " + Joined(names, ", "));
+    if (!names.empty()) {
+      AppendItem(findings, FormatMessageText("%s: %s", {path, Joined(names, ", ")}), "; ");
+    }
   }
   // The usual case, inherited permissions, said once.
   if (allAlike && !findings.empty()) {
-    findings = {folder + " and every file Plinvo runs or shows from it: " + Joined(whoFirst, ", ")};
+    findings = FormatMessageText("%s and every file Plinvo runs or shows from it: %s",
+                                 {folder, Joined(whoFirst, ", ")});
   }
   if (findings.empty()) {
-    rows.push_back(Row(Status::Holds, what, folder, needed,
-                       "Only administrators and the system can change Plinvo's folder and the "
-                       "files it runs or shows from it."));
+    ownFolder.Add(Status::Holds, folder,
+                  "Only administrators and the system can change Plinvo's folder and the files it "
+                  "runs or shows from it.");
     return;
   }
-  rows.push_back(Row(Status::WorthKnowing, what, "changeable by others", needed,
-                     "Plinvo runs with administrator rights. Whoever can change its folder or "
-                     "the files it runs from there can make Windows run their own program with "
-                     "those rights the next time Plinvo starts. Changeable by: " +
-                         Joined(findings, "; ") +
-                         ". Put the Plinvo folder where only administrators can change files, "
-                         "such as C:\\Program Files with the permissions Windows gives it, or "
-                         "remove the others' right to change it on the Security tab of the "
-                         "folder's Properties."));
+  ownFolder.Add(Status::WorthKnowing, "changeable by others",
+                "Plinvo runs with administrator rights. Whoever can change its folder or the "
+                "files it runs from there can make Windows run their own program with those "
+                "rights the next time Plinvo starts. Changeable by: %s. Put the Plinvo folder "
+                "where only administrators can change files, such as C:\\Program Files with the "
+                "permissions Windows gives it, or remove the others' right to change it on the "
+                "Security tab of the folder's Properties.",
+                {findings});
 }
 
 }  // namespace check

@@ -1,6 +1,7 @@
 #include "check/Formsharingcheck.h"
 
 #include "app/Formmain.h"
+#include "app/MessageText.h"
 #include "check/SharingCheckLayout.h"
 
 namespace check {
@@ -51,8 +52,8 @@ void TfrmSharingCheck::RunCheck() {
   m_memoExplanation.SetText("Checking...");
   const CheckInput input = InputFor(m_app.platform(), m_app.global().programFolder);
   m_mode = input.mode;
-  RunSharingCheck(input, [this](const Finding& row) {
-    m_rows.push_back(row);
+  // The rows are kept once all are in; until then selecting one shows nothing (m_running).
+  m_rows = RunSharingCheck(input, [this](const Finding& row) {
     const int index = m_listChecks.InsertRow(-1, row.what);
     m_listChecks.SetRowPicture(index, kPictureOfStatus[static_cast<int>(row.status)]);
     m_listChecks.SetCell(index, 1, row.found);
@@ -76,9 +77,10 @@ void TfrmSharingCheck::m_listChecksSelect() {
   if (m_running) return;
   const Finding* row = Selected();
   m_btnFix.SetEnabled(row != nullptr && row->fix != FixKind::None);
-  m_memoExplanation.SetText(row == nullptr
-                                ? kNothingSelected
-                                : std::string(StatusText(row->status)) + ": " + row->explanation);
+  m_memoExplanation.SetText(
+      row == nullptr
+          ? kNothingSelected
+          : app::FormatMessageText("%s: %s", {StatusText(row->status), row->explanation}));
 }
 
 void TfrmSharingCheck::m_btnFixClick() {
@@ -89,10 +91,10 @@ void TfrmSharingCheck::m_btnFixClick() {
   } else {
     const std::uint32_t result = m_app.platform().services.Start(row->fixTarget);
     if (result != platform::kSuccess) {
-      m_app.ShowMessage(
-          Handle(),
-          "Windows could not start the " + row->what + " (error " + std::to_string(result) + ").",
-          platform::mb::kOk | platform::mb::kIconWarning);
+      m_app.ShowMessage(Handle(),
+                        app::FormatMessageText("Windows could not start the %s (error %s).",
+                                               {row->what, std::to_string(result)}),
+                        platform::mb::kOk | platform::mb::kIconWarning);
     }
   }
   RunCheck();

@@ -9,13 +9,14 @@ namespace check {
 namespace {
 
 std::string ValueText(const sharemode::ValueWrite& value) {
-  return value.type == sharemode::ValueWrite::Type::Dword ? std::to_string(value.dword)
-                                                          : "\"" + std::string(value.text) + "\"";
+  return value.type == sharemode::ValueWrite::Type::Dword
+             ? std::to_string(value.dword)
+             : FormatMessageText("\"%s\"", {value.text});
 }
 
 std::string DataText(const platform::RegistryData& data) {
   if (const auto number = platform::DwordOf(data)) return std::to_string(*number);
-  if (const auto text = platform::TextOf(data)) return "\"" + *text + "\"";
+  if (const auto text = platform::TextOf(data)) return FormatMessageText("\"%s\"", {*text});
   return "a value of another type";
 }
 
@@ -28,8 +29,8 @@ bool Same(const sharemode::ValueWrite& value, const platform::RegistryData& data
 // A key opened for reading, closed on every path.
 class ReadKey {
  public:
-  ReadKey(platform::Registry& registry, const std::string& path) : m_registry(registry) {
-    m_result = registry.OpenLocalMachineKeyForReading(sharemode::SubKeyFromRoot(path), m_key);
+  ReadKey(platform::Registry& registry, const std::string& subKey) : m_registry(registry) {
+    m_result = registry.OpenLocalMachineKeyForReading(subKey, m_key);
   }
   ~ReadKey() {
     if (m_result == 0) m_registry.CloseKey(m_key);
@@ -50,91 +51,98 @@ class ReadKey {
 }  // namespace
 
 void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
-  const std::string mode = ModeName(input.mode);
-  const std::string what = "Settings of " + mode;
+  const char* const mode = ModeName(input.mode);
   const sharemode::Recipe& recipe = sharemode::RecipeFor(input.mode);
   int count = 0;
   std::vector<std::string> changed;
-  std::string unreadable;
+  std::string unreadable;  // the first value that could not be read
+  long unreadableError = 0;
   for (const sharemode::RecipeStep& step : recipe.steps) {
     if (step.action != sharemode::RecipeStep::Action::Write) continue;
-    ReadKey key(input.platform.registry, step.keyPath);
+    const std::string subKey = sharemode::SubKeyFromRoot(step.keyPath);
+    ReadKey key(input.platform.registry, subKey);
     for (const sharemode::ValueWrite& value : step.values) {
       ++count;
       platform::RegistryData data;
       const long result = key.Query(value.name, data);
-      const std::string where = sharemode::SubKeyFromRoot(step.keyPath) + "\\" + value.name;
+      const std::string where = FormatMessageText("%s\\%s", {subKey, value.name});
       if (result == platform::kErrorFileNotFound) {
-        changed.push_back(where + " is missing, needs " + ValueText(value));
+        changed.push_back(FormatMessageText("%s is missing, needs %s", {where, ValueText(value)}));
       } else if (result != 0) {
-        if (unreadable.empty())
-          unreadable = "Plinvo could not read " + where + ": " + ErrorText(result);
+        if (unreadableError == 0) {
+          unreadable = where;
+          unreadableError = result;
+        }
       } else if (!Same(value, data)) {
-        changed.push_back(where + " is " + DataText(data) + ", needs " + ValueText(value));
+        changed.push_back(
+            FormatMessageText("%s is %s, needs %s", {where, DataText(data), ValueText(value)}));
       }
     }
   }
-  const std::string needed = "the " + std::to_string(count) + " values " + mode + " writes";
+  const std::string total = std::to_string(count);
+  RowsAbout settings(rows, FormatMessageText("Settings of %s", {mode}),
+                     FormatMessageText("the %s values %s writes", {total, mode}));
   if (!changed.empty()) {
-    Finding row = Row(
-        Shortfall(input.mode), what,
-        std::to_string(changed.size()) + " of " + std::to_string(count) + " values changed", needed,
-        "Another program, a policy or a Windows update has changed settings that " + mode +
-            " wrote, so this computer no longer works the way the mode promises. Changed: " +
-            Joined(changed, "; ") + ". Press Fix to apply " + mode +
-            " again (Plinvo asks first, as \"Apply\" does), then restart the computer.");
+    Finding& row = settings.Add(
+        Shortfall(input.mode),
+        FormatMessageText("%s of %s values changed", {std::to_string(changed.size()), total}),
+        "Another program, a policy or a Windows update has changed settings that %s wrote, so "
+        "this computer no longer works the way the mode promises. Changed: %s. Press Fix to "
+        "apply %s again (Plinvo asks first, as \"Apply\" does), then restart the computer.",
+        {mode, Joined(changed, "; "), mode});
     row.fix = FixKind::ApplyMode;
-    rows.push_back(row);
     return;
   }
-  if (!unreadable.empty()) {
-    rows.push_back(Unreadable(what, needed, unreadable));
+  if (unreadableError != 0) {
+    settings.Unreadable("Plinvo could not read %s: %s", {unreadable, ErrorText(unreadableError)});
     return;
   }
   if (!input.modeRecorded) {
-    rows.push_back(Row(Status::WorthKnowing, what, "no mode applied yet", needed,
-                       "Plinvo has not applied a share mode on this computer yet (config.ini "
-                       "records none). The values happen to match " +
-                           mode + "; choose a mode and press \"Apply\" to be sure of all of it."));
+    settings.Add(Status::WorthKnowing, "no mode applied yet",
+                 "Plinvo has not applied a share mode on this computer yet (config.ini records "
+                 "none). The values happen to match %s; choose a mode and press \"Apply\" to be "
+                 "sure of all of it.",
+                 {mode});
     return;
   }
-  rows.push_back(Row(Status::Holds, what, "all " + std::to_string(count) + " as applied", needed,
-                     "Every registry value " + mode + " writes is still as Plinvo left it."));
+  settings.Add(Status::Holds, FormatMessageText("all %s as applied", {total}),
+               "Every registry value %s writes is still as Plinvo left it.", {mode});
 }
 
 void CheckRestart(const CheckInput& input, std::vector<Finding>& rows) {
-  const std::string what = "Restart after applying";
-  const std::string mode = ModeName(input.mode);
+  const char* const mode = ModeName(input.mode);
+  RowsAbout restart(rows, "Restart after applying",
+                    SharesFolders(input.mode) ? "a restart after applying" : "none");
   const std::int64_t applied =
       sharemode::ReadApplyTime(input.platform.profile, input.programFolder);
-  const std::string needed = SharesFolders(input.mode) ? "a restart after applying" : "none";
   if (applied == 0) {
-    rows.push_back(Unreadable(what, needed,
-                              "Plinvo has no record of when the mode was applied (it was "
-                              "applied by an earlier version of Plinvo, or never)."));
+    restart.Unreadable(
+        "Plinvo has no record of when the mode was applied (it was applied by an earlier "
+        "version of Plinvo, or never).");
     return;
   }
   const std::int64_t started =
       input.platform.clock.SecondsSince1970() -
       static_cast<std::int64_t>(input.platform.clock.MillisecondsSinceStart() / 1000);
   if (applied < started) {
-    rows.push_back(Row(Status::Holds, what, "restarted since", needed,
-                       "The computer has started again since " + mode +
-                           " was applied, so Windows uses every setting the mode wrote."));
+    restart.Add(Status::Holds, "restarted since",
+                "The computer has started again since %s was applied, so Windows uses every "
+                "setting the mode wrote.",
+                {mode});
     return;
   }
   if (!SharesFolders(input.mode)) {
-    rows.push_back(Row(Status::WorthKnowing, what, "not restarted since", needed,
-                       "Stop Share needs no restart, but visitors who were connected before it "
-                       "was applied keep their connections until they close them or the "
-                       "computer restarts."));
+    restart.Add(Status::WorthKnowing, "not restarted since",
+                "Stop Share needs no restart, but visitors who were connected before it was "
+                "applied keep their connections until they close them or the computer "
+                "restarts.");
     return;
   }
-  rows.push_back(Row(Status::Blocks, what, "not restarted since", needed,
-                     mode + " was applied after this computer last started. Windows reads some of "
-                            "the changed settings only when it starts, so until the computer "
-                            "restarts visitors may still be treated the old way. Restart the "
-                            "computer."));
+  restart.Add(Status::Blocks, "not restarted since",
+              "%s was applied after this computer last started. Windows reads some of the "
+              "changed settings only when it starts, so until the computer restarts visitors "
+              "may still be treated the old way. Restart the computer.",
+              {mode});
 }
 
 }  // namespace check

@@ -1,30 +1,40 @@
-// What the condition routines share: building a row, and the modes' names.
+// What the condition routines share: adding rows, putting data into their texts, and the list
+// of the routines themselves.
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/MessageText.h"
 #include "check/SharingCheck.h"
 
 namespace check {
 
-inline Finding Row(Status status, const std::string& what, const std::string& found,
-                   const std::string& needed, const std::string& explanation) {
-  Finding row;
-  row.status = status;
-  row.what = what;
-  row.found = found;
-  row.needed = needed;
-  row.explanation = explanation;
-  return row;
-}
+using app::FormatMessageText;
 
-// A row that could not be read: never shown as holding.
-inline Finding Unreadable(const std::string& what, const std::string& needed,
-                          const std::string& reason) {
-  return Row(Status::NotChecked, what, "could not be read", needed,
-             reason + " Plinvo cannot say whether this stands in the visitors' way.");
-}
+// The rows about one thing looked at: each says what was found and what that means for
+// visitors, measured against the same need.
+class RowsAbout {
+ public:
+  RowsAbout(std::vector<Finding>& rows, std::string_view what, std::string_view needed);
+  ~RowsAbout();
+  RowsAbout(const RowsAbout&) = delete;
+  RowsAbout& operator=(const RowsAbout&) = delete;
+
+  // A row whose explanation is the `explanation` pattern with `arguments` in place of its "%s",
+  // as FormatMessageText puts them (without arguments it stays as written). The caller may
+  // name the row's fix through the reference, until it adds the next row.
+  Finding& Add(Status status, std::string_view found, const char* explanation,
+               std::initializer_list<std::string_view> arguments = {});
+  // A row that could not be read, for the reason made the same way: never shown as holding.
+  void Unreadable(const char* reason, std::initializer_list<std::string_view> arguments = {});
+
+ private:
+  std::vector<Finding>& m_rows;
+  std::string m_what;
+  std::string m_needed;
+};
 
 inline bool SharesFolders(int mode) { return mode != 0; }
 
@@ -33,16 +43,17 @@ inline Status Shortfall(int mode) {
   return SharesFolders(mode) ? Status::Blocks : Status::WorthKnowing;
 }
 
-inline std::string ErrorText(unsigned long code) {
-  if (code == 5) return "Windows refused access (error 5).";
-  return "Windows answered error " + std::to_string(code) + ".";
-}
+// "Windows refused access (error 5).", "Windows answered error 53."
+std::string ErrorText(unsigned long code);
 
-inline std::string Joined(const std::vector<std::string>& parts, const char* separator) {
-  std::string text;
-  for (const std::string& part : parts) text += (text.empty() ? "" : separator) + part;
-  return text;
-}
+// Adds `item` to the list in `text`, after `separator` unless the list is still empty.
+void AppendItem(std::string& text, std::string_view item, const char* separator);
+
+// The parts, one after the other, with `separator` between them.
+std::string Joined(const std::vector<std::string>& parts, const char* separator);
+
+// True when `item` is one of `list`.
+bool Contains(const std::vector<std::string>& list, std::string_view item);
 
 // The conditions, one routine each.
 void CheckDrift(const CheckInput& input, std::vector<Finding>& rows);

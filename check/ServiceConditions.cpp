@@ -27,47 +27,44 @@ const ServiceNeed kServices[] = {
 };
 
 void CheckService(const CheckInput& input, const ServiceNeed& need, std::vector<Finding>& rows) {
-  const std::string needed = !SharesFolders(input.mode) ? "not needed in Stop Share"
-                             : need.essential           ? "running"
-                                                        : "running (recommended)";
+  RowsAbout service(rows, need.display,
+                    !SharesFolders(input.mode) ? "not needed in Stop Share"
+                    : need.essential           ? "running"
+                                               : "running (recommended)");
   platform::ServiceState state;
   const std::uint32_t result = input.platform.services.Query(need.key, state);
   if (result != 0 && result != platform::kServiceNotInstalled) {
-    rows.push_back(Unreadable(need.display, needed,
-                              std::string("Plinvo could not ask Windows about the ") +
-                                  need.display + ": " + ErrorText(result)));
+    service.Unreadable("Plinvo could not ask Windows about the %s: %s",
+                       {need.display, ErrorText(result)});
     return;
   }
   const bool installed = result == 0;
   const bool running = installed && state.currentState == platform::kServiceRunning;
   const bool disabled = installed && state.startType == platform::kServiceDisabled;
-  const std::string found = !installed ? "not installed"
+  const char* const found = !installed ? "not installed"
                             : running  ? "running"
                             : disabled ? "stopped and disabled"
                                        : "stopped";
   if (running || !SharesFolders(input.mode)) {
-    rows.push_back(Row(Status::Holds, need.display, found, needed, need.purpose));
+    service.Add(Status::Holds, found, need.purpose);
     return;
   }
   const Status status = need.essential ? Status::Blocks : Status::WorthKnowing;
-  std::string advice;
   if (!installed) {
-    advice =
-        " It is not installed: in the properties of the network connection, install "
-        "\"File and Printer Sharing for Microsoft Networks\".";
+    service.Add(status, found,
+                "%s It is not installed: in the properties of the network connection, install "
+                "\"File and Printer Sharing for Microsoft Networks\".",
+                {need.purpose});
   } else if (disabled) {
-    advice =
-        " It is disabled: in Services (services.msc), set its startup type to "
-        "Automatic, then start it.";
+    service.Add(status, found,
+                "%s It is disabled: in Services (services.msc), set its startup type to "
+                "Automatic, then start it.",
+                {need.purpose});
   } else {
-    advice = " Press Fix to start it.";
-  }
-  Finding row = Row(status, need.display, found, needed, need.purpose + advice);
-  if (installed && !disabled) {
+    Finding& row = service.Add(status, found, "%s Press Fix to start it.", {need.purpose});
     row.fix = FixKind::StartService;
     row.fixTarget = need.key;
   }
-  rows.push_back(row);
 }
 
 }  // namespace

@@ -25,14 +25,18 @@ const char* ModeName(int mode) {
   return "Normal Share";
 }
 
-const std::vector<Condition>& SharingConditions() {
-  static const std::vector<Condition> conditions{
-      {"drift", &CheckDrift},       {"restart", &CheckRestart},
-      {"services", &CheckServices}, {"guest account", &CheckGuestAccount},
-      {"edition", &CheckEdition},   {"shared folders", &CheckSharedFolders},
-      {"firewall", &CheckFirewall}, {"own folder", &CheckOwnFolder},
+const std::array<Condition, 9>& SharingConditions() {
+  static constexpr std::array<Condition, 9> conditions{{
+      {"drift", &CheckDrift},
+      {"restart", &CheckRestart},
+      {"services", &CheckServices},
+      {"guest account", &CheckGuestAccount},
+      {"edition", &CheckEdition},
+      {"shared folders", &CheckSharedFolders},
+      {"firewall", &CheckFirewall},
+      {"own folder", &CheckOwnFolder},
       {"network", &CheckNetwork},
-  };
+  }};
   return conditions;
 }
 
@@ -46,27 +50,24 @@ CheckInput InputFor(platform::Platform& platform, const std::string& programFold
 
 std::vector<Finding> RunSharingCheck(const CheckInput& input,
                                      const std::function<void(const Finding&)>& onRow) {
-  std::vector<Finding> all;
+  std::vector<Finding> rows;
   for (const Condition& condition : SharingConditions()) {
-    std::vector<Finding> rows;
+    const std::size_t first = rows.size();
     condition.run(input, rows);
-    for (const Finding& row : rows) {
-      all.push_back(row);
-      if (onRow) onRow(row);
-    }
+    if (!onRow) continue;
+    for (std::size_t index = first; index < rows.size(); ++index) onRow(rows[index]);
   }
-  return all;
+  return rows;
 }
 
 std::string ReportText(const std::string& computerName, int mode,
                        const std::vector<Finding>& rows) {
-  std::string text = "Plinvo sharing check\r\nComputer: " + computerName +
-                     "\r\nShare mode: " + ModeName(mode) + "\r\n";
+  std::string text = FormatMessageText("Plinvo sharing check\r\nComputer: %s\r\nShare mode: %s\r\n",
+                                       {computerName, ModeName(mode)});
   for (const Finding& row : rows) {
-    text += "\r\n[" + std::string(StatusText(row.status)) + "] " + row.what + "\r\n";
-    text += "  Found: " + row.found + "\r\n";
-    text += "  Needed: " + row.needed + "\r\n";
-    text += "  " + row.explanation + "\r\n";
+    text += FormatMessageText(
+        "\r\n[%s] %s\r\n  Found: %s\r\n  Needed: %s\r\n  %s\r\n",
+        {StatusText(row.status), row.what, row.found, row.needed, row.explanation});
   }
   return text;
 }

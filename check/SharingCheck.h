@@ -2,6 +2,7 @@
 // what the recorded share mode needs, run by one routine.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ struct Condition {
 };
 
 // The conditions, in the order of how often they are what keeps visitors out.
-const std::vector<Condition>& SharingConditions();
+const std::array<Condition, 9>& SharingConditions();
 
 // The input for the mode config.ini records (the mode the main window restores at start).
 CheckInput InputFor(platform::Platform& platform, const std::string& programFolder);

@@ -1,6 +1,7 @@
 #include "sharemode/ApplyShareMode.h"
 
 #include "app/AppError.h"
+#include "app/MessageText.h"
 #include "app/Formmain.h"
 #include "app/Global.h"
 #include "sharemode/LocalMachineKey.h"
@@ -18,7 +19,7 @@ void WriteValues(platform::Registry& registry, const RecipeStep& step) {
                             ? key.SetDword(value.name, value.dword)
                             : key.SetString(value.name, value.text);
     if (result != platform::kSuccess) {
-      throw app::AppError(app::FormatMessageText("Failed to set data for '%s'", value.name));
+      throw app::AppError(app::FormatMessageText("Failed to set data for '%s'", {value.name}));
     }
   }
 }

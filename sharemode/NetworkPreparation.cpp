@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/AppError.h"
+#include "app/MessageText.h"
 #include "app/Formmain.h"
 #include "app/Global.h"
 
@@ -136,7 +137,7 @@ bool PrepareNetworkSharing(platform::Platform& platform, const std::string& scri
           ? place.PrepareGuarded(numbers)
           : place.PrepareInTempFolder(WithTrailingSeparator(platform.files.GetTempPath()));
   if (!placed || !place.Write(script)) {
-    throw app::AppError(app::FormatMessageText("Cannot create file %s", place.ScriptPath()));
+    throw app::AppError(app::FormatMessageText("Cannot create file %s", {place.ScriptPath()}));
   }
   platform.processes.Sleep(1000);
   // Gone, or not what was written: nothing of it is run.

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/AppError.h"
+#include "app/MessageText.h"
 
 namespace sharemode {
 namespace {
@@ -21,7 +22,7 @@ const char* DescriptionFileName(int mode) {
 void LoadDescription(platform::FileSystem& files, const std::string& path, ui::RichText& memo) {
   std::string bytes;
   if (!files.ReadFile(path, bytes)) {
-    throw app::AppError(app::FormatMessageText("Cannot open file %s", path));
+    throw app::AppError(app::FormatMessageText("Cannot open file %s", {path}));
   }
   // A description saved by an ordinary editor as plain text still deserves to be shown.
   if (memo.StreamIn(bytes, ui::StreamFormat::RichText)) return;

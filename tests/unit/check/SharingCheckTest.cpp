@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "app/MessageText.h"
 #include "check/SharingCheckFixture.h"
 
 namespace check_testing {
@@ -122,6 +123,19 @@ TEST_P(SharingCheckTest, AShareOfNewShareLetsInTheGuestOnly) {
   EXPECT_EQ(StatusOf("Shared folders"), Status::NotChecked);
 }
 
+TEST_P(SharingCheckTest, NamesAndPathsAreShownAsTheyAreEvenWithAPercentS) {
+  world.shareService.shares.push_back({u"Music %s", 0, u"", 0, u"D:\\Mu%sic"});
+  world.accounts.shareAccess["Music %s"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
+  world.accounts.fileAccess["D:\\Mu%sic"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
+  EXPECT_EQ(RowAbout("Shared folder \"Music %s\"").found,
+            mode() == 0 ? "D:\\Mu%sic" : "D:\\Mu%sic; readable");
+  world.accounts.fileAccess.erase("D:\\Mu%sic");
+  EXPECT_EQ(ExplanationOf("Shared folder \"Music %s\""),
+            "The share points to D:\\Mu%sic, which no longer exists (moved, renamed or on a "
+            "removed drive). Stop this share on the \"Shared Folders\" page and share the folder "
+            "again where it is now.");
+}
+
 TEST_P(SharingCheckTest, TheFirewallInForceDecidesNotItsRegistrySettings) {
   world.firewall.state = {true, platform::kProfilePublic, true, true, true};
   const check::Finding onPublic = RowAbout("Firewall");
@@ -235,6 +249,19 @@ TEST(SharingCheckReport, ListsEveryRowWithItsStatusFoundNeededAndExplanation) {
             "  It hands out the shares.\r\n"
             "\r\n[Could not be checked] Firewall\r\n  Found: could not be read\r\n"
             "  Needed: off\r\n  No answer.\r\n");
+}
+
+TEST(MessageText, PutsEachArgumentInItsPlaceOnceAndKeepsWhatHasNoArgument) {
+  EXPECT_EQ(app::FormatMessageText("Cannot open file %s", {"C:\\a%sb.ini"}),
+            "Cannot open file C:\\a%sb.ini");
+  EXPECT_EQ(app::FormatMessageText("%s of %s values changed", {"2", "12"}),
+            "2 of 12 values changed");
+  // A pattern with more "%s" than arguments keeps the rest as written; extra arguments are
+  // left out.
+  EXPECT_EQ(app::FormatMessageText("%s, %s and %s", {"%s", "b"}), "%s, b and %s");
+  EXPECT_EQ(app::FormatMessageText("no place", {"x", "y"}), "no place");
+  EXPECT_EQ(app::FormatMessageText("50%s", {}), "50%s");
+  EXPECT_EQ(app::FormatMessageText("%s%s", {"", "%"}), "%");
 }
 
 }  // namespace
