@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Global.h"
+#include "app/MessageText.h"
 #include "sharemode/LocalMachineKey.h"
 
 namespace sharemode {
@@ -104,13 +105,15 @@ std::string ToolFailure(const std::optional<std::uint32_t>& exitCode) {
 std::vector<std::string> DescribeSettings(const SavedSettings& saved) {
   std::vector<std::string> lines;
   for (const SavedValue& value : saved.values) {
-    AddOnce(lines, "- " + SettingName(value) + ": " + StateWords(value));
+    AddOnce(lines, app::FormatMessageText("- %s: %s", {SettingName(value), StateWords(value)}));
   }
   if (saved.guestEnabled) {
-    AddOnce(lines, "- " + GuestWords() + ": " + (*saved.guestEnabled ? "enabled" : "disabled"));
+    AddOnce(lines, app::FormatMessageText(
+                       "- %s: %s", {GuestWords(), *saved.guestEnabled ? "enabled" : "disabled"}));
   }
   for (const auto& right : saved.guestRights) {
-    AddOnce(lines, "- " + RightWords(right.first) + ": " + (right.second ? "yes" : "no"));
+    AddOnce(lines, app::FormatMessageText("- %s: %s",
+                                          {RightWords(right.first), right.second ? "yes" : "no"}));
   }
   return lines;
 }
@@ -123,9 +126,9 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     if (result == 0) {
       ++outcome.done;
     } else {
-      AddOnce(outcome.failures, SettingName(value) + " (" + value.name +
-                                    ") could not be set back (error " + std::to_string(result) +
-                                    ").");
+      AddOnce(outcome.failures,
+              app::FormatMessageText("%s (%s) could not be set back (error %s).",
+                                     {SettingName(value), value.name, std::to_string(result)}));
     }
   }
   if (saved.guestEnabled) {
@@ -136,9 +139,9 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     if (failure.empty()) {
       ++outcome.done;
     } else {
-      outcome.failures.push_back(GuestWords() + " could not be " +
-                                 (*saved.guestEnabled ? "enabled" : "disabled") + ": " + failure +
-                                 ".");
+      outcome.failures.push_back(app::FormatMessageText(
+          "%s could not be %s: %s.",
+          {GuestWords(), *saved.guestEnabled ? "enabled" : "disabled", failure}));
     }
   }
   for (const auto& right : saved.guestRights) {
@@ -149,8 +152,8 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     if (failure.empty()) {
       ++outcome.done;
     } else {
-      outcome.failures.push_back(RightWords(right.first) + " (" + right.first +
-                                 ") could not be set back: " + failure + ".");
+      outcome.failures.push_back(app::FormatMessageText(
+          "%s (%s) could not be set back: %s.", {RightWords(right.first), right.first, failure}));
     }
   }
   return outcome;
