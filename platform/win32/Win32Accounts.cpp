@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "platform/win32/AccessEntries.h"
 #include "platform/win32/SystemLibraries.h"
 
 namespace platform::win32 {
@@ -98,23 +99,7 @@ DWORD ReadAccessList(const std::string& name, SE_OBJECT_TYPE type, AccessList& l
     list.present = false;
     return ERROR_SUCCESS;
   }
-  for (DWORD index = 0; index < dacl->AceCount; ++index) {
-    void* ace = nullptr;
-    if (!GetAce(dacl, index, &ace)) return GetLastError();
-    const auto* header = static_cast<const ACE_HEADER*>(ace);
-    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE && header->AceType != ACCESS_DENIED_ACE_TYPE) {
-      continue;
-    }
-    // Allowed and denied entries share one layout.
-    auto* entry = static_cast<ACCESS_ALLOWED_ACE*>(ace);
-    AccessEntry record;
-    record.sid = SidText(reinterpret_cast<PSID>(&entry->SidStart));
-    record.allowed = header->AceType == ACCESS_ALLOWED_ACE_TYPE;
-    record.mask = entry->Mask;
-    record.flags = header->AceFlags;
-    list.entries.push_back(record);
-  }
-  return ERROR_SUCCESS;
+  return ReadAccessEntries(dacl, list.entries) ? ERROR_SUCCESS : GetLastError();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/win32/Win32AccountRights.h"
 #include "platform/win32/Win32Accounts.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Firewall.h"

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32ShareSecurity.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -7,6 +8,8 @@
 #include "platform/win32/WindowsApi.h"
 #include <aclapi.h>
 #include <sddl.h>
+
+#include "platform/win32/AccessEntries.h"
 // clang-format on
 
 // The interface method of that name, not the A/W macro.
@@ -90,21 +93,12 @@ std::uint32_t Win32ShareSecurity::GetFolderAccess(const std::string& folder, boo
   if (status != ERROR_SUCCESS) return status;
   hasAccessList = list != nullptr;
   entries.clear();
-  for (DWORD index = 0; list != nullptr && index < list->AceCount; ++index) {
-    void* ace = nullptr;
-    if (!GetAce(list, index, &ace)) break;
-    const auto* header = static_cast<const ACE_HEADER*>(ace);
-    // Entries that only pass on to what is created inside do not apply to the folder itself.
-    if ((header->AceFlags & INHERIT_ONLY_ACE) != 0) continue;
-    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE && header->AceType != ACCESS_DENIED_ACE_TYPE) {
-      continue;
-    }
-    const auto* entry = static_cast<const ACCESS_ALLOWED_ACE*>(ace);
-    char* text = nullptr;
-    if (!ConvertSidToStringSidA(const_cast<DWORD*>(&entry->SidStart), &text)) continue;
-    LocalSid heldText(text);
-    entries.push_back(AccessEntry{text, header->AceType == ACCESS_ALLOWED_ACE_TYPE, entry->Mask});
-  }
+  if (list != nullptr) ReadAccessEntries(list, entries);
+  // Entries that only pass on to what is created inside do not apply to the folder itself.
+  entries.erase(
+      std::remove_if(entries.begin(), entries.end(),
+                     [](const AccessEntry& entry) { return (entry.flags & kInheritOnlyAce) != 0; }),
+      entries.end());
   return ERROR_SUCCESS;
 }
 

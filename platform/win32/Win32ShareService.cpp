@@ -8,6 +8,7 @@
 #include <sddl.h>
 // clang-format on
 
+#include "platform/win32/AccessEntries.h"
 #include "platform/win32/SystemLibraries.h"
 
 namespace platform::win32 {
@@ -40,31 +41,6 @@ struct NetBufferFree {
   }
 };
 using NetBuffer = std::unique_ptr<void, NetBufferFree>;
-
-struct LocalMemoryFree {
-  void operator()(void* memory) const { LocalFree(memory); }
-};
-
-// The entries of an access list as textual SIDs; entries of other kinds (audit, object) are
-// left out.
-std::vector<AccessEntry> EntriesOf(PACL acl) {
-  std::vector<AccessEntry> entries;
-  for (DWORD index = 0; index < acl->AceCount; ++index) {
-    void* ace = nullptr;
-    if (!GetAce(acl, index, &ace)) break;
-    const auto* header = static_cast<const ACE_HEADER*>(ace);
-    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE && header->AceType != ACCESS_DENIED_ACE_TYPE) {
-      continue;
-    }
-    // Allowed and denied entries share one layout.
-    const auto* entry = static_cast<const ACCESS_ALLOWED_ACE*>(ace);
-    char* text = nullptr;
-    if (!ConvertSidToStringSidA(const_cast<DWORD*>(&entry->SidStart), &text)) continue;
-    std::unique_ptr<char, LocalMemoryFree> held(text);
-    entries.push_back(AccessEntry{text, header->AceType == ACCESS_ALLOWED_ACE_TYPE, entry->Mask});
-  }
-  return entries;
-}
 
 }  // namespace
 
@@ -232,7 +208,8 @@ std::uint32_t Win32ShareService::ShareGetInfo502(const std::u16string& netName,
     if (GetSecurityDescriptorDacl(descriptor, &present, &acl, &defaulted) && present &&
         acl != nullptr) {
       details.hasAccessList = true;
-      details.entries = EntriesOf(acl);
+      // A list that cannot be read to its end is shown as far as it was read.
+      ReadAccessEntries(acl, details.entries);
     }
   }
   return NERR_Success;

@@ -1,0 +1,13 @@
+// The clipboard, for the texts the program offers to copy.
+#pragma once
+
+#include "platform/Clipboard.h"
+
+namespace platform::win32 {
+
+class Win32Clipboard : public Clipboard {
+ public:
+  bool SetText(Handle owner, const std::string& text) override;
+};
+
+}  // namespace platform::win32
