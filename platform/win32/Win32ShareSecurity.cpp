@@ -8,9 +8,9 @@
 #include "platform/win32/WindowsApi.h"
 #include <aclapi.h>
 #include <sddl.h>
+// clang-format on
 
 #include "platform/win32/AccessEntries.h"
-// clang-format on
 
 // The interface method of that name, not the A/W macro.
 #undef SetEntriesInAcl

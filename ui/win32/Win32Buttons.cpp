@@ -4,49 +4,23 @@
 
 #include <utility>
 
-#include "platform/win32/SystemLibraries.h"
 #include "ui/win32/EventDispatch.h"
 
 namespace ui::win32 {
-namespace {
-
-// The image-list calls of the common controls the program loaded (never imported by name).
-template <class Function>
-Function ImageListCall(const char* name) {
-  return platform::win32::SystemCall<Function>("comctl32.dll", name);
-}
-
-}  // namespace
 
 void Win32Button::Attach(HWND window, bool takesFocus) {
   Win32Control::Attach(window);
   if (!takesFocus) Install(window);
 }
 
-void Win32Button::SetPicture(const PictureIcon& picture) {
-  if (picture.Empty()) return;
-  const auto create = ImageListCall<decltype(&::ImageList_Create)>("ImageList_Create");
-  const auto replaceIcon =
-      ImageListCall<decltype(&::ImageList_ReplaceIcon)>("ImageList_ReplaceIcon");
-  if (create == nullptr || replaceIcon == nullptr) return;
-  const int size = picture.Size();
-  std::unique_ptr<void, void (*)(void*)> list(create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0),
-                                              &ReleaseImageList);
-  HIMAGELIST pictures = static_cast<HIMAGELIST>(list.get());
-  // Replacing entry -1 adds the icon at the end.
-  if (pictures == nullptr || replaceIcon(pictures, -1, picture.Handle()) < 0) return;
+void Win32Button::SetPicture(HIMAGELIST pictures, int size) {
+  if (pictures == nullptr) return;
   BUTTON_IMAGELIST shown;
   ZeroMemory(&shown, sizeof(shown));
   shown.himl = pictures;
   shown.margin.left = size / 4;
   shown.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
-  if (!SendMessageA(m_window, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&shown))) return;
-  m_pictures = std::move(list);
-}
-
-void Win32Button::ReleaseImageList(void* list) {
-  const auto destroy = ImageListCall<decltype(&::ImageList_Destroy)>("ImageList_Destroy");
-  if (list != nullptr && destroy != nullptr) destroy(static_cast<HIMAGELIST>(list));
+  SendMessageA(m_window, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&shown));
 }
 
 void Win32Button::OnCommand(HWND, UINT code) {

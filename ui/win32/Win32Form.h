@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "ui/win32/ButtonPictures.h"
 #include "ui/win32/FontCache.h"
 #include "ui/win32/RichEditLibrary.h"
 #include "ui/win32/Win32Window.h"
@@ -16,7 +17,8 @@ namespace ui::win32 {
 
 class Win32Form : public Form {
  public:
-  explicit Win32Form(const std::string& fontFace) : m_fonts(fontFace) {}
+  Win32Form(const std::string& fontFace, HINSTANCE instance)
+      : m_fonts(fontFace), m_buttonPictures(instance) {}
   ~Win32Form() override;
 
   Window& window() override { return m_window; }
@@ -25,6 +27,7 @@ class Win32Form : public Form {
 
   Win32Window& win32Window() { return m_window; }
   FontCache& fonts() { return m_fonts; }
+  ButtonPictures& buttonPictures() { return m_buttonPictures; }
   // Takes ownership of a control; returns it for the caller to finish.
   template <class T>
   T& Keep(const std::string& name, std::unique_ptr<T> control) {
@@ -44,6 +47,7 @@ class Win32Form : public Form {
  private:
   // Declared first so that they go last: the windows above still use them while being destroyed.
   FontCache m_fonts;
+  ButtonPictures m_buttonPictures;
   std::shared_ptr<RichEditLibrary> m_richEdit;
   std::map<std::string, std::unique_ptr<Control>> m_controls;
   std::map<std::string, std::unique_ptr<MenuItem>> m_menu;

@@ -96,7 +96,7 @@ Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
 }
 
 std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platform::Handle owner) {
-  auto form = std::make_unique<Win32Form>(spec.fontFace);
+  auto form = std::make_unique<Win32Form>(spec.fontFace, m_instance);
   Win32Window::RegisterFormClass(m_instance, spec.className, spec.border != BorderStyle::Dialog);
   HMENU menu = BuildMenu(spec.menu, *form, m_instance);
   if (!form->win32Window().Create(m_instance, spec, reinterpret_cast<HWND>(owner), menu)) {
@@ -235,7 +235,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           const int pictureSize = control.rect.height >= 2 * GetSystemMetrics(SM_CYICON)
                                       ? GetSystemMetrics(SM_CXICON)
                                       : GetSystemMetrics(SM_CXSMICON);
-          button.SetPicture(PictureIcon(m_instance, control.picture, pictureSize));
+          button.SetPicture(form->buttonPictures().List(control.picture, pictureSize), pictureSize);
           break;
         }
         case ControlKind::Label: {
