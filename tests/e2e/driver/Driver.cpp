@@ -25,7 +25,8 @@ DWORD TimeoutArg(const Words& a, size_t index, DWORD fallback) {
 namespace {
 
 const DWORD kDefaultTimeout = 30000;
-const DWORD kPollInterval = 50;
+// Short enough that a start-up timed through "wait-window" is not rounded to whole polls.
+const DWORD kPollInterval = 10;
 
 std::string Number(long value) {
   char text[32];
