@@ -65,7 +65,8 @@ Driver::Driver() {
     long pid = 0;
     if (!ParseNumber(a[0], pid)) return Answer::Err("bad process id");
     target_.pid = static_cast<DWORD>(pid);
-    process_.Reset(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, target_.pid));
+    process_.Reset(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE,
+                               target_.pid));
     return Answer::Ok();
   });
   Add("wait-exit", 0, 1, bind(&Driver::WaitExit));
@@ -135,6 +136,9 @@ Answer Driver::Run(const Words& words) {
 void Driver::KillTarget() {
   if (process_.Get() != nullptr && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_.Get(), 1);
+    // Gone before the next one starts: a Plinvo still ending would take the next start for a
+    // second copy and hand over to itself.
+    WaitForSingleObject(process_.Get(), 10000);
   }
 }
 
