@@ -408,14 +408,17 @@ def test_uninstaller_restore_runs_silently_before_any_start_up_step(h):
 # ---- the sharing check ----
 
 CHECK = "Sharing Check"
+NOTHING_SELECTED = "Select a row to read what it means for visitors."
 
 
 def wait_check_done(s, seconds=60):
-    """Waits until the check has run (its "Check Again" is enabled again); returns the seconds
-    it took and the rows."""
+    """Waits until a check has run to its end ("Check Again" enabled, and the explanation back to
+    asking for a row: a row's explanation or "Checking..." means an earlier or a running check);
+    returns the seconds it took and the rows."""
     began = time.time()
     while time.time() - began < seconds:
-        if s.flag("is-enabled", CHECK, IDS["m_btnCheckAgain"]):
+        if (s.flag("is-enabled", CHECK, IDS["m_btnCheckAgain"])
+                and s.text(CHECK, IDS["m_memoExplanation"]) == NOTHING_SELECTED):
             return time.time() - began, s.list_rows(CHECK, IDS["m_listChecks"])
         time.sleep(0.05)
     check(False, "the check did not finish")

@@ -326,13 +326,17 @@ Answer Driver::ListSelection(const Words& a) {
   return Answer::Ok({Number(static_cast<long>(row))});
 }
 
-// Types characters into a control that has the keyboard focus, as the keyboard does: one
-// WM_CHAR each, posted (a list then finds the row whose name starts with them).
+// Types characters into a control, one WM_CHAR each (a list then finds the row whose name starts
+// with them). Each is sent, not posted: a command that looks next is itself a sent message, and a
+// busy program answers sent messages before it takes posted ones, so it would look too early.
 Answer Driver::TypeKeys(const Words& a) {
   std::string error;
   HWND h = Control(a[0], a[1], error);
   if (h == nullptr || !Usable(h, error)) return Answer::Err(error);
-  for (unsigned char c : a[2]) PostMessageA(h, WM_CHAR, c, 1);
+  for (unsigned char c : a[2]) {
+    LRESULT ignored = 0;
+    if (!SendWithin(h, WM_CHAR, c, 1, ignored)) return Answer::Err("no answer");
+  }
   return Answer::Ok();
 }
 
