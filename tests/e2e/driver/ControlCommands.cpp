@@ -63,6 +63,7 @@ Answer Driver::Click(const Words& a) {
     GetClientRect(h, &r);
     PostMouseClick(h, r.right / 2, r.bottom / 2);
   }
+  Settle(h);
   return Answer::Ok();
 }
 
@@ -431,6 +432,7 @@ Answer Driver::Menu(const Words& a) {
   if ((query.state & (MF_GRAYED | MF_DISABLED)) != 0) return Answer::Err("disabled");
   // What choosing the entry sends.
   PostMessageA(h, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  Settle(h);
   return Answer::Ok();
 }
 

@@ -102,12 +102,7 @@ Answer Driver::Key(const Words& a) {
   if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
     return Answer::Err("the system refused the keys");
   }
-  // Gives the program the time to take the keys before the next command looks.
-  for (int pass = 0; pass < 3; ++pass) {
-    Sleep(60);
-    LRESULT ignored = 0;
-    SendWithin(h, WM_NULL, 0, 0, ignored, 1000);
-  }
+  Settle(h);
   return Answer::Ok();
 }
 

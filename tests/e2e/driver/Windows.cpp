@@ -104,6 +104,16 @@ bool SendWithin(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result, UINT
   return true;
 }
 
+void Settle(HWND hwnd) {
+  // Each empty question is answered only once the program is back at its message loop, after
+  // whatever it took off its queue in the pause before; three rounds outlast a busy machine.
+  for (int pass = 0; pass < 3; ++pass) {
+    Sleep(40);
+    LRESULT ignored = 0;
+    SendWithin(hwnd, WM_NULL, 0, 0, ignored, 1000);
+  }
+}
+
 bool ControlText(HWND hwnd, std::string& text) {
   LRESULT length = 0;
   if (!SendWithin(hwnd, WM_GETTEXTLENGTH, 0, 0, length)) return false;

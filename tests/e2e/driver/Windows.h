@@ -38,4 +38,9 @@ bool ControlText(HWND hwnd, std::string& text);
 // Sends a message with a time limit, so a busy target cannot hang the driver.
 bool SendWithin(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result, UINT ms = 15000);
 
+// Gives the program the time to take what was just posted to it before the next command looks.
+// A program answers sent messages (every question the driver asks) before it takes posted ones,
+// so a question asked at once can overtake the click or key it should see the effect of.
+void Settle(HWND hwnd);
+
 }  // namespace e2e
