@@ -1,6 +1,6 @@
 """Start-up and the main window: what a user sees when Plinvo starts, and how it ends."""
 
-from e2e import Session, check_equal, control_ids, on_versions
+from e2e import Session, check, check_equal, control_ids, on_versions
 
 IDS = control_ids()
 CAPTION = "Plinvo"
@@ -49,6 +49,7 @@ def test_main_window_and_exit(h, winver):
                     [True] * (len(menu) - 1), "menu entries enabled")
 
         s.screenshot(CAPTION, "main-window")
+        check(s.flag("has-picture", CAPTION, IDS["m_btnApply"]), "picture of Apply")
         check_equal(s.msgboxes(), [], "boxes after start-up")
 
         # "Exit" on one version, the close box on the other: both end at once, with code 0

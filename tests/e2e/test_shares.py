@@ -11,6 +11,7 @@ successful "net share" adds its share to the service's file, as the system would
 
 import ntpath
 import os
+import time
 
 from e2e import Session, check, check_equal, control_ids, on_versions
 
@@ -413,6 +414,14 @@ def test_session_list(h, winver):
         start(s, h)
         s.command("select-tab", CAPTION, IDS["pgc1"], 2)
         sessions = IDS["m_listviewSessions"]
+        # The buttons of a page get their pictures once the page is painted.
+        buttons = ("m_btnSessionRefresh", "m_btnSessionDisconnect", "m_btnSessionOpenFiles")
+        for _ in range(50):
+            pictures = [s.flag("has-picture", CAPTION, IDS[name]) for name in buttons]
+            if all(pictures):
+                break
+            time.sleep(0.1)
+        check_equal(pictures, [True] * 3, "pictures of the page's buttons")
         check_equal(s.list_columns(CAPTION, sessions),
                     [("Client PC", 120), ("User", 120), ("Active Time", 120),
                      ("Idle Time", 120)], "columns")
@@ -440,6 +449,14 @@ def test_disconnect_a_session_and_close_an_open_file(h, winver):
         start(s, h)
         s.command("select-tab", CAPTION, IDS["pgc1"], 2)
         sessions = IDS["m_listviewSessions"]
+        # The buttons of a page get their pictures once the page is painted.
+        buttons = ("m_btnSessionRefresh", "m_btnSessionDisconnect", "m_btnSessionOpenFiles")
+        for _ in range(50):
+            pictures = [s.flag("has-picture", CAPTION, IDS[name]) for name in buttons]
+            if all(pictures):
+                break
+            time.sleep(0.1)
+        check_equal(pictures, [True] * 3, "pictures of the page's buttons")
         s.command("click", CAPTION, IDS["m_btnSessionRefresh"])
         s.command("sleep", 300)
         s.command("list-select", CAPTION, sessions, 0)

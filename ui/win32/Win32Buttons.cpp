@@ -10,15 +10,48 @@ namespace ui::win32 {
 
 void Win32Button::Attach(HWND window, bool takesFocus) {
   Win32Control::Attach(window);
-  if (!takesFocus) Install(window);
+  m_keepsFocusAway = !takesFocus;
+  if (m_keepsFocusAway) {
+    Install(window);
+    m_hooked = true;
+  }
 }
 
-void Win32Button::SetPicture(HIMAGELIST pictures, int size) {
-  if (pictures == nullptr) return;
+namespace {
+
+// Whether the window sits on a page (or in a frame) that is hidden; the top-level window itself
+// is not asked, since it shows only once all its controls are made.
+bool OnHiddenPage(HWND window) {
+  for (HWND w = window; w != nullptr && (GetWindowLongA(w, GWL_STYLE) & WS_CHILD) != 0;
+       w = GetParent(w)) {
+    if ((GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void Win32Button::SetPicture(ButtonPictures& pictures, const std::string& name, int size) {
+  if (name.empty()) return;
+  m_pictures = &pictures;
+  m_pictureName = name;
+  m_pictureSize = size;
+  if (!OnHiddenPage(m_window)) {
+    ShowPicture();
+  } else if (!m_hooked) {
+    Install(m_window);
+    m_hooked = true;
+  }
+}
+
+void Win32Button::ShowPicture() {
+  HIMAGELIST list = m_pictures->List(m_pictureName, m_pictureSize);
+  m_pictureName.clear();
+  if (list == nullptr) return;
   BUTTON_IMAGELIST shown;
   ZeroMemory(&shown, sizeof(shown));
-  shown.himl = pictures;
-  shown.margin.left = size / 4;
+  shown.himl = list;
+  shown.margin.left = m_pictureSize / 4;
   shown.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
   SendMessageA(m_window, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&shown));
 }
@@ -29,7 +62,9 @@ void Win32Button::OnCommand(HWND, UINT code) {
 
 bool Win32Button::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM,
                                     LRESULT& result) {
-  if (message != WM_SETFOCUS) return false;
+  // The picture goes in before the button paints itself for the first time.
+  if (message == WM_PAINT && !m_pictureName.empty()) ShowPicture();
+  if (message != WM_SETFOCUS || !m_keepsFocusAway) return false;
   // A mouse press focuses the button before it captures the mouse; giving the focus back here
   // leaves the press and the click itself untouched.
   HWND previous = reinterpret_cast<HWND>(wParam);

@@ -6,6 +6,9 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <string>
+
+#include "ui/win32/ButtonPictures.h"
 #include "ui/win32/SubclassHook.h"
 #include "ui/win32/Win32Control.h"
 
@@ -15,15 +18,24 @@ class Win32Button : public Win32Control<ui::Button>, private SubclassHook {
  public:
   // A speed button hands the focus straight back to the window that had it.
   void Attach(HWND window, bool takesFocus);
-  // Shows the picture of the image list `pictures` (`size` pixels square) to the left of the
-  // caption. The list is borrowed: it must outlive the button's window. Where the button cannot
-  // show pictures (the common controls before version 6), the caption stands alone.
-  void SetPicture(HIMAGELIST pictures, int size);
+  // Shows the picture `name` of `pictures` (`size` pixels square) to the left of the caption;
+  // `pictures` must outlive the button's window. A button on a page not shown yet gets it when
+  // it is first painted: a picture list is slow to make, and the window shows one page at start.
+  // Where the button cannot show pictures (the common controls before version 6), the caption
+  // stands alone.
+  void SetPicture(ButtonPictures& pictures, const std::string& name, int size);
   void OnCommand(HWND from, UINT code) override;
 
  private:
+  void ShowPicture();
   bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT& result) override;
+
+  bool m_keepsFocusAway = false;
+  bool m_hooked = false;
+  ButtonPictures* m_pictures = nullptr;
+  std::string m_pictureName;  // until the picture is shown
+  int m_pictureSize = 0;
 };
 
 // Whether `window` is an option button (a radio button the system checks on a click).

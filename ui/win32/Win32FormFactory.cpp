@@ -235,7 +235,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           const int pictureSize = control.rect.height >= 2 * GetSystemMetrics(SM_CYICON)
                                       ? GetSystemMetrics(SM_CXICON)
                                       : GetSystemMetrics(SM_CXSMICON);
-          button.SetPicture(form->buttonPictures().List(control.picture, pictureSize), pictureSize);
+          button.SetPicture(form->buttonPictures(), control.picture, pictureSize);
           break;
         }
         case ControlKind::Label: {

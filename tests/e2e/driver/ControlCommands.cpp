@@ -129,6 +129,23 @@ Answer Driver::IsChecked(const Words& a) {
   return Flag(state == BST_CHECKED);
 }
 
+// Whether a push button shows a picture beside its caption (an image list set on it).
+Answer Driver::HasPicture(const Words& a) {
+  std::string error;
+  HWND h = Control(a[0], a[1], error);
+  if (h == nullptr) return Answer::Err(error);
+  KernelHandle process(OpenOwner(h));
+  RemoteBlock block(process.Get(), sizeof(BUTTON_IMAGELIST));
+  BUTTON_IMAGELIST shown = {};
+  LRESULT ok = 0;
+  if (!block.Valid() || !block.Write(0, &shown, sizeof(shown)) ||
+      !SendWithin(h, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(block.Address()), ok) ||
+      !block.Read(0, &shown, sizeof(shown))) {
+    return Answer::Err("no answer");
+  }
+  return Flag(ok && shown.himl != nullptr);
+}
+
 Answer Driver::ControlRect(const Words& a) {
   std::string error;
   HWND h = Control(a[0], a[1], error);

@@ -90,6 +90,7 @@ Driver::Driver() {
   Add("is-enabled", 2, 2, bind(&Driver::IsEnabled));
   Add("is-visible", 2, 2, bind(&Driver::IsVisible));
   Add("is-checked", 2, 2, bind(&Driver::IsChecked));
+  Add("has-picture", 2, 2, bind(&Driver::HasPicture));
   Add("control-rect", 2, 2, bind(&Driver::ControlRect));
   Add("control-class", 2, 2, bind(&Driver::ControlClass));
   Add("select-tab", 3, 3, bind(&Driver::SelectTab));

@@ -74,6 +74,7 @@ class Driver {
   Answer ListColumns(const Words& a);
   Answer ListSelect(const Words& a);
   Answer ListSelection(const Words& a);
+  Answer HasPicture(const Words& a);
   Answer ClickUntilRows(const Words& a);
   Answer Hover(const Words& a);
   Answer TypeKeys(const Words& a);
