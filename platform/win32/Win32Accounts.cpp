@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "platform/win32/AccessEntries.h"
+#include "platform/win32/LsaPolicy.h"
 #include "platform/win32/SystemLibraries.h"
 
 namespace platform::win32 {
 namespace {
 
-constexpr NTSTATUS kObjectNameNotFound = static_cast<NTSTATUS>(0xC0000034L);
 constexpr DWORD kGuestRid = 501;
 
 // Memory the security calls hand out with LocalAlloc.
@@ -38,27 +38,6 @@ class LocalMemory {
   HLOCAL m_memory = nullptr;
 };
 
-class Policy {
- public:
-  explicit Policy(ACCESS_MASK access) {
-    LSA_OBJECT_ATTRIBUTES attributes;
-    ZeroMemory(&attributes, sizeof(attributes));
-    m_status = LsaOpenPolicy(nullptr, &attributes, access, &m_handle);
-  }
-  ~Policy() {
-    if (m_status == 0) LsaClose(m_handle);
-  }
-  Policy(const Policy&) = delete;
-  Policy& operator=(const Policy&) = delete;
-  DWORD error() const { return LsaNtStatusToWinError(m_status); }
-  bool open() const { return m_status == 0; }
-  LSA_HANDLE get() const { return m_handle; }
-
- private:
-  LSA_HANDLE m_handle = nullptr;
-  NTSTATUS m_status = 0;
-};
-
 std::string SidText(PSID sid) {
   LocalMemory text;
   char* pointer = nullptr;
@@ -69,7 +48,7 @@ std::string SidText(PSID sid) {
 
 // The guest account's SID text: this computer's account domain with relative identifier 501.
 DWORD GuestSid(std::string& sid) {
-  Policy policy(POLICY_VIEW_LOCAL_INFORMATION);
+  LsaPolicy policy(POLICY_VIEW_LOCAL_INFORMATION);
   if (!policy.open()) return policy.error();
   void* information = nullptr;
   const NTSTATUS status =
@@ -144,23 +123,7 @@ std::uint32_t Win32Accounts::AccountRights(const std::string& sid,
   PSID pointer = nullptr;
   if (!ConvertStringSidToSidA(sid.c_str(), &pointer)) return GetLastError();
   *binary.out() = pointer;
-  Policy policy(POLICY_LOOKUP_NAMES);
-  if (!policy.open()) return policy.error();
-  LSA_UNICODE_STRING* list = nullptr;
-  ULONG count = 0;
-  const NTSTATUS status = LsaEnumerateAccountRights(policy.get(), pointer, &list, &count);
-  // An account that holds no right at all is not known to the policy.
-  if (status == kObjectNameNotFound) return ERROR_SUCCESS;
-  if (status != 0) return LsaNtStatusToWinError(status);
-  for (ULONG index = 0; index < count; ++index) {
-    std::string right;
-    for (USHORT unit = 0; unit < list[index].Length / sizeof(WCHAR); ++unit) {
-      right += static_cast<char>(list[index].Buffer[unit]);  // rights are plain ASCII names
-    }
-    rights.push_back(right);
-  }
-  LsaFreeMemory(list);
-  return ERROR_SUCCESS;
+  return ReadAccountRights(pointer, rights);
 }
 
 std::uint32_t Win32Accounts::CurrentUser(std::string& sid) {
