@@ -58,6 +58,17 @@ def check_equal(actual, expected, what):
         raise TestFailure("%s: expected %r, got %r" % (what, expected, actual))
 
 
+def check_eventually(read, expected, what, seconds=15):
+    """Checks what `read()` answers once the program has had the time to finish what it was
+    asked to do: a busy machine can hold it back longer than any fixed pause."""
+    deadline = time.time() + seconds
+    actual = read()
+    while actual != expected and time.time() < deadline:
+        time.sleep(0.1)
+        actual = read()
+    check_equal(actual, expected, what)
+
+
 # ---- the protocol ----
 
 def quote(word):
