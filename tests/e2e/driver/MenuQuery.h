@@ -1,6 +1,7 @@
 // What the driver and the menu probe exchange. Wine keeps a menu readable only inside the
-// process that owns it, so the driver loads the probe into the program under test and runs it
-// there on a block of that process's memory.
+// process that owns it, so the driver hooks the probe into the program's user-interface thread
+// (a message hook, which that thread loads and calls between its messages) and asks it through a
+// posted message to read the menu into a block of the program's memory.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,7 @@ namespace e2e {
 struct MenuQuery {
   HWND window;  // whose menu bar to read
   UINT id;      // 0: describe every entry; otherwise the state of this entry
+  int done;     // out: 1 once read, 2 when the window has no menu
   int found;    // out: 1 when the entry with `id` exists
   UINT state;   // out: its state (MF_GRAYED, MF_DISABLED, ...)
   // out: one line per entry, depth first: "<depth>:<id>:<enabled|grayed>:<text>\n"; a separator's
@@ -18,6 +20,8 @@ struct MenuQuery {
 };
 
 const char kMenuProbeDll[] = "e2e_probe.dll";
-const char kMenuProbeEntry[] = "E2eReadMenu";
+const char kMenuProbeHook[] = "E2eMenuHook";
+// Posted to the program's window with the block's address; the hook takes it off the queue.
+const char kMenuProbeMessage[] = "E2eReadMenu";
 
 }  // namespace e2e

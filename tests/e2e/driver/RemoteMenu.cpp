@@ -6,18 +6,6 @@ namespace e2e {
 
 namespace {
 
-// Runs `routine(argument)` on a new thread of `process` and gives its exit code.
-bool CallRemote(HANDLE process, FARPROC routine, void* argument, DWORD& exitCode) {
-  KernelHandle thread(
-      CreateRemoteThread(process, nullptr, 0,
-                         reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(routine)),
-                         argument, 0, nullptr));
-  if (thread.Get() == nullptr || WaitForSingleObject(thread.Get(), 10000) != WAIT_OBJECT_0) {
-    return false;
-  }
-  return GetExitCodeThread(thread.Get(), &exitCode) != FALSE;
-}
-
 std::string ProbePath() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, sizeof(path));
@@ -41,48 +29,66 @@ class Library {
   HMODULE module_;
 };
 
+class Hook {
+ public:
+  Hook(HOOKPROC procedure, HMODULE module, DWORD thread)
+      : hook_(SetWindowsHookExA(WH_GETMESSAGE, procedure, module, thread)) {}
+  ~Hook() {
+    if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+  }
+  Hook(const Hook&) = delete;
+  Hook& operator=(const Hook&) = delete;
+  bool Set() const { return hook_ != nullptr; }
+
+ private:
+  HHOOK hook_;
+};
+
 }  // namespace
 
+// A thread started in the program instead (CreateRemoteThread) now and then hung the driver
+// for good under Wine when the program had only just shown its window.
 bool ReadRemoteMenu(MenuQuery& query, std::string& error) {
   const std::string path = ProbePath();
-  Library local(path);
-  FARPROC localEntry = local.Get() ? GetProcAddress(local.Get(), kMenuProbeEntry) : nullptr;
-  if (localEntry == nullptr) {
+  Library probe(path);
+  FARPROC entry = probe.Get() ? GetProcAddress(probe.Get(), kMenuProbeHook) : nullptr;
+  auto procedure = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(entry));
+  const UINT ask = RegisterWindowMessageA(kMenuProbeMessage);
+  if (procedure == nullptr || ask == 0) {
     error = "cannot load " + path;
     return false;
   }
-  const ULONG_PTR entryOffset =
-      reinterpret_cast<ULONG_PTR>(localEntry) - reinterpret_cast<ULONG_PTR>(local.Get());
-
   DWORD pid = 0;
-  GetWindowThreadProcessId(query.window, &pid);
-  KernelHandle process(OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION |
-                                       PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
-                                   FALSE, pid));
+  const DWORD thread = GetWindowThreadProcessId(query.window, &pid);
+  KernelHandle process(OpenProcess(
+      PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+      pid));
   if (process.Get() == nullptr) {
     error = "cannot open the program's process";
     return false;
   }
-  // kernel32 sits at the same address in every process, so LoadLibraryA does too.
-  FARPROC loadLibrary = GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA");
-  RemoteBlock remotePath(process.Get(), path.size() + 1);
-  DWORD remoteBase = 0;
-  if (!remotePath.Valid() || !remotePath.Write(0, path.c_str(), path.size() + 1) ||
-      !CallRemote(process.Get(), loadLibrary, remotePath.Address(), remoteBase) ||
-      remoteBase == 0) {
-    error = "cannot load the menu probe into the program";
+  RemoteBlock block(process.Get(), sizeof(MenuQuery));
+  query.done = 0;
+  if (!block.Valid() || !block.Write(0, &query, sizeof(query))) {
+    error = "cannot reach the program's memory";
     return false;
   }
-  RemoteBlock block(process.Get(), sizeof(MenuQuery));
-  DWORD done = 0;
-  if (!block.Valid() || !block.Write(0, &query, sizeof(query)) ||
-      !CallRemote(process.Get(), reinterpret_cast<FARPROC>(remoteBase + entryOffset),
-                  block.Address(), done) ||
-      !block.Read(0, &query, sizeof(query))) {
+  Hook hook(procedure, probe.Get(), thread);
+  if (!hook.Set() ||
+      !PostMessageA(query.window, ask, 0, reinterpret_cast<LPARAM>(block.Address()))) {
+    error = "cannot hook the menu probe into the program";
+    return false;
+  }
+  const DWORD start = GetTickCount();
+  do {
+    Sleep(10);
+    if (!block.Read(0, &query, sizeof(query))) break;
+  } while (query.done == 0 && GetTickCount() - start < 15000);
+  if (query.done == 0) {
     error = "the menu probe did not answer";
     return false;
   }
-  if (done == 0) {
+  if (query.done == 2) {
     error = "no menu";
     return false;
   }

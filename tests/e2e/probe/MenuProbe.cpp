@@ -37,14 +37,23 @@ void Walk(HMENU menu, int depth, e2e::MenuQuery& q) {
 
 }  // namespace
 
-extern "C" __declspec(dllexport) DWORD WINAPI E2eReadMenu(LPVOID param) {
-  e2e::MenuQuery& q = *static_cast<e2e::MenuQuery*>(param);
-  q.text[0] = '\0';
-  q.found = 0;
-  HMENU bar = GetMenu(q.window);
-  if (bar == nullptr) return 0;
-  Walk(bar, 0, q);
-  return 1;
+// A message hook of the program's user-interface thread: it reads the menu when the driver's
+// message comes off the queue, on the thread that owns the menu and between two of its messages,
+// so it never runs beside the program's own work.
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    E2eMenuHook(int code, WPARAM removed, LPARAM message) {
+  static const UINT ask = RegisterWindowMessageA(e2e::kMenuProbeMessage);
+  MSG& m = *reinterpret_cast<MSG*>(message);
+  if (code == HC_ACTION && removed == PM_REMOVE && m.message == ask && ask != 0) {
+    e2e::MenuQuery& q = *reinterpret_cast<e2e::MenuQuery*>(m.lParam);
+    q.text[0] = '\0';
+    q.found = 0;
+    HMENU bar = GetMenu(q.window);
+    if (bar != nullptr) Walk(bar, 0, q);
+    q.done = bar != nullptr ? 1 : 2;
+    m.message = WM_NULL;  // not for the program
+  }
+  return CallNextHookEx(nullptr, code, removed, message);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
