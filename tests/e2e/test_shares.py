@@ -11,7 +11,6 @@ successful "net share" adds its share to the service's file, as the system would
 
 import ntpath
 import os
-import time
 
 from e2e import Session, check, check_equal, check_eventually, control_ids, on_versions
 
@@ -411,12 +410,8 @@ def test_session_list(h, winver):
         sessions = IDS["m_listviewSessions"]
         # The buttons of a page get their pictures once the page is painted.
         buttons = ("m_btnSessionRefresh", "m_btnSessionDisconnect", "m_btnSessionOpenFiles")
-        for _ in range(50):
-            pictures = [s.flag("has-picture", CAPTION, IDS[name]) for name in buttons]
-            if all(pictures):
-                break
-            time.sleep(0.1)
-        check_equal(pictures, [True] * 3, "pictures of the page's buttons")
+        check_eventually(lambda: [s.flag("has-picture", CAPTION, IDS[name]) for name in buttons],
+                         [True] * 3, "pictures of the page's buttons")
         check_equal(s.list_columns(CAPTION, sessions),
                     [("Client PC", 120), ("User", 120), ("Active Time", 120),
                      ("Idle Time", 120)], "columns")

@@ -11,10 +11,7 @@ namespace ui::win32 {
 void Win32Button::Attach(HWND window, bool takesFocus) {
   Win32Control::Attach(window);
   m_keepsFocusAway = !takesFocus;
-  if (m_keepsFocusAway) {
-    Install(window);
-    m_hooked = true;
-  }
+  if (m_keepsFocusAway) Install(window);
 }
 
 namespace {
@@ -38,9 +35,8 @@ void Win32Button::SetPicture(ButtonPictures& pictures, const std::string& name, 
   m_pictureSize = size;
   if (!OnHiddenPage(m_window)) {
     ShowPicture();
-  } else if (!m_hooked) {
+  } else if (SubclassHook::Of(m_window) != this) {
     Install(m_window);
-    m_hooked = true;
   }
 }
 

@@ -32,7 +32,6 @@ class Win32Button : public Win32Control<ui::Button>, private SubclassHook {
                          LRESULT& result) override;
 
   bool m_keepsFocusAway = false;
-  bool m_hooked = false;
   ButtonPictures* m_pictures = nullptr;
   std::string m_pictureName;  // until the picture is shown
   int m_pictureSize = 0;

@@ -1,5 +1,7 @@
 #include "RemoteMenu.h"
 
+#include <cstddef>
+
 #include "Handles.h"
 
 namespace e2e {
@@ -79,12 +81,14 @@ bool ReadRemoteMenu(MenuQuery& query, std::string& error) {
     error = "cannot hook the menu probe into the program";
     return false;
   }
+  // Only the flag is read while waiting; the whole block once the probe has filled it.
   const DWORD start = GetTickCount();
+  int done = 0;
   do {
     Sleep(10);
-    if (!block.Read(0, &query, sizeof(query))) break;
-  } while (query.done == 0 && GetTickCount() - start < 15000);
-  if (query.done == 0) {
+    if (!block.Read(offsetof(MenuQuery, done), &done, sizeof(done))) break;
+  } while (done == 0 && GetTickCount() - start < 15000);
+  if (done == 0 || !block.Read(0, &query, sizeof(query))) {
     error = "the menu probe did not answer";
     return false;
   }
