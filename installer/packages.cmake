@@ -9,5 +9,5 @@ add_custom_target(plinvo_packages
           -P ${CMAKE_CURRENT_LIST_DIR}/MakePackages.cmake
   COMMENT "Making the setup program and the portable zip"
   VERBATIM)
-add_dependencies(plinvo_packages Plinvo_shipped myright_shipped plinvo_help_chm
+add_dependencies(plinvo_packages Plinvo_shipped myright_shipped grantitems_shipped plinvo_help_chm
   plinvo_mode_descriptions plinvo_xcacls_script)

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "shares/FolderSafety.h"
+#include "shares/GrantLeftOut.h"
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
 #include "shares/SetShareEveryoneAccess.h"
@@ -97,6 +98,10 @@ std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
       XcaclsCommandLine(global.programFolder, request.folder, request.access, platform.text),
       kWait);
   if (exitCode && *exitCode == 0) return std::nullopt;
+  // The folder got the rights, but not everything in it: the user must learn what and why.
+  if (exitCode) {
+    if (std::optional<std::string> leftOut = LeftOutMessage(*exitCode)) return leftOut;
+  }
   // There is nothing the script could have done there; a bare code would leave the user
   // guessing.
   if (exitCode &&

@@ -36,7 +36,8 @@ std::optional<std::string> CreateShare(platform::Platform& platform, const app::
                                        const NewShareRequest& request);
 
 // Gives the visitors their rights: on FAT32 the share's entry for everyone, elsewhere the guest
-// account's rights on the folder tree. nullopt on success, else the warning to show.
+// account's rights on the folder tree. nullopt on success, else the warning to show: a failure,
+// or what was left out below the folder and why.
 std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
                                               const app::Global& global,
                                               const NewShareRequest& request);

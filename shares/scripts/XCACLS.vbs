@@ -9,45 +9,48 @@
 '   /G account:R    read rights for the account (account:F for full control)
 '   /E              edit the access list instead of replacing it (required)
 '
-' The work is done by the system's cacls.exe, which both Windows XP and Vista have.
-' cacls treats its file argument as a name pattern when it recurses, so the folder
-' itself and its contents ("<folder>\*" with /T) are granted in two separate runs.
+' The work is done by grantitems.exe, which lies beside this script in the program folder
+' and is started by its full path there. Rights set through a path land wherever the path
+' leads, so the tool works through handles instead: it opens the folder one name at a time
+' from the drive's root, and everything below it relative to its already-open folder,
+' never following a junction, symbolic link or mounted drive; it checks on each open
+' handle that it holds the item the folder listed, and adds the entry through that handle.
+' Links, and files with more than one name (hard links, whose other names may lie outside
+' the folder), are left out; so is anything replaced meanwhile or that cannot be changed.
 '
-' The script runs with administrator rights on folders that other users can change:
-' - cacls is started through WScript.Shell, which replaces %NAME% in the command by
-'   the environment variable NAME, so a folder or account with a percent sign is
-'   refused (as is a folder with a double quote, which would end its quoted form);
-' - rights granted on a junction or symbolic link land on the folder it leads to, so
-'   a folder that is, or lies inside, such a reparse point is refused, and when there
-'   are any below the folder, the folders above them are granted without /T, leaving
-'   the links and everything reached through them alone;
-' - FAT and exFAT drives keep no access lists: nothing can be granted there.
+' The script runs with administrator rights on folders that other users can change. The
+' tool is started through WScript.Shell, which replaces %NAME% in the command by the
+' environment variable NAME, so a folder or account with a percent sign is refused (as is
+' a folder with a double quote, which would end its quoted form). FAT and exFAT drives
+' keep no access lists: nothing can be granted there.
 '
-' Exit codes: 0 done; 87 bad usage (a percent sign or quote included); 3 the folder
-' does not exist; 4 the folder is or lies inside a junction, symbolic link or mounted
-' drive; 50 the drive's file system keeps no access lists; 2 cacls.exe is missing;
-' 1 cacls.exe could not be started, or the script itself failed; any other value is
-' cacls.exe's own failure code.
+' Exit codes: 0 done; 87 bad usage (a percent sign or quote included); 3 the folder does
+' not exist; 4 the folder is or lies inside a junction, symbolic link or mounted drive, or
+' was replaced while it was opened; 50 the drive's file system keeps no access lists; 2
+' grantitems.exe is missing; 1 it could not be started, or the script itself failed; 65 to
+' 79 the folder was granted but items below it were left out: 64 plus 1 for links, 2 for
+' files with more than one name, 4 for items replaced meanwhile, 8 for items that could not
+' be changed; any other value is grantitems.exe's own failure code (5 the folder's rights
+' could not be changed, 6 the account was not found).
 
 Option Explicit
 
 Const EXIT_OK = 0
 Const EXIT_CANNOT_START = 1
 Const EXIT_SCRIPT_ERROR = 1
-Const EXIT_NO_CACLS = 2
+Const EXIT_NO_TOOL = 2
 Const EXIT_NO_FOLDER = 3
 Const EXIT_REPARSE_POINT = 4
 Const EXIT_NO_ACCESS_LISTS = 50
 Const EXIT_BAD_USAGE = 87
+Const EXIT_LEFT_OUT_FIRST = 65
+Const EXIT_LEFT_OUT_LAST = 79
 
 Const USAGE = "Usage: cscript XCACLS.vbs ""<folder>"" [/T] /G <account>:R|F /E"
+Const TOOL = "grantitems.exe"
 
 ' Characters that Windows does not allow in account names.
 Const FORBIDDEN_IN_ACCOUNT = """/[]:;|=,+*?<>%"
-
-Const ATTRIBUTE_REPARSE_POINT = 1024
-' This script's own question to itself, through cmd.exe: is this a reparse point?
-Const REPARSE_QUERY = "/ReparsePointQuery"
 
 Dim g_folder, g_recurse, g_account, g_right, g_edit
 
@@ -63,9 +66,6 @@ End If
 
 Sub Main()
     Dim args, problem
-    If WScript.Arguments.Count = 2 Then
-        If WScript.Arguments(0) = REPARSE_QUERY Then WScript.Quit ReparseQueryAnswer(WScript.Arguments(1))
-    End If
     Set args = CollectArguments()
     problem = ParseArguments(args)
     If problem <> "" Then
@@ -86,94 +86,25 @@ Sub Main()
     End If
     g_folder = fso.GetAbsolutePathName(g_folder)
 
-    Dim link
-    link = ReparsePointOnPath(fso, g_folder)
-    If link <> "" Then
-        Fail EXIT_REPARSE_POINT, "The folder is, or lies inside, a junction, symbolic link or mounted drive (" & link & "): rights granted there would land on the folder it leads to."
-    End If
-
     Dim fileSystem
     fileSystem = DriveFileSystem(fso, g_folder)
     If fileSystem = "FAT" Or fileSystem = "exFAT" Then
         Fail EXIT_NO_ACCESS_LISTS, "The " & fileSystem & " file system keeps no access rights for files and folders: nothing can be granted on " & g_folder
     End If
 
-    Dim cacls
-    cacls = fso.BuildPath(fso.GetSpecialFolder(1).Path, "cacls.exe")
-    If Not fso.FileExists(cacls) Then
-        Fail EXIT_NO_CACLS, "cacls.exe was not found in the system folder: " & cacls
+    Dim grantTool
+    grantTool = fso.BuildPath(fso.GetParentFolderName(WScript.ScriptFullName), TOOL)
+    If Not fso.FileExists(grantTool) Then
+        Fail EXIT_NO_TOOL, TOOL & " was not found beside the script: " & grantTool
     End If
 
-    Dim grant
+    Dim grant, arguments
     grant = g_account & ":" & g_right
     If InStr(grant, " ") > 0 Then grant = """" & grant & """"
-
-    RunCacls cacls, Quote(g_folder) & " /E /G " & grant
-    If g_recurse Then
-        GrantContents fso, cacls, fso.GetFolder(g_folder), grant
-    End If
-    WScript.Quit EXIT_OK
+    arguments = " /G " & grant
+    If g_recurse Then arguments = arguments & " /T"
+    RunTool grantTool, arguments & " " & Quote(g_folder)
 End Sub
-
-' Whether a file or folder is a reparse point. Where folders do not give their
-' attributes (Wine's script host), cmd.exe is asked: its "~a" text of a path, such as
-' "d-------l", ends in "l" for a reparse point. The text is handed to this script again
-' (REPARSE_QUERY), whose exit code answers; anything unexpected counts as a link.
-Function IsReparsePoint(item)
-    Dim attributes
-    On Error Resume Next
-    attributes = item.Attributes
-    If Err.Number = 0 Then
-        On Error GoTo 0
-        IsReparsePoint = ((attributes And ATTRIBUTE_REPARSE_POINT) <> 0)
-        Exit Function
-    End If
-    Err.Clear
-    On Error GoTo 0
-    IsReparsePoint = (AskCmdIfReparsePoint(item.Path) <> 0)
-End Function
-
-' The command has exactly two percent signs, and the "==" between them keeps that text
-' from naming an environment variable, which WScript.Shell would put in. AutoRun
-' commands and delayed expansion are off, command extensions (for "~a") on.
-Function AskCmdIfReparsePoint(path)
-    Dim fso, system, commandLine
-    Set fso = CreateObject("Scripting.FileSystemObject")
-    system = fso.GetSpecialFolder(1).Path
-    commandLine = Quote(fso.BuildPath(system, "cmd.exe")) & " /d /e:on /v:off /c for %I in (" & _
-        Quote(path) & ") do @if 1==1 " & Quote(fso.BuildPath(system, "cscript.exe")) & _
-        " //Nologo //B " & Quote(WScript.ScriptFullName) & " " & REPARSE_QUERY & " %~aI"
-    If Len(commandLine) - Len(Replace(commandLine, "%", "")) <> 2 Then
-        AskCmdIfReparsePoint = EXIT_SCRIPT_ERROR
-        Exit Function
-    End If
-    On Error Resume Next
-    AskCmdIfReparsePoint = CreateObject("WScript.Shell").Run(commandLine, 0, True)
-    If Err.Number <> 0 Then AskCmdIfReparsePoint = EXIT_SCRIPT_ERROR
-    On Error GoTo 0
-End Function
-
-' The answer to REPARSE_QUERY: 0 for the attribute text of a plain file or folder, 1
-' for a reparse point or a text that is not an attribute text.
-Function ReparseQueryAnswer(attributeText)
-    ReparseQueryAnswer = 1
-    If Len(attributeText) = 9 And Right(attributeText, 1) = "-" Then ReparseQueryAnswer = 0
-End Function
-
-' The first of the folder and the folders above it (below the drive's root) that is a
-' reparse point; "" when there is none.
-Function ReparsePointOnPath(fso, folder)
-    Dim path
-    ReparsePointOnPath = ""
-    path = folder
-    Do While path <> "" And fso.GetParentFolderName(path) <> ""
-        If IsReparsePoint(fso.GetFolder(path)) Then
-            ReparsePointOnPath = path
-            Exit Function
-        End If
-        path = fso.GetParentFolderName(path)
-    Loop
-End Function
 
 ' The drive's file-system name ("NTFS", "FAT32", ...); "" when it cannot be read.
 Function DriveFileSystem(fso, folder)
@@ -183,55 +114,6 @@ Function DriveFileSystem(fso, folder)
     Err.Clear
     On Error GoTo 0
 End Function
-
-' Whether any file or folder below the folder is a reparse point. Folders reached
-' through one are not looked into.
-Function HasReparsePointBelow(fso, folder)
-    Dim item
-    HasReparsePointBelow = True
-    For Each item In fso.GetFolder(folder).Files
-        If IsReparsePoint(item) Then Exit Function
-    Next
-    For Each item In fso.GetFolder(folder).SubFolders
-        If IsReparsePoint(item) Then Exit Function
-        If HasReparsePointBelow(fso, item.Path) Then Exit Function
-    Next
-    HasReparsePointBelow = False
-End Function
-
-' Grants everything below the folder. Where no link lies below, cacls does it with /T
-' in one run; elsewhere /T would follow the links, so the folder's own entries are
-' granted without it (in one run of its pattern, or one by one, links left out, when
-' some are links) and each folder that is not a link is treated the same way.
-Sub GrantContents(fso, cacls, folder, grant)
-    Dim item, links
-    If Not HasReparsePointBelow(fso, folder.Path) Then
-        If HasContents(fso, folder.Path) Then
-            RunCacls cacls, Quote(ContentsPattern(folder.Path)) & " /T /E /G " & grant
-        End If
-        Exit Sub
-    End If
-    links = False
-    For Each item In folder.Files
-        If IsReparsePoint(item) Then links = True
-    Next
-    For Each item In folder.SubFolders
-        If IsReparsePoint(item) Then links = True
-    Next
-    If Not links Then
-        RunCacls cacls, Quote(ContentsPattern(folder.Path)) & " /E /G " & grant
-    Else
-        For Each item In folder.Files
-            If Not IsReparsePoint(item) Then RunCacls cacls, Quote(item.Path) & " /E /G " & grant
-        Next
-        For Each item In folder.SubFolders
-            If Not IsReparsePoint(item) Then RunCacls cacls, Quote(item.Path) & " /E /G " & grant
-        Next
-    End If
-    For Each item In folder.SubFolders
-        If Not IsReparsePoint(item) Then GrantContents fso, cacls, item, grant
-    Next
-End Sub
 
 ' The script host of some systems splits its command line like the C runtime does, where
 ' a backslash before a double quote escapes it: "C:\" /T ... then arrives as the single
@@ -354,7 +236,7 @@ Function IsAccountText(text)
     IsAccountText = True
 End Function
 
-' Quotes an argument for cacls, which splits its command line like the C runtime: a
+' Quotes an argument for the tool, which splits its command line like the C runtime: a
 ' trailing backslash (a drive root such as C:\) is doubled so that it does not escape
 ' the closing quote.
 Function Quote(text)
@@ -365,39 +247,14 @@ Function Quote(text)
     End If
 End Function
 
-Function ContentsPattern(folder)
-    If Right(folder, 1) = "\" Then
-        ContentsPattern = folder & "*"
-    Else
-        ContentsPattern = folder & "\*"
-    End If
-End Function
-
-' cacls fails on a pattern that matches nothing, so an empty folder is left out of the
-' recursive run. When the folder cannot be listed, cacls is asked anyway and reports.
-Function HasContents(fso, folder)
-    Dim f
-    HasContents = True
-    On Error Resume Next
-    Set f = fso.GetFolder(folder)
-    If Err.Number = 0 Then
-        If f.Files.Count + f.SubFolders.Count = 0 Then
-            If Err.Number = 0 Then HasContents = False
-        End If
-    End If
-    Err.Clear
-    On Error GoTo 0
-End Function
-
-' Runs cacls hidden and waits for it; with /E it asks no question. Ends the script
-' with cacls's own code when it fails. WScript.Shell's Run replaces %NAME% in the
-' command text; the folder and account were checked to hold no percent sign, and the
-' system folder's path holds none either.
-Sub RunCacls(cacls, arguments)
+' Runs the tool hidden, waits for it and ends the script with its exit code, saying what
+' the code means. WScript.Shell's Run replaces %NAME% in the command text; the folder and
+' account were checked to hold no percent sign, and the command is checked once more.
+Sub RunTool(grantTool, arguments)
     Dim shell, code, commandLine
-    commandLine = Quote(cacls) & " " & arguments
+    commandLine = Quote(grantTool) & arguments
     If InStr(commandLine, "%") > 0 Then
-        Fail EXIT_BAD_USAGE, "A percent sign would be replaced before cacls.exe sees it: " & commandLine
+        Fail EXIT_BAD_USAGE, "A percent sign would be replaced before " & TOOL & " sees it: " & commandLine
     End If
     On Error Resume Next
     Set shell = CreateObject("WScript.Shell")
@@ -409,9 +266,20 @@ Sub RunCacls(cacls, arguments)
         Fail EXIT_CANNOT_START, "Could not start " & commandLine & ": " & description
     End If
     On Error GoTo 0
-    If code <> 0 Then
-        Fail code, "cacls.exe failed with exit code " & code & ": " & commandLine
+    Select Case code
+        Case EXIT_OK
+            WScript.Quit EXIT_OK
+        Case EXIT_NO_FOLDER
+            Fail code, "The folder does not exist or is not a folder: " & g_folder
+        Case EXIT_REPARSE_POINT
+            Fail code, "The folder is, or lies inside, a junction, symbolic link or mounted drive, or was replaced while it was opened: rights granted there would land on the folder it leads to. Nothing was granted on " & g_folder
+        Case EXIT_NO_ACCESS_LISTS
+            Fail code, "The drive keeps no access rights for files and folders: nothing can be granted on " & g_folder
+    End Select
+    If code >= EXIT_LEFT_OUT_FIRST And code <= EXIT_LEFT_OUT_LAST Then
+        Fail code, "The rights were granted on " & g_folder & ", but links, files with more than one name, or items that were replaced or could not be changed below it were left out (code " & code & ")."
     End If
+    Fail code, TOOL & " failed with exit code " & code & ": " & commandLine
 End Sub
 
 ' Prints the message on the error stream and ends the script. Script hosts without an

@@ -1,10 +1,12 @@
 #!/bin/bash
 # Runs XCACLS.vbs under Wine's cscript in a throwaway 32-bit prefix.
 #
-# Wine's own cacls.exe changes nothing, so a recording stand-in (cacls_standin.c) takes
-# its place in the prefix's system folder: the tests check the cacls command lines that
-# the script runs, its exit codes and its messages. Whether cacls itself then sets the
-# access list is Windows' business and is not tested here.
+# First with a recording stand-in (grantitems_standin.c) in place of grantitems.exe: the
+# command lines the script gives the tool, its own refusals, and the tool's exit codes passed
+# on with their messages. Then with the real grantitems.exe (built by ./build.sh into
+# dist/Plinvo): the round trip through the script, which under Wine shows the links and hard
+# links left out. Wine keeps no real access lists; it turns what is set into the Unix mode of
+# the file, so a changed mode shows that an item was granted, an unchanged one that it was not.
 #
 # Wine's script host has no WScript.StdErr; the script then falls back to Echo, so a
 # message is looked for on either stream, and when stderr has text it must be the message.
@@ -15,22 +17,24 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 script=$repo/shares/scripts/XCACLS.vbs
+tool=${GRANTITEMS_EXE:-$repo/dist/Plinvo/grantitems.exe}
+[ -f "$tool" ] || { echo "FAIL: no $tool (./build.sh makes it)"; exit 1; }
 
 work=$(mktemp -d /tmp/xcacls-test.XXXXXX)
 . "$here/wine_prefix.sh"
 make_prefix
 
-i686-w64-mingw32-gcc -O2 -o "$work/cacls.exe" "$here/cacls_standin.c" ||
-    { echo "FAIL: cannot build the cacls stand-in"; exit 1; }
-cp "$work/cacls.exe" "$sys32/cacls.exe"
-export WINEDLLOVERRIDES="mscoree,mshtml=;cacls.exe=n"
-export CACLS_STANDIN_LOG='C:\standin.log'
+i686-w64-mingw32-gcc -O2 -o "$work/standin.exe" "$here/grantitems_standin.c" ||
+    { echo "FAIL: cannot build the grantitems stand-in"; exit 1; }
+program="$drive_c/Program Files/Plinvo"
+export GRANT_STANDIN_LOG='C:\standin.log'
 
 # The prefix's own links into the tester's home folder become plain folders: the drive holds
 # only the links that a test makes.
 find "$drive_c" -type l | while read -r link; do rm "$link" && mkdir "$link"; done
-mkdir -p "$drive_c/Program Files/Plinvo" "$drive_c/My Data/sub" "$drive_c/Empty"
-cp "$script" "$drive_c/Program Files/Plinvo/XCACLS.vbs"
+mkdir -p "$program" "$drive_c/My Data/sub" "$drive_c/Empty"
+cp "$script" "$program/XCACLS.vbs"
+cp "$work/standin.exe" "$program/grantitems.exe"
 echo hello >"$drive_c/My Data/sub/a.txt"
 echo hello >"$drive_c/a file.txt"
 
@@ -71,17 +75,17 @@ expect_message() {
 expect_calls() {
     local want
     want=$(printf '%s\n' "$@")
-    [ "$calls" = "$want" ] || fail "cacls calls were:
+    [ "$calls" = "$want" ] || fail "grantitems calls were:
 $calls
 expected:
 $want"
 }
 
 expect_no_calls() {
-    [ -z "$calls" ] || fail "cacls was run: $calls"
+    [ -z "$calls" ] || fail "grantitems was run: $calls"
 }
 
-# --- Bad usage: code 87, a message naming the problem, and cacls never runs. ---------
+# --- Bad usage: code 87, a message naming the problem, and the tool never runs. ---------
 bad_usage() {
     local name=$1 message=$2
     shift 2
@@ -126,53 +130,48 @@ expect_no_calls
 # --- The command lines Plinvo runs. -----------------------------------------------------
 run "read rights, whole tree" '"C:\My Data" /T /G Guest:R /E'
 expect_code 0
-expect_calls 'C:\My Data|/E|/G|Guest:R' 'C:\My Data\*|/T|/E|/G|Guest:R'
+expect_calls '/G|Guest:R|/T|C:\My Data'
 [ -z "$out$err" ] || fail "a successful run printed: $out $err"
 
 run "full control, switches reordered" '/E "C:\My Data" /G Guest:F /T'
 expect_code 0
-expect_calls 'C:\My Data|/E|/G|Guest:F' 'C:\My Data\*|/T|/E|/G|Guest:F'
+expect_calls '/G|Guest:F|/T|C:\My Data'
 
 run "switches in lower case" '"C:\My Data" /t /g guest:f /e'
 expect_code 0
-expect_calls 'C:\My Data|/E|/G|guest:F' 'C:\My Data\*|/T|/E|/G|guest:F'
+expect_calls '/G|guest:F|/T|C:\My Data'
 
 run "without /T only the folder" '"C:\My Data" /G Guest:R /E'
 expect_code 0
-expect_calls 'C:\My Data|/E|/G|Guest:R'
+expect_calls '/G|Guest:R|C:\My Data'
 
-run "empty folder has nothing below it" '"C:\Empty" /T /G Guest:R /E'
+run "an empty folder" '"C:\Empty" /T /G Guest:R /E'
 expect_code 0
-expect_calls 'C:\Empty|/E|/G|Guest:R'
+expect_calls '/G|Guest:R|/T|C:\Empty'
 
 run "domain account" '"C:\Empty" /G WORKGROUP\Visitor:R /E'
 expect_code 0
-expect_calls 'C:\Empty|/E|/G|WORKGROUP\Visitor:R'
+expect_calls '/G|WORKGROUP\Visitor:R|C:\Empty'
 
 run "account with a blank" '"C:\Empty" /G "Power Users:R" /E'
 expect_code 0
-expect_calls 'C:\Empty|/E|/G|Power Users:R'
+expect_calls '/G|Power Users:R|C:\Empty'
 
 # Plinvo quotes a drive root as "C:\", whose backslash escapes the closing quote for
 # hosts that split like the C runtime.
 run "drive root" '"C:\"  /T /G Guest:R /E'
 expect_code 0
-expect_calls 'C:\|/E|/G|Guest:R' 'C:\*|/T|/E|/G|Guest:R'
+expect_calls '/G|Guest:R|/T|C:\'
 
 # What Plinvo gives now: the root's backslash doubled inside the quotes.
 run "drive root, backslash doubled" '"C:\\"  /T /G Guest:R /E'
 expect_code 0
-expect_calls 'C:\|/E|/G|Guest:R' 'C:\*|/T|/E|/G|Guest:R'
+expect_calls '/G|Guest:R|/T|C:\'
 
-# --- Nothing in the folder text is replaced, and no link is followed. ---------------------
+# --- Nothing in the folder text is replaced. ------------------------------------------------
 # Windows' script host replaces %X% in the command it runs by the user's variable X (Wine's
 # does not), so such a folder must never reach it. In the batch file %% stands for %.
-mkdir -p "$drive_c/share/%X%" "$drive_c/Target/sub" "$drive_c/Tree/a"
-echo x >"$drive_c/Tree/a/f.txt"
-echo x >"$drive_c/Tree/t.txt"
-# Symbolic links stand in for junctions: Wine reports them as reparse points.
-ln -s ../Target "$drive_c/Tree/link"
-ln -s Target "$drive_c/Junction"
+mkdir -p "$drive_c/share/%X%"
 
 X='..\..\windows' run "percent sign in the folder" '"C:\share\%%X%%" /T /G Guest:R /E'
 expect_code 87
@@ -181,30 +180,56 @@ expect_no_calls
 
 bad_usage "percent sign in the account" "Not a valid account name: 'Gu%X%est'" '"C:\My Data" /G Gu%%X%%est:R /E'
 
-for folder in 'C:\Junction' 'C:\Junction\sub'; do
-    run "link: $folder" "\"$folder\" /T /G Guest:R /E"
-    expect_code 4
-    expect_message "lies inside, a junction, symbolic link or mounted drive (C:\Junction)"
-    expect_no_calls
-done
+# --- The tool's exit codes are the script's, with a message. --------------------------------
+tool_code() {
+    GRANT_STANDIN_EXIT=$1 run "tool exit code $1" '"C:\My Data" /T /G Guest:R /E'
+    expect_code "$1"
+    expect_message "$2"
+    expect_calls '/G|Guest:R|/T|C:\My Data'
+}
+tool_code 5 "grantitems.exe failed with exit code 5"
+tool_code 4 "lies inside, a junction, symbolic link or mounted drive, or was replaced"
+tool_code 67 "but links, files with more than one name, or items that were replaced or could not be changed below it were left out (code 67)"
 
-run "a link below the folder" '"C:\Tree" /T /G Guest:R /E'
-expect_code 0
-expect_calls 'C:\Tree|/E|/G|Guest:R' 'C:\Tree\t.txt|/E|/G|Guest:R' 'C:\Tree\a|/E|/G|Guest:R' \
-    'C:\Tree\a\*|/T|/E|/G|Guest:R'
-rm "$drive_c/Tree/link" "$drive_c/Junction"
-
-# --- cacls failures end the script with cacls's code. ----------------------------------
-CACLS_STANDIN_EXIT=5 run "cacls refuses" '"C:\My Data" /T /G Guest:R /E'
-expect_code 5
-expect_message "cacls.exe failed with exit code 5"
-expect_calls 'C:\My Data|/E|/G|Guest:R'
-
-rm -f "$sys32/cacls.exe"
-run "no cacls" '"C:\My Data" /T /G Guest:R /E'
+rm -f "$program/grantitems.exe"
+run "no tool" '"C:\My Data" /T /G Guest:R /E'
 expect_code 2
-expect_message "cacls.exe was not found in the system folder"
-expect_no_calls
+expect_message "grantitems.exe was not found beside the script: C:\Program Files\Plinvo\grantitems.exe"
+
+# --- The real tool, started by the script: links and hard links are left out. ----------------
+cp "$tool" "$program/grantitems.exe"
+mkdir -p "$drive_c/Tree/a" "$drive_c/Secret/inner"
+echo x >"$drive_c/Tree/a/f.txt"
+echo x >"$drive_c/Tree/t.txt"
+echo x >"$drive_c/Secret/system-file.dll"
+echo x >"$drive_c/Secret/inner/s.txt"
+# Symbolic links stand in for junctions: Wine reports them as reparse points. Wine counts a
+# file's names as Unix does, so a hard link made here has two.
+ln -s ../Secret "$drive_c/Tree/link"
+ln "$drive_c/Secret/system-file.dll" "$drive_c/Tree/a/innocent.dll"
+ln -s Secret "$drive_c/Junction"
+modes() { (cd "$drive_c" && stat -c '%n %a' "$@"); }
+secret_before=$(modes Secret Secret/inner Secret/inner/s.txt Secret/system-file.dll)
+tree_before=$(modes Tree Tree/t.txt Tree/a Tree/a/f.txt)
+
+run "round trip: links and hard links below" '"C:\Tree" /T /G Guest:R /E'
+expect_code 67
+expect_message "were left out (code 67)"
+[ "$(modes Secret Secret/inner Secret/inner/s.txt Secret/system-file.dll)" = "$secret_before" ] ||
+    fail "the rights reached through a link: $(modes Secret Secret/inner Secret/inner/s.txt Secret/system-file.dll)"
+changed=$(diff <(echo "$tree_before") <(modes Tree Tree/t.txt Tree/a Tree/a/f.txt) | grep -c '^>')
+[ "$changed" = 4 ] || fail "only $changed of the 4 items in the tree were granted"
+
+run "round trip: a tree without links" '"C:\My Data" /T /G Guest:F /E'
+expect_code 0
+
+for folder in 'C:\Junction' 'C:\Junction\inner'; do
+    run "round trip, link: $folder" "\"$folder\" /T /G Guest:R /E"
+    expect_code 4
+    expect_message "lies inside, a junction, symbolic link or mounted drive"
+done
+[ "$(modes Secret Secret/inner Secret/inner/s.txt Secret/system-file.dll)" = "$secret_before" ] ||
+    fail "the rights reached through a link above the folder"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

@@ -298,3 +298,32 @@ TEST(NewShareFailures, OnAFatDriveTheUserLearnsThatVisitorsRightsCannotBeSet) {
 }
 
 }  // namespace
+
+namespace {
+
+// The access script's code for a tree whose links and hard links were left out.
+constexpr std::uint32_t kLinksAndHardLinksLeftOut = 64 + 1 + 2;
+
+TEST(NewShareFailures, WhatTheGrantLeftOutIsToldAfterTheShareIsMade) {
+  NewShareFixture f(5);
+  f.test.world.processes.run = [](const platform::memory::Launch& launch) {
+    return StartsWith(launch.commandLine, "cscript.exe") ? kLinksAndHardLinksLeftOut : 0u;
+  };
+  f.Open([&](MemoryForm&) {
+    f.Pick("C:\\docs");
+    f.Ok();
+    EXPECT_TRUE(f.Closed());
+  });
+  EXPECT_EQ(f.BoxTexts(),
+            std::vector<std::string>{
+                "The visitors were given their rights on the folder, but not on these items in "
+                "it:\n- junctions, symbolic links and mounted drives, with what they lead to: "
+                "rights set there would land outside the folder;\n- files with more than one name "
+                "(hard links): another name may lie outside the folder, and the rights would "
+                "reach the file there too.\n\nGive the visitors rights on them yourself where "
+                "they need them."});
+  EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconWarning);
+  EXPECT_EQ(shares_test::SharesFixture::Captions(f.Folders()), std::vector<std::string>{"docs"});
+}
+
+}  // namespace

@@ -128,6 +128,21 @@ TEST(ShareAccess, ChangesTheGuestRightsWithTheNewShareStepsAndTellsTheOutcome) {
   });
 }
 
+TEST(ShareAccess, WhatAChangeLeftOutIsToldInsteadOfSuccess) {
+  AccessFixture f;
+  f.test.world.processes.run = [](const platform::memory::Launch&) { return 64u + 8u; };
+  f.Open(1, false, [&](MemoryForm& dialog) {
+    dialog.Memory<ui::memory::MemoryButton>("m_btnChangeAccess").Click();
+  });
+  ASSERT_EQ(f.BoxTexts().size(), 2u);
+  EXPECT_EQ(f.BoxTexts()[1],
+            "The visitors were given their rights on the folder, but not on these items in it:\n"
+            "- items whose rights could not be changed.\n\nGive the visitors rights on them "
+            "yourself where they need them.");
+  EXPECT_EQ(f.test.world.messageBoxes.shown[1].style,
+            platform::mb::kOk | platform::mb::kIconWarning);
+}
+
 }  // namespace
 
 namespace {
