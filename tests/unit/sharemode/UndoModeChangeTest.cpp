@@ -249,6 +249,11 @@ TEST_F(UndoModeChangeTest, UninstallerRestoresSilentlyAndAnswersWithItsExitCode)
   EXPECT_TRUE(sharemode::IsRestoreCommandLine(" /restorewindowssettings "));
   EXPECT_FALSE(sharemode::IsRestoreCommandLine(""));
   EXPECT_FALSE(sharemode::IsRestoreCommandLine("/RestoreWindowsSettings x"));
+  // The setup's call makes the folder, private.
+  EXPECT_TRUE(sharemode::IsCreateFolderCommandLine(" /createsettingsfolder "));
+  EXPECT_EQ(sharemode::CreateSettingsFolderSilently(test.world.files), 0);
+  EXPECT_TRUE(test.world.files.IsPrivateDirectory(
+      "C:\\Documents and Settings\\All Users\\Application Data\\Plinvo"));
 
   platform::Platform& platform = test.world.platform;
   const std::string folder = TestWorld::kProgramFolder;
