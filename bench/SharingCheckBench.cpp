@@ -7,6 +7,7 @@
 #include "check/SharingCheck.h"
 #include "platform/memory/MemoryWorld.h"
 #include "sharemode/ApplyShareMode.h"
+#include "sharemode/ChangeTime.h"
 #include "sharemode/SettingsFile.h"
 
 namespace {
@@ -18,7 +19,7 @@ void SharingCheck(benchmark::State& state) {
   world.files.PutDirectory("C:\\Program Files\\Plinvo");
   sharemode::RunRecipe(world.platform, sharemode::RecipeFor(1), kFolder);
   sharemode::RecordShareMode(world.profile, kFolder, 1);
-  sharemode::RecordApplyTime(world.profile, kFolder, world.clock.now - 7200);
+  sharemode::RecordChangeTime(world.files, world.clock.now - 7200);
   world.accounts.guestEnabled = true;
   world.accounts.fileAccess["C:\\Program Files\\Plinvo"] =
       platform::AccessList{true, {{"S-1-5-32-544", true, 0x1F01FF, 0}}};

@@ -1,8 +1,8 @@
 // Whether the settings of the recorded mode are still in force, and whether the restart the
 // mode asks for is still owed.
 #include "check/Rows.h"
+#include "sharemode/ChangeTime.h"
 #include "sharemode/LocalMachineKey.h"
-#include "sharemode/SettingsFile.h"
 #include "sharemode/ShareModeRecipes.h"
 
 namespace check {
@@ -113,17 +113,46 @@ void CheckRestart(const CheckInput& input, std::vector<Finding>& rows) {
   const char* const mode = ModeName(input.mode);
   RowsAbout restart(rows, "Restart after applying",
                     SharesFolders(input.mode) ? "a restart after applying" : "none");
-  const std::int64_t applied =
-      sharemode::ReadApplyTime(input.platform.profile, input.programFolder);
-  if (applied == 0) {
+  const sharemode::ChangeTime recorded = sharemode::ReadChangeTime(input.platform.files);
+  using State = sharemode::ChangeTime::State;
+  if (recorded.state == State::None) {
     restart.Unreadable(
         "Plinvo has no record of when the mode was applied (it was applied by an earlier "
         "version of Plinvo, or never).");
     return;
   }
+  if (recorded.state == State::Untrusted) {
+    restart.Unreadable(
+        "Plinvo cannot trust the time recorded in %s: others than the "
+        "administrators can change that folder.",
+        {recorded.path});
+    return;
+  }
+  if (recorded.state == State::Unreadable) {
+    if (recorded.path.empty()) {
+      restart.Unreadable("Windows did not tell Plinvo where the data folder of all users is.");
+    } else {
+      restart.Unreadable("The time of the last change cannot be read from %s.", {recorded.path});
+    }
+    return;
+  }
+  const std::int64_t now = input.platform.clock.SecondsSince1970();
+  // Neither can be true of a time Plinvo wrote: someone changed the file, or the clock.
+  if (recorded.seconds < 0) {
+    restart.Unreadable("The time of the last change recorded in %s lies before 1970.",
+                       {recorded.path});
+    return;
+  }
+  if (recorded.seconds > now) {
+    restart.Unreadable(
+        "The time of the last change recorded in %s lies after the present time "
+        "of this computer (was its clock set back?).",
+        {recorded.path});
+    return;
+  }
+  const std::int64_t applied = recorded.seconds;
   const std::int64_t started =
-      input.platform.clock.SecondsSince1970() -
-      static_cast<std::int64_t>(input.platform.clock.MillisecondsSinceStart() / 1000);
+      now - static_cast<std::int64_t>(input.platform.clock.MillisecondsSinceStart() / 1000);
   if (applied < started) {
     restart.Add(Status::Holds, "restarted since",
                 "The computer has started again since %s was applied, so Windows uses every "

@@ -61,6 +61,17 @@ Section "${PRODUCT}" SecProgram
   !insertmacro PLINVO_INSTALL_FILES
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
+  ; Plinvo keeps the settings it saves under the data folder of all users, in a folder only the
+  ; administrators and the system may change; any user could create it first. NSIS sets no
+  ; access lists, and a system tool could not make the folder and its list in one step (nor take
+  ; over one a user made), so Plinvo makes it itself, as it would at its first "Apply".
+  ClearErrors
+  ExecWait '"$INSTDIR\Plinvo.exe" /CreateSettingsFolder' $0
+  IfErrors 0 +2
+    StrCpy $0 "not started"
+  StrCmp $0 0 +2
+    DetailPrint "Plinvo's folder for saved settings was not made now ($0); Plinvo makes it when it first needs it."
+
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\Plinvo.exe"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT} Help.lnk" "$INSTDIR\help.chm"

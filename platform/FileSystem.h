@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -43,6 +44,11 @@ class FileSystem {
   // Until RemoveDirectory, nobody can rename or delete it.
   virtual bool CreatePrivateDirectory(const std::string& path) = 0;
   virtual bool RemoveDirectory(const std::string& path) = 0;
+  // The names of the folders directly inside `folder` whose names begin with `prefix` (letter
+  // case ignored). A name the code page cannot hold exactly is left out: it would name another
+  // folder.
+  virtual std::vector<std::string> FolderNames(const std::string& folder,
+                                               const std::string& prefix) = 0;
   // True only for an existing folder (not a link) owned by the administrators or the system
   // whose access list lets nobody else in, or one this process made with CreatePrivateDirectory
   // and still holds.

@@ -1,9 +1,10 @@
 #include "sharemode/ApplyShareMode.h"
 
 #include "app/AppError.h"
-#include "app/MessageText.h"
 #include "app/Formmain.h"
 #include "app/Global.h"
+#include "app/MessageText.h"
+#include "sharemode/ChangeTime.h"
 #include "sharemode/LocalMachineKey.h"
 #include "sharemode/SettingsFile.h"
 #include "sharemode/SettingsHistory.h"
@@ -60,12 +61,22 @@ void TfrmMain::m_btnApplyClick() {
   }
   const int mode = m_radiosMode.ItemIndex();
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
-  if (!sharemode::SaveBeforeChange(m_app.platform(), recipe) &&
+  const sharemode::SavedBeforeChange saved = sharemode::SaveBeforeChange(m_app.platform(), recipe);
+  if (!saved.saved &&
       m_app.ShowMessage(Handle(),
                         "The present settings could not be saved, so this change could not be "
                         "undone later.\n\nChange the share mode anyway?",
                         kOkCancel | kIconWarning) != kIdOk) {
     return;
+  }
+  // Said once: later starts find the new folder by its access list.
+  if (!saved.instead.empty()) {
+    m_app.ShowMessage(Handle(),
+                      app::FormatMessageText(
+                          "Plinvo cannot be sure that only administrators can change the folder "
+                          "%s, so from now on it keeps the settings it saves in %s.",
+                          {saved.instead, saved.folder}),
+                      kOk | kIconInformation);
   }
   std::vector<sharemode::FailedStep> failures;
   {
@@ -76,8 +87,7 @@ void TfrmMain::m_btnApplyClick() {
   // Recorded only once the user has read the outcome.
   sharemode::RecordShareMode(m_app.platform().profile, m_app.global().programFolder, mode);
   // When, so that the sharing check can tell whether the restart the mode asks for is still owed.
-  sharemode::RecordApplyTime(m_app.platform().profile, m_app.global().programFolder,
-                             m_app.platform().clock.SecondsSince1970());
+  sharemode::RecordChangeTime(m_app.platform().files, m_app.platform().clock.SecondsSince1970());
   if (!failures.empty()) {
     m_app.ShowMessage(Handle(), sharemode::ToolFailureWarning(failures), kOk | kIconWarning);
   }

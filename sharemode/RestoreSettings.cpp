@@ -5,6 +5,7 @@
 #include "app/Global.h"
 #include "app/MessageText.h"
 #include "sharemode/LocalMachineKey.h"
+#include "sharemode/RestorableSettings.h"
 
 namespace sharemode {
 namespace {
@@ -119,8 +120,11 @@ std::vector<std::string> DescribeSettings(const SavedSettings& saved) {
 }
 
 RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& programFolder,
-                               const SavedSettings& saved) {
+                               const SavedSettings& record) {
+  ScreenedSettings screened = ScreenSettings(record);
+  const SavedSettings& saved = screened.allowed;
   RestoreOutcome outcome;
+  outcome.ignored = std::move(screened.ignored);
   for (const SavedValue& value : saved.values) {
     const long result = RestoreValue(platform.registry, value);
     if (result == 0) {
@@ -161,15 +165,23 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
 
 std::string RestoreReport(const RestoreOutcome& outcome) {
   const char* restart = "You need to RESTART this computer to take effect!";
+  const std::string ignored = IgnoredText(outcome.ignored);
   if (outcome.failures.empty()) {
-    return "The settings are back as they were.\n\n\n" + std::string(restart);
+    return "The settings are back as they were.\n\n\n" + std::string(restart) + ignored;
   }
   std::string text = "Not every setting could be set back:\n";
   for (const std::string& failure : outcome.failures) text += "- " + failure + "\n";
-  if (outcome.done == 0) return text + "\nNothing was changed.";
+  if (outcome.done == 0) return text + "\nNothing was changed." + ignored;
   text += "\nThe other " + std::to_string(outcome.done) +
           (outcome.done == 1 ? " setting is" : " settings are") + " back as they were.\n\n\n" +
           restart;
+  return text + ignored;
+}
+
+std::string IgnoredText(const std::vector<std::string>& ignored) {
+  if (ignored.empty()) return std::string();
+  std::string text = "\n\nThe saved settings named more than Plinvo ever changes:";
+  for (const std::string& line : ignored) text += "\n- " + line;
   return text;
 }
 

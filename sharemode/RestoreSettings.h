@@ -17,14 +17,19 @@ std::vector<std::string> DescribeSettings(const SavedSettings& saved);
 struct RestoreOutcome {
   int done = 0;
   std::vector<std::string> failures;  // "<setting> could not be set back (error 5)."
+  std::vector<std::string> ignored;   // what the record names that no share mode writes
 };
 
 // Writes the saved values back, deletes the ones that were absent, and sets the guest account
-// and its rights as they were through the recipes' own tools, each exit code read.
+// and its rights as they were through the recipes' own tools, each exit code read. Only what
+// a recipe writes is carried out (sharemode/RestorableSettings.h); the rest is named.
 RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& programFolder,
                                const SavedSettings& saved);
 
 // The message after a restore.
 std::string RestoreReport(const RestoreOutcome& outcome);
+
+// "\n\nThe saved settings named more ...:\n- ..." for entries left out; empty when none.
+std::string IgnoredText(const std::vector<std::string>& ignored);
 
 }  // namespace sharemode

@@ -2,7 +2,6 @@
 // from one start to the next.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "platform/ProfileFile.h"
@@ -24,11 +23,5 @@ void RecordShareMode(platform::ProfileFile& profile, const std::string& programF
 
 // Whether the file records a mode at all (an older start may have found none).
 bool HasRecordedShareMode(platform::ProfileFile& profile, const std::string& programFolder);
-
-// When the recorded mode was applied, as seconds since 1970 (UTC), kept beside "Mode" so that a
-// restart still owed can be told. 0 when the file holds no such time.
-void RecordApplyTime(platform::ProfileFile& profile, const std::string& programFolder,
-                     std::int64_t secondsSince1970);
-std::int64_t ReadApplyTime(platform::ProfileFile& profile, const std::string& programFolder);
 
 }  // namespace sharemode

@@ -2,17 +2,13 @@
 
 #include <vector>
 
+#include "sharemode/RecordsFolder.h"
+
 namespace sharemode {
 namespace {
 
 constexpr const char* kHeader = "Plinvo saved settings 1";
-constexpr const char* kFolderName = "\\Plinvo";
 constexpr const char* kFileName = "\\settings-before.txt";
-
-std::string FolderPath(platform::FileSystem& files) {
-  const std::string common = files.GetCommonAppDataFolder();
-  return common.empty() ? std::string() : common + kFolderName;
-}
 
 std::string Hex(const std::string& bytes) {
   static const char digits[] = "0123456789abcdef";
@@ -104,8 +100,8 @@ bool ParseLine(const std::vector<std::string>& fields, SavedSettings& record) {
 }  // namespace
 
 std::string HistoryFilePath(platform::FileSystem& files) {
-  const std::string folder = FolderPath(files);
-  return folder.empty() ? std::string() : folder + kFileName;
+  const RecordsFolder folder = FindRecordsFolder(files);
+  return folder.path.empty() ? std::string() : folder.path + kFileName;
 }
 
 std::string FormatHistory(const SettingsHistory& history) {
@@ -142,10 +138,13 @@ bool ParseHistory(const std::string& text, SettingsHistory& history) {
 
 HistoryRead LoadHistory(platform::FileSystem& files, SettingsHistory& history) {
   history = SettingsHistory{};
-  const std::string path = HistoryFilePath(files);
-  if (path.empty()) return HistoryRead::Unreadable;
-  if (!files.FileExists(path)) return HistoryRead::Read;
-  if (!files.IsPrivateDirectory(FolderPath(files))) return HistoryRead::Untrusted;
+  const RecordsFolder folder = FindRecordsFolder(files);
+  if (folder.state == RecordsFolder::State::Unknown) return HistoryRead::Unreadable;
+  const std::string path = folder.path + kFileName;
+  if (folder.state == RecordsFolder::State::Missing || !files.FileExists(path)) {
+    return HistoryRead::Read;
+  }
+  if (folder.state == RecordsFolder::State::HeldByOthers) return HistoryRead::Untrusted;
   std::string text;
   if (!files.ReadFile(path, text) || !ParseHistory(text, history)) {
     history = SettingsHistory{};
@@ -155,10 +154,9 @@ HistoryRead LoadHistory(platform::FileSystem& files, SettingsHistory& history) {
 }
 
 bool SaveHistory(platform::FileSystem& files, const SettingsHistory& history) {
-  const std::string folder = FolderPath(files);
-  if (folder.empty()) return false;
-  if (!files.IsPrivateDirectory(folder) && !files.CreatePrivateDirectory(folder)) return false;
-  const std::string path = HistoryFilePath(files);
+  const MadeRecordsFolder folder = MakeRecordsFolder(files);
+  if (folder.path.empty()) return false;
+  const std::string path = folder.path + kFileName;
   if (!history.first && !history.last) return !files.FileExists(path) || files.DeleteFile(path);
   for (const std::optional<SavedSettings>* record : {&history.first, &history.last}) {
     if (!record->has_value()) continue;
@@ -172,14 +170,19 @@ bool SaveHistory(platform::FileSystem& files, const SettingsHistory& history) {
   return files.ReplaceFile(path, FormatHistory(history));
 }
 
-bool SaveBeforeChange(platform::Platform& platform, const Recipe& recipe) {
+SavedBeforeChange SaveBeforeChange(platform::Platform& platform, const Recipe& recipe) {
   SettingsHistory history;
-  if (LoadHistory(platform.files, history) != HistoryRead::Read) return false;
+  // A record in a folder held by someone else is never read: the history starts afresh in a
+  // folder of ours.
+  if (LoadHistory(platform.files, history) == HistoryRead::Unreadable) return {};
+  const MadeRecordsFolder folder = MakeRecordsFolder(platform.files);
+  if (folder.path.empty()) return {};
   const SavedSettings now = CaptureBefore(platform, recipe);
   if (!history.first) history.first.emplace();
   AddMissing(*history.first, now);
   history.last = now;
-  return SaveHistory(platform.files, history);
+  if (!SaveHistory(platform.files, history)) return {};
+  return {true, folder.path, folder.instead};
 }
 
 }  // namespace sharemode

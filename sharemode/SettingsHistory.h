@@ -1,7 +1,6 @@
 // The two records of the computer's own settings: before Plinvo's first change (kept once
-// made) and before its last one. They live in a folder of ours under the data folder of all
-// users that only administrators and the system can change: restoring writes whatever the
-// file says into security settings, so nobody else may be able to write it.
+// made) and before its last one. They live in Plinvo's own folder under the data folder of all
+// users, which only administrators and the system can change (sharemode/RecordsFolder.h).
 #pragma once
 
 #include <optional>
@@ -23,16 +22,23 @@ std::string HistoryFilePath(platform::FileSystem& files);
 
 enum class HistoryRead { Read, Untrusted, Unreadable };
 
-// A missing file reads as an empty history. Untrusted: the folder is not ours alone.
+// A missing file reads as an empty history. Untrusted: the file lies in a folder held by
+// someone else, and Plinvo has no folder of its own yet.
 HistoryRead LoadHistory(platform::FileSystem& files, SettingsHistory& history);
 
-// Writes the history, creating the folder (private) when it is missing; an empty history
-// deletes the file. False when the folder is not ours alone or the write failed.
+// Writes the history into Plinvo's own folder, making it when there is none; an empty history
+// deletes the file. False when no folder of ours could be had or the write failed.
 bool SaveHistory(platform::FileSystem& files, const SettingsHistory& history);
 
+struct SavedBeforeChange {
+  bool saved = false;
+  std::string folder;   // where the records went
+  std::string instead;  // set when `folder` was made just now because someone else holds this
+};
+
 // Before a recipe runs: records what it is about to change as the last record, and adds it to
-// the first where that lacks it. False when the record could not be kept.
-bool SaveBeforeChange(platform::Platform& platform, const Recipe& recipe);
+// the first where that lacks it.
+SavedBeforeChange SaveBeforeChange(platform::Platform& platform, const Recipe& recipe);
 
 // The file's text and its reading; exposed for the round trip.
 std::string FormatHistory(const SettingsHistory& history);

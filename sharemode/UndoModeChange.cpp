@@ -4,6 +4,9 @@
 #include <cctype>
 
 #include "app/Formmain.h"
+#include "sharemode/ChangeTime.h"
+#include "sharemode/RecordsFolder.h"
+#include "sharemode/RestorableSettings.h"
 #include "sharemode/RestoreSettings.h"
 #include "sharemode/SettingsFile.h"
 #include "sharemode/SettingsHistory.h"
@@ -48,14 +51,12 @@ void ForgetRestored(platform::FileSystem& files, SettingsHistory history, Which 
   SaveHistory(files, history);
 }
 
-}  // namespace
-
-bool IsRestoreCommandLine(const std::string& commandLine) {
+bool IsCommandLine(const std::string& commandLine, const char* command) {
   const auto begin = commandLine.find_first_not_of(" \t");
   if (begin == std::string::npos) return false;
   const auto end = commandLine.find_last_not_of(" \t");
   std::string word = commandLine.substr(begin, end - begin + 1);
-  std::string expected = kRestoreCommandLine;
+  std::string expected = command;
   auto lower = [](std::string& text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -63,6 +64,20 @@ bool IsRestoreCommandLine(const std::string& commandLine) {
   lower(word);
   lower(expected);
   return word == expected;
+}
+
+}  // namespace
+
+bool IsRestoreCommandLine(const std::string& commandLine) {
+  return IsCommandLine(commandLine, kRestoreCommandLine);
+}
+
+bool IsCreateFolderCommandLine(const std::string& commandLine) {
+  return IsCommandLine(commandLine, kCreateFolderCommandLine);
+}
+
+int CreateSettingsFolderSilently(platform::FileSystem& files) {
+  return MakeRecordsFolder(files).path.empty() ? 1 : 0;
 }
 
 int RestoreWindowsSettingsSilently(platform::Platform& platform, const std::string& programFolder) {
@@ -95,12 +110,14 @@ void Undo(TfrmMain& window, sharemode::Which which) {
     return;
   }
   const std::optional<SavedSettings>& record = which == Which::Last ? history.last : history.first;
-  if (!record || record->Empty()) {
-    app.ShowMessage(window.Handle(), texts.nothing, kOk | kIconInformation);
+  const ScreenedSettings screened = record ? ScreenSettings(*record) : ScreenedSettings{};
+  if (screened.allowed.Empty()) {
+    app.ShowMessage(window.Handle(), texts.nothing + IgnoredText(screened.ignored),
+                    kOk | kIconInformation);
     return;
   }
   std::string question = std::string(texts.question) + "\n\n";
-  for (const std::string& line : DescribeSettings(*record)) question += line + "\n";
+  for (const std::string& line : DescribeSettings(screened.allowed)) question += line + "\n";
   question += "\nAfterwards no share mode is shown as applied.";
   if (app.ShowMessage(window.Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
 
@@ -110,12 +127,12 @@ void Undo(TfrmMain& window, sharemode::Which which) {
     // The computer no longer has the settings of the recorded mode.
     RecordShareMode(platform.profile, app.global().programFolder, -1);
     // The settings put back take effect at the next start, as a mode's do.
-    RecordApplyTime(platform.profile, app.global().programFolder,
-                    platform.clock.SecondsSince1970());
+    RecordChangeTime(platform.files, platform.clock.SecondsSince1970());
     window.m_radiosMode.SetItemIndex(-1);
   }
+  const bool clean = outcome.failures.empty() && outcome.ignored.empty();
   app.ShowMessage(window.Handle(), RestoreReport(outcome),
-                  kOk | (outcome.failures.empty() ? kIconInformation : kIconWarning));
+                  kOk | (clean ? kIconInformation : kIconWarning));
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // The program entry: one Plinvo at a time, the Win32 world, the main window, the message
 // loop (then 0); or, for the uninstaller, the silent restore of the settings Plinvo changed
-// (0 when it succeeded).
+// (0 when it succeeded); or, for the setup, the folder for the saved settings (0 when made).
 #include <exception>
 
 #include "app/Application.h"
 #include "app/Formmain.h"
 #include "app/win32/SingleInstance.h"
 #include "platform/win32/SystemLibraries.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/WindowsApi.h"
 #include "sharemode/UndoModeChange.h"
@@ -28,6 +29,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
       platform::win32::Win32Platform world;
       const app::Global global = app::LoadGlobal(world.platform().files);
       return sharemode::RestoreWindowsSettingsSilently(world.platform(), global.programFolder);
+    } catch (...) {
+      return 1;
+    }
+  }
+
+  // The setup's call: NSIS sets no access lists, so the program makes its own folder for the
+  // saved settings, as it would at the first "Apply".
+  if (commandLine != nullptr && sharemode::IsCreateFolderCommandLine(commandLine)) {
+    try {
+      platform::win32::Win32FileSystem files;
+      return sharemode::CreateSettingsFolderSilently(files);
     } catch (...) {
       return 1;
     }

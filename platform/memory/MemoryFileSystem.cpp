@@ -73,7 +73,7 @@ FolderGuard MemoryFileSystem::GuardOf(const std::string& folder) {
 bool MemoryFileSystem::CreatePrivateDirectory(const std::string& path) {
   if (unwritable.count(Key(path)) > 0 || DirectoryExists(path) || FileExists(path)) return false;
   if (InReadOnlyFolder(path)) return false;
-  m_directories.insert(Key(path));
+  m_directories[Key(path)] = path;
   m_privateDirectories.insert(Key(path));
   privateDirectoriesCreated.push_back(path);
   return true;
@@ -81,6 +81,20 @@ bool MemoryFileSystem::CreatePrivateDirectory(const std::string& path) {
 
 bool MemoryFileSystem::IsPrivateDirectory(const std::string& path) {
   return m_privateDirectories.count(Key(path)) > 0;
+}
+
+std::vector<std::string> MemoryFileSystem::FolderNames(const std::string& folder,
+                                                       const std::string& prefix) {
+  const std::string parent = Key(folder) + "\\";
+  const std::string start = parent + Key(prefix);
+  std::vector<std::string> names;
+  for (const auto& [key, path] : m_directories) {
+    if (key.rfind(start, 0) != 0 || key.find('\\', parent.size()) != std::string::npos) continue;
+    std::string name = path;
+    while (!name.empty() && (name.back() == '\\' || name.back() == '/')) name.pop_back();
+    names.push_back(name.substr(name.find_last_of("\\/") + 1));
+  }
+  return names;
 }
 
 bool MemoryFileSystem::ReplaceFile(const std::string& path, const std::string& bytes) {
@@ -109,7 +123,7 @@ void MemoryFileSystem::PutFile(const std::string& path, const std::string& bytes
   m_files[Key(path)] = {path, bytes};
 }
 
-void MemoryFileSystem::PutDirectory(const std::string& path) { m_directories.insert(Key(path)); }
+void MemoryFileSystem::PutDirectory(const std::string& path) { m_directories[Key(path)] = path; }
 
 bool MemoryFileSystem::DirectoryExists(const std::string& path) const {
   return m_directories.count(Key(path)) > 0;
@@ -126,8 +140,8 @@ std::vector<std::string> MemoryFileSystem::FilesUnder(const std::string& folder)
   for (const auto& [key, file] : m_files) {
     if (key.rfind(prefix, 0) == 0) paths.push_back(file.first);
   }
-  for (const std::string& key : m_directories) {
-    if (key.rfind(prefix, 0) == 0) paths.push_back(key);
+  for (const auto& directory : m_directories) {
+    if (directory.first.rfind(prefix, 0) == 0) paths.push_back(directory.first);
   }
   return paths;
 }

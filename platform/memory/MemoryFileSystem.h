@@ -35,6 +35,8 @@ class MemoryFileSystem : public FileSystem {
     return reparsePoints.count(Key(path)) > 0;
   }
   bool IsPrivateDirectory(const std::string& path) override;
+  std::vector<std::string> FolderNames(const std::string& folder,
+                                       const std::string& prefix) override;
   bool ReplaceFile(const std::string& path, const std::string& bytes) override;
 
   // Creates or replaces a file (the in-memory profile files write through this).
@@ -69,7 +71,7 @@ class MemoryFileSystem : public FileSystem {
   static std::string Key(const std::string& path);
   bool InReadOnlyFolder(const std::string& path) const;
   std::map<std::string, std::pair<std::string, std::string>> m_files;  // key -> (path, bytes)
-  std::set<std::string> m_directories;
+  std::map<std::string, std::string> m_directories;                    // key -> path
   std::set<std::string> m_privateDirectories;
 };
 

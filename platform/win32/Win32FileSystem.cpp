@@ -9,6 +9,8 @@
 #include "platform/win32/FolderGuard.h"
 #include "platform/win32/PrivateDirectorySecurity.h"
 #include "platform/win32/SystemFolder.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32TextConversion.h"
 // clang-format off
 #include "platform/win32/WindowsApi.h"
 #include <aclapi.h>
@@ -79,6 +81,11 @@ bool IsAdministratorsOrSystem(PSID sid) {
   return count == 2 && *GetSidSubAuthority(sid, 0) == SECURITY_BUILTIN_DOMAIN_RID &&
          *GetSidSubAuthority(sid, 1) == DOMAIN_ALIAS_RID_ADMINS;
 }
+
+struct FindCloser {
+  void operator()(HANDLE search) const { FindClose(search); }
+};
+using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
 
 struct LocalFreer {
   void operator()(void* memory) const { LocalFree(memory); }
@@ -243,6 +250,30 @@ bool Win32FileSystem::IsPrivateDirectory(const std::string& path) {
     if (!IsAdministratorsOrSystem(const_cast<DWORD*>(&allowed->SidStart))) return false;
   }
   return true;
+}
+
+std::vector<std::string> Win32FileSystem::FolderNames(const std::string& folder,
+                                                      const std::string& prefix) {
+  std::vector<std::string> names;
+  // The wide calls, so that a look-alike name (a fullwidth hyphen) is not handed back as the
+  // plain name of another folder.
+  const std::vector<wchar_t> pattern =
+      WideFromAnsi(folder + "\\" + prefix + "*", MB_ERR_INVALID_CHARS);
+  if (pattern.size() < 2) return names;
+  WIN32_FIND_DATAW found;
+  HANDLE first = FindFirstFileW(pattern.data(), &found);
+  if (first == INVALID_HANDLE_VALUE) return names;
+  FindHandle search(first);
+  Win32TextConversion conversion;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) continue;
+    const std::u16string wide(reinterpret_cast<const char16_t*>(found.cFileName));
+    std::string name;
+    if (conversion.WideToAnsiExact(wide, name) && name != "." && name != "..") {
+      names.push_back(name);
+    }
+  } while (FindNextFileW(search.get(), &found));
+  return names;
 }
 
 bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& bytes) {

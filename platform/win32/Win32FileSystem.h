@@ -33,6 +33,8 @@ class Win32FileSystem : public FileSystem {
   std::string GetFullPath(const std::string& path) override;
   bool IsReparsePoint(const std::string& path) override;
   bool IsPrivateDirectory(const std::string& path) override;
+  std::vector<std::string> FolderNames(const std::string& folder,
+                                       const std::string& prefix) override;
   bool ReplaceFile(const std::string& path, const std::string& bytes) override;
 
  private:

@@ -6,6 +6,7 @@ The system tools and "myright.exe" are replaced by a recording stand-in
 handed it over; a stand-in planted as C:\\Program.exe must never run.
 """
 
+import glob
 import os
 import re
 import subprocess
@@ -96,18 +97,27 @@ def recorded(s):
     return [tuple(line.split("\t", 1)) for line in lines if "\t" in line]
 
 
+def records_file(s, name):
+    """The newest file `name` in Plinvo's own folders under the data folder of all users (Wine's
+    C:\\ProgramData), as a Unix path, or None."""
+    found = glob.glob(os.path.join(s.unix_path(r"C:\ProgramData"), "Plinvo*", name))
+    return max(found, key=os.path.getmtime) if found else None
+
+
 def wait_settings(s, mode, seconds=10):
-    """Waits until config.ini records `mode` and, beside it, the moment it was applied (seconds
-    since 1970, which must be now); fails otherwise. Returns the file's text."""
-    pattern = re.compile(r"\[ShareMode\]\r\nMode=%d\r\nApplied=(\d+)\r\n" % mode)
+    """Waits until config.ini holds exactly `mode` and, in Plinvo's own folder, the moment of
+    the change (seconds since 1970, which must be now); fails otherwise. Returns config.ini."""
+    expected = "[ShareMode]\r\nMode=%d\r\n" % mode
     deadline = time.time() + seconds
     text = None
     while time.time() < deadline:
         text = s.read_text(FOLDER + "config.ini")
-        match = pattern.fullmatch(text or "")
-        if match:
-            check(abs(int(match.group(1)) - time.time()) < 120,
-                  "apply time %s is not now" % match.group(1))
+        changed = records_file(s, "last-change.txt")
+        if text == expected and changed:
+            with open(changed, "rb") as f:
+                stamp = f.read().decode("latin-1")
+            check(re.fullmatch(r"\d+\r\n", stamp) and abs(int(stamp) - time.time()) < 120,
+                  "change time %r is not now" % stamp)
             return text
         time.sleep(0.2)
     check(False, "settings file for mode %d: %r" % (mode, text))
@@ -362,6 +372,10 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
         result, _ = apply_mode(s, 1)
         s.answer("OK", result)
         check(exported_values(s, keys) != before, "Zendry Share changed the registry")
+        # Someone adds a program to start with Windows, and a right, to the saved settings.
+        with open(records_file(s, "settings-before.txt"), "a", newline="") as f:
+            f.write("value\t\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\tUpdater\t1\t"
+                    "433a5c6576696c2e65786500\nright\tSeTcbPrivilege\theld\n")
 
         starts = len(recorded(s))
         s.command("menu", CAPTION, IDS["menuUndoMode"])
@@ -374,9 +388,16 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
         s.answer("OK", question)
         done = s.wait_msgbox(60000)
         check_equal(done.text, "The settings are back as they were.\n\n\nYou need to RESTART "
-                    "this computer to take effect!", "result")
+                    "this computer to take effect!\n\n"
+                    "The saved settings named more than Plinvo ever changes:\n"
+                    "- The value HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Updater "
+                    "was ignored: no share mode writes it.\n"
+                    "- The right SeTcbPrivilege was ignored: no share mode grants or revokes it.",
+                    "result")
         s.answer("OK", done)
         check_equal(exported_values(s, keys), before, "registry after the undo")
+        check_equal(registry_value(s, r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run",
+                                   "Updater"), None, "the added Run entry")
         check_equal([line for _, line in recorded(s)[starts:]], ["net user Guest /active:no"],
                     "the guest account switched off again")
         check_equal(selected_mode(s), -1, "no mode shown as applied")

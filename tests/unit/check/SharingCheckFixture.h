@@ -10,6 +10,7 @@
 #include "check/SharingCheck.h"
 #include "platform/memory/MemoryWorld.h"
 #include "sharemode/ApplyShareMode.h"
+#include "sharemode/ChangeTime.h"
 #include "sharemode/SettingsFile.h"
 
 namespace check_testing {
@@ -30,7 +31,7 @@ inline void ApplyInWorld(platform::memory::MemoryWorld& world, int mode) {
   world.files.PutDirectory("C:\\Program Files\\Plinvo");
   sharemode::RunRecipe(world.platform, sharemode::RecipeFor(mode), kFolder);
   sharemode::RecordShareMode(world.profile, kFolder, mode);
-  sharemode::RecordApplyTime(world.profile, kFolder, world.clock.now - 7200);
+  sharemode::RecordChangeTime(world.files, world.clock.now - 7200);
   world.accounts.guestEnabled = mode == 1;
   world.accounts.rights[kGuest] = {mode == 1 ? "SeNetworkLogonRight" : "SeDenyNetworkLogonRight"};
   if (mode == 0) world.firewall.state.fileSharingOpen = false;

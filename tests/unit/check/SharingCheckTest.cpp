@@ -60,10 +60,29 @@ TEST_P(SharingCheckTest, AChangedRecordedValueIsFoundAndFixedByApplyingTheModeAg
 }
 
 TEST_P(SharingCheckTest, AModeAppliedSinceTheLastStartOwesARestart) {
-  sharemode::RecordApplyTime(world.profile, kFolder, world.clock.now - 60);
+  sharemode::RecordChangeTime(world.files, world.clock.now - 60);
   EXPECT_EQ(StatusOf("Restart after applying"), Shortfall());
-  world.files.PutFile(sharemode::SettingsFilePath(kFolder), "[ShareMode]\r\nMode=1\r\n");
-  EXPECT_EQ(StatusOf("Restart after applying"), Status::NotChecked);
+}
+
+TEST_P(SharingCheckTest, ARestartIsNotJudgedFromATimeThatCannotBeTrue) {
+  const std::string file =
+      "C:\\Documents and Settings\\All Users\\Application Data\\Plinvo\\last-change.txt";
+  // An older Plinvo's time in config.ini is not read.
+  world.files.DeleteFile(file);
+  world.files.PutFile(
+      sharemode::SettingsFilePath(kFolder),
+      "[ShareMode]\r\nMode=1\r\nApplied=" + std::to_string(world.clock.now - 60) + "\r\n");
+  EXPECT_NE(RowAbout("Restart after applying").explanation.find("no record"), std::string::npos);
+  const std::pair<const char*, const char*> cases[] = {
+      {"1800000001\r\n", "lies after the present time"},
+      {"-60\r\n", "lies before 1970"},
+      {"17999x\r\n", "cannot be read"}};
+  for (const auto& [text, reason] : cases) {
+    world.files.PutFile(file, text);
+    const check::Finding row = RowAbout("Restart after applying");
+    EXPECT_EQ(row.status, Status::NotChecked) << text;
+    EXPECT_NE(row.explanation.find(reason), std::string::npos) << row.explanation;
+  }
 }
 
 TEST_P(SharingCheckTest, AStoppedServerServiceBlocksAndIsStartedByItsFix) {

@@ -164,7 +164,11 @@ TEST_F(ApplyShareModeTest, StopShareWritesItsRecipeAndLaunchesNothing) {
   EXPECT_EQ(settingsWhileShown,
             (std::vector<std::string>{"[ShareMode]\r\nMode=1\r\n", "[ShareMode]\r\nMode=1\r\n"}))
       << "not recorded while the result is on the screen";
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=0\r\nApplied=1800000000\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=0\r\n");
+  // The time of the change goes beside the saved settings, not into config.ini.
+  EXPECT_EQ(test.world.files.Content(
+                "C:\\Documents and Settings\\All Users\\Application Data\\Plinvo\\last-change.txt"),
+            "1800000000\r\n");
 }
 
 TEST_F(ApplyShareModeTest, ZendryShareWritesForceGuestThenLaunchesItsTools) {
@@ -184,7 +188,7 @@ TEST_F(ApplyShareModeTest, ZendryShareWritesForceGuestThenLaunchesItsTools) {
   ExpectAllWaited();
   ExpectConfirmationThenResult(kZendryMessage);
   EXPECT_EQ(settingsWhileShown.back(), "[ShareMode]\r\nMode=1\r\n");
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\nApplied=1800000000\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
 }
 
 TEST_F(ApplyShareModeTest, NormalShareLaunchesItsToolsThenWritesForceGuest) {
@@ -203,7 +207,7 @@ TEST_F(ApplyShareModeTest, NormalShareLaunchesItsToolsThenWritesForceGuest) {
   ExpectAllWaited();
   ExpectConfirmationThenResult(kNormalMessage);
   EXPECT_EQ(settingsWhileShown.back(), "[ShareMode]\r\nMode=1\r\n");
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=2\r\nApplied=1800000000\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=2\r\n");
 }
 
 TEST_F(ApplyShareModeTest, NoOptionSelectedRunsNormalShareAndRecordsMinusOne) {
@@ -215,7 +219,7 @@ TEST_F(ApplyShareModeTest, NoOptionSelectedRunsNormalShareAndRecordsMinusOne) {
   EXPECT_EQ(test.world.processes.CommandLines(),
             (std::vector<std::string>{kRevokeLogon, kGrantDeny}));
   ExpectConfirmationThenResult(kNormalMessage);
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=-1\r\nApplied=1800000000\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=-1\r\n");
 }
 
 TEST_F(ApplyShareModeTest, CancelOrClosingTheQuestionChangesNothing) {
@@ -337,7 +341,7 @@ TEST_F(ApplyShareModeTest, AMissingRightsToolDoesNotStopTheRecipeButIsReported) 
             "account may still be denied logon from the network: visitors may not reach your "
             "shared folders.");
   EXPECT_EQ(shown[2].style, kOk | platform::mb::kIconWarning);
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\nApplied=1800000000\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
 }
 
 TEST_F(ApplyShareModeTest, AToolThatFailsIsNamedWithItsCodeAfterTheResultAndTheRecording) {
@@ -363,7 +367,7 @@ TEST_F(ApplyShareModeTest, AToolThatFailsIsNamedWithItsCodeAfterTheResultAndTheR
   EXPECT_EQ(shown[2].owner, main->Handle());
   EXPECT_EQ(settingsWhileShown,
             (std::vector<std::string>{"[ShareMode]\r\nMode=1\r\n", "[ShareMode]\r\nMode=1\r\n",
-                                      "[ShareMode]\r\nMode=2\r\nApplied=1800000000\r\n"}))
+                                      "[ShareMode]\r\nMode=2\r\n"}))
       << "the mode is recorded as ever, before the warning";
   ExpectAllWaited();
 }
@@ -382,7 +386,7 @@ TEST_F(ApplyShareModeTest, AnExitCodeThatCannotBeReadCountsAsAFailure) {
             "\"net user Guest /active:yes\" ended, but its exit code could not be read. The guest "
             "account may still be disabled: visitors may not reach your shared folders.");
   EXPECT_TRUE(test.world.processes.openHandles.empty());
-  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\nApplied=1800000000\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
 }
 
 TEST_F(ApplyShareModeTest, MissingKeysAreCreated) {
@@ -394,9 +398,11 @@ TEST_F(ApplyShareModeTest, MissingKeysAreCreated) {
 }
 
 TEST_F(ApplyShareModeTest, RecordingKeepsTheRestOfTheSettingsFile) {
-  test.world.files.PutFile(kIni, "[Window]\r\nLeft=10\r\n[ShareMode]\r\nMode=1\r\n");
+  // An older Plinvo's "Applied" is left as it is.
+  test.world.files.PutFile(kIni, "[Window]\r\nLeft=10\r\n[ShareMode]\r\nMode=1\r\nApplied=5\r\n");
   Apply(0);
-  EXPECT_EQ(test.world.files.Content(kIni), "[Window]\r\nLeft=10\r\n[ShareMode]\r\nMode=0\r\nApplied=1800000000\r\n");
+  EXPECT_EQ(test.world.files.Content(kIni),
+            "[Window]\r\nLeft=10\r\n[ShareMode]\r\nMode=0\r\nApplied=5\r\n");
 }
 
 TEST_F(ApplyShareModeTest, AFailedRecordingIsNotReported) {

@@ -171,7 +171,7 @@ TEST_F(UndoModeChangeTest, FailedStepsAreToldAndTheRecordIsKept) {
   EXPECT_EQ(Choose("menuUndoMode")[1].text, kDone);
 }
 
-TEST_F(UndoModeChangeTest, CancelAndMissingOrForeignRecordsChangeNothing) {
+TEST_F(UndoModeChangeTest, CancelAndAMissingRecordChangeNothing) {
   EXPECT_EQ(Choose("menuRestoreSettings")[0].text,
             "Plinvo has not changed this computer's settings: there is nothing to restore.");
   Apply(1);
@@ -179,34 +179,81 @@ TEST_F(UndoModeChangeTest, CancelAndMissingOrForeignRecordsChangeNothing) {
   Choose("menuUndoMode");
   EXPECT_EQ(Value(kLsaCurrent, "forceguest")->dword, 1u);
   EXPECT_TRUE(Started().empty());
+}
 
-  // A record in a folder others can change is never used, and no change is made without one
-  // unless the user agrees.
+TEST_F(UndoModeChangeTest, AFolderSomeoneElseMadeFirstIsPassedByWithOneNotice) {
+  // An ordinary user made "Plinvo" before Plinvo did, and "Plinvo-1" beside it, each with a
+  // record of their own.
   platform::memory::MemoryWorld& world = test.world;
-  const std::string record = world.files.Content(kRecordFile);
-  world.files.DeleteFile(kRecordFile);
-  world.files.RemoveDirectory("C:\\Documents and Settings\\All Users\\Application Data\\Plinvo");
-  world.files.PutDirectory("C:\\Documents and Settings\\All Users\\Application Data\\Plinvo");
-  world.files.PutFile(kRecordFile, record);
-  const auto boxes = Choose("menuUndoMode");
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].style & 0xF0u, kIconStop);
-  EXPECT_NE(boxes[0].text.find("cannot be trusted"), std::string::npos);
-  EXPECT_EQ(Value(kLsaCurrent, "forceguest")->dword, 1u);
+  const std::string common = world.files.commonAppDataFolder;
+  const std::string planted =
+      "Plinvo saved settings 1\n[last]\nvalue\t\\SYSTEM\\CurrentControlSet\\Control\\Lsa\t"
+      "forceguest\t4\t07000000\n";
+  for (const char* name : {"\\Plinvo", "\\Plinvo-1"}) {
+    world.files.PutDirectory(common + name);
+    world.files.PutFile(common + name + "\\settings-before.txt", planted);
+  }
+  const auto refused = Choose("menuUndoMode");
+  ASSERT_EQ(refused.size(), 1u);
+  EXPECT_EQ(refused[0].style & 0xF0u, kIconStop);
+  EXPECT_NE(refused[0].text.find("cannot be trusted"), std::string::npos);
 
-  world.messageBoxes.answers = {platform::mb::kIdOk, kIdCancel};
-  world.registry.writes.clear();
+  world.messageBoxes.shown.clear();
+  world.files.privateDirectoriesCreated.clear();
+  Apply(1);
+  ASSERT_EQ(world.files.privateDirectoriesCreated.size(), 1u);
+  const std::string own = world.files.privateDirectoriesCreated[0];
+  EXPECT_EQ(own.rfind(common + "\\Plinvo-", 0), 0u) << own;
+  ASSERT_EQ(world.messageBoxes.shown.size(), 3u);  // question, notice, result
+  EXPECT_EQ(world.messageBoxes.shown[1].text,
+            "Plinvo cannot be sure that only administrators can change the folder " + common +
+                "\\Plinvo, so from now on it keeps the settings it saves in " + own + ".");
+  EXPECT_TRUE(world.files.FileExists(own + "\\last-change.txt"));
+
+  // Found again by its access list: no second notice, and undo works from it.
+  world.messageBoxes.shown.clear();
   Apply(0);
-  EXPECT_EQ(world.messageBoxes.shown.back().text,
-            "The present settings could not be saved, so this change could not be undone "
-            "later.\n\nChange the share mode anyway?");
-  EXPECT_TRUE(world.registry.writes.empty());
+  EXPECT_EQ(world.messageBoxes.shown.size(), 2u);
+  EXPECT_EQ(Choose("menuUndoMode")[1].text, kDone);
+  EXPECT_EQ(Value(kLsaCurrent, "forceguest")->dword, 1u);
+  EXPECT_EQ(world.files.Content(common + "\\Plinvo\\settings-before.txt"), planted);
+}
+
+TEST_F(UndoModeChangeTest, AnEditedRecordIsCarriedOutOnlyWhereARecipeWrites) {
+  Apply(1);
+  // "C:\evil.exe" under Run, and a right no mode touches.
+  test.world.files.PutFile(
+      kRecordFile, test.world.files.Content(kRecordFile) +
+                       "value\t\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\tUpdater\t1\t"
+                       "433a5c6576696c2e65786500\n"
+                       "right\tSeTcbPrivilege\theld\n");
+  const auto boxes = Choose("menuUndoMode");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text.find("Tcb"), std::string::npos) << "not offered";
+  EXPECT_FALSE(Value("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Updater"));
+  for (const std::string& line : Started()) {
+    EXPECT_EQ(line.find("SeTcbPrivilege"), std::string::npos) << line;
+  }
+  EXPECT_EQ(boxes[1].style & 0xF0u, kIconWarning);
+  EXPECT_EQ(boxes[1].text,
+            std::string(kDone) +
+                "\n\nThe saved settings named more than Plinvo ever changes:\n"
+                "- The value HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Updater was "
+                "ignored: no share mode writes it.\n"
+                "- The right SeTcbPrivilege was ignored: no share mode grants or revokes it.");
+  // Only the recipes' own settings went back.
+  EXPECT_FALSE(Value(kLsaCurrent, "forceguest"));
 }
 
 TEST_F(UndoModeChangeTest, UninstallerRestoresSilentlyAndAnswersWithItsExitCode) {
   EXPECT_TRUE(sharemode::IsRestoreCommandLine(" /restorewindowssettings "));
   EXPECT_FALSE(sharemode::IsRestoreCommandLine(""));
   EXPECT_FALSE(sharemode::IsRestoreCommandLine("/RestoreWindowsSettings x"));
+  // The setup's call makes the folder, private.
+  EXPECT_TRUE(sharemode::IsCreateFolderCommandLine(" /createsettingsfolder "));
+  EXPECT_EQ(sharemode::CreateSettingsFolderSilently(test.world.files), 0);
+  EXPECT_TRUE(test.world.files.IsPrivateDirectory(
+      "C:\\Documents and Settings\\All Users\\Application Data\\Plinvo"));
 
   platform::Platform& platform = test.world.platform;
   const std::string folder = TestWorld::kProgramFolder;
