@@ -31,9 +31,9 @@ def tab_round(s, presses, window=CAPTION, modifiers=None):
     return seen
 
 
-def session(h, winver, name):
+def session(h, winver, name, overrides=""):
     return Session(h, winver, user="Administrator", name=name,
-                   overrides="netapi32=n,b;net.exe,cscript.exe=n",
+                   overrides="netapi32=n,b;net.exe,cscript.exe=n" + overrides,
                    env={"PLINVO_NETAPI_DATA": DATA, "RECORDER_LOG": TOOL_LOG,
                         "RECORDER_DELAY": TOOL_DELAY})
 
@@ -70,16 +70,18 @@ def test_escape_in_the_description_leaves_the_page_whole(h, winver):
         check_equal(s.command("window-shown", CAPTION), ["1"], "window after Escape")
 
 
-@on_versions("winxp")
-def test_enter_on_the_mode_options_asks_before_applying(h, winver):
+@on_versions("winxp", "vista")
+def test_enter_on_the_mode_options_and_on_apply_asks_before_applying(h, winver):
     with session(h, winver, "enter") as s:
         start(s, h)
-        tab_to(s, "m_radiosMode")
-        s.command("key", CAPTION, "enter")
-        b = s.wait_msgbox(5000)
-        check_equal(b.seen(), (CAPTION, "question", "Want to change share mode?",
-                               ["OK", "Cancel"]), "Enter on the mode options")
-        s.answer("Cancel", b)
+        for name in ("m_radiosMode", "m_btnApply"):
+            tab_to(s, name)
+            s.command("key", CAPTION, "enter")
+            b = s.wait_msgbox(5000)
+            check_equal(b.seen(), (CAPTION, "question", "Want to change share mode?",
+                                   ["OK", "Cancel"]), "Enter on " + name)
+            s.answer("Cancel", b)
+        s.screenshot(CAPTION, "keyboard-apply-focused")
 
 
 @on_versions("winxp", "vista")
@@ -89,9 +91,10 @@ def test_tab_and_the_page_keys_reach_every_control(h, winver):
         pages = IDS["pgc1"]
         s.command("sleep", 500)  # the window takes the focus once it is active
         check_equal(focused(s), "pgc1", "focus at start")
-        page1 = ["m_radiosMode", "m_memoTip", "pgc1"]
-        check_equal(tab_round(s, 6), page1 * 2, "Tab on the first page")
-        check_equal(tab_round(s, 3, modifiers="shift"), ["m_memoTip", "m_radiosMode", "pgc1"],
+        page1 = ["m_radiosMode", "m_btnApply", "m_memoTip", "pgc1"]
+        check_equal(tab_round(s, 8), page1 * 2, "Tab on the first page")
+        check_equal(tab_round(s, 4, modifiers="shift"),
+                    ["m_memoTip", "m_btnApply", "m_radiosMode", "pgc1"],
                     "Shift+Tab on the first page")
 
         # The page keys work from anywhere, the description too.
@@ -192,6 +195,65 @@ def test_no_second_action_while_a_share_is_made(h, winver):
         check(left + width <= 414 - 24, "legal notice inside the box: ends at %d" % (left + width))
         s.command("key", ABOUT, "escape")
         s.command("wait-gone", ABOUT, 5000)
+
+
+def popup_menu(s):
+    """The rectangle of the shortcut menu on the screen, waited for."""
+    for _ in range(50):
+        shown = [w for w in s.windows() if w[1] == "#32768" and w[2]]
+        if shown:
+            return [int(v) for v in s.command("window-rect", "hwnd:" + shown[0][0][2:])]
+        s.command("sleep", 100)
+    check(False, "no shortcut menu; windows: %r" % s.windows())
+
+
+@on_versions("winxp", "vista")
+def test_shortcut_menus_and_the_dialog_keys(h, winver):
+    topics = r"C:\help-topics.log"
+    with session(h, winver, "dialog-keys", overrides=";hhctrl.ocx=n") as s:
+        s.put_file(h.double("hhctrl.ocx"), r"C:\windows\system32\hhctrl.ocx")
+        start(s, h, sessions=[("\\\\PC1", "alice", 60, 1)])
+        left, top = map(int, s.command("window-rect", CAPTION)[:2])
+
+        # Shift+F10 and the menu key open the list's menu at its selected row, not at the pointer.
+        for page, name, key, modifiers in ((1, "m_listviewFolders", "f10", "shift"),
+                                           (2, "m_listviewSessions", "93", None)):
+            s.command("select-tab", CAPTION, IDS["pgc1"], page)
+            if page == 2:
+                s.command("key", CAPTION, "f5")
+            s.command("list-select", CAPTION, IDS[name], 0)
+            tab_to(s, name)
+            s.command("key", CAPTION, key, *([modifiers] if modifiers else []))
+            menu_left, menu_top = popup_menu(s)[:2]
+            check(menu_left - left < 80 and menu_top - top < 160,
+                  "%s: menu at %d,%d from the window's corner" % (key, menu_left - left,
+                                                                  menu_top - top))
+            s.command("key", CAPTION, "escape")
+
+        # Escape (Alt+F4 for one) closes the dialogs as their close box does; F1 opens the page
+        # of each.
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 0)
+        dialogs = [("menu", "menuCheckSharing", "Sharing Check", "escape", None),
+                   ("click", "m_btnFolderAccess", "Share Access", "115", "alt"),
+                   ("click", "m_btnFolderNewShare", DIALOG, "escape", None)]
+        for how, opener, caption, key, modifiers in dialogs:
+            s.command(how, CAPTION, IDS[opener])
+            s.wait_window(caption)
+            s.command("key", caption, "f1")
+            s.command("key", caption, key, *([modifiers] if modifiers else []))
+            s.command("wait-gone", caption, 5000)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 2)
+        s.command("click", CAPTION, IDS["m_btnSessionOpenFiles"])
+        s.wait_window("Open Files")
+        s.command("key", "Open Files", "f1")
+        s.command("key", "Open Files", "escape")
+        s.command("wait-gone", "Open Files", 5000)
+        check_equal((s.read_text(topics) or "").splitlines(),
+                    [FOLDER + "help.chm::/" + page for page in (
+                        "SharingCheck.htm", "ShareAccess.htm", "NewShare.htm", "OpenFiles.htm")],
+                    "help pages asked for")
+        check_equal(s.msgboxes(), [], "boxes after the dialogs")
 
 
 def until_foreground(s, wanted, seconds=15):

@@ -249,6 +249,7 @@ class Harness:
         "command_recorder.exe": (["-static"], ["command_recorder.c"]),
         "planted_library.dll": (["-shared", "-static-libgcc"],
                                 ["planted_library.c", "planted_library.def"]),
+        "hhctrl.ocx": (["-shared", "-static-libgcc"], ["hhctrl.c", "hhctrl.def"]),
     }
 
     def double(self, file_name):
