@@ -110,10 +110,6 @@ TEST_F(SharingCheckDialogTest, FixAsksOverTheCheckWhichStaysTheOnlyOne) {
   EXPECT_EQ(test.forms.CreatedCount("TfrmSharingCheck"), 1);
   ASSERT_EQ(test.world.messageBoxes.shown.size(), 2u);
   for (const auto& box : test.world.messageBoxes.shown) EXPECT_EQ(box.owner, checkWindow);
-  // Once the check is gone, the main window's boxes are its own again.
-  test.world.messageBoxes.answers = {platform::mb::kIdCancel};
-  test.MainForm().Memory<ui::memory::MemoryButton>("m_btnApply").Click();
-  EXPECT_EQ(test.world.messageBoxes.shown.back().owner, test.mainWindow->Handle());
 }
 
 TEST_F(SharingCheckDialogTest, FixOnAStoppedServiceStartsItAndAFailureIsSaid) {
@@ -139,7 +135,6 @@ TEST_F(SharingCheckDialogTest, CopyReportPutsTheWholeReportOnTheClipboardAndSays
   std::vector<check::Finding> rows;
   OpenCheck([&](MemoryForm& dialog) {
     auto status = [&] { return dialog.Get<ui::Label>("m_labelCheckStatus").Text(); };
-    EXPECT_EQ(status(), "");
     dialog.Memory<ui::memory::MemoryButton>("m_btnCopyReport").Click();
     EXPECT_EQ(status(), "Report copied to the clipboard.");
     dialog.Memory<ui::memory::MemoryButton>("m_btnCheckAgain").Click();
