@@ -20,16 +20,16 @@ int Application::ShowMessage(platform::Handle owner, const std::string& text, st
 
 Application::ModalScope::ModalScope(Application& application, platform::Handle owner,
                                     platform::Handle dialog)
-    : m_application(application) {
-  m_application.m_modal.emplace_back(owner, dialog);
+    : m_application(application), m_owner(owner), m_dialog(dialog), m_below(application.m_modal) {
+  m_application.m_modal = this;
 }
 
-Application::ModalScope::~ModalScope() { m_application.m_modal.pop_back(); }
+Application::ModalScope::~ModalScope() { m_application.m_modal = m_below; }
 
 platform::Handle Application::FrontWindowOf(platform::Handle owner) const {
   // A dialog over a dialog over the owner: the last one is in front.
-  for (auto it = m_modal.rbegin(); it != m_modal.rend(); ++it) {
-    if (it->first == owner) return FrontWindowOf(it->second);
+  for (const ModalScope* scope = m_modal; scope != nullptr; scope = scope->m_below) {
+    if (scope->m_owner == owner) return FrontWindowOf(scope->m_dialog);
   }
   return owner;
 }

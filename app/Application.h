@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/Global.h"
 #include "app/ResolverBinding.h"
@@ -44,7 +42,11 @@ class Application {
     ModalScope& operator=(const ModalScope&) = delete;
 
    private:
+    friend class Application;
     Application& m_application;
+    platform::Handle m_owner;
+    platform::Handle m_dialog;
+    ModalScope* m_below;  // the scope that was the latest before this one
   };
 
   // The window in front of `owner`: the dialog shown modally over it, else `owner` itself.
@@ -63,8 +65,8 @@ class Application {
   platform::Platform& m_platform;
   Global m_global;
   ResolverBinding m_resolverBinding;
-  // (owner, dialog) of the dialogs shown modally now, the latest last.
-  std::vector<std::pair<platform::Handle, platform::Handle>> m_modal;
+  // The latest of the dialogs shown modally now; each scope points to the one before.
+  ModalScope* m_modal = nullptr;
 };
 
 }  // namespace app

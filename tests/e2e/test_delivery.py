@@ -23,7 +23,8 @@ SHORTCUTS = {"Plinvo.lnk": r"\Plinvo.exe", "Plinvo Help.lnk": r"\help.chm",
 # The most each program file may have, in KiB, as shipped.
 # Plinvo.exe was 293.5 KiB before the sharing check, the open-files and access dialogs and undo;
 # with them it is 502 KiB. The bound leaves a little room and no more: growth is a decision.
-SIZE_BOUNDS = {"Plinvo.exe": 400, "myright.exe": 100}
+# The dialogs' keys (Enter, Escape, F1, the shortcut-menu keys) took it from 397.5 to 400.5 KiB.
+SIZE_BOUNDS = {"Plinvo.exe": 403, "myright.exe": 100}
 # Pieces of the runtime libraries that Plinvo.exe does without: the prebuilt copies of std::string
 # and std::wstring (runtime/win32 defines the string members the program calls; wide texts are
 # vectors), the standard error classes (runtime/win32 says how the library's reports are thrown)

@@ -31,13 +31,6 @@ MenuItem& Win32Form::AddMenuItem(const std::string& name, int id) {
   return added;
 }
 
-Control* Win32Form::ControlOfWindow(HWND window) {
-  for (auto& [name, control] : m_controls) {
-    if (reinterpret_cast<HWND>(control->Handle()) == window) return control.get();
-  }
-  return nullptr;
-}
-
 bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned modifiers,
                          const std::function<void(const std::string&)>& showHelpPage) {
   auto windowOf = [this](const std::string& name) -> HWND {
@@ -57,11 +50,13 @@ bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned 
   };
   const KeyBinding* binding = FindKeyBinding(keys, key, modifiers, focusIn, shown);
   if (binding == nullptr) {
-    Control* focused = focus != nullptr ? ControlOfWindow(focus) : nullptr;
-    if (!PressesFocusedButton(key, modifiers) || focused == nullptr || !Offers<Button>(*focused)) {
+    // A push button says so when asked what keys it wants; a click on it is what Space does.
+    constexpr LRESULT kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
+    if (!PressesFocusedButton(key, modifiers) || focus == nullptr ||
+        (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & kPushButton) == 0) {
       return false;
     }
-    if (usable(focus)) Fire(static_cast<Button*>(focused)->onClick);
+    if (usable(focus)) SendMessageA(focus, BM_CLICK, 0, 0);
     return true;
   }
   Control* target = FindControl(binding->target);
@@ -84,7 +79,8 @@ bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned 
       }
       break;
     case KeyAction::ShowHelp:
-      if (showHelpPage) Fire([&] { showHelpPage(binding->target); });
+      // The program's handler reports its own errors.
+      if (showHelpPage) showHelpPage(binding->target);
       break;
     case KeyAction::ContextMenu:
       // Every list of this window is a Win32ListView: the factory made it by its kind.

@@ -51,8 +51,6 @@ class Win32Form : public Form {
   // Declared first so that they go last: the windows above still use them while being destroyed.
   FontCache m_fonts;
   ButtonPictures m_buttonPictures;
-  Control* ControlOfWindow(HWND window);
-
   std::shared_ptr<RichEditLibrary> m_richEdit;
   std::map<std::string, std::unique_ptr<Control>> m_controls;
   std::map<std::string, std::unique_ptr<MenuItem>> m_menu;

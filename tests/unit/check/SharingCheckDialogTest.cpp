@@ -102,6 +102,7 @@ TEST_F(SharingCheckDialogTest, FixAsksOverTheCheckWhichStaysTheOnlyOne) {
                           {RegistryValue::Type::Dword, 1, {}});
   platform::Handle checkWindow = 0;
   OpenCheck([&](MemoryForm& dialog) {
+    if (checkWindow != 0) return;  // a second one, which must not come
     checkWindow = dialog.memoryWindow().Handle();
     List(dialog).Select(0);
     dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
