@@ -15,7 +15,23 @@ Application::Application(platform::Platform& platform)
       m_resolverBinding(platform.resolver, platform.files) {}
 
 int Application::ShowMessage(platform::Handle owner, const std::string& text, std::uint32_t style) {
-  return m_platform.messageBoxes.Show(owner, text, m_global.applicationTitle, style);
+  return m_platform.messageBoxes.Show(FrontWindowOf(owner), text, m_global.applicationTitle, style);
+}
+
+Application::ModalScope::ModalScope(Application& application, platform::Handle owner,
+                                    platform::Handle dialog)
+    : m_application(application), m_owner(owner), m_dialog(dialog), m_below(application.m_modal) {
+  m_application.m_modal = this;
+}
+
+Application::ModalScope::~ModalScope() { m_application.m_modal = m_below; }
+
+platform::Handle Application::FrontWindowOf(platform::Handle owner) const {
+  // A dialog over a dialog over the owner: the last one is in front.
+  for (const ModalScope* scope = m_modal; scope != nullptr; scope = scope->m_below) {
+    if (scope->m_owner == owner) return FrontWindowOf(scope->m_dialog);
+  }
+  return owner;
 }
 
 void Application::ShowError(platform::Handle owner, const std::string& message) {

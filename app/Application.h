@@ -27,8 +27,30 @@ class Application {
   // The resolver entry points, bound once for the life of the program.
   ResolverBinding& resolverBinding() { return m_resolverBinding; }
 
-  // A message box with the application title as caption.
+  // A message box with the application title as caption. While a dialog is shown modally over
+  // `owner` (ModalScope), the box is the dialog's.
   int ShowMessage(platform::Handle owner, const std::string& text, std::uint32_t style);
+
+  // Marks `dialog` as shown modally over `owner` for as long as it lives. A handler of the owner
+  // run from the dialog (its "Fix") then shows its boxes over the dialog: a box of the disabled
+  // owner would open behind the dialog and, once answered, hand the owner the front.
+  class ModalScope {
+   public:
+    ModalScope(Application& application, platform::Handle owner, platform::Handle dialog);
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+   private:
+    friend class Application;
+    Application& m_application;
+    platform::Handle m_owner;
+    platform::Handle m_dialog;
+    ModalScope* m_below;  // the scope that was the latest before this one
+  };
+
+  // The window in front of `owner`: the dialog shown modally over it, else `owner` itself.
+  platform::Handle FrontWindowOf(platform::Handle owner) const;
 
   // The central error report.
   void ShowError(platform::Handle owner, const std::string& message);
@@ -43,6 +65,8 @@ class Application {
   platform::Platform& m_platform;
   Global m_global;
   ResolverBinding m_resolverBinding;
+  // The latest of the dialogs shown modally now; each scope points to the one before.
+  ModalScope* m_modal = nullptr;
 };
 
 }  // namespace app

@@ -43,6 +43,8 @@ TfrmMain::TfrmMain(Application& application, ui::FormFactory& factory)
   m_app.Run(Handle(), [this] { FormCreate(); });
 }
 
+TfrmMain::~TfrmMain() { m_factory.showHelpPage = nullptr; }
+
 void TfrmMain::ConnectEvents() {
   auto owner = [this] { return Handle(); };
   auto on = [&](void (TfrmMain::*handler)()) {
@@ -71,6 +73,9 @@ void TfrmMain::ConnectEvents() {
   Label1.onClick = on(&TfrmMain::Label1Click);
   Label1.onMouseEnter = m_app.Guarded(owner, [this] { Label1MouseEnter(Label1); });
   Label1.onMouseLeave = m_app.Guarded(owner, [this] { Label1MouseLeave(Label1); });
+  m_factory.showHelpPage = [this](const std::string& page) {
+    m_app.Run(Handle(), [&] { ShowHelpPage(page); });
+  };
 }
 
 void TfrmMain::FormCreate() {

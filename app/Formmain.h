@@ -20,6 +20,10 @@ class TfrmMain {
  public:
   // Builds the window (hidden) and runs FormCreate to its end.
   TfrmMain(Application& application, ui::FormFactory& factory);
+  // The windows the factory makes afterwards show no help through this one.
+  ~TfrmMain();
+  TfrmMain(const TfrmMain&) = delete;
+  TfrmMain& operator=(const TfrmMain&) = delete;
 
   Application& application() { return m_app; }
   ui::FormFactory& factory() { return m_factory; }
@@ -82,6 +86,8 @@ class TfrmMain {
   void Label1Click();
   void Label1MouseEnter(ui::Label& sender);
   void Label1MouseLeave(ui::Label& sender);
+  // Opens the help file at `page`: "Help Content", and F1 in every dialog.
+  void ShowHelpPage(const std::string& page);
 
  private:
   void ConnectEvents();

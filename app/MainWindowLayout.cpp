@@ -16,7 +16,7 @@ constexpr ui::ControlEntry kControls[] = {
     {"m_sheetMode", K::TabPage, "pgc1", ids::m_sheetMode, {}, "Share Mode Setting"},
     {"m_radiosMode", K::RadioGroup, "m_sheetMode", ids::m_radiosMode, {8, 8, 593, 97},
      "Share Mode List"},
-    {"m_btnApply", K::SpeedButton, "m_sheetMode", ids::m_btnApply, {608, 16, 129, 89}, "Apply",
+    {"m_btnApply", K::Button, "m_sheetMode", ids::m_btnApply, {608, 16, 129, 89}, "Apply",
      ui::kBold, "PICTURE_APPLY"},
     {"m_memoTip", K::RichText, "m_sheetMode", ids::m_memoTip, {8, 112, 729, 249}, "Desc.",
      ui::kReadOnly | ui::kNoBorder | ui::kVerticalScrollBar},
@@ -68,8 +68,9 @@ constexpr ui::MenuEntry kMenu[] = {
 // clang-format on
 
 // The keys users of the system's own tools expect. Ctrl+Tab and Ctrl+PgDn go to the next page,
-// Ctrl+Shift+Tab and Ctrl+PgUp to the previous one, wherever the focus is. "Apply" takes no
-// focus, so Enter on the options is its key.
+// Ctrl+Shift+Tab and Ctrl+PgUp to the previous one, wherever the focus is. Enter on the options
+// applies the mode chosen, as Enter on "Apply" does. Shift+F10 and the menu key open a list's
+// shortcut menu at its selected row.
 // clang-format off
 constexpr ui::KeyEntry kKeys[] = {
     {ui::Key::Tab, ui::kCtrl, ui::KeyAction::NextPage, "pgc1"},
@@ -84,6 +85,14 @@ constexpr ui::KeyEntry kKeys[] = {
     {ui::Key::Delete, ui::kNoModifier, ui::KeyAction::Click, "m_btnFolderStopShare",
      "m_listviewFolders"},
     {ui::Key::Enter, ui::kNoModifier, ui::KeyAction::Click, "m_btnApply", "m_radiosMode"},
+    {ui::Key::F10, ui::kShift, ui::KeyAction::ContextMenu, "m_listviewFolders",
+     "m_listviewFolders"},
+    {ui::Key::Apps, ui::kNoModifier, ui::KeyAction::ContextMenu, "m_listviewFolders",
+     "m_listviewFolders"},
+    {ui::Key::F10, ui::kShift, ui::KeyAction::ContextMenu, "m_listviewSessions",
+     "m_listviewSessions"},
+    {ui::Key::Apps, ui::kNoModifier, ui::KeyAction::ContextMenu, "m_listviewSessions",
+     "m_listviewSessions"},
 };
 // clang-format on
 

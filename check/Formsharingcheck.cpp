@@ -9,6 +9,9 @@ namespace {
 
 constexpr const char* kNothingSelected = "Select a row to read what it means for visitors.";
 constexpr std::uint32_t kComputerNameCapacity = 16;
+// What the status line says once a button that shows nothing else has done its work.
+constexpr const char* kCheckedAgain = "Checked again.";
+constexpr const char* kReportCopied = "Report copied to the clipboard.";
 
 }  // namespace
 
@@ -22,6 +25,7 @@ TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactor
       m_btnCheckAgain(m_form->Get<ui::Button>("m_btnCheckAgain")),
       m_btnCopyReport(m_form->Get<ui::Button>("m_btnCopyReport")),
       m_btnCloseCheck(m_form->Get<ui::Button>("m_btnCloseCheck")),
+      m_labelCheckStatus(m_form->Get<ui::Label>("m_labelCheckStatus")),
       m_applyModeAgain(std::move(applyModeAgain)) {
   auto self = [this] { return Handle(); };
   auto on = [&](void (TfrmSharingCheck::*handler)()) {
@@ -49,6 +53,7 @@ void TfrmSharingCheck::RunCheck() {
   }
   m_rows.clear();
   m_listChecks.Clear();
+  m_labelCheckStatus.SetText("");
   m_memoExplanation.SetText("Checking...");
   const CheckInput input = InputFor(m_app.platform(), m_app.global().programFolder);
   m_mode = input.mode;
@@ -100,14 +105,20 @@ void TfrmSharingCheck::m_btnFixClick() {
   RunCheck();
 }
 
-void TfrmSharingCheck::m_btnCheckAgainClick() { RunCheck(); }
+void TfrmSharingCheck::m_btnCheckAgainClick() {
+  RunCheck();
+  m_labelCheckStatus.SetText(kCheckedAgain);
+}
 
 void TfrmSharingCheck::m_btnCopyReportClick() {
   std::string computer;
   if (!m_app.platform().identity.GetComputerName(computer, kComputerNameCapacity)) {
     computer = "(unknown)";
   }
-  if (!m_app.platform().clipboard.SetText(Handle(), ReportText(computer, m_mode, m_rows))) {
+  const bool copied =
+      m_app.platform().clipboard.SetText(Handle(), ReportText(computer, m_mode, m_rows));
+  m_labelCheckStatus.SetText(copied ? kReportCopied : "");
+  if (!copied) {
     m_app.ShowMessage(Handle(), "Plinvo could not put the report on the clipboard.",
                       platform::mb::kOk | platform::mb::kIconWarning);
   }
@@ -118,8 +129,11 @@ void TfrmSharingCheck::m_btnCloseCheckClick() { window().Close(); }
 }  // namespace check
 
 void app::TfrmMain::menuCheckSharingClick() {
+  // One check at a time: while it is up, the main window answers nothing (a command reaching it
+  // all the same opens no second copy).
+  if (m_app.FrontWindowOf(Handle()) != Handle()) return;
   // "Fix" applies the recorded mode again through "Apply" itself: the same question, the same
-  // steps and the same result message.
+  // steps and the same result message, shown over the check, which stays in front.
   auto applyAgain = [this] {
     const check::CheckInput input = check::InputFor(m_app.platform(), m_app.global().programFolder);
     m_radiosMode.SetItemIndex(input.mode);
@@ -127,5 +141,6 @@ void app::TfrmMain::menuCheckSharingClick() {
     m_btnApplyClick();
   };
   check::TfrmSharingCheck dialog(m_app, m_factory, Handle(), applyAgain);
+  app::Application::ModalScope inFront(m_app, Handle(), dialog.Handle());
   dialog.window().ShowModal();
 }

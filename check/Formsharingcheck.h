@@ -34,6 +34,7 @@ class TfrmSharingCheck {
   ui::Button& m_btnCheckAgain;
   ui::Button& m_btnCopyReport;
   ui::Button& m_btnCloseCheck;
+  ui::Label& m_labelCheckStatus;
 
   const std::vector<Finding>& rows() const { return m_rows; }
 

@@ -19,6 +19,16 @@ constexpr ui::ControlEntry kControls[] = {
     {"m_btnCheckAgain", K::Button, "", ids::m_btnCheckAgain, {113, 384, 97, 25}, "Check Again"},
     {"m_btnCopyReport", K::Button, "", ids::m_btnCopyReport, {218, 384, 97, 25}, "Copy Report"},
     {"m_btnCloseCheck", K::Button, "", ids::m_btnCloseCheck, {535, 384, 97, 25}, "Close"},
+    // Says that "Check Again" or "Copy Report" has run; the buttons' row leaves room for it.
+    {"m_labelCheckStatus", K::Label, "", ids::m_labelCheckStatus, {323, 390, 204, 13}, ""},
+};
+// clang-format on
+
+// Escape acts as the close box; F1 opens the page about the check.
+// clang-format off
+constexpr ui::KeyEntry kKeys[] = {
+    {ui::Key::Escape, ui::kNoModifier, ui::KeyAction::Close, ""},
+    {ui::Key::F1, ui::kNoModifier, ui::KeyAction::ShowHelp, "SharingCheck.htm"},
 };
 // clang-format on
 
@@ -34,6 +44,7 @@ ui::FormDesign SharingCheckLayout() {
   spec.border = ui::BorderStyle::Dialog;
   spec.minimizeBox = false;
   spec.AddControls(kControls);
+  spec.AddKeys(kKeys);
   ui::ControlDesign& list = spec.ControlNamed("m_listChecks");
   list.listColumns = ui::Columns({{"What", 205}, {"Found", 185}, {"Needed", 210}});
   // Holds, blocks visitors, worth knowing, could not be checked.

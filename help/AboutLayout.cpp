@@ -35,6 +35,7 @@ constexpr ui::ControlEntry kControls[] = {
 // clang-format off
 constexpr ui::KeyEntry kKeys[] = {
     {ui::Key::Escape, ui::kNoModifier, ui::KeyAction::Close, ""},
+    {ui::Key::F1, ui::kNoModifier, ui::KeyAction::ShowHelp, "Overview.htm"},
 };
 // clang-format on
 

@@ -5,8 +5,10 @@
 
 namespace app {
 
-void TfrmMain::menuHelpContentClick() {
-  help::ShowHelpTopic(m_app.platform().shell, m_app.global().helpFile, "Overview.htm");
+void TfrmMain::menuHelpContentClick() { ShowHelpPage("Overview.htm"); }
+
+void TfrmMain::ShowHelpPage(const std::string& page) {
+  help::ShowHelpTopic(m_app.platform().shell, m_app.global().helpFile, page);
 }
 
 void TfrmMain::menuFAQClick() {

@@ -39,7 +39,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}. Al
 
 Page directory
 Page instfiles
-UninstPage uninstConfirm
+UninstPage uninstConfirm "" "" un.RestoreWindowsSettings
 UninstPage instfiles
 
 ; Set when the uninstaller has put the Windows settings back.
@@ -91,13 +91,17 @@ Section "${PRODUCT}" SecProgram
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-; Before anything is removed, an uninstall that someone watches offers to put back the Windows
-; settings that the share modes changed, through Plinvo's own restore. A silent uninstall (many
-; computers, a script) leaves them as they are: nobody is there to be asked.
 Function un.onInit
   SetShellVarContext all
   StrCpy $SettingsRestored 0
-  IfSilent done
+FunctionEnd
+
+; Once the user has confirmed the uninstall on its page, and before anything is removed, an
+; uninstall that someone watches offers to put back the Windows settings that the share modes
+; changed, through Plinvo's own restore: Cancel on that page leaves Plinvo and the settings as
+; they are. A silent uninstall (many computers, a script) shows no page and leaves the settings:
+; nobody is there to be asked.
+Function un.RestoreWindowsSettings
   MessageBox MB_YESNO|MB_ICONQUESTION "Put back the Windows settings that ${PRODUCT} changed (sharing, firewall, guest account) before removing it?" IDNO done
   ClearErrors
   ExecWait '"$INSTDIR\Plinvo.exe" /RestoreWindowsSettings' $0
@@ -106,11 +110,17 @@ Function un.onInit
   StrCpy $SettingsRestored 1
   Goto done
 notStarted:
-  MessageBox MB_YESNO|MB_ICONEXCLAMATION "${PRODUCT} could not be started to put back the Windows settings. Remove ${PRODUCT} anyway?" IDYES done
-  Abort
+  MessageBox MB_YESNO|MB_ICONEXCLAMATION "${PRODUCT} could not be started to put back the Windows settings: $INSTDIR\Plinvo.exe is missing, or Windows refused to start it. The settings stay as ${PRODUCT} left them.$\r$\n$\r$\nRemove ${PRODUCT} anyway?" IDYES done
+  Quit
 failed:
-  MessageBox MB_YESNO|MB_ICONEXCLAMATION "${PRODUCT} could not put back all the Windows settings (exit code $0). Remove ${PRODUCT} anyway?" IDYES done
-  Abort
+  ; Plinvo's restore ends with 1 when Windows refused a setting or its saved copy of the
+  ; settings could not be read or trusted; anything else means it stopped on the way.
+  StrCmp $0 1 0 stopped
+  MessageBox MB_YESNO|MB_ICONEXCLAMATION "${PRODUCT} could not put back all the Windows settings it changed: Windows refused some of them, or ${PRODUCT}'s saved copy of the settings could not be read.$\r$\n$\r$\nTo see which settings stay changed, choose No, start ${PRODUCT} and choose $\"Restore Windows Settings...$\" in its File menu.$\r$\n$\r$\nRemove ${PRODUCT} anyway?" IDYES done
+  Quit
+stopped:
+  MessageBox MB_YESNO|MB_ICONEXCLAMATION "${PRODUCT} stopped before it had put back the Windows settings (exit code $0): some of them may still be as ${PRODUCT} set them.$\r$\n$\r$\nTo try again, choose No, start ${PRODUCT} and choose $\"Restore Windows Settings...$\" in its File menu.$\r$\n$\r$\nRemove ${PRODUCT} anyway?" IDYES done
+  Quit
 done:
 FunctionEnd
 

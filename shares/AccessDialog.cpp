@@ -62,6 +62,14 @@ constexpr ui::ControlEntry kAccessControls[] = {
 };
 // clang-format on
 
+// Escape acts as the close box; F1 opens the page about the dialog.
+// clang-format off
+constexpr ui::KeyEntry kAccessKeys[] = {
+    {ui::Key::Escape, ui::kNoModifier, ui::KeyAction::Close, ""},
+    {ui::Key::F1, ui::kNoModifier, ui::KeyAction::ShowHelp, "ShareAccess.htm"},
+};
+// clang-format on
+
 }  // namespace
 
 ui::FormDesign AccessLayout() {
@@ -73,6 +81,7 @@ ui::FormDesign AccessLayout() {
   spec.centreOnScreen = true;
   spec.border = ui::BorderStyle::Dialog;
   spec.AddControls(kAccessControls);
+  spec.AddKeys(kAccessKeys);
   spec.ControlNamed("m_labelAccessWarning").color = ui::kRed;
   return spec;
 }

@@ -33,10 +33,13 @@ constexpr ui::ControlEntry kControls[] = {
 };
 // clang-format on
 
-// Neither button is the cancel button; Escape acts as the close box.
+// Neither button is the cancel button; Escape acts as the close box. Enter in the share name,
+// the last thing typed, shares the folder.
 // clang-format off
 constexpr ui::KeyEntry kKeys[] = {
     {ui::Key::Escape, ui::kNoModifier, ui::KeyAction::Close, ""},
+    {ui::Key::Enter, ui::kNoModifier, ui::KeyAction::Click, "m_btnOK", "m_editShareName"},
+    {ui::Key::F1, ui::kNoModifier, ui::KeyAction::ShowHelp, "NewShare.htm"},
 };
 // clang-format on
 

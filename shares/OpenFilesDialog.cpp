@@ -35,6 +35,14 @@ constexpr ui::ControlEntry kOpenFilesControls[] = {
 };
 // clang-format on
 
+// Escape acts as the close box; F1 opens the page about the dialog.
+// clang-format off
+constexpr ui::KeyEntry kOpenFilesKeys[] = {
+    {ui::Key::Escape, ui::kNoModifier, ui::KeyAction::Close, ""},
+    {ui::Key::F1, ui::kNoModifier, ui::KeyAction::ShowHelp, "OpenFiles.htm"},
+};
+// clang-format on
+
 }  // namespace
 
 ui::FormDesign OpenFilesLayout() {
@@ -46,6 +54,7 @@ ui::FormDesign OpenFilesLayout() {
   spec.centreOnScreen = true;
   spec.border = ui::BorderStyle::Dialog;
   spec.AddControls(kOpenFilesControls);
+  spec.AddKeys(kOpenFilesKeys);
   spec.ControlNamed("m_listviewOpenFiles").listColumns =
       ui::Columns({{"File", 250}, {"User", 100}, {"Locks", 50}, {"Access", 116}});
   return spec;

@@ -1,6 +1,7 @@
 // A live window built from a FormDesign, and the factory that builds one.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -52,6 +53,10 @@ class FormFactory {
   virtual ~FormFactory() = default;
   // Builds the window and its controls, hidden. `owner` is 0 for the main window.
   virtual std::unique_ptr<Form> CreateForm(const FormDesign& spec, platform::Handle owner) = 0;
+
+  // Opens the help file at a page (its name, "NewShare.htm"): what a window's ShowHelp key
+  // does. The program sets it once; until then the key does nothing.
+  std::function<void(const std::string& page)> showHelpPage;
 };
 
 }  // namespace ui

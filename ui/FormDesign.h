@@ -20,7 +20,6 @@ enum class ControlKind {
   GroupBox,     // frame; text = caption (may be empty)
   Panel,        // container with a 3-D bevel
   Button,       // push button
-  SpeedButton,  // flat button that takes no keyboard focus
   Label,        // static text; hyperlink labels have `link` set
   Edit,         // one-line text field
   Memo,         // multi-line text field
@@ -63,7 +62,7 @@ struct ControlDesign {
   bool verticalScrollBar = false;
   bool noBorder = false;
   bool checked = false;  // RadioButton
-  // Button, SpeedButton: the name of the program's icon resource shown left of the caption;
+  // Button: the name of the program's icon resource shown left of the caption;
   // empty: none.
   std::string picture;
   std::string hint;  // hover hint (tooltip)
@@ -115,7 +114,7 @@ struct ControlEntry {
   Rect rect;
   const char* text;
   unsigned style = kPlain;        // ControlStyle bits
-  const char* picture = nullptr;  // Button, SpeedButton: icon resource; nullptr: none
+  const char* picture = nullptr;  // Button: icon resource; nullptr: none
 };
 
 // One row of a window's menu table; the fields are those of MenuDesign.

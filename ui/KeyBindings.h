@@ -8,7 +8,8 @@
 
 namespace ui {
 
-enum class Key { Tab, Enter, Escape, Delete, PageUp, PageDown, F1, F5 };
+// Apps: the menu key beside the right Ctrl key.
+enum class Key { Tab, Enter, Escape, Delete, PageUp, PageDown, F1, F5, F10, Apps };
 
 // Modifier keys held down with the key, combined with |.
 enum Modifiers : unsigned { kNoModifier = 0, kCtrl = 1, kShift = 2 };
@@ -18,6 +19,8 @@ enum class KeyAction {
   Close,         // as the close box of the window
   NextPage,      // the tab control `target` shows its next page, after the last the first
   PreviousPage,  // ... its previous page, before the first the last
+  ShowHelp,      // the help file opens at the page `target` (a page name such as "NewShare.htm")
+  ContextMenu,   // the list `target` shows its shortcut menu at its selected row
 };
 
 struct KeyBinding {
@@ -48,6 +51,12 @@ using ControlQuery = std::function<bool(const std::string& name)>;
 // nullptr when none does.
 const KeyBinding* FindKeyBinding(const std::vector<KeyBinding>& table, Key key, unsigned modifiers,
                                  const ControlQuery& focusIn, const ControlQuery& shown);
+
+// Enter with no modifier presses the focused button in every window, when the window's table
+// binds nothing else to it there: Space alone is what the system's buttons answer.
+inline bool PressesFocusedButton(Key key, unsigned modifiers) {
+  return key == Key::Enter && modifiers == kNoModifier;
+}
 
 // The index the page control goes to from `active` of `count` pages for a page key.
 int PageAfterKey(KeyAction action, int active, int count);

@@ -1,9 +1,8 @@
 """The identity label, the about box and the help viewer of the running program."""
 
 import socket
-import time
 
-from e2e import Session, check, check_equal, control_ids, on_versions
+from e2e import Session, check, check_equal, control_ids, on_versions, wait_for_class
 
 IDS = control_ids()
 CAPTION = "Plinvo"
@@ -14,16 +13,6 @@ HELP_VIEWER_CLASS = "HH Parent"  # the top-level window class of the HTML-help v
 def start(session):
     session.start_plinvo()
     session.boxes_until_window(CAPTION)
-
-
-def wait_for_class(session, window_class, seconds=30):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        found = [w for w in session.windows() if w[1] == window_class and w[2]]
-        if found:
-            return found[0]
-        session.command("sleep", 250)
-    return None
 
 
 @on_versions("winxp", "vista")

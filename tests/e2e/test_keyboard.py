@@ -2,7 +2,8 @@
 of the actions, Escape; and a window that takes no input while an action runs, and a second
 start that hands over to the first Plinvo."""
 
-from e2e import Session, check, check_equal, check_eventually, control_ids, on_versions
+from e2e import (Session, check, check_equal, check_eventually, control_ids, on_versions,
+                 wait_for_class)
 
 IDS = control_ids()
 CAPTION = "Plinvo"
@@ -70,16 +71,18 @@ def test_escape_in_the_description_leaves_the_page_whole(h, winver):
         check_equal(s.command("window-shown", CAPTION), ["1"], "window after Escape")
 
 
-@on_versions("winxp")
-def test_enter_on_the_mode_options_asks_before_applying(h, winver):
+@on_versions("winxp", "vista")
+def test_enter_on_the_mode_options_and_on_apply_asks_before_applying(h, winver):
     with session(h, winver, "enter") as s:
         start(s, h)
-        tab_to(s, "m_radiosMode")
-        s.command("key", CAPTION, "enter")
-        b = s.wait_msgbox(5000)
-        check_equal(b.seen(), (CAPTION, "question", "Want to change share mode?",
-                               ["OK", "Cancel"]), "Enter on the mode options")
-        s.answer("Cancel", b)
+        for name in ("m_radiosMode", "m_btnApply"):
+            tab_to(s, name)
+            s.command("key", CAPTION, "enter")
+            b = s.wait_msgbox(5000)
+            check_equal(b.seen(), (CAPTION, "question", "Want to change share mode?",
+                                   ["OK", "Cancel"]), "Enter on " + name)
+            s.answer("Cancel", b)
+        s.screenshot(CAPTION, "keyboard-apply-focused")
 
 
 @on_versions("winxp", "vista")
@@ -89,9 +92,10 @@ def test_tab_and_the_page_keys_reach_every_control(h, winver):
         pages = IDS["pgc1"]
         s.command("sleep", 500)  # the window takes the focus once it is active
         check_equal(focused(s), "pgc1", "focus at start")
-        page1 = ["m_radiosMode", "m_memoTip", "pgc1"]
-        check_equal(tab_round(s, 6), page1 * 2, "Tab on the first page")
-        check_equal(tab_round(s, 3, modifiers="shift"), ["m_memoTip", "m_radiosMode", "pgc1"],
+        page1 = ["m_radiosMode", "m_btnApply", "m_memoTip", "pgc1"]
+        check_equal(tab_round(s, 8), page1 * 2, "Tab on the first page")
+        check_equal(tab_round(s, 4, modifiers="shift"),
+                    ["m_memoTip", "m_btnApply", "m_radiosMode", "pgc1"],
                     "Shift+Tab on the first page")
 
         # The page keys work from anywhere, the description too.
@@ -192,6 +196,45 @@ def test_no_second_action_while_a_share_is_made(h, winver):
         check(left + width <= 414 - 24, "legal notice inside the box: ends at %d" % (left + width))
         s.command("key", ABOUT, "escape")
         s.command("wait-gone", ABOUT, 5000)
+
+
+@on_versions("winxp", "vista")
+def test_shortcut_menus_and_the_dialog_keys(h, winver):
+    with session(h, winver, "dialog-keys") as s:
+        start(s, h, sessions=[("\\\\PC1", "alice", 60, 1)])
+        left, top = map(int, s.command("window-rect", CAPTION)[:2])
+        # Shift+F10 and the menu key open the list's menu at its selected row, not at the pointer.
+        for page, name, key, mods in ((1, "m_listviewFolders", "f10", ["shift"]),
+                                      (2, "m_listviewSessions", "93", [])):
+            s.command("select-tab", CAPTION, IDS["pgc1"], page)
+            s.command("key", CAPTION, "f5")
+            s.command("list-select", CAPTION, IDS[name], 0)
+            tab_to(s, name)
+            s.command("key", CAPTION, key, *mods)
+            menu = wait_for_class(s, "#32768", 10)
+            check(menu is not None, "no shortcut menu after " + key)
+            x, y = map(int, s.command("window-rect", "hwnd:" + menu[0][2:])[:2])
+            check(x - left < 80 and y - top < 160, "%s: menu at %d,%d" % (key, x - left, y - top))
+            s.command("key", CAPTION, "escape")
+
+        # F1 opens the help in each dialog; Escape (Alt+F4 for one) closes it as its close box.
+        for how, opener, caption, key, mods in (
+                ("click", "m_btnSessionOpenFiles", "Open Files", "escape", []),
+                ("menu", "menuCheckSharing", "Sharing Check", "escape", []),
+                ("click", "m_btnFolderNewShare", DIALOG, "escape", []),
+                ("click", "m_btnFolderAccess", "Share Access", "115", ["alt"])):
+            if "Folder" in opener:
+                s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+                s.command("list-select", CAPTION, IDS["m_listviewFolders"], 0)
+            s.command(how, CAPTION, IDS[opener])
+            s.wait_window(caption)
+            s.command("key", caption, "f1")
+            viewer = wait_for_class(s, "HH Parent", 10)
+            check(viewer is not None, "no help viewer after F1 in " + caption)
+            s.command("close", "hwnd:" + viewer[0][2:])
+            s.command("key", caption, key, *mods)
+            s.command("wait-gone", caption, 5000)
+        check_equal(s.msgboxes(), [], "boxes after the dialogs")
 
 
 def until_foreground(s, wanted, seconds=15):

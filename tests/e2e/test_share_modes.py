@@ -491,6 +491,12 @@ def test_sharing_check_finds_a_changed_value_and_fix_applies_the_mode_again(h, w
         check_equal(result.seen(), (CAPTION, "information", MESSAGES[1], ["OK"]), "Fix's result")
         s.answer("OK", result)
         _, rows = wait_check_done(s)
+        # The check stays in front and modal: the menu's command reaching the main window all
+        # the same opens no second one.
+        check_equal(s.command("foreground")[1], CHECK, "window in front after Fix")
+        s.command("menu", CAPTION, IDS["menuCheckSharing"])
+        s.command("sleep", 500)
+        check_equal([w[3] for w in s.windows() if w[2]].count(CHECK), 1, "checks open")
         check_equal(rows[0][1], "all 12 as applied", "the drift row after Fix")
         check(explanation_of(s, 0).startswith("Holds: "), "the drift row holds after Fix")
         check_equal(registry_value(s, LSA_CURRENT, "restrictanonymous"), ("REG_DWORD", "0x0"),

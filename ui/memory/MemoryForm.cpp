@@ -15,7 +15,6 @@ std::unique_ptr<Control> MakeControl(const ControlDesign& spec, platform::Handle
     case ControlKind::RadioButton:
       return std::make_unique<MemoryRadioButton>(spec, handle);
     case ControlKind::Button:
-    case ControlKind::SpeedButton:
       return std::make_unique<MemoryButton>(spec, handle);
     case ControlKind::Label:
       return std::make_unique<MemoryLabel>(spec, handle);
@@ -115,7 +114,12 @@ bool MemoryForm::PressKey(Key key, unsigned modifiers, const std::string& focuse
     return designOf(name) != nullptr && designOf(name)->visible;
   };
   const KeyBinding* binding = FindKeyBinding(m_spec.keys, key, modifiers, focusIn, shown);
-  if (binding == nullptr) return false;
+  if (binding == nullptr) {
+    auto* button = dynamic_cast<MemoryButton*>(FindControl(focused));
+    if (!PressesFocusedButton(key, modifiers) || button == nullptr) return false;
+    button->Click();
+    return true;
+  }
   switch (binding->action) {
     case KeyAction::Click:
       if (auto* button = dynamic_cast<MemoryButton*>(FindControl(binding->target))) {
@@ -131,6 +135,14 @@ bool MemoryForm::PressKey(Key key, unsigned modifiers, const std::string& focuse
     case KeyAction::PreviousPage: {
       auto& tabs = Get<TabControl>(binding->target);
       tabs.SetActivePage(PageAfterKey(binding->action, tabs.ActivePage(), tabs.PageCount()));
+      break;
+    }
+    case KeyAction::ShowHelp:
+      if (m_factory.showHelpPage) m_factory.showHelpPage(binding->target);
+      break;
+    case KeyAction::ContextMenu: {
+      auto& list = Get<ListView>(binding->target);
+      if (list.onContextMenu) list.onContextMenu();
       break;
     }
   }

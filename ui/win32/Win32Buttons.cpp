@@ -8,10 +8,9 @@
 
 namespace ui::win32 {
 
-void Win32Button::Attach(HWND window, bool takesFocus) {
+void Win32Button::Attach(HWND window) {
   Win32Control::Attach(window);
-  m_keepsFocusAway = !takesFocus;
-  if (m_keepsFocusAway) Install(window);
+  Install(window);
 }
 
 namespace {
@@ -33,11 +32,7 @@ void Win32Button::SetPicture(ButtonPictures& pictures, const std::string& name, 
   m_pictures = &pictures;
   m_pictureName = name;
   m_pictureSize = size;
-  if (!OnHiddenPage(m_window)) {
-    ShowPicture();
-  } else if (SubclassHook::Of(m_window) != this) {
-    Install(m_window);
-  }
+  if (!OnHiddenPage(m_window)) ShowPicture();
 }
 
 void Win32Button::ShowPicture() {
@@ -56,21 +51,15 @@ void Win32Button::OnCommand(HWND, UINT code) {
   if (code == BN_CLICKED) Fire(onClick);
 }
 
-bool Win32Button::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM,
-                                    LRESULT& result) {
+bool Win32Button::OnSubclassMessage(HWND window, UINT message, WPARAM, LPARAM, LRESULT&) {
   // The picture goes in before the button paints itself for the first time.
   if (message == WM_PAINT && !m_pictureName.empty()) ShowPicture();
-  if (message != WM_SETFOCUS || !m_keepsFocusAway) return false;
-  // A mouse press focuses the button before it captures the mouse; giving the focus back here
-  // leaves the press and the click itself untouched.
-  HWND previous = reinterpret_cast<HWND>(wParam);
-  if (previous != nullptr && previous != window && IsWindow(previous)) {
-    SetFocus(previous);
-  } else {
-    SetFocus(GetAncestor(window, GA_ROOT));
+  // While it has the focus it has the look of the button Enter presses (the thick frame).
+  if (message == WM_SETFOCUS || message == WM_KILLFOCUS) {
+    SendMessageA(window, BM_SETSTYLE, message == WM_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                 TRUE);
   }
-  result = 0;
-  return true;
+  return false;
 }
 
 bool IsOptionButton(HWND window) {

@@ -1,4 +1,4 @@
-// Push buttons, speed buttons (which never take the keyboard focus) and radio buttons.
+// Push buttons and radio buttons.
 #pragma once
 
 // clang-format off
@@ -16,8 +16,7 @@ namespace ui::win32 {
 
 class Win32Button : public Win32Control<ui::Button>, private SubclassHook {
  public:
-  // A speed button hands the focus straight back to the window that had it.
-  void Attach(HWND window, bool takesFocus);
+  void Attach(HWND window);
   // Shows the picture `name` of `pictures` (`size` pixels square) to the left of the caption;
   // `pictures` must outlive the button's window. A button on a page not shown yet gets it when
   // it is first painted: a picture list is slow to make, and the window shows one page at start.
@@ -31,7 +30,6 @@ class Win32Button : public Win32Control<ui::Button>, private SubclassHook {
   bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                          LRESULT& result) override;
 
-  bool m_keepsFocusAway = false;
   ButtonPictures* m_pictures = nullptr;
   std::string m_pictureName;  // until the picture is shown
   int m_pictureSize = 0;

@@ -4,6 +4,7 @@
 
 #include "ui/win32/EventDispatch.h"
 #include "ui/win32/SubclassHook.h"
+#include "ui/win32/Win32ListView.h"
 
 namespace ui::win32 {
 
@@ -30,11 +31,14 @@ MenuItem& Win32Form::AddMenuItem(const std::string& name, int id) {
   return added;
 }
 
-bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned modifiers) {
+bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned modifiers,
+                         const std::function<void(const std::string&)>& showHelpPage) {
   auto windowOf = [this](const std::string& name) -> HWND {
     Control* control = FindControl(name);
     return control != nullptr ? reinterpret_cast<HWND>(control->Handle()) : nullptr;
   };
+  // What a user could not click, the key does not click either.
+  auto usable = [](HWND control) { return IsWindowVisible(control) && IsWindowEnabled(control); };
   HWND focus = GetFocus();
   auto focusIn = [&](const std::string& name) {
     HWND control = windowOf(name);
@@ -45,15 +49,21 @@ bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned 
     return control != nullptr && IsWindowVisible(control);
   };
   const KeyBinding* binding = FindKeyBinding(keys, key, modifiers, focusIn, shown);
-  if (binding == nullptr) return false;
+  if (binding == nullptr) {
+    // A push button says so when asked what keys it wants; a click on it is what Space does.
+    constexpr LRESULT kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
+    if (!PressesFocusedButton(key, modifiers) || focus == nullptr ||
+        (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & kPushButton) == 0) {
+      return false;
+    }
+    if (usable(focus)) SendMessageA(focus, BM_CLICK, 0, 0);
+    return true;
+  }
   Control* target = FindControl(binding->target);
   switch (binding->action) {
     case KeyAction::Click:
       if (target != nullptr && Offers<Button>(*target)) {
-        auto* button = static_cast<Button*>(target);
-        // What a user could not click, the key does not click either.
-        HWND control = windowOf(binding->target);
-        if (IsWindowVisible(control) && IsWindowEnabled(control)) Fire(button->onClick);
+        if (usable(windowOf(binding->target))) Fire(static_cast<Button*>(target)->onClick);
       } else if (MenuItem* item = FindMenuItem(binding->target)) {
         Fire(item->onClick);
       }
@@ -66,6 +76,19 @@ bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned 
       if (target != nullptr && Offers<TabControl>(*target)) {
         auto* tabs = static_cast<TabControl*>(target);
         tabs->SetActivePage(PageAfterKey(binding->action, tabs->ActivePage(), tabs->PageCount()));
+      }
+      break;
+    case KeyAction::ShowHelp:
+      // The program's handler reports its own errors.
+      if (showHelpPage) showHelpPage(binding->target);
+      break;
+    case KeyAction::ContextMenu:
+      // Every list of this window is a Win32ListView: the factory made it by its kind.
+      if (target != nullptr && Offers<ListView>(*target) && usable(windowOf(binding->target))) {
+        auto* list = static_cast<Win32ListView*>(target);
+        m_window.PlaceNextPopup(list->SelectedRowCorner());
+        Fire(list->onContextMenu);
+        m_window.PlaceNextPopup(std::nullopt);
       }
       break;
   }

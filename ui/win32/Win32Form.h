@@ -2,6 +2,7 @@
 // entries, fonts and the hover-hint window.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,8 +40,10 @@ class Win32Form : public Form {
   void HoldRichEditLibrary(std::shared_ptr<RichEditLibrary> library) {
     m_richEdit = std::move(library);
   }
-  // Carries out the binding of `keys` for a key pressed now; false when none applies.
-  bool PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned modifiers);
+  // Carries out the binding of `keys` for a key pressed now, or Enter on the focused button;
+  // false when neither applies. `showHelpPage` opens the help file at a page.
+  bool PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned modifiers,
+                const std::function<void(const std::string&)>& showHelpPage);
   // Shows `text` when the mouse rests on `control`.
   void AddHint(HWND control, const std::string& text);
 

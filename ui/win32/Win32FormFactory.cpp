@@ -225,12 +225,10 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           if (control.checked) radio.SetChecked(true);
           break;
         }
-        case ControlKind::Button:
-        case ControlKind::SpeedButton: {
+        case ControlKind::Button: {
           auto& button = form->Keep(control.name, std::make_unique<Win32Button>());
-          const bool speed = control.kind == ControlKind::SpeedButton;
-          made = makeChild(0, "BUTTON", BS_PUSHBUTTON | (speed ? 0 : WS_TABSTOP));
-          button.Attach(made, !speed);
+          made = makeChild(0, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP);
+          button.Attach(made);
           // A tall button gets the large picture, one of a text line's height the small one.
           const int pictureSize = control.rect.height >= 2 * GetSystemMetrics(SM_CYICON)
                                       ? GetSystemMetrics(SM_CXICON)
@@ -333,9 +331,6 @@ void Win32FormFactory::SetUpKeyboard(const FormDesign& spec, Win32Form& form) {
           stops.push_back({handle});
         }
         break;
-      case ControlKind::SpeedButton:
-        window.AddInputControl(handle);
-        break;
       case ControlKind::TabPage:
       case ControlKind::GroupBox:
       case ControlKind::Panel:
@@ -345,8 +340,8 @@ void Win32FormFactory::SetUpKeyboard(const FormDesign& spec, Win32Form& form) {
     previous = &control;
   }
   window.SetTabStops(std::move(stops));
-  window.SetKeyHandler([&form, keys = spec.keys](Key key, unsigned modifiers) {
-    return form.PressKey(keys, key, modifiers);
+  window.SetKeyHandler([this, &form, keys = spec.keys](Key key, unsigned modifiers) {
+    return form.PressKey(keys, key, modifiers, showHelpPage);
   });
 }
 

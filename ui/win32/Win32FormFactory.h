@@ -22,8 +22,8 @@ class Win32FormFactory : public FormFactory {
   void RunMessageLoop();
 
  private:
-  // Tab order, the keys of the design, and what a busy window disables.
-  static void SetUpKeyboard(const FormDesign& spec, class Win32Form& form);
+  // Tab order and the keys of the design.
+  void SetUpKeyboard(const FormDesign& spec, class Win32Form& form);
 
   HINSTANCE m_instance;
 };

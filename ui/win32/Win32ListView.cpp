@@ -151,6 +151,22 @@ int Win32ListView::SelectedIndex() const {
                                        MAKELPARAM(LVNI_SELECTED, 0)));
 }
 
+POINT Win32ListView::SelectedRowCorner() const {
+  // Below the selected row's caption, brought into view; the list's corner when none is.
+  POINT corner = {0, 0};
+  const int selected = SelectedIndex();
+  RECT row = {};
+  row.left = LVIR_LABEL;
+  if (selected >= 0) {
+    SendMessageA(m_window, LVM_ENSUREVISIBLE, selected, FALSE);
+    if (SendMessageA(m_window, LVM_GETITEMRECT, selected, reinterpret_cast<LPARAM>(&row))) {
+      corner = {row.left, row.bottom};
+    }
+  }
+  ClientToScreen(m_window, &corner);
+  return corner;
+}
+
 void Win32ListView::BeginUpdate() {
   if (m_updateDepth++ == 0) SendMessageA(m_window, WM_SETREDRAW, FALSE, 0);
 }

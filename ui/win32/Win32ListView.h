@@ -38,6 +38,8 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   void BeginUpdate() override;
   void EndUpdate() override;
   void SetRowPicture(int row, int picture) override;
+  // Where a shortcut menu asked for from the keyboard opens, on the screen.
+  POINT SelectedRowCorner() const;
 
  private:
   bool OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

@@ -284,6 +284,10 @@ std::optional<Key> KeyOf(WPARAM virtualKey) {
       return Key::F1;
     case VK_F5:
       return Key::F5;
+    case VK_F10:
+      return Key::F10;
+    case VK_APPS:
+      return Key::Apps;
     default:
       return std::nullopt;
   }
@@ -292,7 +296,11 @@ std::optional<Key> KeyOf(WPARAM virtualKey) {
 }  // namespace
 
 bool Win32Window::PreTranslateKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN) return false;
+  // F10 comes as a system key; with Alt held, any key does, and those stay the menu's.
+  constexpr LPARAM kAltHeld = LPARAM(1) << 29;
+  const bool systemKey = message.message == WM_SYSKEYDOWN && message.wParam == VK_F10 &&
+                         (message.lParam & kAltHeld) == 0;
+  if (message.message != WM_KEYDOWN && !systemKey) return false;
   if (m_busyLevel > 0) return true;
   const std::optional<Key> key = KeyOf(message.wParam);
   if (!key) return false;
@@ -303,6 +311,9 @@ bool Win32Window::PreTranslateKey(const MSG& message) {
   // Tab follows the designed order itself: the dialog keys would stop at a control that keeps
   // Tab for itself (the rich-text area) and never reach the tab header.
   if (*key != Key::Tab || (modifiers & kCtrl) != 0) return false;
+  // Someone at the keyboard: the focused control shows it from now on, as in the system's own
+  // dialogs, which the dialog keys would have told the window.
+  SendMessageA(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   FocusControl(NextTabStop(GetFocus(), (modifiers & kShift) != 0));
   return true;
 }
@@ -384,7 +395,6 @@ void Win32Window::SetBusy(bool busy) {
     for (const auto& stop : m_tabStops) {
       for (HWND member : stop) disable(member);
     }
-    for (HWND control : m_otherInput) disable(control);
     // The window itself: its menu, close box and every child.
     m_busyDisabledSelf = IsWindowEnabled(m_window) != FALSE;
     if (m_busyDisabledSelf) EnableWindow(m_window, FALSE);
@@ -420,7 +430,11 @@ int Win32Window::PopupMenu(const std::vector<PopupEntry>& entries) {
     }
   }
   POINT at = {};
-  GetCursorPos(&at);
+  if (m_popupPlace) {
+    at = *m_popupPlace;
+  } else {
+    GetCursorPos(&at);
+  }
   // Chosen here and handed back, not sent as a menu command the window would route.
   const int chosen = static_cast<int>(TrackPopupMenu(
       menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_window, nullptr));

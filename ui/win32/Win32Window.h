@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,8 +39,6 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   // The controls that take focus, in tab order. A stop of several windows (a group of options)
   // is entered at its checked one.
   void SetTabStops(std::vector<std::vector<HWND>> stops) { m_tabStops = std::move(stops); }
-  // The controls a busy window disables besides its tab stops (buttons that take no focus).
-  void AddInputControl(HWND control) { m_otherInput.push_back(control); }
   // Keys before the dialog keys: returns true when it took the key.
   void SetKeyHandler(std::function<bool(Key, unsigned modifiers)> handler) {
     m_keyHandler = std::move(handler);
@@ -51,6 +50,9 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   void Show() override;
   void SetBusy(bool busy) override;
   int PopupMenu(const std::vector<PopupEntry>& entries) override;
+  // Where the shortcut menus shown from now on open (screen coordinates) instead of at the
+  // mouse pointer; nullopt goes back to the pointer.
+  void PlaceNextPopup(std::optional<POINT> at) { m_popupPlace = at; }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -70,13 +72,13 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   bool m_endModal = false;
   HWND m_savedFocus = nullptr;
   std::vector<std::vector<HWND>> m_tabStops;
-  std::vector<HWND> m_otherInput;
   std::function<bool(Key, unsigned)> m_keyHandler;
   int m_busyLevel = 0;
   HWND m_busyFocus = nullptr;
   bool m_busyDisabledSelf = false;
   std::vector<HWND> m_busyDisabled;
   std::map<int, MenuItem*> m_menuItems;
+  std::optional<POINT> m_popupPlace;
   // Released only after the destructor has destroyed the window and with it the menu.
   std::vector<std::unique_ptr<PictureIcon>> m_menuPictures;
 };

@@ -69,6 +69,18 @@ def check_eventually(read, expected, what, seconds=15):
     check_equal(actual, expected, what)
 
 
+def wait_for_class(session, window_class, seconds=30):
+    """The first visible top-level window of that class, (hwnd, class, visible, caption), once
+    it shows; None when none did in time."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        found = [w for w in session.windows() if w[1] == window_class and w[2]]
+        if found:
+            return found[0]
+        session.command("sleep", 250)
+    return None
+
+
 # ---- the protocol ----
 
 def quote(word):

@@ -87,6 +87,48 @@ TEST_F(KeyboardTest, EscapeClosesTheDialogsButNotTheMainWindow) {
   EXPECT_TRUE(test.world.shell.opened.empty());
 }
 
+TEST_F(KeyboardTest, EnterPressesTheFocusedButtonAndInTheShareNameOk) {
+  test.world.messageBoxes.answers = {platform::mb::kIdCancel};
+  EXPECT_TRUE(Press(Key::Enter, "m_btnApply"));
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Want to change share mode?"});
+  EXPECT_FALSE(Press(Key::Enter, "m_listviewFolders"));
+  Open([&](MemoryForm& dialog) {
+    Pick("D:\\photos");
+    EXPECT_TRUE(dialog.PressKey(Key::Enter, kNoModifier, "m_editShareName"));
+  });
+  EXPECT_EQ(service.added.size(), 1u);
+}
+
+TEST_F(KeyboardTest, EscapeClosesEveryDialogAndF1OpensItsOwnPage) {
+  service.shares = {shares_test::Share("docs", "C:\\docs")};
+  MainButton("m_btnFolderRefresh").Click();
+  for (const char* opener : {"m_btnFolderNewShare", "menuAbout", "menuCheckSharing",
+                             "m_btnFolderAccess", "m_btnSessionOpenFiles"}) {
+    Folders().Select(0);  // a new share's refresh forgets it
+    test.forms.onShowModal = [&](MemoryForm& dialog) {
+      EXPECT_TRUE(dialog.PressKey(Key::F1, kNoModifier, ""));
+      EXPECT_TRUE(dialog.PressKey(Key::Escape, kNoModifier, ""));
+      EXPECT_TRUE(dialog.memoryWindow().Closed()) << opener;
+    };
+    Main().FindMenuItem(opener) ? Main().MemoryMenu(opener).Click() : MainButton(opener).Click();
+  }
+  std::vector<std::string> pages;
+  for (const std::string& path : test.world.shell.helpTopicPaths) {
+    pages.push_back(path.substr(path.find("::/") + 3));
+  }
+  EXPECT_EQ(pages, (std::vector<std::string>{"NewShare.htm", "Overview.htm", "SharingCheck.htm",
+                                             "ShareAccess.htm", "OpenFiles.htm"}));
+}
+
+TEST_F(KeyboardTest, ShiftF10AndTheMenuKeyOpenTheShortcutMenuOfTheFocusedList) {
+  EXPECT_TRUE(Press(Key::F10, "m_listviewFolders", kShift));
+  EXPECT_TRUE(Press(Key::Apps, "m_listviewSessions"));
+  EXPECT_FALSE(Press(Key::F10, "m_btnFolderRefresh", kShift));
+  ASSERT_EQ(test.forms.popupsShown.size(), 2u);
+  EXPECT_EQ(test.forms.popupsShown[0][0].caption, "Access...");
+  EXPECT_EQ(test.forms.popupsShown[1][0].caption, "Disconnect");
+}
+
 TEST_F(KeyboardTest, WindowsAreBusyWhileTheToolsRunAndTakeNoKeysThen) {
   std::vector<bool> busy;
   bool keyTaken = false;

@@ -97,6 +97,22 @@ TEST_F(SharingCheckDialogTest, FixOnChangedSettingsAppliesTheModeAgainThroughApp
       0u);
 }
 
+TEST_F(SharingCheckDialogTest, FixAsksOverTheCheckWhichStaysTheOnlyOne) {
+  test.world.registry.Put("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous",
+                          {RegistryValue::Type::Dword, 1, {}});
+  platform::Handle checkWindow = 0;
+  OpenCheck([&](MemoryForm& dialog) {
+    if (checkWindow != 0) return;  // a second one, which must not come
+    checkWindow = dialog.memoryWindow().Handle();
+    List(dialog).Select(0);
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+    test.MainForm().MemoryMenu("menuCheckSharing").Click();
+  });
+  EXPECT_EQ(test.forms.CreatedCount("TfrmSharingCheck"), 1);
+  ASSERT_EQ(test.world.messageBoxes.shown.size(), 2u);
+  for (const auto& box : test.world.messageBoxes.shown) EXPECT_EQ(box.owner, checkWindow);
+}
+
 TEST_F(SharingCheckDialogTest, FixOnAStoppedServiceStartsItAndAFailureIsSaid) {
   test.world.services.installed["LanmanServer"].currentState = platform::kServiceStopped;
   OpenCheck([&](MemoryForm& dialog) {
@@ -116,13 +132,18 @@ TEST_F(SharingCheckDialogTest, FixOnAStoppedServiceStartsItAndAFailureIsSaid) {
                 "Windows could not start the TCP/IP NetBIOS Helper service (error 1053)."});
 }
 
-TEST_F(SharingCheckDialogTest, CopyReportPutsTheWholeReportOnTheClipboard) {
+TEST_F(SharingCheckDialogTest, CopyReportPutsTheWholeReportOnTheClipboardAndSaysSo) {
   std::vector<check::Finding> rows;
   OpenCheck([&](MemoryForm& dialog) {
+    auto status = [&] { return dialog.Get<ui::Label>("m_labelCheckStatus").Text(); };
     dialog.Memory<ui::memory::MemoryButton>("m_btnCopyReport").Click();
+    EXPECT_EQ(status(), "Report copied to the clipboard.");
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCheckAgain").Click();
+    EXPECT_EQ(status(), "Checked again.");
     rows = check::RunSharingCheck(check::InputFor(test.world.platform, kFolder));
     test.world.clipboard.fails = true;
     dialog.Memory<ui::memory::MemoryButton>("m_btnCopyReport").Click();
+    EXPECT_EQ(status(), "");
   });
   EXPECT_EQ(test.world.clipboard.text, check::ReportText("WORKSTATION1", 1, rows));
   EXPECT_NE(test.world.clipboard.text.find("[Holds] Settings of Zendry Share\r\n"),
