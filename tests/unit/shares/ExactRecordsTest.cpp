@@ -1,0 +1,109 @@
+// Every action on a listed share, session or file acts on the row's exact record: texts the code
+// page cannot hold read alike in the lists, and a look-alike must never reach a call or a tool.
+#include <gtest/gtest.h>
+
+#include "SharesFixture.h"
+#include "ui/ControlIds.h"
+
+namespace {
+
+using shares_test::Share;
+using shares_test::SharesFixture;
+using ui::memory::MemoryForm;
+
+platform::ShareRecord WideShare(const std::u16string& name, const std::u16string& path) {
+  platform::ShareRecord record;
+  record.netName = name;
+  record.path = path;
+  return record;
+}
+
+TEST(ExactRecords, StopShareAndCopyAddressTakeTheSelectedTwinsOwnName) {
+  SharesFixture f;
+  f.test.world.identity.computerName = "PC-7";
+  f.service.shares = {WideShare(u"Data", u"C:\\data"), WideShare(u"\uFF24ata", u"C:\\other")};
+  f.Start();
+  ASSERT_EQ(SharesFixture::Captions(f.Folders()), (std::vector<std::string>{"Data", "Data"}));
+
+  f.test.forms.popupChoice = ui::ids::popupFolderCopyAddress;
+  f.Folders().RightClick(1);
+  EXPECT_EQ(f.test.world.clipboard.unicodeText, u"\\\\PC-7\\\uFF24ata");
+  EXPECT_EQ(f.test.world.clipboard.text, "");
+  f.test.forms.popupChoice = ui::ids::popupFolderCopyAddress;
+  f.Folders().RightClick(0);
+  EXPECT_EQ(f.test.world.clipboard.text, "\\\\PC-7\\Data");
+
+  f.Folders().Select(1);
+  f.MainButton("m_btnFolderStopShare").Click();
+  EXPECT_EQ(f.service.deleted, std::vector<std::u16string>{u"\uFF24ata"});
+  EXPECT_EQ(f.BoxTexts(), std::vector<std::string>{"stop share the selected  folder OK!"});
+  EXPECT_EQ(f.Folders().Rows(),
+            (std::vector<std::vector<std::string>>{{"Data", "C:\\data", "0", ""}}));
+}
+
+TEST(ExactRecords, AccessRefusesAFolderThatReadsAsAnotherAndLaunchesNothing) {
+  SharesFixture f;
+  f.service.shares = {WideShare(u"Pics", u"C:\\share\\Pics\uFF3C..\uFF3C..\uFF3Cwindows")};
+  f.test.world.shareSecurity.folderAccess["C:\\windows"] = {{"S-1-1-0", true, 0x1F01FF}};
+  f.Start();
+  ASSERT_EQ(f.Folders().Cell(0, 1), "C:\\share\\Pics\\..\\..\\windows");
+  std::string folderMemo;
+  f.test.forms.onShowModal = [&](MemoryForm& dialog) {
+    folderMemo = dialog.FindControl("m_memoFolderPermissions")->Text();
+    dialog.Memory<ui::memory::MemoryRadioButton>("m_radioGuestFull").Click();
+    dialog.Memory<ui::memory::MemoryButton>("m_btnChangeAccess").Click();
+  };
+  f.Folders().Select(0);
+  f.MainButton("m_btnFolderAccess").Click();
+  EXPECT_EQ(folderMemo,
+            "The path of this share's folder has characters that this system's code page cannot "
+            "hold exactly, so its rights cannot be changed safely here.");
+  EXPECT_EQ(f.BoxTexts(),
+            (std::vector<std::string>{
+                "Let guest visitors read, change and delete the files of \"Pics\"?",
+                "The guest visitors' rights were not changed. The path of this share's folder has "
+                "characters that this system's code page cannot hold exactly, so its rights "
+                "cannot be changed safely here."}));
+  EXPECT_TRUE(f.Commands().empty());
+}
+
+platform::SessionRecord Visitor(const std::u16string& client, const std::u16string& user) {
+  platform::SessionRecord record;
+  record.clientName = client;
+  record.userName = user;
+  return record;
+}
+
+TEST(ExactRecords, DisconnectNamesTheUserExactlyAndSaysEndedOnlyWhenTheSessionIsGone) {
+  const std::u16string ivan = u"\u0418\u0432\u0430\u043D";
+  struct Case {
+    std::vector<std::uint32_t> delResults;
+    std::vector<std::uint32_t> enumResults;  // of the list read after the deletion
+    bool endedMeanwhile;
+    const char* told;
+  };
+  const Case cases[] = {
+      {{}, {}, false, "The visitor was disconnected."},
+      {{2312}, {}, true, "That session had already ended."},
+      {{2312}, {}, false, "The visitor could not be disconnected. Error code: 2312"},
+      {{2221}, {5}, true, "The visitor could not be disconnected. Error code: 2221"},
+  };
+  for (const Case& c : cases) {
+    SharesFixture f;
+    f.service.sessions = {Visitor(u"\\\\PC1", u"anna"), Visitor(u"\\\\PC1", ivan)};
+    f.Start();
+    f.MainButton("m_btnSessionRefresh").Click();
+    ASSERT_EQ(f.Sessions().Cell(1, 1), "????");
+    f.service.sessionDelResults.assign(c.delResults.begin(), c.delResults.end());
+    f.service.sessionEnumResults.assign(c.enumResults.begin(), c.enumResults.end());
+    if (c.endedMeanwhile) f.service.sessions.pop_back();
+    f.Sessions().Select(1);
+    f.MainButton("m_btnSessionDisconnect").Click();
+    ASSERT_EQ(f.service.sessionsDeleted.size(), 1u);
+    EXPECT_EQ(f.service.sessionsDeleted[0], std::make_pair(std::u16string(u"\\\\PC1"), ivan));
+    ASSERT_EQ(f.BoxTexts().size(), 2u);
+    EXPECT_EQ(f.BoxTexts()[1], c.told);
+  }
+}
+
+}  // namespace
