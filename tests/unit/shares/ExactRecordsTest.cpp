@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SharesFixture.h"
+#include "shares/FolderSafety.h"
 #include "ui/ControlIds.h"
 
 namespace {
@@ -41,29 +42,35 @@ TEST(ExactRecords, StopShareAndCopyAddressTakeTheSelectedTwinsOwnName) {
             (std::vector<std::vector<std::string>>{{"Data", "C:\\data", "0", ""}}));
 }
 
-TEST(ExactRecords, AccessRefusesAFolderThatReadsAsAnotherAndLaunchesNothing) {
+TEST(ExactRecords, AccessRefusesAFolderThatReadsAsAnotherOrLeadsElsewhereAndLaunchesNothing) {
   SharesFixture f;
-  f.service.shares = {WideShare(u"Pics", u"C:\\share\\Pics\uFF3C..\uFF3C..\uFF3Cwindows")};
+  f.service.shares = {WideShare(u"Pics", u"C:\\share\\Pics\uFF3C..\uFF3C..\uFF3Cwindows"),
+                      WideShare(u"Linked", u"C:\\share\\junction")};
   f.test.world.shareSecurity.folderAccess["C:\\windows"] = {{"S-1-1-0", true, 0x1F01FF}};
+  f.test.world.files.reparsePoints.insert("c:\\share\\junction");
   f.Start();
   ASSERT_EQ(f.Folders().Cell(0, 1), "C:\\share\\Pics\\..\\..\\windows");
-  std::string folderMemo;
+  std::vector<std::string> folderMemos;
   f.test.forms.onShowModal = [&](MemoryForm& dialog) {
-    folderMemo = dialog.FindControl("m_memoFolderPermissions")->Text();
+    folderMemos.push_back(dialog.FindControl("m_memoFolderPermissions")->Text());
     dialog.Memory<ui::memory::MemoryRadioButton>("m_radioGuestFull").Click();
     dialog.Memory<ui::memory::MemoryButton>("m_btnChangeAccess").Click();
   };
-  f.Folders().Select(0);
-  f.MainButton("m_btnFolderAccess").Click();
-  EXPECT_EQ(folderMemo,
-            "The path of this share's folder has characters that this system's code page cannot "
-            "hold exactly, so its rights cannot be changed safely here.");
-  EXPECT_EQ(f.BoxTexts(),
-            (std::vector<std::string>{
-                "Let guest visitors read, change and delete the files of \"Pics\"?",
-                "The guest visitors' rights were not changed. The path of this share's folder has "
-                "characters that this system's code page cannot hold exactly, so its rights "
-                "cannot be changed safely here."}));
+  const std::string notExact =
+      "The path of this share's folder has characters that this system's code page cannot hold "
+      "exactly, so its rights cannot be changed safely here.";
+  for (int row : {0, 1}) {
+    f.Folders().Select(row);
+    f.MainButton("m_btnFolderAccess").Click();
+  }
+  ASSERT_EQ(folderMemos.size(), 2u);
+  EXPECT_EQ(folderMemos[0], notExact);  // not the entries of C:\windows
+  const std::vector<std::string> boxes = f.BoxTexts();
+  ASSERT_EQ(boxes.size(), 4u);
+  EXPECT_EQ(boxes[0], "Let guest visitors read, change and delete the files of \"Pics\"?");
+  EXPECT_EQ(boxes[1], "The guest visitors' rights were not changed. " + notExact);
+  EXPECT_EQ(boxes[3], std::string("The guest visitors' rights were not changed. ") +
+                          shares::kFolderThroughLink);
   EXPECT_TRUE(f.Commands().empty());
 }
 
