@@ -2,21 +2,19 @@
 // page cannot hold read alike in the lists, and a look-alike must never reach a call or a tool.
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "SharesFixture.h"
 #include "shares/FolderSafety.h"
 #include "ui/ControlIds.h"
 
 namespace {
 
-using shares_test::Share;
 using shares_test::SharesFixture;
 using ui::memory::MemoryForm;
 
 platform::ShareRecord WideShare(const std::u16string& name, const std::u16string& path) {
-  platform::ShareRecord record;
-  record.netName = name;
-  record.path = path;
-  return record;
+  return {name, 0, u"", 0, path};
 }
 
 TEST(ExactRecords, StopShareAndCopyAddressTakeTheSelectedTwinsOwnName) {
@@ -74,18 +72,11 @@ TEST(ExactRecords, AccessRefusesAFolderThatReadsAsAnotherOrLeadsElsewhereAndLaun
   EXPECT_TRUE(f.Commands().empty());
 }
 
-platform::SessionRecord Visitor(const std::u16string& client, const std::u16string& user) {
-  platform::SessionRecord record;
-  record.clientName = client;
-  record.userName = user;
-  return record;
-}
-
 TEST(ExactRecords, DisconnectNamesTheUserExactlyAndSaysEndedOnlyWhenTheSessionIsGone) {
   const std::u16string ivan = u"\u0418\u0432\u0430\u043D";
   struct Case {
-    std::vector<std::uint32_t> delResults;
-    std::vector<std::uint32_t> enumResults;  // of the list read after the deletion
+    std::deque<std::uint32_t> delResults;
+    std::deque<std::uint32_t> enumResults;  // of the list read after the deletion
     bool endedMeanwhile;
     const char* told;
   };
@@ -97,12 +88,12 @@ TEST(ExactRecords, DisconnectNamesTheUserExactlyAndSaysEndedOnlyWhenTheSessionIs
   };
   for (const Case& c : cases) {
     SharesFixture f;
-    f.service.sessions = {Visitor(u"\\\\PC1", u"anna"), Visitor(u"\\\\PC1", ivan)};
+    f.service.sessions = {{u"\\\\PC1", u"anna", 1, 1}, {u"\\\\PC1", ivan, 1, 1}};
     f.Start();
     f.MainButton("m_btnSessionRefresh").Click();
     ASSERT_EQ(f.Sessions().Cell(1, 1), "????");
-    f.service.sessionDelResults.assign(c.delResults.begin(), c.delResults.end());
-    f.service.sessionEnumResults.assign(c.enumResults.begin(), c.enumResults.end());
+    f.service.sessionDelResults = c.delResults;
+    f.service.sessionEnumResults = c.enumResults;
     if (c.endedMeanwhile) f.service.sessions.pop_back();
     f.Sessions().Select(1);
     f.MainButton("m_btnSessionDisconnect").Click();
