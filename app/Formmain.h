@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
+#include "platform/ShareService.h"
 #include "ui/Form.h"
 
 namespace app {
@@ -91,6 +93,11 @@ class TfrmMain {
 
  private:
   void ConnectEvents();
+
+  // The exact record behind each row of the two lists, in the rows' order: what the actions
+  // use, never the rows' texts.
+  std::vector<platform::ShareRecord> m_folderRecords;
+  std::vector<platform::SessionRecord> m_sessionRecords;
 };
 
 }  // namespace app

@@ -4,6 +4,8 @@
 #include "sharemode/SettingsFile.h"
 #include "shares/AccessWords.h"
 #include "shares/CopyAddress.h"
+#include "shares/ListedRecords.h"
+#include "shares/ListedShare.h"
 #include "shares/NewShare.h"
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
@@ -13,7 +15,7 @@
 namespace shares {
 namespace {
 
-constexpr std::uint32_t kComputerNameCapacity = 255;
+constexpr std::uint32_t kNoExactAnsiForm = 1113;  // ERROR_NO_UNICODE_TRANSLATION
 
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
@@ -87,8 +89,7 @@ ui::FormDesign AccessLayout() {
 }
 
 TfrmShareAccess::TfrmShareAccess(app::Application& application, ui::FormFactory& factory,
-                                 platform::Handle owner, const std::string& shareName,
-                                 const std::string& listedFolder)
+                                 platform::Handle owner, const platform::ShareRecord& share)
     : m_app(application),
       m_form(factory.CreateForm(AccessLayout(), owner)),
       m_editShareAddress(m_form->Get<ui::Edit>("m_editShareAddress")),
@@ -100,31 +101,27 @@ TfrmShareAccess::TfrmShareAccess(app::Application& application, ui::FormFactory&
       m_radioGuestFull(m_form->Get<ui::RadioButton>("m_radioGuestFull")),
       m_btnChangeAccess(m_form->Get<ui::Button>("m_btnChangeAccess")),
       m_btnAccessClose(m_form->Get<ui::Button>("m_btnAccessClose")),
-      m_shareName(shareName),
-      m_folder(listedFolder) {
+      m_shareName(share.netName.value_or(std::u16string())),
+      m_folder(share.path.value_or(std::u16string())),
+      m_address(ShareAddressOf(application.platform(), m_shareName)) {
   auto self = [this] { return Handle(); };
   m_btnCopyAddress.onClick = m_app.Guarded(self, [this] { m_btnCopyAddressClick(); });
   m_btnChangeAccess.onClick = m_app.Guarded(self, [this] { m_btnChangeAccessClick(); });
   m_btnAccessClose.onClick = m_app.Guarded(self, [this] { window().Close(); });
-  std::string computer;
-  if (!m_app.platform().identity.GetComputerName(computer, kComputerNameCapacity)) {
-    computer = "localhost";
-  }
-  m_editShareAddress.SetText(ShareAddress(computer, shareName));
+  m_editShareAddress.SetText(AnsiOf(m_app.platform().text, m_address));
   Fill();
 }
 
 bool TfrmShareAccess::Fill() {
   platform::Platform& platform = m_app.platform();
-  const bool system = !m_shareName.empty() && m_shareName.back() == '$';
+  const bool system = !m_shareName.empty() && m_shareName.back() == u'$';
   m_radioGuestRead.SetEnabled(!system);
   m_radioGuestFull.SetEnabled(!system);
   m_btnChangeAccess.SetEnabled(!system);
 
-  std::u16string wide;
   platform::ShareDetails details;
-  const std::uint32_t result = platform.text.AnsiToWide(m_shareName, wide, kServiceTextCapacity)
-                                   ? platform.shareService.ShareGetInfo502(wide, details)
+  const std::uint32_t result = FitsServiceBuffer(m_shareName)
+                                   ? platform.shareService.ShareGetInfo502(m_shareName, details)
                                    : 87;
   if (result != platform::kSuccess) {
     m_memoSharePermissions.SetText(TextForResult(ShareInfoResults(), result));
@@ -132,15 +129,21 @@ bool TfrmShareAccess::Fill() {
     m_btnChangeAccess.SetEnabled(false);
     return false;
   }
-  if (details.path) m_folder = AnsiOf(platform.text, details.path);
+  if (details.path) m_folder = *details.path;
   m_memoSharePermissions.SetText(Lines(SharePermissionLines(details)));
 
+  // Read through a look-alike, the path would show another folder's permissions.
   bool folderHasList = false;
   std::vector<platform::AccessEntry> folderEntries;
-  const std::uint32_t folderResult = m_folder.empty() ? 2
+  std::string folder;
+  const bool exact = platform.text.WideToAnsiExact(m_folder, folder);
+  const std::uint32_t folderResult = !exact           ? kNoExactAnsiForm
+                                     : folder.empty() ? 2
                                                       : platform.shareSecurity.GetFolderAccess(
-                                                            m_folder, folderHasList, folderEntries);
-  if (folderResult != platform::kSuccess) {
+                                                            folder, folderHasList, folderEntries);
+  if (!exact) {
+    m_memoFolderPermissions.SetText(kListedFolderNotInCodePage);
+  } else if (folderResult != platform::kSuccess) {
     m_memoFolderPermissions.SetText("The folder's permissions could not be read (error " +
                                     std::to_string(folderResult) + ").");
   } else {
@@ -163,27 +166,24 @@ bool TfrmShareAccess::Fill() {
   return true;
 }
 
-void TfrmShareAccess::m_btnCopyAddressClick() {
-  CopyAddress(m_app, Handle(), m_editShareAddress.Text());
-}
+void TfrmShareAccess::m_btnCopyAddressClick() { CopyAddress(m_app, Handle(), m_address); }
 
 void TfrmShareAccess::m_btnChangeAccessClick() {
   using namespace platform::mb;
   platform::Platform& platform = m_app.platform();
   NewShareRequest request;
-  request.shareName = m_shareName;
-  request.folder = m_folder;
   request.access = m_radioGuestFull.Checked() ? Access::Full : Access::ReadOnly;
-  if (m_folder.size() < 2 || m_folder[1] != ':' ||
-      !platform.files.GetVolumeFileSystemName(m_folder.substr(0, 2) + "\\",
-                                              request.fileSystemName)) {
-    request.fileSystemName.clear();
-  }
   const std::string question =
       std::string("Let guest visitors ") +
       (request.access == Access::Full ? "read, change and delete" : "only read") +
-      " the files of \"" + m_shareName + "\"?";
+      " the files of \"" + AnsiOf(platform.text, m_shareName) + "\"?";
   if (m_app.ShowMessage(Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
+  // Checked right before the script runs: the folder may have been replaced since it was read.
+  if (std::optional<std::string> refusal =
+          ListedShareRequest(platform, m_shareName, m_folder, request)) {
+    m_app.ShowMessage(Handle(), *refusal, kOk | kIconWarning);
+    return;
+  }
   m_btnChangeAccess.SetEnabled(false);
   const std::optional<std::string> failure = GrantVisitorRights(platform, m_app.global(), request);
   m_app.ShowMessage(Handle(), failure ? *failure : "The guest visitors' rights were changed.",
@@ -194,13 +194,12 @@ void TfrmShareAccess::m_btnChangeAccessClick() {
 }  // namespace shares
 
 void app::TfrmMain::m_btnFolderAccessClick() {
-  const int selected = m_listviewFolders.SelectedIndex();
-  if (selected < 0) {
+  const platform::ShareRecord* share = shares::SelectedRecord(m_listviewFolders, m_folderRecords);
+  if (share == nullptr) {
     m_app.ShowMessage(Handle(), shares::kSelectFolderFirst,
                       platform::mb::kOk | platform::mb::kIconInformation);
     return;
   }
-  shares::TfrmShareAccess dialog(m_app, m_factory, Handle(), m_listviewFolders.Cell(selected, 0),
-                                 m_listviewFolders.Cell(selected, 1));
+  shares::TfrmShareAccess dialog(m_app, m_factory, Handle(), *share);
   dialog.window().ShowModal();
 }

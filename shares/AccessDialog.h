@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "platform/ShareService.h"
 #include "ui/Form.h"
 
 namespace shares {
@@ -18,9 +19,9 @@ class TfrmShareAccess {
   std::unique_ptr<ui::Form> m_form;
 
  public:
-  // Builds the dialog for the share of that name and fills it.
+  // Builds the dialog for the share of that record and fills it.
   TfrmShareAccess(app::Application& application, ui::FormFactory& factory, platform::Handle owner,
-                  const std::string& shareName, const std::string& listedFolder);
+                  const platform::ShareRecord& share);
 
   ui::Window& window() { return m_form->window(); }
   platform::Handle Handle() const { return m_form->window().Handle(); }
@@ -42,8 +43,10 @@ class TfrmShareAccess {
   bool Fill();
 
  private:
-  std::string m_shareName;
-  std::string m_folder;
+  // Exactly as the service names them; the folder as the last read of the share gave it.
+  std::u16string m_shareName;
+  std::u16string m_folder;
+  std::u16string m_address;
 };
 
 }  // namespace shares

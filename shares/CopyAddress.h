@@ -7,7 +7,12 @@
 
 namespace shares {
 
-// Tells the user when another program holds the clipboard.
-void CopyAddress(app::Application& app, platform::Handle owner, const std::string& address);
+// The address visitors type for that share, \\COMPUTER\share, with the share's exact name.
+std::u16string ShareAddressOf(platform::Platform& platform, const std::u16string& share);
+
+// Puts the address on the clipboard: as ANSI text when the code page holds it exactly, else as
+// UTF-16, so that a look-alike of the name never stands in for it. Tells the user when another
+// program holds the clipboard.
+void CopyAddress(app::Application& app, platform::Handle owner, const std::u16string& address);
 
 }  // namespace shares

@@ -1,12 +1,29 @@
 #include "shares/Disconnect.h"
 
 #include "app/Formmain.h"
+#include "shares/ListedRecords.h"
 #include "shares/OpenFilesDialog.h"
 #include "shares/ResultTexts.h"
+#include "shares/ServiceBuffer.h"
 #include "shares/ServiceText.h"
 
 namespace shares {
 namespace {
+
+constexpr std::uint32_t kUserNotFound = 2221;    // NERR_UserNotFound
+constexpr std::uint32_t kClientNotFound = 2312;  // NERR_ClientNameNotFound
+
+// Whether the session may still be open: listed again, or the list could not be read whole.
+bool MayStillBeOpen(platform::Platform& platform, const platform::SessionRecord& session) {
+  bool listed = false;
+  const bool whole = ForEachRecord(
+      platform.shareService, &platform::ShareService::SessionEnum10,
+      &platform::ShareService::SessionRecords, [&](const platform::SessionRecord& record) {
+        listed = listed ||
+                 (record.clientName == session.clientName && record.userName == session.userName);
+      });
+  return listed || !whole;
+}
 
 std::string Visitor(const std::string& user) {
   return user.empty() ? "the visitor without a user name" : "\"" + user + "\"";
@@ -19,20 +36,23 @@ std::string DisconnectQuestion(const std::string& client, const std::string& use
          "\"?\n\nFiles they have open may lose unsaved changes.";
 }
 
-std::string DisconnectSession(platform::Platform& platform, const std::string& client,
-                              const std::string& user) {
+std::u16string ComputerAddress(const std::u16string& client) {
+  return client.rfind(u"\\\\", 0) == 0 ? client : u"\\\\" + client;
+}
+
+std::string DisconnectSession(platform::Platform& platform,
+                              const platform::SessionRecord& session) {
   // The service names the client as the session list shows it; the call wants it as a
   // computer address, with its leading backslashes.
-  const std::string address = client.rfind("\\\\", 0) == 0 ? client : "\\\\" + client;
-  std::u16string wideClient;
-  std::u16string wideUser;
-  if (!platform.text.AnsiToWide(address, wideClient, kServiceTextCapacity)) {
-    return TooLongText("computer name");
+  const std::u16string client = ComputerAddress(session.clientName.value_or(std::u16string()));
+  const std::u16string user = session.userName.value_or(std::u16string());
+  if (!FitsServiceBuffer(client)) return TooLongText("computer name");
+  if (!FitsServiceBuffer(user)) return TooLongText("user name");
+  const std::uint32_t result = platform.shareService.SessionDel(client, user);
+  if ((result == kClientNotFound || result == kUserNotFound) && MayStillBeOpen(platform, session)) {
+    return SessionDelResults().otherPrefix + std::to_string(result);
   }
-  if (!platform.text.AnsiToWide(user, wideUser, kServiceTextCapacity)) {
-    return TooLongText("user name");
-  }
-  return TextForResult(SessionDelResults(), platform.shareService.SessionDel(wideClient, wideUser));
+  return TextForResult(SessionDelResults(), result);
 }
 
 std::string CloseFileQuestion(const std::string& path, const std::string& user) {
@@ -48,18 +68,21 @@ std::string CloseOpenFile(platform::Platform& platform, std::uint32_t id) {
 
 void app::TfrmMain::m_btnSessionDisconnectClick() {
   using namespace platform::mb;
-  const int selected = m_listviewSessions.SelectedIndex();
-  if (selected < 0) {
+  const platform::SessionRecord* selected =
+      shares::SelectedRecord(m_listviewSessions, m_sessionRecords);
+  if (selected == nullptr) {
     m_app.ShowMessage(Handle(), shares::kSelectSessionFirst, kOk | kIconInformation);
     return;
   }
-  const std::string client = m_listviewSessions.Cell(selected, 0);
-  const std::string user = m_listviewSessions.Cell(selected, 1);
-  if (m_app.ShowMessage(Handle(), shares::DisconnectQuestion(client, user),
+  const platform::SessionRecord session = *selected;
+  platform::TextConversion& text = m_app.platform().text;
+  if (m_app.ShowMessage(Handle(),
+                        shares::DisconnectQuestion(shares::AnsiOf(text, session.clientName),
+                                                   shares::AnsiOf(text, session.userName)),
                         kOkCancel | kIconQuestion) != kIdOk) {
     return;
   }
-  m_app.ShowMessage(Handle(), shares::DisconnectSession(m_app.platform(), client, user),
+  m_app.ShowMessage(Handle(), shares::DisconnectSession(m_app.platform(), session),
                     kOk | kIconInformation);
   m_btnSessionRefreshClick();
 }

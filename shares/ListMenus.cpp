@@ -1,18 +1,13 @@
 // The shortcut menus of the shared-folder and session lists: the page's own actions, and the
 // address of the chosen row for the clipboard.
 #include "app/Formmain.h"
-#include "shares/AccessWords.h"
 #include "shares/CopyAddress.h"
 #include "shares/Disconnect.h"
+#include "shares/ListedRecords.h"
 #include "shares/StopShare.h"
 #include "ui/ControlIds.h"
 
 namespace app {
-namespace {
-
-constexpr std::uint32_t kComputerNameCapacity = 255;
-
-}  // namespace
 
 void TfrmMain::m_listviewFoldersContextMenu() {
   namespace ids = ui::ids;
@@ -31,18 +26,16 @@ void TfrmMain::m_listviewFoldersContextMenu() {
     case ids::popupFolderRefresh:
       return m_btnFolderRefreshClick();
     case ids::popupFolderCopyAddress: {
-      const int selected = m_listviewFolders.SelectedIndex();
-      if (selected < 0) {
+      const platform::ShareRecord* share =
+          shares::SelectedRecord(m_listviewFolders, m_folderRecords);
+      if (share == nullptr) {
         m_app.ShowMessage(Handle(), shares::kSelectFolderFirst,
                           platform::mb::kOk | platform::mb::kIconInformation);
         return;
       }
-      std::string computer;
-      if (!m_app.platform().identity.GetComputerName(computer, kComputerNameCapacity)) {
-        computer = "localhost";
-      }
       return shares::CopyAddress(
-          m_app, Handle(), shares::ShareAddress(computer, m_listviewFolders.Cell(selected, 0)));
+          m_app, Handle(),
+          shares::ShareAddressOf(m_app.platform(), share->netName.value_or(std::u16string())));
     }
     default:
       return;
@@ -63,16 +56,15 @@ void TfrmMain::m_listviewSessionsContextMenu() {
     case ids::popupSessionRefresh:
       return m_btnSessionRefreshClick();
     case ids::popupSessionCopyAddress: {
-      const int selected = m_listviewSessions.SelectedIndex();
-      if (selected < 0) {
+      const platform::SessionRecord* session =
+          shares::SelectedRecord(m_listviewSessions, m_sessionRecords);
+      if (session == nullptr) {
         m_app.ShowMessage(Handle(), shares::kSelectSessionFirst,
                           platform::mb::kOk | platform::mb::kIconInformation);
         return;
       }
-      // The visitor's computer, as an address to type: \\PC1.
-      const std::string client = m_listviewSessions.Cell(selected, 0);
-      return shares::CopyAddress(m_app, Handle(),
-                                 client.rfind("\\\\", 0) == 0 ? client : "\\\\" + client);
+      return shares::CopyAddress(
+          m_app, Handle(), shares::ComputerAddress(session->clientName.value_or(std::u16string())));
     }
     default:
       return;

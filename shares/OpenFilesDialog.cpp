@@ -1,6 +1,7 @@
 #include "shares/OpenFilesDialog.h"
 
 #include "shares/Disconnect.h"
+#include "shares/ListedRecords.h"
 #include "shares/ServiceBuffer.h"
 #include "shares/ServiceText.h"
 #include "ui/ControlIds.h"
@@ -60,8 +61,9 @@ ui::FormDesign OpenFilesLayout() {
   return spec;
 }
 
-std::vector<std::uint32_t> FillOpenFileList(platform::Platform& platform, ui::ListView& list) {
-  std::vector<std::uint32_t> ids;
+std::vector<platform::FileRecord> FillOpenFileList(platform::Platform& platform,
+                                                   ui::ListView& list) {
+  std::vector<platform::FileRecord> records;
   list.BeginUpdate();
   list.Clear();
   ForEachRecord(platform.shareService, &platform::ShareService::FileEnum3,
@@ -70,10 +72,10 @@ std::vector<std::uint32_t> FillOpenFileList(platform::Platform& platform, ui::Li
                   list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
                   list.SetCell(row, 2, std::to_string(record.locks));
                   list.SetCell(row, 3, AccessText(record.permissions));
-                  ids.push_back(record.id);
+                  records.push_back(record);
                 });
   list.EndUpdate();
-  return ids;
+  return records;
 }
 
 TfrmOpenFiles::TfrmOpenFiles(app::Application& application, ui::FormFactory& factory,
@@ -92,21 +94,22 @@ TfrmOpenFiles::TfrmOpenFiles(app::Application& application, ui::FormFactory& fac
 }
 
 void TfrmOpenFiles::m_btnOpenFilesRefreshClick() {
-  m_fileIds = FillOpenFileList(m_app.platform(), m_listviewOpenFiles);
+  m_files = FillOpenFileList(m_app.platform(), m_listviewOpenFiles);
 }
 
 void TfrmOpenFiles::m_btnCloseFileClick() {
   using namespace platform::mb;
-  const int selected = m_listviewOpenFiles.SelectedIndex();
-  if (selected < 0 || static_cast<std::size_t>(selected) >= m_fileIds.size()) {
+  const platform::FileRecord* file = SelectedRecord(m_listviewOpenFiles, m_files);
+  if (file == nullptr) {
     m_app.ShowMessage(Handle(), kSelectFileFirst, kOk | kIconInformation);
     return;
   }
-  const std::string question = CloseFileQuestion(m_listviewOpenFiles.Cell(selected, 0),
-                                                 m_listviewOpenFiles.Cell(selected, 1));
+  const std::uint32_t id = file->id;
+  platform::TextConversion& text = m_app.platform().text;
+  const std::string question =
+      CloseFileQuestion(AnsiOf(text, file->path), AnsiOf(text, file->userName));
   if (m_app.ShowMessage(Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
-  m_app.ShowMessage(Handle(), CloseOpenFile(m_app.platform(), m_fileIds[selected]),
-                    kOk | kIconInformation);
+  m_app.ShowMessage(Handle(), CloseOpenFile(m_app.platform(), id), kOk | kIconInformation);
   m_btnOpenFilesRefreshClick();
 }
 

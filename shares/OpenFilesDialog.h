@@ -14,8 +14,10 @@ namespace shares {
 ui::FormDesign OpenFilesLayout();
 
 // Replaces the list's rows with the open files (path, user, locks, access) in the service's
-// order and gives the id of each row's file. A failing enumeration ends the refresh silently.
-std::vector<std::uint32_t> FillOpenFileList(platform::Platform& platform, ui::ListView& list);
+// order and gives each row's record, in the rows' order. A failing enumeration ends the refresh
+// silently.
+std::vector<platform::FileRecord> FillOpenFileList(platform::Platform& platform,
+                                                   ui::ListView& list);
 
 class TfrmOpenFiles {
  private:
@@ -38,7 +40,7 @@ class TfrmOpenFiles {
   void m_btnOpenFilesRefreshClick();
 
  private:
-  std::vector<std::uint32_t> m_fileIds;  // parallel to the rows
+  std::vector<platform::FileRecord> m_files;  // parallel to the rows
 };
 
 }  // namespace shares

@@ -28,9 +28,10 @@ class ServiceBuffer {
 
 // Reads one of the service's lists portion by portion, as long as it says more data follows,
 // releasing each portion before asking for the next; `each` gets every record, in order. A
-// failing portion ends the list with the records read so far.
+// failing portion ends the list with the records read so far; the result says whether the whole
+// list was read.
 template <class Record, class Each>
-void ForEachRecord(platform::ShareService& service,
+bool ForEachRecord(platform::ShareService& service,
                    std::uint32_t (platform::ShareService::*enumerate)(platform::Handle&,
                                                                       std::uint32_t,
                                                                       platform::EnumCounters&),
@@ -42,11 +43,11 @@ void ForEachRecord(platform::ShareService& service,
     ServiceBuffer buffer(service);
     const std::uint32_t result =
         (service.*enumerate)(buffer.out(), platform::kMaxPreferredLength, counters);
-    if (result != platform::kSuccess && result != platform::kErrorMoreData) return;
+    if (result != platform::kSuccess && result != platform::kErrorMoreData) return false;
     for (const Record& record : (service.*records)(buffer.get(), counters.entriesRead)) {
       each(record);
     }
-    if (result != platform::kErrorMoreData) return;
+    if (result != platform::kErrorMoreData) return true;
   }
 }
 

@@ -19,9 +19,15 @@ inline std::string TooLongText(const std::string& what) {
 }
 
 // A text the service handed out, in the ANSI code page; a missing one (null pointer) is empty.
+// For showing only: characters the code page lacks become look-alikes or "?".
 inline std::string AnsiOf(platform::TextConversion& text,
                           const std::optional<std::u16string>& wide) {
   return wide ? text.WideToAnsi(*wide) : std::string();
+}
+
+// Whether a text fits a share-service text buffer.
+inline bool FitsServiceBuffer(const std::u16string& wide) {
+  return wide.size() < kServiceTextCapacity;
 }
 
 }  // namespace shares

@@ -11,6 +11,7 @@ namespace shares {
 namespace {
 
 struct FolderRow {
+  platform::ShareRecord record;
   std::string name;
   std::string path;
   std::string connections;
@@ -26,7 +27,8 @@ void AddRow(ui::ListView& list, const FolderRow& row) {
 
 }  // namespace
 
-void FillSharedFolderList(platform::Platform& platform, ui::ListView& list) {
+std::vector<platform::ShareRecord> FillSharedFolderList(platform::Platform& platform,
+                                                        ui::ListView& list) {
   list.BeginUpdate();
   list.Clear();
 
@@ -36,20 +38,30 @@ void FillSharedFolderList(platform::Platform& platform, ui::ListView& list) {
   std::vector<FolderRow> otherRows;
   ForEachRecord(platform.shareService, &platform::ShareService::ShareEnum502,
                 &platform::ShareService::ShareRecords, [&](const platform::ShareRecord& record) {
-                  FolderRow row{
-                      AnsiOf(platform.text, record.netName), AnsiOf(platform.text, record.path),
-                      std::to_string(record.currentUses), AnsiOf(platform.text, record.remark)};
+                  FolderRow row{record, AnsiOf(platform.text, record.netName),
+                                AnsiOf(platform.text, record.path),
+                                std::to_string(record.currentUses),
+                                AnsiOf(platform.text, record.remark)};
                   const bool system = !row.name.empty() && row.name.back() == '$';
                   (system ? systemRows : otherRows).push_back(std::move(row));
                 });
 
-  for (auto row = systemRows.rbegin(); row != systemRows.rend(); ++row) AddRow(list, *row);
-  for (const FolderRow& row : otherRows) AddRow(list, row);
+  std::vector<platform::ShareRecord> records;
+  records.reserve(systemRows.size() + otherRows.size());
+  for (auto row = systemRows.rbegin(); row != systemRows.rend(); ++row) {
+    AddRow(list, *row);
+    records.push_back(std::move(row->record));
+  }
+  for (FolderRow& row : otherRows) {
+    AddRow(list, row);
+    records.push_back(std::move(row.record));
+  }
   list.EndUpdate();
+  return records;
 }
 
 }  // namespace shares
 
 void app::TfrmMain::m_btnFolderRefreshClick() {
-  shares::FillSharedFolderList(m_app.platform(), m_listviewFolders);
+  m_folderRecords = shares::FillSharedFolderList(m_app.platform(), m_listviewFolders);
 }

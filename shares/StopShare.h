@@ -9,7 +9,8 @@ namespace shares {
 
 inline constexpr const char* kSelectFolderFirst = "Please select a folder first!";
 
-// Deletes the share of that name and gives the text that reports the outcome.
-std::string StopShare(platform::Platform& platform, const std::string& shareName);
+// Deletes the share of that record, by its exact name, and gives the text that reports the
+// outcome.
+std::string StopShare(platform::Platform& platform, const platform::ShareRecord& share);
 
 }  // namespace shares

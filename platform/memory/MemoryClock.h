@@ -22,10 +22,18 @@ class MemoryClipboard : public Clipboard {
   bool SetText(Handle, const std::string& value) override {
     if (fails) return false;
     text = value;
+    unicodeText.clear();
+    return true;
+  }
+  bool SetUnicodeText(Handle, const std::u16string& value) override {
+    if (fails) return false;
+    text.clear();
+    unicodeText = value;
     return true;
   }
 
-  std::string text;
+  std::string text;  // what the clipboard holds, in one of the two forms
+  std::u16string unicodeText;
   bool fails = false;
 };
 

@@ -16,10 +16,9 @@ constexpr Pair kJapanese[] = {{u'\u30BD', "\x83\x5C"}, {u'\u30D5', "\x83\x74"},
                               {u'\u80FD', "\x94\x5C"}, {u'\u4E88', "\x97\x5C"},
                               {u'\uFF3C', "\x81\x5F"}};
 
-// What code page 1252 makes of look-alikes when best fit is allowed.
-constexpr Pair kBestFit[] = {{u'\uFF3C', "\\"}, {u'\uFF02', "\""}, {u'\u02BA', "\""},
-                             {u'\uFF0F', "/"},  {u'\u2215', "/"},  {u'\uFF05', "%"},
-                             {u'\uFF06', "&"}};
+// What code page 1252 makes of look-alikes when best fit is allowed, besides the fullwidth forms
+// of ASCII (U+FF01 to U+FF5E), which become their ASCII characters.
+constexpr Pair kBestFit[] = {{u'\u02BA', "\""}, {u'\u2215', "/"}};
 
 }  // namespace
 
@@ -68,6 +67,9 @@ std::string MemoryTextConversion::WideToAnsi(const std::u16string& wide) {
   std::string ansi;
   for (char16_t unit : wide) {
     std::string form = OwnForm(unit);
+    if (form.empty() && codePage == CodePage::Western && unit >= 0xFF01 && unit <= 0xFF5E) {
+      form = std::string(1, static_cast<char>(unit - 0xFEE0));
+    }
     if (form.empty() && codePage == CodePage::Western) {
       for (const Pair& pair : kBestFit) {
         if (pair.unit == unit) form = pair.bytes;

@@ -1,9 +1,9 @@
 // In-memory code-page conversion, for one of two simulated ANSI code pages:
 // - Western (the default): every byte is the UTF-16 unit of the same value, as in Latin-1.
 //   Units above 255 have no form of their own; the plain conversion maps the look-alikes that
-//   Windows' code page 1252 maps by "best fit" (fullwidth backslash to "\", fullwidth quote and
-//   modifier double prime to '"', fullwidth and division slash to "/", fullwidth percent and
-//   ampersand) and turns the rest into "?".
+//   Windows' code page 1252 maps by "best fit" (the fullwidth forms of ASCII to ASCII, so a
+//   fullwidth backslash to "\" and "Ｄ" to "D"; modifier double prime to '"', division slash to
+//   "/") and turns the rest into "?".
 // - Japanese: a few Shift-JIS characters besides ASCII, enough to show texts whose second byte
 //   is a backslash; lead bytes are those of code page 932.
 #pragma once

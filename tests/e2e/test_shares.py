@@ -531,3 +531,63 @@ def test_access_dialog_for_a_share(h, winver):
         s.command("click", dialog, IDS["m_btnAccessClose"])
         s.command("wait-gone", dialog, 10000)
         check_buffers_released(s)
+
+
+# ---- acting on the listed record, never on its text ----
+
+@on_versions("winxp", "vista")
+def test_actions_use_the_listed_records(h, winver):
+    # Read as ANSI, "Ｄata" lists as "Data" and the look-alike folder as C:\windows: stopping the
+    # second twin stopped the first, Full Control went to C:\windows, and the Cyrillic visitor,
+    # named "????", was said to be gone while the session went on.
+    look_alike = "C:\\share\\Pics\uff3c..\uff3c..\uff3cwindows"
+    twins = [("Data", r"C:\data", 0, ""), ("\uff24ata", r"C:\other", 0, ""),
+             ("Pics", look_alike, 0, "")]
+    visitor = ("\\\\PC1", "\u0418\u0432\u0430\u043d", 1, 1)
+    with shares_session(h, winver, "exact-records") as s:
+        s.install()
+        put_computer(s, twins, [visitor], ["result\tNetSessionDel\t2312"])
+        start(s, h)
+        s.command("select-tab", CAPTION, IDS["pgc1"], 1)
+        check_equal([row[:2] for row in folder_rows(s)],
+                    [["Data", r"C:\data"], ["Data", r"C:\other"],
+                     ["Pics", r"C:\share\Pics\..\..\windows"]], "rows as listed")
+
+        dialog = "Share Access"
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 2)
+        s.command("click", CAPTION, IDS["m_btnFolderAccess"])
+        s.wait_window(dialog)
+        s.command("click", dialog, IDS["m_radioGuestFull"])
+        s.command("click", dialog, IDS["m_btnChangeAccess"])
+        s.answer("OK", s.wait_msgbox())
+        check_equal(box(s), (CAPTION, "warning", "The guest visitors' rights were not changed. "
+                             "The path of this share's folder has characters that this system's "
+                             "code page cannot hold exactly, so its rights cannot be changed "
+                             "safely here.", ["OK"]), "Full Control on the look-alike folder")
+        check_equal(tools(s), [], "no tool started")
+        s.command("click", dialog, IDS["m_btnAccessClose"])
+        s.command("wait-gone", dialog, 10000)
+
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 1)
+        s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
+        check_equal(box(s)[2], "stop share the selected  folder OK!", "Stop Share")
+        check_equal(netapi_calls(s, "NetShareDel"), [["\uff24ata", "0"]], "the twin stopped")
+        check_eventually(lambda: [row[1] for row in folder_rows(s)],
+                         [r"C:\data", r"C:\share\Pics\..\..\windows"], "rows after stopping")
+
+        s.command("select-tab", CAPTION, IDS["pgc1"], 2)
+        sessions = IDS["m_listviewSessions"]
+        s.command("click", CAPTION, IDS["m_btnSessionRefresh"])
+        check_eventually(lambda: len(s.list_rows(CAPTION, sessions)), 1, "visitor listed")
+        for told in ("The visitor could not be disconnected. Error code: 2312",
+                     "The visitor was disconnected."):
+            s.command("list-select", CAPTION, sessions, 0)
+            s.command("click", CAPTION, IDS["m_btnSessionDisconnect"])
+            s.answer("OK", s.wait_msgbox())
+            check_equal(box(s)[2], told, "disconnecting the visitor")
+            put_computer(s, twins[:1], [visitor])  # the service's refusal lifted
+        check_equal(netapi_calls(s, "NetSessionDel"),
+                    [["\\\\PC1", visitor[1], "2312"], ["\\\\PC1", visitor[1], "0"]],
+                    "the exact user name")
+        check_eventually(lambda: s.list_rows(CAPTION, sessions), [], "the session ended")
+        check_buffers_released(s)
