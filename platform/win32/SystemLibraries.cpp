@@ -18,41 +18,39 @@ constexpr const char* kCommonControls = "comctl32.dll";
 // first. Loaded from the system folder beforehand, the later load by name finds them loaded.
 constexpr const char* kThemeDrawingHelpers = "msimg32.dll";
 
-// The full path of `fileName` in the side-by-side assembly that the activation context `context`
-// names at `rosterIndex`, terminated; empty when the system does not say. (Wide texts are kept
-// in vectors: the program does without the library's wide strings.)
-std::vector<wchar_t> AssemblyFile(HANDLE context, ULONG rosterIndex, const wchar_t* fileName) {
+// The full path of the common controls in the side-by-side assembly that the activation context
+// `context` names at `rosterIndex`, into `path`; false when the system does not say.
+bool AssemblyCommonControls(HANDLE context, ULONG rosterIndex, wchar_t (&path)[2 * MAX_PATH]) {
   SIZE_T needed = 0;
   QueryActCtxW(0, context, &rosterIndex, AssemblyDetailedInformationInActivationContext, nullptr, 0,
                &needed);
-  if (needed < sizeof(ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION)) return {};
+  if (needed < sizeof(ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION)) return false;
   std::vector<char> buffer(needed);
   if (!QueryActCtxW(0, context, &rosterIndex, AssemblyDetailedInformationInActivationContext,
                     buffer.data(), buffer.size(), &needed)) {
-    return {};
+    return false;
   }
   const auto* details =
       reinterpret_cast<const ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(buffer.data());
   const wchar_t* folder = details->lpAssemblyDirectoryName;
-  if (folder == nullptr || folder[0] == L'\0') return {};
-  std::vector<wchar_t> path;
-  const auto append = [&path](const wchar_t* text) {
-    for (; *text != L'\0'; ++text) path.push_back(*text);
+  if (folder == nullptr || folder[0] == L'\0') return false;
+  UINT length = 0;
+  const auto append = [&path, &length](const wchar_t* text) {
+    for (; *text != L'\0'; ++text) {
+      if (length + 1 >= 2 * MAX_PATH) return false;
+      path[length++] = *text;
+    }
+    path[length] = L'\0';
+    return true;
   };
   // Some systems name only the assembly's folder inside the side-by-side store.
   if (folder[1] != L':') {
-    wchar_t windows[MAX_PATH + 1] = {0};
-    const UINT length = GetSystemWindowsDirectoryW(windows, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    append(windows);
-    if (path.back() != L'\\') path.push_back(L'\\');
+    length = GetSystemWindowsDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    if (path[length - 1] != L'\\') append(L"\\");
     append(L"WinSxS\\");
   }
-  append(folder);
-  path.push_back(L'\\');
-  append(fileName);
-  path.push_back(L'\0');
-  return path;
+  return append(folder) && append(L"\\comctl32.dll");
 }
 
 HMODULE LoadCommonControlsModule() {
@@ -69,10 +67,9 @@ HMODULE LoadCommonControlsModule() {
                                &redirection)) {
     const std::unique_ptr<void, decltype(&ReleaseActCtx)> context(redirection.hActCtx,
                                                                   &ReleaseActCtx);
-    const std::vector<wchar_t> path =
-        AssemblyFile(context.get(), redirection.ulAssemblyRosterIndex, L"comctl32.dll");
-    if (!path.empty()) {
-      HMODULE module = LoadLibraryExW(path.data(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    wchar_t path[2 * MAX_PATH];
+    if (AssemblyCommonControls(context.get(), redirection.ulAssemblyRosterIndex, path)) {
+      HMODULE module = LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
       if (module != nullptr) return module;
     }
   }
@@ -100,7 +97,7 @@ HMODULE LoadLibraryByFullPath(const std::string& path) {
   return LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-HMODULE LoadSystemLibrary(const std::string& fileName) {
+HMODULE LoadSystemLibrary(const char* fileName) {
   const std::string folder = SystemFolder();
   if (folder.empty()) return nullptr;
   return LoadLibraryByFullPath(folder + "\\" + fileName);

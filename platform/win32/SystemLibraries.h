@@ -17,7 +17,7 @@ HMODULE LoadLibraryByFullPath(const std::string& path);
 
 // The same for the library `fileName` of the system folder ("riched20.dll"); null when the
 // system folder is unknown or the library cannot be loaded.
-HMODULE LoadSystemLibrary(const std::string& fileName);
+HMODULE LoadSystemLibrary(const char* fileName);
 
 // The entry point `name` of the system library `library` ("netapi32.dll"); null when either is
 // missing.
