@@ -133,6 +133,8 @@ def test_silent_install_start_and_uninstall(h, winver):
     with Session(h, winver, user="Administrator", name="setup",
                  overrides="cscript.exe=n;winemenubuilder.exe=d") as s:
         check_equal(s.run(package(h, "setup.exe"), "/S"), 0, "exit code of the silent setup")
+        check_equal(s.registry_values(r"HKLM\Software\Plinvo Setup Rights Check"), None,
+                    "the key of the setup's rights check, after the setup")
 
         folder = s.unix_path(FOLDER)
         check_equal(sorted(os.listdir(folder)), sorted(program_files(h) + ["uninstall.exe"]),
