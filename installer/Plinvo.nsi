@@ -5,6 +5,14 @@
 ;   OUTFILE  the setup file to write
 ; It installs into <Program Files>\Plinvo for every user of the computer: a folder only
 ; administrators may change, since the program runs elevated and loads files from its folder.
+;
+; Written for NSIS 3.08 as Debian 12 packages it (nsis 3.08-3+deb12u1; makensis -VERSION).
+; It calls no plug-in: NSIS unpacks plug-ins into the user's temporary folder and runs them
+; from there, a folder the user's own unelevated programs can change, while the setup runs
+; with administrator rights.
+!if ${NSIS_PACKEDVERSION} < 0x03008000
+  !error "Plinvo's setup is written for NSIS 3.08 or later"
+!endif
 Unicode true
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
@@ -15,6 +23,8 @@ ManifestSupportedOS all
 !define WEBSITE "http://www.trelbane.example"
 !define UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+; Written and removed again at the start: only an administrator may write it.
+!define RIGHTS_CHECK_KEY "Software\${PRODUCT} Setup Rights Check"
 
 !include "${FILES}"
 
@@ -48,12 +58,16 @@ Var SettingsRestored
 Function .onInit
   SetShellVarContext all
   ; Files under Program Files and the entry in Add or Remove Programs need an administrator;
-  ; on XP nothing asks for the rights, so say it instead of failing half-way.
-  UserInfo::GetAccountType
-  Pop $0
-  StrCmp $0 "Admin" +3
+  ; on XP nothing asks for the rights (nor on Vista when the setup is started so that it does
+  ; not ask), so say it instead of failing half-way. Whether the computer's settings may be
+  ; written is the check, with no plug-in: a key of its own, written and removed at once.
+  ClearErrors
+  WriteRegStr HKLM "${RIGHTS_CHECK_KEY}" "" "${VERSION}"
+  IfErrors 0 mayInstall
     MessageBox MB_OK|MB_ICONSTOP "Only an administrator can install ${PRODUCT}. Log on as an administrator and run the setup again." /SD IDOK
     Abort
+mayInstall:
+  DeleteRegKey HKLM "${RIGHTS_CHECK_KEY}"
 FunctionEnd
 
 Section "${PRODUCT}" SecProgram

@@ -77,7 +77,8 @@ class NameResolution {
   virtual int Startup(std::uint16_t version) = 0;
   virtual int Cleanup() = 0;
 
-  // LoadLibraryA of a full path (0 when it cannot be loaded), GetProcAddress by name (0 when not
+  // Loads the library at a full path, its own imports taken from its folder and the system's
+  // rather than the program's (0 when it cannot be loaded); GetProcAddress by name (0 when not
   // exported), FreeLibrary.
   virtual Handle LoadLibraryFile(const std::string& path) = 0;
   virtual Handle FindProcedure(Handle library, const std::string& name) = 0;

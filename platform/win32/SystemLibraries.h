@@ -4,9 +4,20 @@
 // first use by their full path in the system folder, and stay loaded.
 #pragma once
 
+#include <string>
+
 #include "platform/win32/WindowsApi.h"
 
 namespace platform::win32 {
+
+// Loads the library at the full path `path` so that the libraries it imports are looked for in
+// its own folder first, then in the system folders, never in the program's folder (where the
+// plain load would look first, before the system folder). Null when it cannot be loaded.
+HMODULE LoadLibraryByFullPath(const std::string& path);
+
+// The same for the library `fileName` of the system folder ("riched20.dll"); null when the
+// system folder is unknown or the library cannot be loaded.
+HMODULE LoadSystemLibrary(const char* fileName);
 
 // The entry point `name` of the system library `library` ("netapi32.dll"); null when either is
 // missing.

@@ -106,7 +106,7 @@ int Win32NameResolution::Cleanup() {
 }
 
 Handle Win32NameResolution::LoadLibraryFile(const std::string& path) {
-  return reinterpret_cast<Handle>(LoadLibraryA(path.c_str()));
+  return reinterpret_cast<Handle>(LoadLibraryByFullPath(path));
 }
 
 Handle Win32NameResolution::FindProcedure(Handle library, const std::string& name) {

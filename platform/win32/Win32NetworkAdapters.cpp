@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "platform/win32/SystemFolder.h"
+#include "platform/win32/SystemLibraries.h"
 
 namespace platform::win32 {
 namespace {
 
 class Library {
  public:
-  explicit Library(const std::string& path) : m_module(LoadLibraryA(path.c_str())) {}
+  explicit Library(const std::string& path) : m_module(LoadLibraryByFullPath(path)) {}
   ~Library() {
     if (m_module != nullptr) FreeLibrary(m_module);
   }

@@ -6,7 +6,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/DesktopShell.h"
-#include "platform/win32/SystemFolder.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32FolderPicker.h"
 
 namespace platform::win32 {
@@ -38,8 +38,7 @@ Handle Win32Shell::ShowHelpTopic(const std::string& topicPath) {
   if (!m_helpLoadTried) {
     m_helpLoadTried = true;
     // By full path: the program runs elevated and must not pick up a planted hhctrl.ocx.
-    const std::string folder = SystemFolder();
-    HMODULE control = folder.empty() ? nullptr : LoadLibraryA((folder + "\\hhctrl.ocx").c_str());
+    HMODULE control = LoadSystemLibrary("hhctrl.ocx");
     if (control != nullptr) {
       FARPROC entry = GetProcAddress(control, MAKEINTRESOURCEA(kHtmlHelpOrdinal));
       if (entry != nullptr) {

@@ -1,6 +1,8 @@
 """The keyboard, as a user without a mouse has it: Tab through every page, page keys, the keys
 of the actions, Escape; and a window that takes no input while an action runs, and a second
-start that hands over to the first Plinvo."""
+start that hands over to the first Plinvo, but never to one that runs with fewer rights."""
+
+import time
 
 from e2e import (Session, check, check_equal, check_eventually, control_ids, on_versions,
                  wait_for_class)
@@ -39,13 +41,17 @@ def session(h, winver, name):
                         "RECORDER_DELAY": TOOL_DELAY})
 
 
-def start(s, h, sessions=()):
+def prepare(s, h, sessions=()):
     s.install()
     s.write_text(DATA, "share\tdocs\tC:\\docs\t0\t\n" + "".join(
         "session\t%s\t%s\t%d\t%d\n" % row for row in sessions), "utf-8")
     s.put_file(h.double("netapi32.dll"), r"C:\windows\system32\netapi32.dll")
     for tool in ("net", "cscript"):
         s.put_file(h.double("command_recorder.exe"), r"C:\windows\system32\%s.exe" % tool)
+
+
+def start(s, h, sessions=()):
+    prepare(s, h, sessions)
     pid = s.start(FOLDER + "Plinvo.exe")
     check_equal([b.text for b in s.boxes_until_window(CAPTION)], [], "boxes at start-up")
     return pid
@@ -262,3 +268,25 @@ def test_a_second_plinvo_hands_over_to_the_first(h):
         check_equal(s.command("foreground"), [main, CAPTION], "the first Plinvo in front")
         s.command("attach", first)
         check_equal(len([w for w in s.windows() if w[3] == CAPTION]), 1, "one main window")
+
+
+@on_versions("winxp", "vista")
+def test_an_unelevated_copy_takes_no_elevated_start_over(h, winver):
+    with session(h, winver, "unelevated") as s:
+        prepare(s, h)
+        # The copy started with an administrator's limited token takes the single-instance name.
+        began = time.time()
+        check_equal(s.run(h.double("limited_start.exe"), FOLDER + "Plinvo.exe"), 0,
+                    "a copy started with a token that is not elevated")
+        s.wait_window(CAPTION)
+        copy_start = time.time() - began
+
+        began = time.time()
+        elevated = s.start(FOLDER + "Plinvo.exe")
+        status, fields = s.try_command("wait-window", CAPTION, 30000)
+        check(status == "ok", "the elevated start shows its own main window (it ended with %s)"
+              % s.try_command("wait-exit", 0)[1])
+        # Nor does it wait for the copy's window, as it would for a Plinvo at its own standing.
+        check(time.time() - began < copy_start + 5,
+              "elevated start took %.1f s, the copy %.1f s" % (time.time() - began, copy_start))
+        check_equal(fields[1], str(elevated), "process of the window found")

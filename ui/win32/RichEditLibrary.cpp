@@ -4,6 +4,7 @@
 
 #include "platform/Failure.h"
 #include "platform/win32/SystemFolder.h"
+#include "platform/win32/SystemLibraries.h"
 
 namespace ui::win32 {
 
@@ -14,7 +15,7 @@ std::shared_ptr<RichEditLibrary> RichEditLibrary::Acquire() {
   const std::string folder = platform::win32::SystemFolder();
   if (folder.empty()) throw platform::Failure("Cannot find the system folder");
   const std::string path = folder + "\\riched20.dll";
-  HMODULE module = LoadLibraryA(path.c_str());
+  HMODULE module = platform::win32::LoadLibraryByFullPath(path);
   if (module == nullptr) throw platform::Failure("Cannot load " + path);
   std::shared_ptr<RichEditLibrary> library(new RichEditLibrary(module));
   shared = library;

@@ -261,6 +261,7 @@ class Harness:
         "command_recorder.exe": (["-static"], ["command_recorder.c"]),
         "planted_library.dll": (["-shared", "-static-libgcc"],
                                 ["planted_library.c", "planted_library.def"]),
+        "limited_start.exe": (["-static"], ["limited_start.c"]),
     }
 
     def double(self, file_name):
