@@ -23,8 +23,9 @@ ManifestSupportedOS all
 !define WEBSITE "http://www.trelbane.example"
 !define UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
-; Written and removed again at the start: only an administrator may write it.
-!define RIGHTS_CHECK_KEY "Software\${PRODUCT} Setup Rights Check"
+; Written and removed again at the start: only an administrator may write it. Not under
+; Software, where XP's power users may write too: they may read the system's own hive only.
+!define RIGHTS_CHECK_KEY "SYSTEM\${PRODUCT} Setup Rights Check"
 
 !include "${FILES}"
 

@@ -139,7 +139,7 @@ def test_silent_install_start_and_uninstall(h, winver):
         check_equal(s.run(package(h, "setup.exe"), "/S"), 0, "exit code of the silent setup")
         check(os.path.isdir(s.unix_path(r"C:\ProgramData\Plinvo")),
               "the setup made Plinvo's folder for the saved settings")
-        check_equal(s.registry_values(r"HKLM\Software\Plinvo Setup Rights Check"), None,
+        check_equal(s.registry_values(r"HKLM\SYSTEM\Plinvo Setup Rights Check"), None,
                     "the key of the setup's rights check, after the setup")
 
         folder = s.unix_path(FOLDER)
