@@ -1,7 +1,5 @@
 #include "app/Application.h"
 
-#include <exception>
-
 namespace app {
 
 std::string ErrorReportText(const std::string& message) {
@@ -38,19 +36,8 @@ void Application::ShowError(platform::Handle owner, const std::string& message) 
   ShowMessage(owner, ErrorReportText(message), platform::mb::kOk | platform::mb::kIconStop);
 }
 
-void Application::Run(platform::Handle owner, const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    ShowError(owner, error.what());
-  } catch (...) {
-    ShowError(owner, std::string());
-  }
-}
-
-ui::Event Application::Guarded(const std::function<platform::Handle()>& owner,
-                               std::function<void()> handler) {
-  return [this, owner, handler = std::move(handler)]() { Run(owner(), handler); };
+void Application::Report(platform::Handle owner, const platform::Status& status) {
+  if (!status.Succeeded()) ShowError(owner, status.failure().message);
 }
 
 }  // namespace app

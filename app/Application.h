@@ -1,13 +1,16 @@
 // The application object: the platform, the application-wide values, message boxes with the
-// application title, and the central error report that catches what escapes a handler.
+// application title, and the central error report of the failures handlers return.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 #include "app/Global.h"
 #include "app/ResolverBinding.h"
+#include "platform/Failure.h"
 #include "platform/Platform.h"
 #include "ui/Controls.h"
 
@@ -55,11 +58,26 @@ class Application {
   // The central error report.
   void ShowError(platform::Handle owner, const std::string& message);
 
-  // Runs `handler`; an error escaping it ends it and is shown in the central error report.
-  void Run(platform::Handle owner, const std::function<void()>& handler);
+  // Shows a failed `status` in the central error report; a success shows nothing.
+  void Report(platform::Handle owner, const platform::Status& status);
+
+  // Runs `handler`. A handler that can fail returns a platform::Status, which is reported here,
+  // once its steps have ended.
+  template <class Handler>
+  void Run(platform::Handle owner, const Handler& handler) {
+    if constexpr (std::is_void_v<std::invoke_result_t<const Handler&>>) {
+      handler();
+    } else {
+      Report(owner, handler());
+    }
+  }
 
   // The same, as an event to connect to a control.
-  ui::Event Guarded(const std::function<platform::Handle()>& owner, std::function<void()> handler);
+  template <class Handler>
+  ui::Event Guarded(std::function<platform::Handle()> owner, Handler handler) {
+    return
+        [this, owner = std::move(owner), handler = std::move(handler)]() { Run(owner(), handler); };
+  }
 
  private:
   platform::Platform& m_platform;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -58,20 +59,26 @@ int FallbackResolver::GetAddrInfo(const std::string& node, const std::string& se
   }
   if (addresses.empty()) return platform::kWsaHostNotFound;
 
-  // Built behind a guard so that a failed allocation half-way leaves nothing behind.
+  // Built behind a guard so that a failed allocation half-way leaves nothing behind. The list
+  // is as long as the name service's answer: an allocation it cannot get is a failed lookup.
   auto release = [this](platform::AddressEntry* head) { FreeAddrInfo(head); };
   std::unique_ptr<platform::AddressEntry, decltype(release)> head(nullptr, release);
-  try {
-    platform::AddressEntry** link = &list;
-    for (const platform::Ipv4Address& address : addresses) {
-      *link = NewEntry(hints, *port, address);
-      if (!head) head.reset(*link);
-      link = &(*link)->next;
+  platform::AddressEntry** link = &list;
+  for (const platform::Ipv4Address& address : addresses) {
+    *link = NewEntry(hints, *port, address);
+    if (*link == nullptr) {
+      list = nullptr;
+      return platform::kWsaNotEnoughMemory;
     }
-    if ((hints.flags & platform::kAiCanonName) != 0) list->canonicalName = NewName(canonicalName);
-  } catch (const std::bad_alloc&) {
-    list = nullptr;
-    return platform::kWsaNotEnoughMemory;
+    if (!head) head.reset(*link);
+    link = &(*link)->next;
+  }
+  if ((hints.flags & platform::kAiCanonName) != 0) {
+    list->canonicalName = NewName(canonicalName);
+    if (list->canonicalName == nullptr) {
+      list = nullptr;
+      return platform::kWsaNotEnoughMemory;
+    }
   }
   head.release();
   return 0;
@@ -97,18 +104,21 @@ void FallbackResolver::FreeAddrInfo(platform::AddressEntry* list) {
 platform::AddressEntry* FallbackResolver::NewEntry(const platform::AddressHints& hints,
                                                    std::uint16_t port,
                                                    const platform::Ipv4Address& address) {
-  auto entry = std::make_unique<platform::AddressEntry>();
+  std::unique_ptr<platform::AddressEntry> entry(new (std::nothrow) platform::AddressEntry());
+  if (entry == nullptr) return nullptr;
   entry->family = platform::kAfInet;
   entry->socketType = hints.socketType;
   entry->protocol = hints.protocol;
   entry->addressLength = platform::kSocketAddressV4Length;
-  entry->address = new platform::SocketAddressV4{platform::kAfInet, port, address};
+  entry->address = new (std::nothrow) platform::SocketAddressV4{platform::kAfInet, port, address};
+  if (entry->address == nullptr) return nullptr;
   m_liveBlocks += 2;
   return entry.release();
 }
 
 char* FallbackResolver::NewName(const std::string& name) {
-  char* copy = new char[name.size() + 1];
+  char* copy = new (std::nothrow) char[name.size() + 1];
+  if (copy == nullptr) return nullptr;
   std::memcpy(copy, name.c_str(), name.size() + 1);
   ++m_liveBlocks;
   return copy;

@@ -26,6 +26,7 @@ class FallbackResolver {
   int LiveBlocks() const { return m_liveBlocks; }
 
  private:
+  // An entry with its socket address, and a copy of a name; null when memory is short.
   platform::AddressEntry* NewEntry(const platform::AddressHints& hints, std::uint16_t port,
                                    const platform::Ipv4Address& address);
   char* NewName(const std::string& name);

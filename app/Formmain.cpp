@@ -40,15 +40,16 @@ TfrmMain::TfrmMain(Application& application, ui::FormFactory& factory)
       Label1(m_form->Get<ui::Label>("Label1")),
       m_memoScriptNetBios(m_form->Get<ui::Control>("m_memoScriptNetBios")) {
   ConnectEvents();
-  m_app.Run(Handle(), [this] { FormCreate(); });
+  m_app.Run(Handle(), [this] { return FormCreate(); });
 }
 
 TfrmMain::~TfrmMain() { m_factory.showHelpPage = nullptr; }
 
 void TfrmMain::ConnectEvents() {
   auto owner = [this] { return Handle(); };
-  auto on = [&](void (TfrmMain::*handler)()) {
-    return m_app.Guarded(owner, [this, handler] { (this->*handler)(); });
+  // A handler that can fail returns its failure, which the central error report shows.
+  auto on = [&](auto handler) {
+    return m_app.Guarded(owner, [this, handler] { return (this->*handler)(); });
   };
   m_form->Menu("menuCheckSharing").onClick = on(&TfrmMain::menuCheckSharingClick);
   m_form->Menu("menuExit").onClick = on(&TfrmMain::menuExitClick);
@@ -78,15 +79,18 @@ void TfrmMain::ConnectEvents() {
   };
 }
 
-void TfrmMain::FormCreate() {
+platform::Status TfrmMain::FormCreate() {
   // The wait cursor while the start-up steps run; the window shows only afterwards.
   ui::BusyWindow busy(window());
   InitApplicationValues(m_app.global(), m_app.platform().identity);
   m_labelSvrName.SetText(GetComputerIdentityText());
-  if (!PrepareNetworkSharing()) return;
-  RestoreShareMode();
+  const platform::Result<bool> prepared = PrepareNetworkSharing();
+  if (!prepared.Succeeded()) return prepared.status();
+  if (!prepared.value()) return {};
+  if (platform::Status restored = RestoreShareMode(); !restored.Succeeded()) return restored;
   m_btnFolderRefreshClick();
   ShowAdministratorWarning();
+  return {};
 }
 
 void TfrmMain::ShowAdministratorWarning() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "platform/Failure.h"
 #include "platform/ShareService.h"
 #include "ui/Form.h"
 
@@ -52,7 +53,7 @@ class TfrmMain {
   ui::Control& m_memoScriptNetBios;
 
   // Start-up and frame.
-  void FormCreate();
+  platform::Status FormCreate();
   void menuExitClick();
   void menuCheckSharingClick();
   void ShowAdministratorWarning();
@@ -61,10 +62,11 @@ class TfrmMain {
   std::string GetComputerIdentityText();
 
   // Share modes.
-  bool PrepareNetworkSharing();
-  void RestoreShareMode();
-  void m_radiosModeClick();
-  void m_btnApplyClick();
+  // Whether the start-up goes on; false once "vbs file not found!" was shown.
+  platform::Result<bool> PrepareNetworkSharing();
+  platform::Status RestoreShareMode();
+  platform::Status m_radiosModeClick();
+  platform::Status m_btnApplyClick();
   void menuUndoModeClick();
   void menuRestoreSettingsClick();
 

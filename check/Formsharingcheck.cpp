@@ -16,7 +16,8 @@ constexpr const char* kReportCopied = "Report copied to the clipboard.";
 }  // namespace
 
 TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactory& factory,
-                                   platform::Handle owner, std::function<void()> applyModeAgain)
+                                   platform::Handle owner,
+                                   std::function<platform::Status()> applyModeAgain)
     : m_app(application),
       m_form(factory.CreateForm(SharingCheckLayout(), owner)),
       m_listChecks(m_form->Get<ui::ListView>("m_listChecks")),
@@ -28,8 +29,8 @@ TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactor
       m_labelCheckStatus(m_form->Get<ui::Label>("m_labelCheckStatus")),
       m_applyModeAgain(std::move(applyModeAgain)) {
   auto self = [this] { return Handle(); };
-  auto on = [&](void (TfrmSharingCheck::*handler)()) {
-    return m_app.Guarded(self, [this, handler] { (this->*handler)(); });
+  auto on = [&](auto handler) {
+    return m_app.Guarded(self, [this, handler] { return (this->*handler)(); });
   };
   window().onShown = on(&TfrmSharingCheck::FormShow);
   m_listChecks.onSelect = on(&TfrmSharingCheck::m_listChecksSelect);
@@ -88,11 +89,12 @@ void TfrmSharingCheck::m_listChecksSelect() {
           : app::FormatMessageText("%s: %s", {StatusText(row->status), row->explanation}));
 }
 
-void TfrmSharingCheck::m_btnFixClick() {
+platform::Status TfrmSharingCheck::m_btnFixClick() {
   const Finding* row = Selected();
-  if (row == nullptr || row->fix == FixKind::None) return;
+  if (row == nullptr || row->fix == FixKind::None) return {};
   if (row->fix == FixKind::ApplyMode) {
-    m_applyModeAgain();
+    // A failed apply ends the fix; the rows stay as they were.
+    if (platform::Status applied = m_applyModeAgain(); !applied.Succeeded()) return applied;
   } else {
     const std::uint32_t result = m_app.platform().services.Start(row->fixTarget);
     if (result != platform::kSuccess) {
@@ -103,6 +105,7 @@ void TfrmSharingCheck::m_btnFixClick() {
     }
   }
   RunCheck();
+  return {};
 }
 
 void TfrmSharingCheck::m_btnCheckAgainClick() {
@@ -134,11 +137,11 @@ void app::TfrmMain::menuCheckSharingClick() {
   if (m_app.FrontWindowOf(Handle()) != Handle()) return;
   // "Fix" applies the recorded mode again through "Apply" itself: the same question, the same
   // steps and the same result message, shown over the check, which stays in front.
-  auto applyAgain = [this] {
+  auto applyAgain = [this]() -> platform::Status {
     const check::CheckInput input = check::InputFor(m_app.platform(), m_app.global().programFolder);
     m_radiosMode.SetItemIndex(input.mode);
-    m_radiosModeClick();
-    m_btnApplyClick();
+    if (platform::Status shown = m_radiosModeClick(); !shown.Succeeded()) return shown;
+    return m_btnApplyClick();
   };
   check::TfrmSharingCheck dialog(m_app, m_factory, Handle(), applyAgain);
   app::Application::ModalScope inFront(m_app, Handle(), dialog.Handle());

@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "check/SharingCheck.h"
+#include "platform/Failure.h"
 #include "ui/Form.h"
 
 namespace check {
@@ -22,7 +23,7 @@ class TfrmSharingCheck {
   // Builds the dialog (hidden) owned by `owner`. `applyModeAgain` applies the recorded mode
   // through the main window's "Apply", confirmation included.
   TfrmSharingCheck(app::Application& application, ui::FormFactory& factory, platform::Handle owner,
-                   std::function<void()> applyModeAgain);
+                   std::function<platform::Status()> applyModeAgain);
 
   ui::Form& form() { return *m_form; }
   ui::Window& window() { return m_form->window(); }
@@ -40,7 +41,7 @@ class TfrmSharingCheck {
 
   void FormShow();
   void m_listChecksSelect();
-  void m_btnFixClick();
+  platform::Status m_btnFixClick();
   void m_btnCheckAgainClick();
   void m_btnCopyReportClick();
   void m_btnCloseCheckClick();
@@ -49,7 +50,7 @@ class TfrmSharingCheck {
   void RunCheck();
   const Finding* Selected() const;
 
-  std::function<void()> m_applyModeAgain;
+  std::function<platform::Status()> m_applyModeAgain;
   std::vector<Finding> m_rows;
   int m_mode = 2;
   bool m_running = false;

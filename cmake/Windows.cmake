@@ -11,8 +11,17 @@ set(CMAKE_CXX_FLAGS_RELEASE "-Oz -DNDEBUG")
 string(APPEND CMAKE_C_FLAGS " -g -ffunction-sections -fdata-sections")
 string(APPEND CMAKE_CXX_FLAGS " -g -ffunction-sections -fdata-sections")
 # Without run-time type information: it would name every class in the program. Controls say
-# which interface they offer themselves (ui::ControlFamily); exceptions keep theirs.
+# which interface they offer themselves (ui::ControlFamily).
 string(APPEND CMAKE_CXX_FLAGS " -fno-rtti")
+# Without exceptions, and so without the unwind tables and the unwinder they would need: a step
+# that fails hands a value to its handler (platform/Failure.h), and a fault that leaves no way
+# on ends the program (platform/Fatal.h). For the program and its own code only; the test
+# programs built here keep theirs.
+# The program has one thread, so a function's static objects need no lock around their first
+# use; the runtime's lock would bring the exception machinery back (it throws on a recursive
+# first use).
+set(PLINVO_NO_EXCEPTIONS -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
+target_compile_options(plinvo_core PRIVATE ${PLINVO_NO_EXCEPTIONS})
 add_link_options(-Wl,--gc-sections)
 
 # Links `target` in the build folder and ships it stripped into the program folder. Its debug
@@ -45,9 +54,12 @@ file(GLOB PLINVO_RESOURCE_FILES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/win32/pictures/*.ico)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc PROPERTIES
   OBJECT_DEPENDS "${PLINVO_RESOURCE_FILES}")
-# How the standard library's misuse reports are thrown, so that the standard error classes and
-# their copy of the runtime's older string stay out of the program (see the file).
-target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/LibraryErrors.cpp)
+target_compile_options(Plinvo PRIVATE ${PLINVO_NO_EXCEPTIONS})
+# How the standard library's misuse reports and a failed allocation end the program, and the
+# system clock, so that neither the standard error classes nor the runtime's exception machinery
+# come in (see the files).
+target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/LibraryErrors.cpp
+  ${CMAKE_SOURCE_DIR}/runtime/win32/Memory.cpp ${CMAKE_SOURCE_DIR}/runtime/win32/Clock.cpp)
 # The members of std::string that the program calls (see the file). The link map shows
 # which pieces of the runtime came in and why; the delivery test reads it.
 set(PLINVO_STRING_MEMBERS ${CMAKE_SOURCE_DIR}/runtime/win32/StringMembers.cpp)

@@ -1,6 +1,5 @@
 #include "sharemode/ApplyShareMode.h"
 
-#include "app/AppError.h"
 #include "app/Formmain.h"
 #include "app/Global.h"
 #include "app/MessageText.h"
@@ -12,7 +11,7 @@
 namespace sharemode {
 namespace {
 
-void WriteValues(platform::Registry& registry, const RecipeStep& step) {
+platform::Status WriteValues(platform::Registry& registry, const RecipeStep& step) {
   // Each step opens its key afresh, even right after a step on the same key.
   LocalMachineKey key(registry, step.keyPath);
   for (const ValueWrite& value : step.values) {
@@ -20,9 +19,11 @@ void WriteValues(platform::Registry& registry, const RecipeStep& step) {
                             ? key.SetDword(value.name, value.dword)
                             : key.SetString(value.name, value.text);
     if (result != platform::kSuccess) {
-      throw app::AppError(app::FormatMessageText("Failed to set data for '%s'", {value.name}));
+      return platform::Failure(app::FormatMessageText("Failed to set data for '%s'", {value.name}),
+                               result);
     }
   }
+  return {};
 }
 
 }  // namespace
@@ -32,12 +33,15 @@ std::string LaunchCommandLine(const RecipeStep& step, const std::string& program
   return "\"" + programFolder + step.programFolderTool + "\" " + step.arguments;
 }
 
-std::vector<FailedStep> RunRecipe(platform::Platform& platform, const Recipe& recipe,
-                                  const std::string& programFolder) {
+platform::Result<std::vector<FailedStep>> RunRecipe(platform::Platform& platform,
+                                                    const Recipe& recipe,
+                                                    const std::string& programFolder) {
   std::vector<FailedStep> failures;
   for (const RecipeStep& step : recipe.steps) {
     if (step.action == RecipeStep::Action::Write) {
-      WriteValues(platform.registry, step);
+      if (platform::Status written = WriteValues(platform.registry, step); !written.Succeeded()) {
+        return written.failure();
+      }
     } else {
       // Waited for, so that tools never overlap and the next step sees their effect.
       const app::CommandOutcome outcome =
@@ -52,12 +56,12 @@ std::vector<FailedStep> RunRecipe(platform::Platform& platform, const Recipe& re
 
 namespace app {
 
-void TfrmMain::m_btnApplyClick() {
+platform::Status TfrmMain::m_btnApplyClick() {
   using namespace platform::mb;
   // Closing the box answers Cancel too.
   if (m_app.ShowMessage(Handle(), "Want to change share mode?", kOkCancel | kIconQuestion) !=
       kIdOk) {
-    return;
+    return {};
   }
   const int mode = m_radiosMode.ItemIndex();
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
@@ -67,7 +71,7 @@ void TfrmMain::m_btnApplyClick() {
                         "The present settings could not be saved, so this change could not be "
                         "undone later.\n\nChange the share mode anyway?",
                         kOkCancel | kIconWarning) != kIdOk) {
-    return;
+    return {};
   }
   // Said once: later starts find the new folder by its access list.
   if (!saved.instead.empty()) {
@@ -81,7 +85,9 @@ void TfrmMain::m_btnApplyClick() {
   std::vector<sharemode::FailedStep> failures;
   {
     ui::BusyWindow busy(window());
-    failures = sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+    auto run = sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+    if (!run.Succeeded()) return run.status();
+    failures = std::move(run.value());
   }
   m_app.ShowMessage(Handle(), recipe.resultMessage, kOk | kIconInformation);
   // Recorded only once the user has read the outcome.
@@ -91,6 +97,7 @@ void TfrmMain::m_btnApplyClick() {
   if (!failures.empty()) {
     m_app.ShowMessage(Handle(), sharemode::ToolFailureWarning(failures), kOk | kIconWarning);
   }
+  return {};
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/Failure.h"
 #include "platform/Platform.h"
 #include "sharemode/ShareModeRecipes.h"
 #include "sharemode/ToolFailureWarning.h"
@@ -14,10 +15,11 @@ namespace sharemode {
 // this program's administrator rights.
 std::string LaunchCommandLine(const RecipeStep& step, const std::string& programFolder);
 
-// Runs the steps in order, each launch waited for. The first refused write throws app::AppError
-// naming the value; the steps before it stay done and none after it runs. A launch that does not
+// Runs the steps in order, each launch waited for. The first refused write fails the run, naming
+// the value; the steps before it stay done and none after it runs. A launch that does not
 // succeed stops nothing: it is returned, in order, for the caller to report.
-std::vector<FailedStep> RunRecipe(platform::Platform& platform, const Recipe& recipe,
-                                  const std::string& programFolder);
+platform::Result<std::vector<FailedStep>> RunRecipe(platform::Platform& platform,
+                                                    const Recipe& recipe,
+                                                    const std::string& programFolder);
 
 }  // namespace sharemode

@@ -5,7 +5,6 @@
 #include <random>
 #include <vector>
 
-#include "app/AppError.h"
 #include "app/MessageText.h"
 #include "app/Formmain.h"
 #include "app/Global.h"
@@ -126,8 +125,9 @@ FolderNumbers ClockSeededFolderNumbers() {
   return [generator]() mutable { return static_cast<std::uint32_t>(generator()); };
 }
 
-bool PrepareNetworkSharing(platform::Platform& platform, const std::string& script,
-                           const FolderNumbers& numbers) {
+platform::Result<bool> PrepareNetworkSharing(platform::Platform& platform,
+                                             const std::string& script,
+                                             const FolderNumbers& numbers) {
   app::RunHiddenCommand(platform, "sc config Browser start= AUTO", 1);
   app::RunHiddenCommand(platform, "sc start Browser", 0);
 
@@ -137,7 +137,7 @@ bool PrepareNetworkSharing(platform::Platform& platform, const std::string& scri
           ? place.PrepareGuarded(numbers)
           : place.PrepareInTempFolder(WithTrailingSeparator(platform.files.GetTempPath()));
   if (!placed || !place.Write(script)) {
-    throw app::AppError(app::FormatMessageText("Cannot create file %s", {place.ScriptPath()}));
+    return platform::Failure(app::FormatMessageText("Cannot create file %s", {place.ScriptPath()}));
   }
   platform.processes.Sleep(1000);
   // Gone, or not what was written: nothing of it is run.
@@ -150,11 +150,10 @@ bool PrepareNetworkSharing(platform::Platform& platform, const std::string& scri
 
 namespace app {
 
-bool TfrmMain::PrepareNetworkSharing() {
-  if (sharemode::PrepareNetworkSharing(m_app.platform(), m_memoScriptNetBios.Text(),
-                                       sharemode::ClockSeededFolderNumbers())) {
-    return true;
-  }
+platform::Result<bool> TfrmMain::PrepareNetworkSharing() {
+  const platform::Result<bool> prepared = sharemode::PrepareNetworkSharing(
+      m_app.platform(), m_memoScriptNetBios.Text(), sharemode::ClockSeededFolderNumbers());
+  if (!prepared.Succeeded() || prepared.value()) return prepared;
   m_app.ShowMessage(Handle(), "vbs file not found!",
                     platform::mb::kOk | platform::mb::kIconInformation);
   return false;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Failure.h"
 #include "platform/Platform.h"
 
 namespace sharemode {
@@ -19,10 +20,11 @@ FolderNumbers ClockSeededFolderNumbers();
 // Runs the two service commands, writes `script` as "netbios.vbs", pauses a second and runs it
 // with the console script host. An administrator's script goes into a private folder of its own
 // under a parent only administrators can change; anybody else's into the temporary folder.
-// Returns false when the script file had gone or changed after the pause (the caller tells the
-// user). Throws app::AppError "Cannot create file ..." when the script cannot be written. Nothing
-// made for it outlives the call.
-bool PrepareNetworkSharing(platform::Platform& platform, const std::string& script,
-                           const FolderNumbers& numbers);
+// Gives false when the script file had gone or changed after the pause (the caller tells the
+// user). Fails with "Cannot create file ..." when the script cannot be written. Nothing made for
+// it outlives the call.
+platform::Result<bool> PrepareNetworkSharing(platform::Platform& platform,
+                                             const std::string& script,
+                                             const FolderNumbers& numbers);
 
 }  // namespace sharemode

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/AppError.h"
 #include "app/MessageText.h"
 
 namespace sharemode {
@@ -19,15 +18,16 @@ const char* DescriptionFileName(int mode) {
   return kDescriptionFiles[static_cast<std::size_t>(mode)];
 }
 
-void LoadDescription(platform::FileSystem& files, const std::string& path, ui::RichText& memo) {
+platform::Status LoadDescription(platform::FileSystem& files, const std::string& path,
+                                 ui::RichText& memo) {
   std::string bytes;
   if (!files.ReadFile(path, bytes)) {
-    throw app::AppError(app::FormatMessageText("Cannot open file %s", {path}));
+    return platform::Failure{app::FormatMessageText("Cannot open file %s", {path})};
   }
   // A description saved by an ordinary editor as plain text still deserves to be shown.
-  if (memo.StreamIn(bytes, ui::StreamFormat::RichText)) return;
-  if (memo.StreamIn(bytes, ui::StreamFormat::PlainText)) return;
-  throw app::AppError("Failed to Load Stream");
+  if (memo.StreamIn(bytes, ui::StreamFormat::RichText)) return {};
+  if (memo.StreamIn(bytes, ui::StreamFormat::PlainText)) return {};
+  return platform::Failure{"Failed to Load Stream"};
 }
 
 }  // namespace sharemode

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/Failure.h"
 #include "platform/FileSystem.h"
 #include "ui/Controls.h"
 
@@ -13,8 +14,9 @@ namespace sharemode {
 const char* DescriptionFileName(int mode);
 
 // Replaces the whole content of `memo` with the file at `path`, read as rich text, or as plain
-// text when it is not rich text. Throws app::AppError when the file cannot be opened (the memo
-// then keeps what it showed) or cannot be read either way.
-void LoadDescription(platform::FileSystem& files, const std::string& path, ui::RichText& memo);
+// text when it is not rich text. Fails when the file cannot be opened (the memo then keeps what
+// it showed) or cannot be read either way.
+platform::Status LoadDescription(platform::FileSystem& files, const std::string& path,
+                                 ui::RichText& memo);
 
 }  // namespace sharemode

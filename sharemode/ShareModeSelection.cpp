@@ -6,19 +6,19 @@
 
 namespace app {
 
-void TfrmMain::m_radiosModeClick() {
+platform::Status TfrmMain::m_radiosModeClick() {
   const char* fileName = sharemode::DescriptionFileName(m_radiosMode.ItemIndex());
-  if (fileName == nullptr) return;  // nothing selected: the old description stays
-  sharemode::LoadDescription(m_app.platform().files, m_app.global().programFolder + fileName,
-                             m_memoTip);
+  if (fileName == nullptr) return {};  // nothing selected: the old description stays
+  return sharemode::LoadDescription(m_app.platform().files, m_app.global().programFolder + fileName,
+                                    m_memoTip);
 }
 
-void TfrmMain::RestoreShareMode() {
+platform::Status TfrmMain::RestoreShareMode() {
   const int recorded =
       sharemode::ReadRecordedShareMode(m_app.platform().profile, m_app.global().programFolder);
   m_radiosMode.SetItemIndex(recorded);
   // Also when the selection did not change: "Desc." must give way to a real description.
-  m_radiosModeClick();
+  return m_radiosModeClick();
 }
 
 }  // namespace app

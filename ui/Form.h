@@ -6,7 +6,7 @@
 #include <string>
 #include <type_traits>
 
-#include "platform/Failure.h"
+#include "platform/Fatal.h"
 #include "ui/Controls.h"
 #include "ui/FormDesign.h"
 
@@ -28,7 +28,7 @@ class Form {
   }
   MenuItem& Menu(const std::string& name) {
     MenuItem* item = FindMenuItem(name);
-    if (item == nullptr) throw platform::Failure("form has no menu entry " + name);
+    if (item == nullptr) platform::Fatal("form has no menu entry " + name);
     return *item;
   }
 
@@ -44,7 +44,7 @@ class Form {
 
  private:
   [[noreturn]] static void NoControl(const std::string& name) {
-    throw platform::Failure("form has no control " + name);
+    platform::Fatal("form has no control " + name);
   }
 };
 

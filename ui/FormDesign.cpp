@@ -1,6 +1,6 @@
 #include "ui/FormDesign.h"
 
-#include "platform/Failure.h"
+#include "platform/Fatal.h"
 
 namespace ui {
 
@@ -87,7 +87,7 @@ ControlDesign& FormDesign::ControlNamed(const char* name) {
   for (ControlDesign& control : controls) {
     if (control.name == name) return control;
   }
-  throw platform::Failure(std::string("the design has no control ") + name);
+  platform::Fatal(std::string("the design has no control ") + name);
 }
 
 }  // namespace ui

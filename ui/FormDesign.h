@@ -184,8 +184,8 @@ struct FormDesign {
   void AddKeys(const KeyEntry (&table)[N]) {
     AddKeys(table, N);
   }
-  // The control called `name`, for settings its table entry does not carry; throws
-  // platform::Failure when the design has none.
+  // The control called `name`, for settings its table entry does not carry. A design without
+  // it is the program's own fault: platform::Fatal.
   ControlDesign& ControlNamed(const char* name);
 };
 

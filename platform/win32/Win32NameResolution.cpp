@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "platform/win32/SystemLibraries.h"
@@ -36,6 +37,10 @@ std::uint16_t PortToNetworkOrder(std::uint16_t port) {
   return stored;
 }
 
+// A name service answers with a few dozen addresses at most; whatever a list claims beyond this
+// is left out rather than copied.
+constexpr std::size_t kMostAddresses = 256;
+
 using GetAddrInfoCall = int(WSAAPI*)(const char*, const char*, const ADDRINFOA*, ADDRINFOA**);
 using FreeAddrInfoCall = void(WSAAPI*)(ADDRINFOA*);
 
@@ -48,36 +53,39 @@ void DeleteCopy(AddressEntry* list) {
   }
 }
 
-// A copy of the system's list in the program's own types. Only IPv4 socket addresses are
-// carried over: the program asks for nothing else.
+// A copy of the system's list in the program's own types, or null when memory is short. Only
+// IPv4 socket addresses are carried over: the program asks for nothing else.
 AddressEntry* CopyOf(const ADDRINFOA* system) {
   AddressEntry* head = nullptr;
   AddressEntry** link = &head;
-  try {
-    for (; system != nullptr; system = system->ai_next) {
-      auto entry = std::make_unique<AddressEntry>();
-      entry->flags = system->ai_flags;
-      entry->family = system->ai_family;
-      entry->socketType = system->ai_socktype;
-      entry->protocol = system->ai_protocol;
-      entry->addressLength = system->ai_addrlen;
-      entry->canonicalName = system->ai_canonname;  // lives as long as the system's list
-      if (system->ai_family == AF_INET && system->ai_addr != nullptr &&
-          system->ai_addrlen >= sizeof(sockaddr_in)) {
-        sockaddr_in address;
-        std::memcpy(&address, system->ai_addr, sizeof(address));
-        auto copy = std::make_unique<SocketAddressV4>();
-        copy->family = static_cast<std::uint16_t>(address.sin_family);
-        copy->port = PortFromNetworkOrder(address.sin_port);
-        std::memcpy(copy->address.data(), &address.sin_addr, 4);
-        entry->address = copy.release();
-      }
-      *link = entry.release();
-      link = &(*link)->next;
+  for (std::size_t count = 0; system != nullptr && count < kMostAddresses;
+       system = system->ai_next, ++count) {
+    std::unique_ptr<AddressEntry> entry(new (std::nothrow) AddressEntry());
+    if (entry == nullptr) {
+      DeleteCopy(head);
+      return nullptr;
     }
-  } catch (...) {
-    DeleteCopy(head);
-    throw;
+    entry->flags = system->ai_flags;
+    entry->family = system->ai_family;
+    entry->socketType = system->ai_socktype;
+    entry->protocol = system->ai_protocol;
+    entry->addressLength = system->ai_addrlen;
+    entry->canonicalName = system->ai_canonname;  // lives as long as the system's list
+    if (system->ai_family == AF_INET && system->ai_addr != nullptr &&
+        system->ai_addrlen >= sizeof(sockaddr_in)) {
+      sockaddr_in address;
+      std::memcpy(&address, system->ai_addr, sizeof(address));
+      entry->address = new (std::nothrow) SocketAddressV4();
+      if (entry->address == nullptr) {
+        DeleteCopy(head);
+        return nullptr;
+      }
+      entry->address->family = static_cast<std::uint16_t>(address.sin_family);
+      entry->address->port = PortFromNetworkOrder(address.sin_port);
+      std::memcpy(entry->address->address.data(), &address.sin_addr, 4);
+    }
+    *link = entry.release();
+    link = &(*link)->next;
   }
   return head;
 }
@@ -134,10 +142,8 @@ int Win32NameResolution::CallGetAddrInfo(Handle procedure, const std::string& no
   const auto call = reinterpret_cast<GetAddrInfoCall>(procedure);
   const int result = call(node.c_str(), service.c_str(), &systemHints, &system);
   if (system == nullptr) return result;
-  try {
-    list = CopyOf(system);
-    m_systemLists[list] = system;
-  } catch (const std::bad_alloc&) {
+  list = CopyOf(system);
+  if (list == nullptr) {
     // Without a copy the caller cannot hand the list back, so it goes back now, to the release
     // call of the library the lookup came from; the caller sees a failed lookup.
     auto library = m_libraryOf.find(procedure);
@@ -145,9 +151,9 @@ int Win32NameResolution::CallGetAddrInfo(Handle procedure, const std::string& no
       const Handle release = FindProcedure(library->second, "freeaddrinfo");
       if (release != 0) reinterpret_cast<FreeAddrInfoCall>(release)(system);
     }
-    list = nullptr;
     return WSA_NOT_ENOUGH_MEMORY;
   }
+  m_systemLists[list] = system;
   return result;
 }
 
@@ -184,7 +190,8 @@ std::optional<HostEntry> Win32NameResolution::GetHostByName(const std::string& n
   HostEntry entry;
   if (host->h_name != nullptr) entry.name = host->h_name;
   if (host->h_addrtype == AF_INET && host->h_length == 4 && host->h_addr_list != nullptr) {
-    for (char** address = host->h_addr_list; *address != nullptr; ++address) {
+    for (char** address = host->h_addr_list;
+         *address != nullptr && entry.ipv4Addresses.size() < kMostAddresses; ++address) {
       Ipv4Address bytes;
       std::memcpy(bytes.data(), *address, 4);
       entry.ipv4Addresses.push_back(bytes);

@@ -1,19 +1,20 @@
 // Where the standard library reports a misuse (a string grown past its maximum, a position past
-// the end, a text that is no number): the runtime's own versions throw the standard error
-// classes, whose prebuilt family (with its copy of the older string) is about 20 KiB. Plinvo
-// reports these as every other failure, with platform::Failure and the library's message, which
-// the central error report shows. Allocation failures stay std::bad_alloc, which callers catch.
-// The library declares these functions for exactly this purpose (bits/functexcept.h); defined
-// here, the linker takes them instead of the runtime's.
+// the end, a text that is no number, an empty function called): the runtime's own versions throw
+// the standard error classes, and with them would come the exception machinery the program is
+// built without. Plinvo reports these as the faults they are, in the central error report with
+// the library's message, and ends (platform::Fatal). The library declares these functions for
+// exactly this purpose (bits/functexcept.h); defined here, the linker takes them instead of the
+// runtime's.
 #include <bits/functexcept.h>
 
 #include <cstdarg>
-#include <new>
 #include <string>
 
-#include "platform/Failure.h"
+#include "platform/Fatal.h"
 
 namespace {
+
+constexpr const char* kOutOfMemory = "Out of memory";
 
 // The library's messages use only %zu, %lu and %s.
 std::string Formatted(const char* pattern, va_list arguments) {
@@ -37,19 +38,20 @@ std::string Formatted(const char* pattern, va_list arguments) {
 
 namespace std {
 
-void __throw_bad_alloc() { throw bad_alloc(); }
-void __throw_bad_array_new_length() { throw bad_array_new_length(); }
-void __throw_length_error(const char* what) { throw platform::Failure(what); }
-void __throw_logic_error(const char* what) { throw platform::Failure(what); }
-void __throw_out_of_range(const char* what) { throw platform::Failure(what); }
-void __throw_invalid_argument(const char* what) { throw platform::Failure(what); }
+void __throw_bad_alloc() { platform::Fatal(kOutOfMemory); }
+void __throw_bad_array_new_length() { platform::Fatal(kOutOfMemory); }
+void __throw_length_error(const char* what) { platform::Fatal(what); }
+void __throw_logic_error(const char* what) { platform::Fatal(what); }
+void __throw_out_of_range(const char* what) { platform::Fatal(what); }
+void __throw_invalid_argument(const char* what) { platform::Fatal(what); }
+void __throw_bad_function_call() { platform::Fatal("bad function call"); }
 
 void __throw_out_of_range_fmt(const char* pattern, ...) {
   va_list arguments;
   va_start(arguments, pattern);
-  std::string text = Formatted(pattern, arguments);
+  const std::string text = Formatted(pattern, arguments);
   va_end(arguments);
-  throw platform::Failure(std::move(text));
+  platform::Fatal(text);
 }
 
 }  // namespace std

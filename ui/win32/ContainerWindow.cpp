@@ -22,7 +22,7 @@ void PaintBevel(HWND window) {
 
 LRESULT CALLBACK ContainerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  const bool handled = Guarded(false, [&] {
+  const bool handled = [&] {
     if (message == WM_PAINT &&
         GetWindowLongPtrA(window, GWLP_USERDATA) == static_cast<LONG_PTR>(ContainerLook::Bevel)) {
       PaintBevel(window);
@@ -35,7 +35,7 @@ LRESULT CALLBACK ContainerProcedure(HWND window, UINT message, WPARAM wParam, LP
       return true;
     }
     return RouteChildNotification(message, wParam, lParam, result);
-  });
+  }();
   return handled ? result : DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Failure.h"
+#include "platform/Fatal.h"
 #include "platform/win32/SystemFolder.h"
 #include "platform/win32/SystemLibraries.h"
 
@@ -13,10 +13,10 @@ std::shared_ptr<RichEditLibrary> RichEditLibrary::Acquire() {
   if (auto existing = shared.lock()) return existing;
 
   const std::string folder = platform::win32::SystemFolder();
-  if (folder.empty()) throw platform::Failure("Cannot find the system folder");
+  if (folder.empty()) platform::Fatal("Cannot find the system folder");
   const std::string path = folder + "\\riched20.dll";
   HMODULE module = platform::win32::LoadLibraryByFullPath(path);
-  if (module == nullptr) throw platform::Failure("Cannot load " + path);
+  if (module == nullptr) platform::Fatal("Cannot load " + path);
   std::shared_ptr<RichEditLibrary> library(new RichEditLibrary(module));
   shared = library;
   return library;

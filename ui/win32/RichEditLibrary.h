@@ -10,8 +10,8 @@ namespace ui::win32 {
 
 class RichEditLibrary {
  public:
-  // The loaded library, shared by every window that holds a rich-text control; throws
-  // platform::Failure when the system cannot load it.
+  // The loaded library, shared by every window that holds a rich-text control; the program ends
+  // (platform::Fatal) when the system cannot load it.
   static std::shared_ptr<RichEditLibrary> Acquire();
 
   RichEditLibrary(const RichEditLibrary&) = delete;

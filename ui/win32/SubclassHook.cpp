@@ -68,8 +68,7 @@ LRESULT CALLBACK SubclassHook::Procedure(HWND window, UINT message, WPARAM wPara
   }
   hook->Relay(window, message, wParam, lParam);
   LRESULT result = 0;
-  const bool handled = Guarded(
-      false, [&] { return hook->OnSubclassMessage(window, message, wParam, lParam, result); });
+  const bool handled = hook->OnSubclassMessage(window, message, wParam, lParam, result);
   return handled ? result : hook->CallOriginal(window, message, wParam, lParam);
 }
 

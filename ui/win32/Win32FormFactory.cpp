@@ -6,7 +6,7 @@
 #include <map>
 #include <utility>
 
-#include "platform/Failure.h"
+#include "platform/Fatal.h"
 #include "platform/win32/SystemLibraries.h"
 #include "platform/win32/WideText.h"
 #include "ui/win32/ContainerWindow.h"
@@ -32,7 +32,7 @@ HMENU MenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
 HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTANCE instance) {
   if (entries.empty()) return nullptr;
   HMENU bar = CreateMenu();
-  if (bar == nullptr) throw platform::Failure("Cannot create the menu");
+  if (bar == nullptr) platform::Fatal("Cannot create the menu");
   std::map<std::string, HMENU> popups;
   for (const MenuDesign& entry : entries) {
     if (!entry.parent.empty()) continue;
@@ -56,7 +56,7 @@ HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTAN
     if (popup == nullptr || !InsertMenuItemA(bar, GetMenuItemCount(bar), TRUE, &info)) {
       if (popup != nullptr) DestroyMenu(popup);
       DestroyMenu(bar);
-      throw platform::Failure("Cannot create the menu entry " + entry.name);
+      platform::Fatal("Cannot create the menu entry " + entry.name);
     }
     popups[entry.name] = popup;
     form.AddMenuItem(entry.name, entry.id);
@@ -69,7 +69,7 @@ HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTAN
         !AppendMenuA(popup->second, separator ? MF_SEPARATOR : MF_STRING, separator ? 0 : entry.id,
                      separator ? nullptr : entry.caption.c_str())) {
       DestroyMenu(bar);
-      throw platform::Failure("Cannot add menu entry " + entry.name + " to " + entry.parent);
+      platform::Fatal("Cannot add menu entry " + entry.name + " to " + entry.parent);
     }
     if (!separator) form.AddMenuItem(entry.name, entry.id);
   }
@@ -100,7 +100,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
   Win32Window::RegisterFormClass(m_instance, spec.className, spec.border != BorderStyle::Dialog);
   HMENU menu = BuildMenu(spec.menu, *form, m_instance);
   if (!form->win32Window().Create(m_instance, spec, reinterpret_cast<HWND>(owner), menu)) {
-    throw platform::Failure("Cannot create window " + spec.className);
+    platform::Fatal("Cannot create window " + spec.className);
   }
   HWND window = form->win32Window().Window();
   FontCache& fonts = form->fonts();
@@ -123,8 +123,8 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
       }
       const Parent parent = parentEntry->second;
       if ((control.kind == ControlKind::TabPage) != (parent.tabs != nullptr)) {
-        throw platform::Failure("control " + control.name + " cannot be placed on " +
-                                (control.parent.empty() ? spec.className : control.parent));
+        platform::Fatal("control " + control.name + " cannot be placed on " +
+                        (control.parent.empty() ? spec.className : control.parent));
       }
       HFONT font =
           fonts.Get({control.fontHeight > 0 ? control.fontHeight : spec.fontHeight, control.bold,
@@ -149,7 +149,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
                                   control.rect.width, control.rect.height, parent.window,
                                   MenuId(control.id), m_instance, nullptr);
         }
-        if (child == nullptr) throw platform::Failure("Cannot create control " + control.name);
+        if (child == nullptr) platform::Fatal("Cannot create control " + control.name);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         return child;
       };
@@ -157,7 +157,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
         HWND container =
             CreateContainer(m_instance, parent.window, control.id, rect, look, control.visible);
         if (container == nullptr) {
-          throw platform::Failure("Cannot create control " + control.name);
+          platform::Fatal("Cannot create control " + control.name);
         }
         SetWindowTextA(container, control.text.c_str());
         SendMessageA(container, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -178,7 +178,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
         case ControlKind::TabPage: {
           auto& page = form->Keep(control.name, std::make_unique<Win32Container>());
           made = parent.tabs->AddPage(m_instance, control.text, control.id);
-          if (made == nullptr) throw platform::Failure("Cannot create control " + control.name);
+          if (made == nullptr) platform::Fatal("Cannot create control " + control.name);
           SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
           page.Attach(made, nullptr, parent.tabs->Window(), parent.tabs->PageCount() - 1);
           parents[control.name] = {made, nullptr};
@@ -188,7 +188,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           auto& box = form->Keep(control.name, std::make_unique<Win32Container>());
           made = makeContainer(ContainerLook::Plain);
           HWND frame = CreateFrame(m_instance, made, control.text.c_str(), font);
-          if (frame == nullptr) throw platform::Failure("Cannot create control " + control.name);
+          if (frame == nullptr) platform::Fatal("Cannot create control " + control.name);
           box.Attach(made, frame);
           parents[control.name] = {made, nullptr, frame};
           break;
@@ -205,7 +205,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           made = makeContainer(ContainerLook::Plain);
           if (!group.Build(m_instance, made, control.id, control.text, control.items,
                            control.columns, font)) {
-            throw platform::Failure("Cannot create control " + control.name);
+            platform::Fatal("Cannot create control " + control.name);
           }
           group.SetItemIndex(control.itemIndex);
           break;
@@ -293,8 +293,8 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
       if (!control.hint.empty()) form->AddHint(made, control.hint);
     }
     if (later.size() == waiting.size()) {
-      throw platform::Failure("control " + later.front()->name + " has no parent named " +
-                              later.front()->parent);
+      platform::Fatal("control " + later.front()->name + " has no parent named " +
+                      later.front()->parent);
     }
     waiting.swap(later);
   }

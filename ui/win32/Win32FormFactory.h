@@ -14,8 +14,8 @@ class Win32FormFactory : public FormFactory {
   // Registers the common controls and the program's container class.
   explicit Win32FormFactory(HINSTANCE instance);
 
-  // Throws platform::Failure when a window cannot be made or the design names a parent that is
-  // not a container.
+  // Ends the program (platform::Fatal) when a window cannot be made or the design names a parent
+  // that is not a container.
   std::unique_ptr<Form> CreateForm(const FormDesign& spec, platform::Handle owner) override;
 
   // Handles messages until the main window has been destroyed.

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "platform/Failure.h"
+#include "platform/Fatal.h"
 #include "ui/win32/EventDispatch.h"
 #include "ui/win32/MessagePump.h"
 
@@ -47,7 +47,7 @@ void Win32Window::RegisterFormClass(HINSTANCE instance, const std::string& class
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = className.c_str();
   if (!RegisterClassExA(&windowClass)) {
-    throw platform::Failure("Cannot register window class " + className);
+    platform::Fatal("Cannot register window class " + className);
   }
 }
 
@@ -179,8 +179,7 @@ LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
   }
   LRESULT result = 0;
-  const bool handled =
-      Guarded(false, [&] { return self->HandleMessage(message, wParam, lParam, result); });
+  const bool handled = self->HandleMessage(message, wParam, lParam, result);
   return handled ? result : DefWindowProcA(window, message, wParam, lParam);
 }
 

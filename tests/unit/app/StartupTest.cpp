@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/AppError.h"
+#include "support/ProgramEnd.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -31,9 +31,11 @@ TEST(CentralErrorReport, ShowsTheMessageWithTitleStopIconAndOkThenCarriesOn) {
   test.StartMainWindow();
   test.world.messageBoxes.shown.clear();
   bool after = false;
-  test.application->Run(42, [] { throw app::AppError("Cannot open file C:\\a.rtf"); });
+  test.application->Run(
+      42, [] { return platform::Status(platform::Failure("Cannot open file C:\\a.rtf", 2)); });
   test.application->Run(42, [&] { after = true; });
-  ASSERT_EQ(test.world.messageBoxes.shown.size(), 1u);
+  test.application->Run(42, [] { return platform::Status(); });
+  ASSERT_EQ(test.world.messageBoxes.shown.size(), 1u) << "a success shows nothing";
   const auto& box = test.world.messageBoxes.shown[0];
   EXPECT_EQ(box.text, "Cannot open file C:\\a.rtf.");
   EXPECT_EQ(box.caption, "Plinvo");
@@ -145,10 +147,10 @@ TEST(MainWindow, HandsOutEachControlByNameWithItsOwnInterfaceOnly) {
   try {
     form.Get<ui::ListView>("m_btnFolderRefresh");
     ADD_FAILURE() << "a button was handed out as a list";
-  } catch (const std::exception& error) {
+  } catch (const testing_support::ProgramEnded& error) {
     EXPECT_STREQ(error.what(), "form has no control m_btnFolderRefresh");
   }
-  EXPECT_THROW(form.Get<ui::Button>("m_btnNoSuchButton"), std::exception);
+  EXPECT_THROW(form.Get<ui::Button>("m_btnNoSuchButton"), testing_support::ProgramEnded);
 }
 
 }  // namespace

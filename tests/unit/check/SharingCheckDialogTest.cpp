@@ -97,6 +97,24 @@ TEST_F(SharingCheckDialogTest, FixOnChangedSettingsAppliesTheModeAgainThroughApp
       0u);
 }
 
+TEST_F(SharingCheckDialogTest, AFixWhoseApplyIsRefusedIsReportedOverTheCheckAndChecksNothing) {
+  test.world.registry.Put("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous",
+                          {RegistryValue::Type::Dword, 1, {}});
+  test.world.registry.writesAllowed = test.world.registry.writes.size();
+  platform::Handle checkWindow = 0;
+  OpenCheck([&](MemoryForm& dialog) {
+    checkWindow = dialog.memoryWindow().Handle();
+    List(dialog).Select(0);
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 12) << "the rows were not read again";
+  });
+  ASSERT_EQ(test.world.messageBoxes.Texts(),
+            (std::vector<std::string>{"Want to change share mode?",
+                                      "Failed to set data for 'restrictanonymous'"}));
+  EXPECT_EQ(test.world.messageBoxes.shown[1].style, platform::mb::kOk | platform::mb::kIconStop);
+  EXPECT_EQ(test.world.messageBoxes.shown[1].owner, checkWindow);
+}
+
 TEST_F(SharingCheckDialogTest, FixAsksOverTheCheckWhichStaysTheOnlyOne) {
   test.world.registry.Put("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous",
                           {RegistryValue::Type::Dword, 1, {}});

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "help/Formabout.h"
-#include "platform/Failure.h"
+#include "support/ProgramEnd.h"
 #include "support/TestWorld.h"
 #include "ui/ControlIds.h"
 
@@ -187,7 +187,7 @@ TEST(AboutLayout, RightAlignsTheTwoCaptionsOnTheLinks) {
 TEST(AboutLayout, AControlTheDesignLacksCannotBeLookedUp) {
   ui::FormDesign spec = help::AboutLayout("http://site", "mail@site");
   EXPECT_EQ(spec.ControlNamed("btnClose").text, "Close");
-  EXPECT_THROW(spec.ControlNamed("btnOK"), platform::Failure);
+  EXPECT_THROW(spec.ControlNamed("btnOK"), testing_support::ProgramEnded);
 }
 
 TEST(AboutLayout, TabsFromThePanelToVisitHomePageToClose) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "sharemode/ApplyShareMode.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -273,6 +274,15 @@ TEST_F(ApplyShareModeTest, ARefusedFirstWriteNamesRestrictAnonymousAndDoesNothin
   EXPECT_TRUE(test.world.registry.openHandles.empty()) << "closed although the write failed";
   EXPECT_TRUE(test.world.processes.launches.empty());
   EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
+}
+
+TEST(RunRecipe, ARefusedWriteCarriesTheRegistrysCodeWithItsWords) {
+  platform::memory::MemoryWorld world;
+  world.registry.writesAllowed = 0;
+  const auto run = sharemode::RunRecipe(world.platform, sharemode::RecipeFor(1), "C:\\P\\");
+  ASSERT_FALSE(run.Succeeded());
+  EXPECT_EQ(run.status().failure().message, "Failed to set data for 'restrictanonymous'");
+  EXPECT_EQ(run.status().failure().code, 5);
 }
 
 TEST_F(ApplyShareModeTest, AKeyThatCannotBeOpenedFailsAtItsFirstWrite) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "app/AppError.h"
 #include "sharemode/NetworkPreparation.h"
 #include "support/TestWorld.h"
 
@@ -287,7 +286,8 @@ class ScriptFolderTest : public ::testing::Test {
 TEST_F(ScriptFolderTest, AnExistingFolderIsNeverReusedAnotherNameIsTried) {
   world.files.PutDirectory("C:\\Temp\\Plinvo-1");
   world.files.PutFile("C:\\Temp\\Plinvo-1\\netbios.vbs", "planted");
-  ASSERT_TRUE(sharemode::PrepareNetworkSharing(world.platform, "script", Numbers({1, 1, 2})));
+  ASSERT_TRUE(
+      sharemode::PrepareNetworkSharing(world.platform, "script", Numbers({1, 1, 2})).value());
 
   EXPECT_EQ(world.processes.CommandLines().back(),
             "Cscript.exe \"C:\\Temp\\Plinvo-2\\netbios.vbs\"");
@@ -298,12 +298,10 @@ TEST_F(ScriptFolderTest, AnExistingFolderIsNeverReusedAnotherNameIsTried) {
 
 TEST_F(ScriptFolderTest, GivesUpAfterAFewTakenNames) {
   world.files.PutDirectory("C:\\Temp\\Plinvo-7");
-  try {
-    sharemode::PrepareNetworkSharing(world.platform, "script", Numbers({7}));
-    FAIL() << "no folder could be made";
-  } catch (const app::AppError& error) {
-    EXPECT_STREQ(error.what(), "Cannot create file C:\\Temp\\Plinvo-7\\netbios.vbs");
-  }
+  const auto prepared = sharemode::PrepareNetworkSharing(world.platform, "script", Numbers({7}));
+  ASSERT_FALSE(prepared.Succeeded()) << "no folder could be made";
+  EXPECT_EQ(prepared.status().failure().message,
+            "Cannot create file C:\\Temp\\Plinvo-7\\netbios.vbs");
   EXPECT_EQ(world.processes.CommandLines(),
             (std::vector<std::string>{"sc config Browser start= AUTO", "sc start Browser"}));
   EXPECT_TRUE(world.files.privateDirectoriesCreated.empty());
@@ -312,12 +310,10 @@ TEST_F(ScriptFolderTest, GivesUpAfterAFewTakenNames) {
 
 TEST_F(ScriptFolderTest, AFileThatCannotBeCreatedTakesItsFolderAlong) {
   world.files.unwritable.insert("c:\\temp\\plinvo-3\\netbios.vbs");
-  try {
-    sharemode::PrepareNetworkSharing(world.platform, "script", Numbers({3}));
-    FAIL() << "the script could not be written";
-  } catch (const app::AppError& error) {
-    EXPECT_STREQ(error.what(), "Cannot create file C:\\Temp\\Plinvo-3\\netbios.vbs");
-  }
+  const auto prepared = sharemode::PrepareNetworkSharing(world.platform, "script", Numbers({3}));
+  ASSERT_FALSE(prepared.Succeeded()) << "the script could not be written";
+  EXPECT_EQ(prepared.status().failure().message,
+            "Cannot create file C:\\Temp\\Plinvo-3\\netbios.vbs");
   EXPECT_EQ(world.files.privateDirectoriesCreated, std::vector<std::string>{"C:\\Temp\\Plinvo-3"});
   EXPECT_FALSE(world.files.DirectoryExists("C:\\Temp\\Plinvo-3"));
   EXPECT_TRUE(world.processes.sleeps.empty());
