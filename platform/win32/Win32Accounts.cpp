@@ -62,13 +62,13 @@ DWORD GuestSid(std::string& sid) {
   return ERROR_SUCCESS;
 }
 
-DWORD ReadAccessList(const std::string& name, SE_OBJECT_TYPE type, AccessList& list) {
+DWORD ReadAccessList(const std::u16string& name, SE_OBJECT_TYPE type, AccessList& list) {
   PACL dacl = nullptr;
   LocalMemory descriptor;
   PSECURITY_DESCRIPTOR pointer = nullptr;
-  const DWORD result =
-      GetNamedSecurityInfoA(const_cast<char*>(name.c_str()), type, DACL_SECURITY_INFORMATION,
-                            nullptr, nullptr, &dacl, nullptr, &pointer);
+  std::wstring object(name.begin(), name.end());
+  const DWORD result = GetNamedSecurityInfoW(&object[0], type, DACL_SECURITY_INFORMATION, nullptr,
+                                             nullptr, &dacl, nullptr, &pointer);
   *descriptor.out() = pointer;
   if (result != ERROR_SUCCESS) return result;
   // An answer without a descriptor tells nothing (Wine gives one for shares).
@@ -143,11 +143,11 @@ std::uint32_t Win32Accounts::CurrentUser(std::string& sid) {
   return result;
 }
 
-std::uint32_t Win32Accounts::ShareAccess(const std::string& share, AccessList& list) {
+std::uint32_t Win32Accounts::ShareAccess(const std::u16string& share, AccessList& list) {
   return ReadAccessList(share, SE_LMSHARE, list);
 }
 
-std::uint32_t Win32Accounts::FileAccess(const std::string& path, AccessList& list) {
+std::uint32_t Win32Accounts::FileAccess(const std::u16string& path, AccessList& list) {
   return ReadAccessList(path, SE_FILE_OBJECT, list);
 }
 
