@@ -155,6 +155,21 @@ TEST_P(SharingCheckTest, NamesAndPathsAreShownAsTheyAreEvenWithAPercentS) {
             "again where it is now.");
 }
 
+// Read through the code page, the twin of "Photos" in a look-alike folder reads as "Photos" in
+// C:\Photos, whose lists let visitors in; its own lists do not.
+TEST_P(SharingCheckTest, ASharesListsAreReadByItsExactNameAndPath) {
+  const std::u16string twin = u"\uFF30hotos";
+  const std::u16string folder = u"C:\uFF3CPhotos";
+  world.shareService.shares = {{twin, 0, u"", 0, folder}};
+  world.accounts.shareAccess[twin] = AccessList{true, {}};
+  world.accounts.fileAccess[folder] = AccessList{true, {}};
+  const check::Finding share = RowAbout("Shared folder \"Photos\"");
+  EXPECT_EQ(share.status, mode() == 0 ? Status::Holds : Status::Blocks);
+  if (mode() != 0) {
+    EXPECT_EQ(share.found, "C:\\Photos; share: closed to them; folder: closed to them");
+  }
+}
+
 TEST_P(SharingCheckTest, TheFirewallInForceDecidesNotItsRegistrySettings) {
   world.firewall.state = {true, platform::kProfilePublic, true, true, true};
   const check::Finding onPublic = RowAbout("Firewall");
