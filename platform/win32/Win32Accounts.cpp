@@ -66,9 +66,10 @@ DWORD ReadAccessList(const std::u16string& name, SE_OBJECT_TYPE type, AccessList
   PACL dacl = nullptr;
   LocalMemory descriptor;
   PSECURITY_DESCRIPTOR pointer = nullptr;
-  std::wstring object(name.begin(), name.end());
-  const DWORD result = GetNamedSecurityInfoW(&object[0], type, DACL_SECURITY_INFORMATION, nullptr,
-                                             nullptr, &dacl, nullptr, &pointer);
+  std::vector<wchar_t> object(name.begin(), name.end());
+  object.push_back(L'\0');
+  const DWORD result = GetNamedSecurityInfoW(object.data(), type, DACL_SECURITY_INFORMATION,
+                                             nullptr, nullptr, &dacl, nullptr, &pointer);
   *descriptor.out() = pointer;
   if (result != ERROR_SUCCESS) return result;
   // An answer without a descriptor tells nothing (Wine gives one for shares).
