@@ -64,6 +64,9 @@ void TfrmMain::ConnectEvents() {
   m_btnFolderRefresh.onClick = on(&TfrmMain::m_btnFolderRefreshClick);
   m_btnFolderStopShare.onClick = on(&TfrmMain::m_btnFolderStopShareClick);
   m_btnFolderNewShare.onClick = on(&TfrmMain::m_btnFolderNewShareClick);
+  // The Delete key is a quicker, easier slip than the button: it always asks.
+  m_form->SetKeyCommand("stopShareAsking",
+                        m_app.Guarded(owner, [this] { StopSelectedShare(true); }));
   m_btnFolderAccess.onClick = on(&TfrmMain::m_btnFolderAccessClick);
   m_listviewFolders.onDoubleClick = on(&TfrmMain::m_btnFolderAccessClick);
   m_listviewFolders.onContextMenu = on(&TfrmMain::m_listviewFoldersContextMenu);

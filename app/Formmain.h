@@ -73,6 +73,8 @@ class TfrmMain {
   // Shares and sessions.
   void m_btnFolderRefreshClick();
   void m_btnFolderStopShareClick();
+  // Stops the selected share: asks first when visitors are connected to it, or always.
+  void StopSelectedShare(bool alwaysAsk);
   void m_btnFolderNewShareClick();
   void m_btnFolderAccessClick();
   void m_btnSessionRefreshClick();

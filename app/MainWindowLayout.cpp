@@ -69,8 +69,9 @@ constexpr ui::MenuEntry kMenu[] = {
 
 // The keys users of the system's own tools expect. Ctrl+Tab and Ctrl+PgDn go to the next page,
 // Ctrl+Shift+Tab and Ctrl+PgUp to the previous one, wherever the focus is. Enter on the options
-// applies the mode chosen, as Enter on "Apply" does. Shift+F10 and the menu key open a list's
-// shortcut menu at its selected row.
+// applies the mode chosen, as Enter on "Apply" does. Delete in the shared-folder list stops the
+// selected share after asking. Shift+F10 and the menu key open a list's shortcut menu at its
+// selected row.
 // clang-format off
 constexpr ui::KeyEntry kKeys[] = {
     {ui::Key::Tab, ui::kCtrl, ui::KeyAction::NextPage, "pgc1"},
@@ -82,7 +83,7 @@ constexpr ui::KeyEntry kKeys[] = {
      "m_sheetFolders"},
     {ui::Key::F5, ui::kNoModifier, ui::KeyAction::Click, "m_btnSessionRefresh", "",
      "m_sheetSessions"},
-    {ui::Key::Delete, ui::kNoModifier, ui::KeyAction::Click, "m_btnFolderStopShare",
+    {ui::Key::Delete, ui::kNoModifier, ui::KeyAction::Run, "stopShareAsking",
      "m_listviewFolders"},
     {ui::Key::Enter, ui::kNoModifier, ui::KeyAction::Click, "m_btnApply", "m_radiosMode"},
     {ui::Key::F10, ui::kShift, ui::KeyAction::ContextMenu, "m_listviewFolders",

@@ -82,7 +82,7 @@ void OpenFilesRefresh(benchmark::State& state) {
     file.permissions = 1u + static_cast<std::uint32_t>(i % 2);
     computer.world.shareService.files.push_back(file);
   }
-  shares::TfrmOpenFiles dialog(*computer.application, computer.forms, 0);
+  shares::TfrmOpenFiles dialog(*computer.application, computer.forms, 0, nullptr);
   for (auto _ : state) {
     dialog.m_btnOpenFilesRefreshClick();
   }

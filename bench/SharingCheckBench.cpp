@@ -21,7 +21,7 @@ void SharingCheck(benchmark::State& state) {
   sharemode::RecordShareMode(world.profile, kFolder, 1);
   sharemode::RecordChangeTime(world.files, world.clock.now - 7200);
   world.accounts.guestEnabled = true;
-  world.accounts.fileAccess["C:\\Program Files\\Plinvo"] =
+  world.accounts.fileAccess[u"C:\\Program Files\\Plinvo"] =
       platform::AccessList{true, {{"S-1-5-32-544", true, 0x1F01FF, 0}}};
   const auto shares = static_cast<int>(state.range(0));
   for (int i = 0; i < shares; ++i) {
@@ -31,8 +31,10 @@ void SharingCheck(benchmark::State& state) {
     record.netName = std::u16string(name.begin(), name.end());
     record.path = std::u16string(path.begin(), path.end());
     world.shareService.shares.push_back(record);
-    world.accounts.shareAccess[name] = platform::AccessList{true, {{"S-1-1-0", true, 0x1200A9, 0}}};
-    world.accounts.fileAccess[path] = platform::AccessList{true, {{"S-1-1-0", true, 0x1200A9, 0}}};
+    world.accounts.shareAccess[*record.netName] =
+        platform::AccessList{true, {{"S-1-1-0", true, 0x1200A9, 0}}};
+    world.accounts.fileAccess[*record.path] =
+        platform::AccessList{true, {{"S-1-1-0", true, 0x1200A9, 0}}};
   }
   std::size_t rows = 0;
   for (auto _ : state) {

@@ -7,64 +7,63 @@
 namespace check {
 namespace {
 
+// A folder share: its exact name and path for reading its access lists, and as shown.
 struct Share {
-  std::string name;
-  std::string path;
+  std::u16string name;
+  std::u16string path;
+  std::string shownName;
+  std::string shownPath;
 };
 
 // The folder shares of the computer, without the ones ending in "$" that Windows keeps for
-// itself. False when the service could not list them.
-bool ListShares(platform::Platform& platform, std::vector<Share>& found, std::uint32_t& error) {
-  platform::EnumCounters counters;
-  for (;;) {
-    shares::ServiceBuffer buffer(platform.shareService);
-    const std::uint32_t result =
-        platform.shareService.ShareEnum502(buffer.out(), platform::kMaxPreferredLength, counters);
-    if (result != platform::kSuccess && result != platform::kErrorMoreData) {
-      error = result;
-      return false;
-    }
-    for (const platform::ShareRecord& record :
-         platform.shareService.ShareRecords(buffer.get(), counters.entriesRead)) {
-      Share share{shares::AnsiOf(platform.text, record.netName),
-                  shares::AnsiOf(platform.text, record.path)};
-      // Disk shares only (type 0); printers and the special shares need no folder.
-      if ((record.type & 0xFF) != 0 || share.name.empty() || share.name.back() == '$') continue;
-      found.push_back(std::move(share));
-    }
-    if (result != platform::kErrorMoreData) return true;
-  }
+// itself. Gives 0, or the service's code when it could not list them.
+std::uint32_t ListShares(platform::Platform& platform, std::vector<Share>& found) {
+  return shares::ForEachRecord(
+      platform.shareService, &platform::ShareService::ShareEnum502,
+      &platform::ShareService::ShareRecords, [&](const platform::ShareRecord& record) {
+        const std::u16string name = record.netName.value_or(std::u16string());
+        // Disk shares only (type 0); printers and the special shares need no folder.
+        if ((record.type & 0xFF) != 0 || name.empty() || name.back() == u'$') return;
+        found.push_back({name, record.path.value_or(std::u16string()),
+                         shares::AnsiOf(platform.text, record.netName),
+                         shares::AnsiOf(platform.text, record.path)});
+      });
 }
 
 bool Missing(std::uint32_t error) { return error == 2 || error == 3; }
+
+constexpr std::size_t kLongestPath = 0x8000;  // UTF-16 units of the longest path Windows takes
+constexpr std::uint32_t kNoSuchPath = 3;      // ERROR_PATH_NOT_FOUND
 
 void CheckShare(const CheckInput& input, const Share& share, const std::string& guest,
                 std::vector<Finding>& rows) {
   const char* const visitors = input.mode == 1 ? "the guest account" : "visitors' own accounts";
   RowsAbout folderRows(
-      rows, FormatMessageText("Shared folder \"%s\"", {share.name}),
+      rows, FormatMessageText("Shared folder \"%s\"", {share.shownName}),
       SharesFolders(input.mode)
           ? FormatMessageText("folder exists; share and folder let %s read", {visitors})
           : "kept from visitors by Stop Share");
   platform::Accounts& accounts = input.platform.accounts;
   platform::AccessList folder;
+  // Read by the exact path and name: converted to the code page, a look-alike would name another
+  // folder or the twin share.
   const std::uint32_t folderResult = accounts.FileAccess(share.path, folder);
   if (Missing(folderResult)) {
-    folderRows.Add(Shortfall(input.mode), FormatMessageText("%s is gone", {share.path}),
+    folderRows.Add(Shortfall(input.mode), FormatMessageText("%s is gone", {share.shownPath}),
                    "The share points to %s, which no longer exists (moved, renamed or on a "
                    "removed drive). Stop this share on the \"Shared Folders\" page and share "
                    "the folder again where it is now.",
-                   {share.path});
+                   {share.shownPath});
     return;
   }
   if (!SharesFolders(input.mode)) {
-    folderRows.Add(Status::Holds, share.path,
+    folderRows.Add(Status::Holds, share.shownPath,
                    "The folder is shared, but Stop Share keeps visitors away from it.");
     return;
   }
   if (folderResult != 0) {
     folderRows.Unreadable("Plinvo could not read the access list of %s: %s",
-                          {share.path, ErrorText(folderResult)});
+                          {share.shownPath, ErrorText(folderResult)});
     return;
   }
   platform::AccessList shareList;
@@ -83,7 +82,7 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
   const bool shareLets = visitorsMayRead(shareList);
   const bool folderLets = visitorsMayRead(folder);
   if (shareLets && folderLets) {
-    folderRows.Add(Status::Holds, FormatMessageText("%s; readable", {share.path}),
+    folderRows.Add(Status::Holds, FormatMessageText("%s; readable", {share.shownPath}),
                    "Both the share's permissions and the folder's access list let %s read it.",
                    {visitors});
     return;
@@ -110,8 +109,9 @@ void CheckShare(const CheckInput& input, const Share& share, const std::string& 
                        "The folder's access list does not let %s read it. Add them on the "
                        "Security tab of the folder's Properties.",
                        {visitors});
-  folderRows.Add(Status::Blocks, FormatMessageText("%s%s%s", {share.path, shareFound, folderFound}),
-                 "%s%s%s", {shareClosed, !shareLets && !folderLets ? " " : "", folderClosed});
+  folderRows.Add(Status::Blocks,
+                 FormatMessageText("%s%s%s", {share.shownPath, shareFound, folderFound}), "%s%s%s",
+                 {shareClosed, !shareLets && !folderLets ? " " : "", folderClosed});
 }
 
 }  // namespace
@@ -121,8 +121,7 @@ void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows) {
   RowsAbout shared(rows, "Shared folders",
                    sharing ? "at least one shared folder" : "kept from visitors");
   std::vector<Share> found;
-  std::uint32_t error = 0;
-  if (!ListShares(input.platform, found, error)) {
+  if (const std::uint32_t error = ListShares(input.platform, found)) {
     shared.Unreadable("Windows did not list the shares: %s", {ErrorText(error)});
     return;
   }
@@ -164,7 +163,10 @@ void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {
   for (const char* file : kFiles) {
     const std::string path = *file ? input.programFolder + file : folder;
     platform::AccessList list;
-    const std::uint32_t result = accounts.FileAccess(path, list);
+    std::u16string widePath;
+    const std::uint32_t result = input.platform.text.AnsiToWide(path, widePath, kLongestPath)
+                                     ? accounts.FileAccess(widePath, list)
+                                     : kNoSuchPath;
     if (Missing(result) && *file) continue;  // a companion file that is not there is not run
     if (result != 0) {
       ownFolder.Unreadable("Plinvo could not read the access list of %s: %s",

@@ -27,10 +27,11 @@ class Accounts {
   virtual std::uint32_t AccountRights(const std::string& sid, std::vector<std::string>& rights) = 0;
   // The SID of the user who runs the program.
   virtual std::uint32_t CurrentUser(std::string& sid) = 0;
-  // The access list of a share (GetNamedSecurityInfoA, SE_LMSHARE).
-  virtual std::uint32_t ShareAccess(const std::string& share, AccessList& list) = 0;
-  // The access list of a file or folder (SE_FILE_OBJECT); 2 or 3 when it does not exist.
-  virtual std::uint32_t FileAccess(const std::string& path, AccessList& list) = 0;
+  // The access list of a share (GetNamedSecurityInfoW, SE_LMSHARE), named exactly.
+  virtual std::uint32_t ShareAccess(const std::u16string& share, AccessList& list) = 0;
+  // The access list of a file or folder (SE_FILE_OBJECT) by its exact path; 2 or 3 when it does
+  // not exist.
+  virtual std::uint32_t FileAccess(const std::u16string& path, AccessList& list) = 0;
 };
 
 }  // namespace platform

@@ -28,6 +28,10 @@ class FileSystem {
   // The application data folder of all users (CSIDL_COMMON_APPDATA), without a trailing
   // separator; empty on failure.
   virtual std::string GetCommonAppDataFolder() = 0;
+  // The programs' folder (CSIDL_PROGRAM_FILES) and the profile folder of the user the program
+  // runs as (CSIDL_PROFILE), without a trailing separator; empty on failure.
+  virtual std::string GetProgramFilesFolder() = 0;
+  virtual std::string GetProfileFolder() = 0;
   // Reads the owner and access list of `folder` and of every folder above it.
   virtual FolderGuard GuardOf(const std::string& folder) = 0;
   virtual bool FileExists(const std::string& path) = 0;

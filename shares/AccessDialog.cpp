@@ -4,6 +4,7 @@
 #include "sharemode/SettingsFile.h"
 #include "shares/AccessWords.h"
 #include "shares/CopyAddress.h"
+#include "shares/GrantScope.h"
 #include "shares/ListedRecords.h"
 #include "shares/ListedShare.h"
 #include "shares/NewShare.h"
@@ -173,10 +174,25 @@ void TfrmShareAccess::m_btnChangeAccessClick() {
   platform::Platform& platform = m_app.platform();
   NewShareRequest request;
   request.access = m_radioGuestFull.Checked() ? Access::Full : Access::ReadOnly;
-  const std::string question =
+  std::string question =
       std::string("Let guest visitors ") +
       (request.access == Access::Full ? "read, change and delete" : "only read") +
       " the files of \"" + AnsiOf(platform.text, m_shareName) + "\"?";
+  // The folders of Windows and the programs are refused, and a whole drive or a profile asked
+  // about, as in the new-share dialog. A folder the code page cannot hold is refused below.
+  std::string folder;
+  if (platform.text.WideToAnsiExact(m_folder, folder) && folder.size() >= 3 && folder[1] == ':') {
+    if (std::optional<std::string> refusal = SystemFolderRefusal(platform, folder)) {
+      m_app.ShowMessage(Handle(), kRightsNotChanged + *refusal, kOk | kIconWarning);
+      return;
+    }
+    std::string fileSystemName;
+    if (!platform.files.GetVolumeFileSystemName(folder.substr(0, 3), fileSystemName)) {
+      fileSystemName.clear();
+    }
+    question =
+        WholeTreeQuestion(platform, folder, fileSystemName, request.access).value_or(question);
+  }
   if (m_app.ShowMessage(Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
   // Checked right before the script runs: the folder may have been replaced since it was read.
   if (std::optional<std::string> refusal =
@@ -185,7 +201,8 @@ void TfrmShareAccess::m_btnChangeAccessClick() {
     return;
   }
   m_btnChangeAccess.SetEnabled(false);
-  const std::optional<std::string> failure = GrantVisitorRights(platform, m_app.global(), request);
+  const std::optional<std::string> failure =
+      GrantVisitorRights(platform, m_app.global(), request, GrantFor::ListedShare);
   m_app.ShowMessage(Handle(), failure ? *failure : "The guest visitors' rights were changed.",
                     kOk | (failure ? kIconWarning : kIconInformation));
   Fill();

@@ -16,13 +16,13 @@ constexpr std::uint32_t kClientNotFound = 2312;  // NERR_ClientNameNotFound
 // Whether the session may still be open: listed again, or the list could not be read whole.
 bool MayStillBeOpen(platform::Platform& platform, const platform::SessionRecord& session) {
   bool listed = false;
-  const bool whole = ForEachRecord(
+  const std::uint32_t result = ForEachRecord(
       platform.shareService, &platform::ShareService::SessionEnum10,
       &platform::ShareService::SessionRecords, [&](const platform::SessionRecord& record) {
         listed = listed ||
                  (record.clientName == session.clientName && record.userName == session.userName);
       });
-  return listed || !whole;
+  return listed || result != platform::kSuccess;
 }
 
 std::string Visitor(const std::string& user) {
@@ -88,6 +88,7 @@ void app::TfrmMain::m_btnSessionDisconnectClick() {
 }
 
 void app::TfrmMain::m_btnSessionOpenFilesClick() {
-  shares::TfrmOpenFiles dialog(m_app, m_factory, Handle());
+  shares::TfrmOpenFiles dialog(m_app, m_factory, Handle(),
+                               shares::SelectedRecord(m_listviewSessions, m_sessionRecords));
   dialog.window().ShowModal();
 }

@@ -3,6 +3,7 @@
 #include "app/Formmain.h"
 #include "shares/AnsiText.h"
 #include "shares/FolderSafety.h"
+#include "shares/GrantScope.h"
 #include "shares/NewShareLayout.h"
 
 namespace shares {
@@ -100,6 +101,12 @@ void TfrmNewZendryShare::m_btnOKClick() {
     Warn(*refusal);
     return;
   }
+  // Asked before anything is made: Cancel must leave the computer as it was.
+  if (std::optional<std::string> question =
+          WholeTreeQuestion(platform, request.folder, request.fileSystemName, request.access)) {
+    using namespace platform::mb;
+    if (m_app.ShowMessage(Handle(), *question, kOkCancel | kIconQuestion) != kIdOk) return;
+  }
 
   m_btnOK.SetEnabled(false);
   std::optional<std::string> notCreated;
@@ -111,7 +118,7 @@ void TfrmNewZendryShare::m_btnOKClick() {
     notCreated = CreateShare(platform, global, request);
     if (!notCreated) {
       ShowProgress("share processing step 2... about 5 seconds...");
-      rightsNotSet = GrantVisitorRights(platform, global, request);
+      rightsNotSet = GrantVisitorRights(platform, global, request, GrantFor::NewShare);
     }
   }
   if (notCreated) {

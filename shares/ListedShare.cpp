@@ -1,6 +1,7 @@
 #include "shares/ListedShare.h"
 
 #include "shares/FolderSafety.h"
+#include "shares/GrantScope.h"
 
 namespace shares {
 
@@ -18,6 +19,9 @@ std::optional<std::string> ListedShareRequest(platform::Platform& platform,
   const std::string& path = request.folder;
   if (path.size() < 3 || path[1] != ':' || path[2] != '\\') return refused(kListedFolderNotLocal);
   if (std::optional<std::string> refusal = FolderRefusal(platform, path)) {
+    return refused(*refusal);
+  }
+  if (std::optional<std::string> refusal = SystemFolderRefusal(platform, path)) {
     return refused(*refusal);
   }
   if (!platform.files.GetVolumeFileSystemName(path.substr(0, 3), request.fileSystemName)) {

@@ -4,6 +4,7 @@
 
 #include "shares/FolderSafety.h"
 #include "shares/GrantLeftOut.h"
+#include "shares/GrantScope.h"
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
 #include "shares/SetShareEveryoneAccess.h"
@@ -32,8 +33,19 @@ bool KeepsNoAccessLists(const std::string& fileSystemName) {
 }
 
 const char* const kNotCreated = "The share could not be created";
-const char* const kRightsNotSet =
-    "The share was created, but the rights of the visitors could not be set";
+
+// The beginnings of the failure texts: the new-share dialog has just made the share, the
+// access dialog changes the rights of a share that was there before.
+struct GrantTexts {
+  const char* notSet;
+  const char* cannotBeSet;
+};
+constexpr GrantTexts kNewShareTexts{
+    "The share was created, but the rights of the visitors could not be set",
+    "The share was created, but the rights of the visitors cannot be set on this drive"};
+constexpr GrantTexts kListedShareTexts{
+    "The guest visitors' rights could not be changed",
+    "The guest visitors' rights cannot be changed on this drive"};
 
 }  // namespace
 
@@ -50,6 +62,9 @@ std::optional<std::string> CheckNewShare(platform::Platform& platform, const app
   }
   // Checked again: the folder may have been replaced by a link since it was picked.
   if (std::optional<std::string> refusal = FolderRefusal(platform, request.folder)) return refusal;
+  if (std::optional<std::string> refusal = SystemFolderRefusal(platform, request.folder)) {
+    return refusal;
+  }
   // The share service judges the name itself; the command line must not be misread first.
   if (UsesNetShare(global) && HasCharacterNotAllowedInShareName(request.shareName, platform.text)) {
     return kInvalidShareName;
@@ -84,14 +99,15 @@ std::optional<std::string> CreateShare(platform::Platform& platform, const app::
 
 std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
                                               const app::Global& global,
-                                              const NewShareRequest& request) {
+                                              const NewShareRequest& request, GrantFor share) {
+  const GrantTexts& texts = share == GrantFor::NewShare ? kNewShareTexts : kListedShareTexts;
   if (request.fileSystemName == "FAT32") {
     const std::uint32_t mask =
         request.access == Access::ReadOnly ? kReadAndExecuteMask : kAllFileAccessMask;
     const std::uint32_t result =
         SetShareEveryoneAccess(platform.shareSecurity, request.shareName, mask);
     if (result == platform::kSuccess) return std::nullopt;
-    return std::string(kRightsNotSet) + ". Error code: " + std::to_string(result) + ".";
+    return std::string(texts.notSet) + ". Error code: " + std::to_string(result) + ".";
   }
   const std::optional<std::uint32_t> exitCode = app::RunHiddenCommandForExitCode(
       platform,
@@ -108,11 +124,10 @@ std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
       (*exitCode == kNoAccessListsExitCode || KeepsNoAccessLists(request.fileSystemName))) {
     const std::string fileSystem =
         request.fileSystemName.empty() ? "" : " (" + request.fileSystemName + ")";
-    return "The share was created, but the rights of the visitors cannot be set on this drive: "
-           "its file system" +
-           fileSystem + " keeps no access rights for files and folders.";
+    return std::string(texts.cannotBeSet) + ": its file system" + fileSystem +
+           " keeps no access rights for files and folders.";
   }
-  return ToolFailure(kRightsNotSet, "cscript.exe", exitCode);
+  return ToolFailure(texts.notSet, "cscript.exe", exitCode);
 }
 
 }  // namespace shares

@@ -35,11 +35,14 @@ std::optional<std::string> CheckNewShare(platform::Platform& platform, const app
 std::optional<std::string> CreateShare(platform::Platform& platform, const app::Global& global,
                                        const NewShareRequest& request);
 
+// Whose rights are given: the share the new-share dialog has just made, or one already listed.
+enum class GrantFor { NewShare, ListedShare };
+
 // Gives the visitors their rights: on FAT32 the share's entry for everyone, elsewhere the guest
 // account's rights on the folder tree. nullopt on success, else the warning to show: a failure,
 // or what was left out below the folder and why.
 std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
                                               const app::Global& global,
-                                              const NewShareRequest& request);
+                                              const NewShareRequest& request, GrantFor share);
 
 }  // namespace shares

@@ -28,26 +28,25 @@ class ServiceBuffer {
 
 // Reads one of the service's lists portion by portion, as long as it says more data follows,
 // releasing each portion before asking for the next; `each` gets every record, in order. A
-// failing portion ends the list with the records read so far; the result says whether the whole
-// list was read.
+// failing portion ends the list with the records read so far; the result is 0 when the whole
+// list was read, else the service's code for the failing portion.
 template <class Record, class Each>
-bool ForEachRecord(platform::ShareService& service,
-                   std::uint32_t (platform::ShareService::*enumerate)(platform::Handle&,
-                                                                      std::uint32_t,
-                                                                      platform::EnumCounters&),
-                   std::vector<Record> (platform::ShareService::*records)(platform::Handle,
-                                                                          std::uint32_t),
-                   Each each) {
+std::uint32_t ForEachRecord(
+    platform::ShareService& service,
+    std::uint32_t (platform::ShareService::*enumerate)(platform::Handle&, std::uint32_t,
+                                                       platform::EnumCounters&),
+    std::vector<Record> (platform::ShareService::*records)(platform::Handle, std::uint32_t),
+    Each each) {
   platform::EnumCounters counters;
   for (;;) {
     ServiceBuffer buffer(service);
     const std::uint32_t result =
         (service.*enumerate)(buffer.out(), platform::kMaxPreferredLength, counters);
-    if (result != platform::kSuccess && result != platform::kErrorMoreData) return false;
+    if (result != platform::kSuccess && result != platform::kErrorMoreData) return result;
     for (const Record& record : (service.*records)(buffer.get(), counters.entriesRead)) {
       each(record);
     }
-    if (result != platform::kErrorMoreData) return true;
+    if (result != platform::kErrorMoreData) return platform::kSuccess;
   }
 }
 

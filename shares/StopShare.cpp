@@ -4,6 +4,7 @@
 #include "shares/ListedRecords.h"
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
+#include "shares/StopShareQuestion.h"
 
 namespace shares {
 
@@ -15,13 +16,21 @@ std::string StopShare(platform::Platform& platform, const platform::ShareRecord&
 
 }  // namespace shares
 
-void app::TfrmMain::m_btnFolderStopShareClick() {
-  const std::uint32_t style = platform::mb::kOk | platform::mb::kIconInformation;
+void app::TfrmMain::m_btnFolderStopShareClick() { StopSelectedShare(false); }
+
+void app::TfrmMain::StopSelectedShare(bool alwaysAsk) {
+  using namespace platform::mb;
   const platform::ShareRecord* share = shares::SelectedRecord(m_listviewFolders, m_folderRecords);
   if (share == nullptr) {
-    m_app.ShowMessage(Handle(), shares::kSelectFolderFirst, style);
+    m_app.ShowMessage(Handle(), shares::kSelectFolderFirst, kOk | kIconInformation);
     return;
   }
-  m_app.ShowMessage(Handle(), shares::StopShare(m_app.platform(), *share), style);
+  // Visitors connected to the share may lose unsaved work, as with "Disconnect".
+  if ((alwaysAsk || share->currentUses > 0) &&
+      m_app.ShowMessage(Handle(), shares::StopShareQuestion(m_app.platform(), *share),
+                        kOkCancel | kIconQuestion) != kIdOk) {
+    return;
+  }
+  m_app.ShowMessage(Handle(), shares::StopShare(m_app.platform(), *share), kOk | kIconInformation);
   m_btnFolderRefreshClick();
 }

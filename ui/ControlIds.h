@@ -88,6 +88,8 @@ constexpr int m_listviewOpenFiles = 1400;
 constexpr int m_btnCloseFile = 1401;
 constexpr int m_btnOpenFilesRefresh = 1402;
 constexpr int m_btnOpenFilesClose = 1403;
+constexpr int m_labelOpenFilesShown = 1404;
+constexpr int m_btnOpenFilesShowAll = 1405;
 
 // Share-access dialog.
 constexpr int labelShareAddress = 1410;

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "platform/Fatal.h"
 #include "ui/Controls.h"
@@ -32,6 +34,16 @@ class Form {
     return *item;
   }
 
+  // What a key bound to KeyAction::Run with that name does: a handler of the window's own for
+  // a key that must not act as a click on a control would.
+  void SetKeyCommand(const std::string& name, Event handler) {
+    m_keyCommands[name] = std::move(handler);
+  }
+  const Event* KeyCommand(const std::string& name) const {
+    auto found = m_keyCommands.find(name);
+    return found == m_keyCommands.end() ? nullptr : &found->second;
+  }
+
   // Whether `control` offers interface T.
   template <class T>
   static bool Offers(const Control& control) {
@@ -43,6 +55,8 @@ class Form {
   }
 
  private:
+  std::map<std::string, Event> m_keyCommands;
+
   [[noreturn]] static void NoControl(const std::string& name) {
     platform::Fatal("form has no control " + name);
   }

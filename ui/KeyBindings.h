@@ -21,6 +21,7 @@ enum class KeyAction {
   PreviousPage,  // ... its previous page, before the first the last
   ShowHelp,      // the help file opens at the page `target` (a page name such as "NewShare.htm")
   ContextMenu,   // the list `target` shows its shortcut menu at its selected row
+  Run,           // the window's key command named `target` runs (Form::SetKeyCommand)
 };
 
 struct KeyBinding {

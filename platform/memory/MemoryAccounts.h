@@ -26,10 +26,10 @@ class MemoryAccounts : public Accounts {
     sid = currentUserSid;
     return 0;
   }
-  std::uint32_t ShareAccess(const std::string& share, AccessList& list) override {
+  std::uint32_t ShareAccess(const std::u16string& share, AccessList& list) override {
     return Find(shareAccess, share, list);
   }
-  std::uint32_t FileAccess(const std::string& path, AccessList& list) override {
+  std::uint32_t FileAccess(const std::u16string& path, AccessList& list) override {
     return Find(fileAccess, path, list);
   }
 
@@ -42,12 +42,12 @@ class MemoryAccounts : public Accounts {
                                                          {"S-1-5-32-544", {"SeNetworkLogonRight"}}};
   std::string currentUserSid = "S-1-5-21-1-2-3-500";
   // By share name and by path; missing paths answer 2, errors set per name win.
-  std::map<std::string, AccessList> shareAccess;
-  std::map<std::string, AccessList> fileAccess;
-  std::map<std::string, std::uint32_t> errors;
+  std::map<std::u16string, AccessList> shareAccess;
+  std::map<std::u16string, AccessList> fileAccess;
+  std::map<std::u16string, std::uint32_t> errors;
 
  private:
-  std::uint32_t Find(const std::map<std::string, AccessList>& lists, const std::string& name,
+  std::uint32_t Find(const std::map<std::u16string, AccessList>& lists, const std::u16string& name,
                      AccessList& list) {
     auto error = errors.find(name);
     if (error != errors.end()) return error->second;

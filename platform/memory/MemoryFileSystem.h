@@ -18,6 +18,8 @@ class MemoryFileSystem : public FileSystem {
   std::string GetTempPath() override { return tempPath; }
   std::string GetWindowsDirectory() override { return windowsDirectory; }
   std::string GetCommonAppDataFolder() override { return commonAppDataFolder; }
+  std::string GetProgramFilesFolder() override { return programFilesFolder; }
+  std::string GetProfileFolder() override { return profileFolder; }
   FolderGuard GuardOf(const std::string& folder) override;
   bool FileExists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes) override;
@@ -54,6 +56,8 @@ class MemoryFileSystem : public FileSystem {
   std::string tempPath = "C:\\DOCUME~1\\Admin\\LOCALS~1\\Temp\\";
   std::string windowsDirectory = "C:\\WINDOWS";
   std::string commonAppDataFolder = "C:\\Documents and Settings\\All Users\\Application Data";
+  std::string programFilesFolder = "C:\\Program Files";
+  std::string profileFolder = "C:\\Documents and Settings\\Admin";
   // Lower-case folders someone besides the administrators can change; what lies under them is
   // exposed too. Everything else is guarded.
   std::set<std::string> exposedFolders;

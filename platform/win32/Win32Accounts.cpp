@@ -62,13 +62,14 @@ DWORD GuestSid(std::string& sid) {
   return ERROR_SUCCESS;
 }
 
-DWORD ReadAccessList(const std::string& name, SE_OBJECT_TYPE type, AccessList& list) {
+DWORD ReadAccessList(const std::u16string& name, SE_OBJECT_TYPE type, AccessList& list) {
   PACL dacl = nullptr;
   LocalMemory descriptor;
   PSECURITY_DESCRIPTOR pointer = nullptr;
-  const DWORD result =
-      GetNamedSecurityInfoA(const_cast<char*>(name.c_str()), type, DACL_SECURITY_INFORMATION,
-                            nullptr, nullptr, &dacl, nullptr, &pointer);
+  std::vector<wchar_t> object(name.begin(), name.end());
+  object.push_back(L'\0');
+  const DWORD result = GetNamedSecurityInfoW(object.data(), type, DACL_SECURITY_INFORMATION,
+                                             nullptr, nullptr, &dacl, nullptr, &pointer);
   *descriptor.out() = pointer;
   if (result != ERROR_SUCCESS) return result;
   // An answer without a descriptor tells nothing (Wine gives one for shares).
@@ -143,11 +144,11 @@ std::uint32_t Win32Accounts::CurrentUser(std::string& sid) {
   return result;
 }
 
-std::uint32_t Win32Accounts::ShareAccess(const std::string& share, AccessList& list) {
+std::uint32_t Win32Accounts::ShareAccess(const std::u16string& share, AccessList& list) {
   return ReadAccessList(share, SE_LMSHARE, list);
 }
 
-std::uint32_t Win32Accounts::FileAccess(const std::string& path, AccessList& list) {
+std::uint32_t Win32Accounts::FileAccess(const std::u16string& path, AccessList& list) {
   return ReadAccessList(path, SE_FILE_OBJECT, list);
 }
 

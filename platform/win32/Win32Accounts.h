@@ -11,8 +11,8 @@ class Win32Accounts : public Accounts {
   std::uint32_t GuestAccount(std::string& sid, bool& enabled) override;
   std::uint32_t AccountRights(const std::string& sid, std::vector<std::string>& rights) override;
   std::uint32_t CurrentUser(std::string& sid) override;
-  std::uint32_t ShareAccess(const std::string& share, AccessList& list) override;
-  std::uint32_t FileAccess(const std::string& path, AccessList& list) override;
+  std::uint32_t ShareAccess(const std::u16string& share, AccessList& list) override;
+  std::uint32_t FileAccess(const std::u16string& path, AccessList& list) override;
 };
 
 }  // namespace platform::win32

@@ -127,16 +127,25 @@ std::string Win32FileSystem::GetWindowsDirectory() {
   return folder;
 }
 
-std::string Win32FileSystem::GetCommonAppDataFolder() {
+namespace {
+
+std::string ShellFolder(int csidl) {
   char folder[MAX_PATH + 1] = {};
-  if (FAILED(
-          SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+  if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder))) {
     return std::string();
   }
   std::string path = folder;
   if (path.size() > 3 && path.back() == '\\') path.pop_back();
   return path;
 }
+
+}  // namespace
+
+std::string Win32FileSystem::GetCommonAppDataFolder() { return ShellFolder(CSIDL_COMMON_APPDATA); }
+
+std::string Win32FileSystem::GetProgramFilesFolder() { return ShellFolder(CSIDL_PROGRAM_FILES); }
+
+std::string Win32FileSystem::GetProfileFolder() { return ShellFolder(CSIDL_PROFILE); }
 
 FolderGuard Win32FileSystem::GuardOf(const std::string& folder) { return ReadFolderGuard(folder); }
 

@@ -20,6 +20,8 @@ class Win32FileSystem : public FileSystem {
   std::string GetTempPath() override;
   std::string GetWindowsDirectory() override;
   std::string GetCommonAppDataFolder() override;
+  std::string GetProgramFilesFolder() override;
+  std::string GetProfileFolder() override;
   FolderGuard GuardOf(const std::string& folder) override;
   bool FileExists(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes) override;

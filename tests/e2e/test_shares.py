@@ -137,10 +137,21 @@ def test_shared_folder_list_and_stop_share(h, winver):
         check_equal(netapi_calls(s, "NetShareDel"), [["music", "0"]], "share stopped")
         check_eventually(lambda: folder_rows(s), expected[:4], "rows after the refresh")
 
-        # Removed by someone else meanwhile: the service's own words, then the row is gone.
-        put_computer(s, [share for share in SHARES if share[0] not in ("docs", "music")])
+        # Visitors are connected to "docs": asked first, and Cancel keeps it.
         s.command("list-select", CAPTION, IDS["m_listviewFolders"], 3)  # "docs"
         s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
+        question = s.wait_msgbox()
+        check_equal(question.seen(), (CAPTION, "question", "Stop sharing \"docs\"?\n\n3 visitors are "
+                                      "connected to it: files they have open may lose unsaved "
+                                      "changes.", ["OK", "Cancel"]), "question before stopping")
+        s.answer("Cancel", question)
+        check_equal(netapi_calls(s, "NetShareDel"), [["music", "0"]], "docs kept")
+        check_equal(folder_rows(s), expected[:4], "rows after Cancel")
+
+        # Removed by someone else meanwhile: the service's own words, then the row is gone.
+        put_computer(s, [share for share in SHARES if share[0] not in ("docs", "music")])
+        s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
+        s.answer("OK", s.wait_msgbox())
         check_equal(box(s)[2], "The share name does not exist.", "stopping a vanished share")
         check_eventually(lambda: [r[0] for r in folder_rows(s)], ["C$", "ADMIN$", "IPC$"],
                          "rows after the second refresh")
@@ -178,13 +189,13 @@ def test_thousands_of_shares_in_order(h, winver):
         shown = [many[2500]] + many[:2500] + many[2501:]
         check_equal(folder_rows(s), [[n, p, str(u), r] for n, p, u, r in shown],
                     "every row, system share first")
-        # The row selected deep down is the one the program acts on.
-        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 4321)
-        check_equal(s.command("list-selection", CAPTION, IDS["m_listviewFolders"]), ["4321"],
+        # The row selected deep down (no visitor on it) is the one the program acts on.
+        s.command("list-select", CAPTION, IDS["m_listviewFolders"], 4320)
+        check_equal(s.command("list-selection", CAPTION, IDS["m_listviewFolders"]), ["4320"],
                     "selection")
         s.command("click", CAPTION, IDS["m_btnFolderStopShare"])
         check_equal(box(s)[2], "stop share the selected  folder OK!", "Stop Share")
-        check_equal(netapi_calls(s, "NetShareDel"), [[shown[4321][0], "0"]], "share stopped")
+        check_equal(netapi_calls(s, "NetShareDel"), [[shown[4320][0], "0"]], "share stopped")
 
 
 # ---- the new-share dialog ----
@@ -351,7 +362,12 @@ def test_new_share_through_net_share(h, winver):
         check_equal(s.text(DIALOG, IDS["m_editShareDir"]), "C:\\", "root folder field")
         check_equal(s.text(DIALOG, IDS["m_editShareName"]), "", "no name for a root")
         s.command("type", DIALOG, IDS["m_editShareName"], "whole")
-        check_equal(press_ok_and_watch(s), SHARE_OK, "sharing the root")
+        s.command("click", DIALOG, IDS["m_btnOK"])
+        question = s.wait_msgbox()
+        check(question.icon == "question" and question.text.startswith(
+            "\"C:\\\" is the whole drive C:."), "question before the root: %r" % question.text)
+        s.answer("OK", question)
+        check_equal(box(s), SHARE_OK[:4], "sharing the root")
         s.command("wait-gone", DIALOG)
         check_equal(tools(s)[3:], [("net", r'net share whole="C:\\"  /GRANT:Guest,READ'),
                                    rights_command("C:\\\\", "R")], "commands for the root")
@@ -392,6 +408,16 @@ def test_new_share_refuses_look_alikes_and_links(h, winver):
         s.command("type", DIALOG, IDS["m_editShareName"], "windows")
         s.command("click", DIALOG, IDS["m_btnOK"])
         check_equal(box(s), (CAPTION, "warning", NEED_BOTH, ["OK"]), "OK after the refusals")
+        # The Windows folder's own subfolders take no visitors' rights.
+        pick(s, r"C:\windows\system32")
+        s.command("click", DIALOG, IDS["m_radioFull"])
+        s.command("click", DIALOG, IDS["m_btnOK"])
+        check_equal(box(s), (CAPTION, "warning", "\"C:\\windows\\system32\" lies inside the "
+                             "Windows folder (C:\\windows). Plinvo does not give visitors rights "
+                             "there: the access list of every file below it would change, the "
+                             "files of Windows and of the programs among them, and no undo takes "
+                             "that back. Please share a folder of your own instead.", ["OK"]),
+                    "a Windows subfolder")
         s.command("close", DIALOG)
         s.command("wait-gone", DIALOG)
         check_equal(tools(s), [], "nothing started")
@@ -459,10 +485,14 @@ def test_disconnect_a_session_and_close_an_open_file(h, winver):
         s.wait_window("Open Files")
         listing = IDS["m_listviewOpenFiles"]
         check_equal(s.list_columns("Open Files", listing),
-                    [("File", 250), ("User", 100), ("Locks", 50), ("Access", 116)], "columns")
+                    [("File", 210), ("User", 90), ("Computer", 90), ("Locks", 45), ("Access", 75)],
+                    "columns")
+        # No session selected after the refresh: every file, with the computers of its user.
+        check_equal(s.text("Open Files", IDS["m_labelOpenFilesShown"]),
+                    "Files held open by every visitor:", "what the dialog shows")
         check_equal(s.list_rows("Open Files", listing),
-                    [["C:\\docs\\report.doc", "alice", "1", "Read and write"],
-                     ["C:\\docs\\notes.txt", "", "0", "Read"]], "open files")
+                    [["C:\\docs\\report.doc", "alice", "", "1", "Read and write"],
+                     ["C:\\docs\\notes.txt", "", "\\\\PC2", "0", "Read"]], "open files")
         s.screenshot("Open Files", "open-files")
         s.command("list-select", "Open Files", listing, 1)
         s.command("click", "Open Files", IDS["m_btnCloseFile"])

@@ -140,6 +140,9 @@ bool MemoryForm::PressKey(Key key, unsigned modifiers, const std::string& focuse
     case KeyAction::ShowHelp:
       if (m_factory.showHelpPage) m_factory.showHelpPage(binding->target);
       break;
+    case KeyAction::Run:
+      if (const Event* command = KeyCommand(binding->target)) (*command)();
+      break;
     case KeyAction::ContextMenu: {
       auto& list = Get<ListView>(binding->target);
       if (list.onContextMenu) list.onContextMenu();

@@ -82,6 +82,9 @@ bool Win32Form::PressKey(const std::vector<KeyBinding>& keys, Key key, unsigned 
       // The program's handler reports its own errors.
       if (showHelpPage) showHelpPage(binding->target);
       break;
+    case KeyAction::Run:
+      if (const Event* command = KeyCommand(binding->target)) Fire(*command);
+      break;
     case KeyAction::ContextMenu:
       // Every list of this window is a Win32ListView: the factory made it by its kind.
       if (target != nullptr && Offers<ListView>(*target) && usable(windowOf(binding->target))) {

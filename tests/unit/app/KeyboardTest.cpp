@@ -50,15 +50,27 @@ TEST_F(KeyboardTest, F5RefreshesTheListOfThePageShownOnly) {
   EXPECT_EQ(Captions(Folders()), std::vector<std::string>{"docs"});
 }
 
-TEST_F(KeyboardTest, DeleteStopsTheSelectedShareOnlyFromTheList) {
-  service.shares = {shares_test::Share("docs", "C:\\docs")};
+TEST_F(KeyboardTest, DeleteAsksAlwaysSaysWhatWindowsUsesADollarShareForAndStopsOnlyFromTheList) {
+  service.shares = {shares_test::Share("docs", "C:\\docs"),
+                    shares_test::Share("ADMIN$", "C:\\WINDOWS", 0, "Remote Admin")};
   MainButton("m_btnFolderRefresh").Click();
-  Folders().Select(0);
+  Folders().Select(0);  // "ADMIN$"
   EXPECT_FALSE(Press(Key::Delete, "m_btnFolderRefresh"));
-  EXPECT_EQ(service.shares.size(), 1u);
+  test.world.messageBoxes.answers = {platform::mb::kIdCancel};
   EXPECT_TRUE(Press(Key::Delete, "m_listviewFolders"));
-  EXPECT_TRUE(service.shares.empty());
-  EXPECT_EQ(BoxTexts().size(), 1u);
+  EXPECT_EQ(service.shares.size(), 2u);
+  EXPECT_EQ(Folders().SelectedIndex(), 0);  // not refreshed
+  Folders().Select(1);                      // "docs", no visitor
+  EXPECT_TRUE(Press(Key::Delete, "m_listviewFolders"));
+  EXPECT_EQ(service.shares.size(), 1u);
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{
+                "Stop sharing \"ADMIN$\"?\n\nWindows uses \"ADMIN$\" for remote administration: "
+                "it shares the Windows folder with the administrators' tools of other computers. "
+                "Windows normally shares it again at its next start.",
+                "Stop sharing \"docs\"?", "stop share the selected  folder OK!"}));
+  EXPECT_EQ(test.world.messageBoxes.shown[0].style,
+            platform::mb::kOkCancel | platform::mb::kIconQuestion);
 }
 
 TEST_F(KeyboardTest, EnterOnTheModeOptionsAsksBeforeApplyingAndF1OpensTheHelp) {

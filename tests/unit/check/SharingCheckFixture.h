@@ -35,11 +35,11 @@ inline void ApplyInWorld(platform::memory::MemoryWorld& world, int mode) {
   world.accounts.guestEnabled = mode == 1;
   world.accounts.rights[kGuest] = {mode == 1 ? "SeNetworkLogonRight" : "SeDenyNetworkLogonRight"};
   if (mode == 0) world.firewall.state.fileSharingOpen = false;
-  world.accounts.fileAccess["C:\\Program Files\\Plinvo"] =
+  world.accounts.fileAccess[u"C:\\Program Files\\Plinvo"] =
       AccessList{true, {{"S-1-5-32-544", true, kFull, 0}, {"S-1-5-32-545", true, kRead, 0}}};
   world.shareService.shares = {{u"Photos", 0, u"", 0, u"C:\\Photos"}, {u"C$", 0, u"", 0, u"C:\\"}};
-  world.accounts.shareAccess["Photos"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
-  world.accounts.fileAccess["C:\\Photos"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
+  world.accounts.shareAccess[u"Photos"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
+  world.accounts.fileAccess[u"C:\\Photos"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
   world.registry.Put(kNetBt, "NetbiosOptions",
                      {platform::memory::RegistryValue::Type::Dword, 0, {}});
 }

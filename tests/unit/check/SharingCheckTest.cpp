@@ -128,7 +128,7 @@ TEST_P(SharingCheckTest, XpHomeCannotRunNormalShare) {
 }
 
 TEST_P(SharingCheckTest, AShareOfNewShareLetsInTheGuestOnly) {
-  world.accounts.shareAccess["Photos"] = AccessList{true, {{kGuest, true, kRead, 0}}};
+  world.accounts.shareAccess[u"Photos"] = AccessList{true, {{kGuest, true, kRead, 0}}};
   const check::Finding share = RowAbout("Shared folder \"Photos\"");
   const Status expected[] = {Status::Holds, Status::Holds, Status::Blocks};
   EXPECT_EQ(share.status, expected[mode()]);
@@ -136,7 +136,7 @@ TEST_P(SharingCheckTest, AShareOfNewShareLetsInTheGuestOnly) {
     EXPECT_EQ(share.found, "C:\\Photos; share: guest only");
     EXPECT_NE(share.explanation.find("so no one can open it"), std::string::npos);
   }
-  world.accounts.fileAccess.erase("C:\\Photos");
+  world.accounts.fileAccess.erase(u"C:\\Photos");
   EXPECT_EQ(RowAbout(share.what).found, "C:\\Photos is gone");
   world.shareService.shareEnumResults = {50};
   EXPECT_EQ(StatusOf("Shared folders"), Status::NotChecked);
@@ -144,15 +144,30 @@ TEST_P(SharingCheckTest, AShareOfNewShareLetsInTheGuestOnly) {
 
 TEST_P(SharingCheckTest, NamesAndPathsAreShownAsTheyAreEvenWithAPercentS) {
   world.shareService.shares.push_back({u"Music %s", 0, u"", 0, u"D:\\Mu%sic"});
-  world.accounts.shareAccess["Music %s"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
-  world.accounts.fileAccess["D:\\Mu%sic"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
+  world.accounts.shareAccess[u"Music %s"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
+  world.accounts.fileAccess[u"D:\\Mu%sic"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
   EXPECT_EQ(RowAbout("Shared folder \"Music %s\"").found,
             mode() == 0 ? "D:\\Mu%sic" : "D:\\Mu%sic; readable");
-  world.accounts.fileAccess.erase("D:\\Mu%sic");
+  world.accounts.fileAccess.erase(u"D:\\Mu%sic");
   EXPECT_EQ(ExplanationOf("Shared folder \"Music %s\""),
             "The share points to D:\\Mu%sic, which no longer exists (moved, renamed or on a "
             "removed drive). Stop this share on the \"Shared Folders\" page and share the folder "
             "again where it is now.");
+}
+
+// Read through the code page, the twin of "Photos" in a look-alike folder reads as "Photos" in
+// C:\Photos, whose lists let visitors in; its own lists do not.
+TEST_P(SharingCheckTest, ASharesListsAreReadByItsExactNameAndPath) {
+  const std::u16string twin = u"\uFF30hotos";
+  const std::u16string folder = u"C:\uFF3CPhotos";
+  world.shareService.shares = {{twin, 0, u"", 0, folder}};
+  world.accounts.shareAccess[twin] = AccessList{true, {}};
+  world.accounts.fileAccess[folder] = AccessList{true, {}};
+  const check::Finding share = RowAbout("Shared folder \"Photos\"");
+  EXPECT_EQ(share.status, mode() == 0 ? Status::Holds : Status::Blocks);
+  if (mode() != 0) {
+    EXPECT_EQ(share.found, "C:\\Photos; share: closed to them; folder: closed to them");
+  }
 }
 
 TEST_P(SharingCheckTest, TheFirewallInForceDecidesNotItsRegistrySettings) {
@@ -169,11 +184,11 @@ TEST_P(SharingCheckTest, TheFirewallInForceDecidesNotItsRegistrySettings) {
 }
 
 TEST_P(SharingCheckTest, APlinvoFolderOthersCanChangeIsWorthKnowing) {
-  world.accounts.fileAccess["C:\\Program Files\\Plinvo\\myright.exe"] =
+  world.accounts.fileAccess[u"C:\\Program Files\\Plinvo\\myright.exe"] =
       AccessList{true,
                  {{world.accounts.currentUserSid, true, kFull, 0},
                   {"S-1-3-0", true, kFull, platform::kInheritOnlyAce}}};
-  world.accounts.fileAccess["C:\\Program Files\\Plinvo\\help.chm"] = AccessList{false, {}};
+  world.accounts.fileAccess[u"C:\\Program Files\\Plinvo\\help.chm"] = AccessList{false, {}};
   const check::Finding own = RowAbout("Plinvo's own folder");
   EXPECT_EQ(own.status, Status::WorthKnowing);
   EXPECT_NE(own.explanation.find("Changeable by: C:\\Program Files\\Plinvo\\myright.exe: your own "
@@ -181,7 +196,7 @@ TEST_P(SharingCheckTest, APlinvoFolderOthersCanChangeIsWorthKnowing) {
                                  "drive keeps no access lists)."),
             std::string::npos)
       << own.explanation;
-  world.accounts.errors["C:\\Program Files\\Plinvo"] = 5;
+  world.accounts.errors[u"C:\\Program Files\\Plinvo"] = 5;
   EXPECT_EQ(StatusOf("Plinvo's own folder"), Status::NotChecked);
 }
 
@@ -222,7 +237,7 @@ TEST_P(SharingCheckTest, AMissingValueCountsAsChangedAndAnUnrecordedModeIsSaid) 
 }
 
 TEST_P(SharingCheckTest, AFolderThatDeniesTheVisitorsBlocksThemWhateverElseItAllows) {
-  world.accounts.fileAccess["C:\\Photos"].entries.push_back({"S-1-1-0", false, kRead, 0});
+  world.accounts.fileAccess[u"C:\\Photos"].entries.push_back({"S-1-1-0", false, kRead, 0});
   const check::Finding share = RowAbout("Shared folder \"Photos\"");
   EXPECT_EQ(share.status, mode() == 0 ? Status::Holds : Status::Blocks);
   if (mode() != 0) {
@@ -230,9 +245,9 @@ TEST_P(SharingCheckTest, AFolderThatDeniesTheVisitorsBlocksThemWhateverElseItAll
     EXPECT_NE(share.explanation.find("Add them on the Security tab"), std::string::npos);
   }
   // An entry that only passes to the folder's children does not count for the folder.
-  world.accounts.fileAccess["C:\\Photos"] =
+  world.accounts.fileAccess[u"C:\\Photos"] =
       AccessList{true, {{"S-1-5-32-545", true, kRead, platform::kInheritOnlyAce}}};
-  world.accounts.shareAccess["Photos"] = AccessList{false, {}};
+  world.accounts.shareAccess[u"Photos"] = AccessList{false, {}};
   EXPECT_EQ(RowAbout("Shared folder \"Photos\"").found,
             mode() == 0 ? "C:\\Photos" : "C:\\Photos; folder: closed to them");
 }

@@ -252,14 +252,14 @@ TEST(NewShareDialog, WithTheShareServiceCreatesTheShareThenGrantsAndReports) {
 TEST(NewShareDialog, OnVersionSixNetShareCreatesTheShareWithTheGuestGrant) {
   NewShareFixture f(6);
   f.Share("C:\\data", "data");
-  f.Share("C:\\Program Files\\Plinvo data", "pdata", true);
+  f.Share("C:\\Shared Files\\Plinvo data", "pdata", true);
   EXPECT_EQ(
       f.Commands(),
       (std::vector<std::string>{
           "net share data=\"C:\\data\"  /GRANT:Guest,READ",
           "cscript.exe \"C:\\Program Files\\Plinvo\\XCACLS.vbs\"  \"C:\\data\" /T /G Guest:R /E",
-          "net share pdata=\"C:\\Program Files\\Plinvo data\"  /GRANT:Guest,FULL",
-          "cscript.exe \"C:\\Program Files\\Plinvo\\XCACLS.vbs\"  \"C:\\Program Files\\Plinvo "
+          "net share pdata=\"C:\\Shared Files\\Plinvo data\"  /GRANT:Guest,FULL",
+          "cscript.exe \"C:\\Program Files\\Plinvo\\XCACLS.vbs\"  \"C:\\Shared Files\\Plinvo "
           "data\" /T /G Guest:F /E"}));
   for (const auto& launch : f.Launches()) {
     EXPECT_TRUE(launch.waited) << launch.commandLine;

@@ -217,12 +217,12 @@ TEST(OpenFiles, ListsInPortionsAndClosesTheChosenFileAfterAsking) {
   };
   f.MainButton("m_btnSessionOpenFiles").Click();
   ASSERT_EQ(seen.size(), 3u);
-  EXPECT_EQ(seen[0], (Rows{{"C:\\docs\\a.txt", "alice", "0", "Read"},
-                           {"C:\\docs\\b.doc", "bob", "2", "Read and write"},
-                           {"C:\\music", "", "0", "Write"}}));
+  EXPECT_EQ(seen[0], (Rows{{"C:\\docs\\a.txt", "alice", "", "0", "Read"},
+                           {"C:\\docs\\b.doc", "bob", "", "2", "Read and write"},
+                           {"C:\\music", "", "", "0", "Write"}}));
   EXPECT_EQ(f.service.filesClosed, (std::vector<std::uint32_t>{9, 7}));
   EXPECT_EQ(seen[1].size(), 2u);
-  EXPECT_EQ(seen[2].back(), (std::vector<std::string>{"C:\\new.txt", "carol", "1", "Write"}));
+  EXPECT_EQ(seen[2].back(), (std::vector<std::string>{"C:\\new.txt", "carol", "", "1", "Write"}));
   EXPECT_EQ(f.BoxTexts(),
             (std::vector<std::string>{
                 "Please select a file first!",
@@ -237,3 +237,45 @@ TEST(OpenFiles, ListsInPortionsAndClosesTheChosenFileAfterAsking) {
   EXPECT_TRUE(f.service.liveBuffers.empty());
   EXPECT_EQ(f.service.badFrees, 0);
 }
+
+namespace {
+
+// The service names the user holding a file, not the computer: the user's sessions tell. Opened
+// from a selected session, the dialog shows that user's files, matched by the exact name.
+TEST(OpenFiles, NameTheVisitorsComputerAndOpenOnTheSelectedSessionsUser) {
+  SharesFixture f;
+  const std::u16string ivan = u"\u0418\u0432\u0430\u043d";  // reads as "????"
+  f.service.sessions = {{U("\\\\PC1"), U("alice"), 1, 1},
+                        {U("\\\\PC2"), ivan, 1, 1},
+                        {U("\\\\PC3"), U("alice"), 1, 1}};
+  f.service.files = {File(7, "C:\\a.txt", "alice", 0, 1), File(8, "C:\\b.txt", "????", 0, 1)};
+  f.service.files.push_back(File(9, "C:\\c.txt", "", 0, 1));
+  f.service.files.back().userName = ivan;
+  f.Start();
+  f.MainButton("m_btnSessionRefresh").Click();
+  std::vector<std::pair<std::string, Rows>> seen;
+  f.test.forms.onShowModal = [&](ui::memory::MemoryForm& dialog) {
+    auto look = [&] {
+      seen.emplace_back(dialog.FindControl("m_labelOpenFilesShown")->Text(),
+                        dialog.Memory<ui::memory::MemoryListView>("m_listviewOpenFiles").Rows());
+    };
+    look();
+    if (!dialog.FindControl("m_btnOpenFilesShowAll")->Enabled()) return;
+    dialog.Memory<ui::memory::MemoryButton>("m_btnOpenFilesShowAll").Click();
+    look();
+  };
+  f.Sessions().Select(1);
+  f.MainButton("m_btnSessionOpenFiles").Click();
+  f.Sessions().Select(-1);
+  f.MainButton("m_btnSessionOpenFiles").Click();
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0].first, "Files held open by \"????\" (the selected session's user):");
+  EXPECT_EQ(seen[0].second, (Rows{{"C:\\c.txt", "????", "\\\\PC2", "0", "Read"}}));
+  const Rows all{{"C:\\a.txt", "alice", "\\\\PC1, \\\\PC3", "0", "Read"},
+                 {"C:\\b.txt", "????", "", "0", "Read"},
+                 {"C:\\c.txt", "????", "\\\\PC2", "0", "Read"}};
+  EXPECT_EQ(seen[1], std::make_pair(std::string("Files held open by every visitor:"), all));
+  EXPECT_EQ(seen[2], seen[1]);
+}
+
+}  // namespace

@@ -141,6 +141,15 @@ TEST(ShareAccess, WhatAChangeLeftOutIsToldInsteadOfSuccess) {
             "yourself where they need them.");
   EXPECT_EQ(f.test.world.messageBoxes.shown[1].style,
             platform::mb::kOk | platform::mb::kIconWarning);
+
+  // The share was there before: the failure is told as a change that did not happen.
+  f.test.world.processes.run = [](const platform::memory::Launch&) { return 1u; };
+  f.Open(1, false, [&](MemoryForm& dialog) {
+    dialog.Memory<ui::memory::MemoryButton>("m_btnChangeAccess").Click();
+  });
+  EXPECT_EQ(f.BoxTexts().back(),
+            "The guest visitors' rights could not be changed: \"cscript.exe\" ended with error "
+            "code 1.");
 }
 
 }  // namespace

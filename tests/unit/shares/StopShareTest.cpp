@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "SharesFixture.h"
+#include "shares/StopShareQuestion.h"
 
 namespace {
 
@@ -43,6 +44,40 @@ TEST(StopShare, StopsTheSelectedShareReportsItAndRefreshes) {
   EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconInformation);
   EXPECT_TRUE(listStillShownDuringBox);  // the refresh follows the box
   EXPECT_EQ(SharesFixture::Captions(f.Folders()), std::vector<std::string>{"docs"});
+}
+
+TEST(StopShare, AShareVisitorsUseIsStoppedOnlyAfterAskingAndCancelKeepsIt) {
+  SharesFixture f;
+  f.service.shares = {Share("docs", "C:\\docs", 2)};
+  f.Start();
+  const std::size_t enumerations = f.service.shareEnumPrefMaxLens.size();
+  f.Folders().Select(0);
+  f.test.world.messageBoxes.answers = {platform::mb::kIdCancel, platform::mb::kIdOk};
+  f.MainButton("m_btnFolderStopShare").Click();
+  EXPECT_TRUE(f.service.deleted.empty());
+  EXPECT_EQ(f.service.shareEnumPrefMaxLens.size(), enumerations);  // Cancel does not refresh
+  f.MainButton("m_btnFolderStopShare").Click();
+  EXPECT_EQ(f.service.deleted, std::vector<std::u16string>{U("docs")});
+  const std::string question =
+      "Stop sharing \"docs\"?\n\n2 visitors are connected to it: files they have open may lose "
+      "unsaved changes.";
+  EXPECT_EQ(f.BoxTexts(),
+            (std::vector<std::string>{question, question, "stop share the selected  folder OK!"}));
+  EXPECT_EQ(f.test.world.messageBoxes.shown[0].style,
+            platform::mb::kOkCancel | platform::mb::kIconQuestion);
+}
+
+// Only the shares of Windows itself get its explanation: a look-alike name is another share.
+TEST(StopShare, TheQuestionNamesWhatWindowsUsesEachDollarShareFor) {
+  SharesFixture f;
+  auto question = [&](const std::u16string& name) {
+    return shares::StopShareQuestion(f.test.world.platform, {name, 0, u"", 0, u""});
+  };
+  EXPECT_NE(question(u"e$").find("administrative share of drive E:"), std::string::npos);
+  EXPECT_NE(question(u"IPC$").find("named pipes"), std::string::npos);
+  EXPECT_NE(question(u"print$").find("printer drivers"), std::string::npos);
+  EXPECT_NE(question(u"\uFF21DMIN$").find("Windows and some programs share folders that way"),
+            std::string::npos);
 }
 
 struct StopCase {
