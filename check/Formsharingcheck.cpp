@@ -2,6 +2,7 @@
 
 #include "app/Formmain.h"
 #include "app/MessageText.h"
+#include "platform/ErrorWords.h"
 #include "check/SharingCheckLayout.h"
 
 namespace check {
@@ -97,8 +98,8 @@ void TfrmSharingCheck::m_btnFixClick() {
     const std::uint32_t result = m_app.platform().services.Start(row->fixTarget);
     if (result != platform::kSuccess) {
       m_app.ShowMessage(Handle(),
-                        app::FormatMessageText("Windows could not start the %s (error %s).",
-                                               {row->what, std::to_string(result)}),
+                        app::FormatMessageText("Windows could not start the %s. %s",
+                                               {row->what, platform::ErrorWords(result)}),
                         platform::mb::kOk | platform::mb::kIconWarning);
     }
   }
