@@ -2,8 +2,8 @@
 
 #include "app/Formmain.h"
 #include "app/MessageText.h"
-#include "platform/ErrorWords.h"
 #include "check/SharingCheckLayout.h"
+#include "platform/ErrorWords.h"
 
 namespace check {
 namespace {

@@ -1,6 +1,5 @@
 #include "platform/ErrorWords.h"
 
-
 namespace platform {
 namespace {
 
@@ -73,13 +72,15 @@ std::string ErrorWords(std::uint32_t code) {
     words = WordsFor(code & 0xFFFFu);
   }
   if (words == nullptr) {
-    words = "Windows gave an answer Plinvo has no words for. If this stays, restart the computer "
-            "and try again.";
+    words =
+        "Windows gave an answer Plinvo has no words for. If this stays, restart the computer "
+        "and try again.";
   }
   std::string number;
   if (comResult) {
     number = "0x";
-    for (int shift = 28; shift >= 0; shift -= 4) number += "0123456789ABCDEF"[(code >> shift) & 0xF];
+    for (int shift = 28; shift >= 0; shift -= 4)
+      number += "0123456789ABCDEF"[(code >> shift) & 0xF];
   } else {
     number = std::to_string(code);
   }

@@ -1,6 +1,6 @@
-#include "platform/ErrorWords.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/ErrorWords.h"
 
 namespace {
 

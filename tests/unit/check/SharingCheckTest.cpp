@@ -56,8 +56,9 @@ TEST_P(SharingCheckTest, AChangedRecordedValueIsFoundAndFixedByApplyingTheModeAg
                      {RegistryValue::Type::Dword, mode() == 0 ? 1u : 0u, {}});
   const check::Finding unreadable = RowAbout(drift.what);
   EXPECT_EQ(unreadable.status, Status::NotChecked);
-  EXPECT_NE(unreadable.explanation.find("Windows refused access. Plinvo needs administrator rights"),
-            std::string::npos);
+  EXPECT_NE(
+      unreadable.explanation.find("Windows refused access. Plinvo needs administrator rights"),
+      std::string::npos);
   EXPECT_NE(unreadable.explanation.find("administrator (error 5)."), std::string::npos);
 }
 
