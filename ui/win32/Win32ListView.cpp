@@ -74,8 +74,8 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
     column.fmt = LVCFMT_LEFT;
     // A column is never narrower than its caption with the header's margins (three edges on
     // either side), unless its width is fixed.
-    const int captionWidth = CaptionExtent(window, font, columns[index].caption).cx +
-                             6 * GetSystemMetrics(SM_CXEDGE) + 2;
+    const int captionWidth =
+        CaptionExtent(window, font, columns[index].caption).cx + 6 * GetSystemMetrics(SM_CXEDGE);
     column.cx = columns[index].fixedWidth ? columns[index].width
                                           : std::max(columns[index].width, captionWidth);
     column.pszText = const_cast<char*>(columns[index].caption.c_str());
