@@ -3,6 +3,7 @@
 #include "app/Formmain.h"
 #include "app/MessageText.h"
 #include "check/SharingCheckLayout.h"
+#include "platform/ErrorWords.h"
 
 namespace check {
 namespace {
@@ -99,8 +100,8 @@ platform::Status TfrmSharingCheck::m_btnFixClick() {
     const std::uint32_t result = m_app.platform().services.Start(row->fixTarget);
     if (result != platform::kSuccess) {
       m_app.ShowMessage(Handle(),
-                        app::FormatMessageText("Windows could not start the %s (error %s).",
-                                               {row->what, std::to_string(result)}),
+                        app::FormatMessageText("Windows could not start the %s. %s",
+                                               {row->what, platform::ErrorWords(result)}),
                         platform::mb::kOk | platform::mb::kIconWarning);
     }
   }

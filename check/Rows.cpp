@@ -1,5 +1,7 @@
 #include "check/Rows.h"
 
+#include "platform/ErrorWords.h"
+
 namespace check {
 
 RowsAbout::RowsAbout(std::vector<Finding>& rows, std::string_view what, std::string_view needed)
@@ -25,8 +27,7 @@ void RowsAbout::Unreadable(const char* reason, std::initializer_list<std::string
 }
 
 std::string ErrorText(unsigned long code) {
-  if (code == 5) return "Windows refused access (error 5).";
-  return FormatMessageText("Windows answered error %s.", {std::to_string(code)});
+  return platform::ErrorWords(static_cast<std::uint32_t>(code));
 }
 
 void AppendItem(std::string& text, std::string_view item, const char* separator) {

@@ -43,7 +43,7 @@ inline Status Shortfall(int mode) {
   return SharesFolders(mode) ? Status::Blocks : Status::WorthKnowing;
 }
 
-// "Windows refused access (error 5).", "Windows answered error 53."
+// The code in words with the code in brackets (platform::ErrorWords), for the rows' texts.
 std::string ErrorText(unsigned long code);
 
 // Adds `item` to the list in `text`, after `separator` unless the list is still empty.

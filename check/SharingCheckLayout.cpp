@@ -20,7 +20,7 @@ constexpr ui::ControlEntry kControls[] = {
     {"m_btnCopyReport", K::Button, "", ids::m_btnCopyReport, {218, 384, 97, 25}, "Copy Report"},
     {"m_btnCloseCheck", K::Button, "", ids::m_btnCloseCheck, {535, 384, 97, 25}, "Close"},
     // Says that "Check Again" or "Copy Report" has run; the buttons' row leaves room for it.
-    {"m_labelCheckStatus", K::Label, "", ids::m_labelCheckStatus, {323, 390, 204, 13}, ""},
+    {"m_labelCheckStatus", K::Label, "", ids::m_labelCheckStatus, {323, 390, 204, 15}, ""},
 };
 // clang-format on
 
@@ -46,7 +46,10 @@ ui::FormDesign SharingCheckLayout() {
   spec.AddControls(kControls);
   spec.AddKeys(kKeys);
   ui::ControlDesign& list = spec.ControlNamed("m_listChecks");
-  list.listColumns = ui::Columns({{"What", 205}, {"Found", 185}, {"Needed", 210}});
+  // No text is cut off: a column wider than the list scrolls, and the row's explanation below
+  // says it all again.
+  list.listColumns = ui::Columns(
+      {{"What", 205, false, true}, {"Found", 185, false, true}, {"Needed", 210, false, true}});
   // Holds, blocks visitors, worth knowing, could not be checked.
   list.rowPictures =
       ui::Texts({"PICTURE_HOLDS", "PICTURE_BLOCKS", "PICTURE_NOTICE", "PICTURE_UNCHECKED"});

@@ -26,8 +26,8 @@ constexpr ui::ControlEntry kControls[] = {
     {"labelMail", K::Label, "", ids::labelMail, {160, 224, 0, 0}, "",
      ui::kAutoSize | ui::kUnderline},
     {"btnVisitHomePage", K::Button, "", ids::btnVisitHomePage, {24, 248, 91, 25},
-     "Visit Home Page"},
-    {"btnClose", K::Button, "", ids::btnClose, {296, 248, 91, 25}, "Close"},
+     "Visit Home Page", ui::kFixedSize},
+    {"btnClose", K::Button, "", ids::btnClose, {296, 248, 91, 25}, "Close", ui::kFixedSize},
 };
 // clang-format on
 

@@ -11,6 +11,7 @@ std::vector<Column> Columns(std::initializer_list<ColumnEntry> entries) {
     column->caption = entry.caption;
     column->width = entry.width;
     column->fixedWidth = entry.fixedWidth;
+    column->fitsCells = entry.fitsCells;
     ++column;
   }
   return columns;
@@ -52,6 +53,7 @@ void FormDesign::AddControls(const ControlEntry* table, std::size_t count) {
     control.verticalScrollBar = (style & kVerticalScrollBar) != 0;
     control.noBorder = (style & kNoBorder) != 0;
     control.checked = (style & kChecked) != 0;
+    control.fixedSize = (style & kFixedSize) != 0;
     if (entry->picture != nullptr) control.picture = entry->picture;
   }
 }

@@ -38,6 +38,7 @@ struct Column {
   std::string caption;
   int width = 0;
   bool fixedWidth = false;
+  bool fitsCells = false;  // widens to the widest text put in it, so none is cut off
 };
 
 struct ControlDesign {
@@ -62,6 +63,9 @@ struct ControlDesign {
   bool verticalScrollBar = false;
   bool noBorder = false;
   bool checked = false;  // RadioButton
+  // Button: placed at exactly this size; a caption that does not fit is drawn smaller rather
+  // than the button grown (which the buttons of our own are).
+  bool fixedSize = false;
   // Button: the name of the program's icon resource shown left of the caption;
   // empty: none.
   std::string picture;
@@ -102,6 +106,7 @@ enum ControlStyle : unsigned {
   kVerticalScrollBar = 1u << 8,
   kNoBorder = 1u << 9,
   kChecked = 1u << 10,
+  kFixedSize = 1u << 11,
 };
 
 // One row of a window's control table. Settings few controls have (fonts, colours, options,
@@ -130,6 +135,7 @@ struct ColumnEntry {
   const char* caption;
   int width;
   bool fixedWidth = false;
+  bool fitsCells = false;
 };
 
 // A ListView's columns, in order, from constant entries.

@@ -6,6 +6,8 @@
 #include <oleauto.h>
 // clang-format on
 
+#include "platform/ErrorWords.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -52,9 +54,7 @@ class ComForThisThread {
 };
 
 std::string Failure(const char* what, HRESULT result) {
-  char code[16];
-  wsprintfA(code, "0x%08lX", static_cast<unsigned long>(result));
-  return std::string(what) + " (" + code + ").";
+  return std::string(what) + ". " + ErrorWords(static_cast<std::uint32_t>(result));
 }
 
 bool ReadVista(INetFwPolicy2& policy, FirewallState& state, std::string& reason) {

@@ -43,6 +43,7 @@ void Win32Button::ShowPicture() {
   ZeroMemory(&shown, sizeof(shown));
   shown.himl = list;
   shown.margin.left = m_pictureSize / 4;
+  shown.margin.right = m_pictureSize / 4;  // keeps the caption clear of the picture
   shown.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
   SendMessageA(m_window, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&shown));
 }

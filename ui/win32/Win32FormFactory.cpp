@@ -9,7 +9,9 @@
 #include "platform/Fatal.h"
 #include "platform/win32/SystemLibraries.h"
 #include "platform/win32/WideText.h"
+#include "ui/win32/CaptionFit.h"
 #include "ui/win32/ContainerWindow.h"
+#include "ui/win32/DpiScaling.h"
 #include "ui/win32/MessagePump.h"
 #include "ui/win32/PictureIcon.h"
 #include "ui/win32/Win32Buttons.h"
@@ -85,7 +87,7 @@ struct Parent {
 
 }  // namespace
 
-Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
+Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance), m_dpi(ScreenDpi()) {
   INITCOMMONCONTROLSEX controls;
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES;
@@ -95,7 +97,9 @@ Win32FormFactory::Win32FormFactory(HINSTANCE instance) : m_instance(instance) {
   RegisterContainerClass(instance);
 }
 
-std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platform::Handle owner) {
+std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& design,
+                                                   platform::Handle owner) {
+  const FormDesign spec = ScaledDesign(design, m_dpi);
   auto form = std::make_unique<Win32Form>(spec.fontFace, m_instance);
   Win32Window::RegisterFormClass(m_instance, spec.className, spec.border != BorderStyle::Dialog);
   HMENU menu = BuildMenu(spec.menu, *form, m_instance);
@@ -126,9 +130,10 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
         platform::Fatal("control " + control.name + " cannot be placed on " +
                         (control.parent.empty() ? spec.className : control.parent));
       }
-      HFONT font =
-          fonts.Get({control.fontHeight > 0 ? control.fontHeight : spec.fontHeight, control.bold,
-                     control.underline, control.charset >= 0 ? control.charset : DEFAULT_CHARSET});
+      const FontRequest request = {control.fontHeight > 0 ? control.fontHeight : spec.fontHeight,
+                                   control.bold, control.underline,
+                                   control.charset >= 0 ? control.charset : DEFAULT_CHARSET};
+      HFONT font = fonts.Get(request);
       const RECT rect = {control.rect.left, control.rect.top,
                          control.rect.left + control.rect.width,
                          control.rect.top + control.rect.height};
@@ -233,6 +238,9 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& spec, platf
           const int pictureSize = control.rect.height >= 2 * GetSystemMetrics(SM_CYICON)
                                       ? GetSystemMetrics(SM_CXICON)
                                       : GetSystemMetrics(SM_CXSMICON);
+          // The picture keeps a quarter of its size free on either side.
+          const int pictureRoom = control.picture.empty() ? 0 : pictureSize + pictureSize / 2;
+          FitButtonCaption(made, control.text, control.fixedSize, fonts, request, pictureRoom);
           button.SetPicture(form->buttonPictures(), control.picture, pictureSize);
           break;
         }

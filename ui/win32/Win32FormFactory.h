@@ -11,7 +11,8 @@ namespace ui::win32 {
 
 class Win32FormFactory : public FormFactory {
  public:
-  // Registers the common controls and the program's container class.
+  // Registers the common controls and the program's container class, and reads the screen's
+  // DPI setting, to which every window is scaled.
   explicit Win32FormFactory(HINSTANCE instance);
 
   // Ends the program (platform::Fatal) when a window cannot be made or the design names a parent
@@ -26,6 +27,7 @@ class Win32FormFactory : public FormFactory {
   void SetUpKeyboard(const FormDesign& spec, class Win32Form& form);
 
   HINSTANCE m_instance;
+  int m_dpi;
 };
 
 }  // namespace ui::win32

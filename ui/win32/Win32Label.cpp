@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Label.h"
 
+#include "ui/win32/CaptionFit.h"
 #include "ui/win32/EventDispatch.h"
 #include "ui/win32/MessagePump.h"
 
@@ -12,7 +13,17 @@ void Win32Label::Attach(HWND window) {
   GetWindowRect(window, &placed);
   MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&placed), 2);
   m_rightEdge = placed.right;
-  if (m_autoSize) FitToText();
+  if (m_autoSize) {
+    FitToText();
+    return;
+  }
+  // A label of a fixed size is at least one line of its font high, so no letter loses its foot.
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+  const int line = CaptionExtent(window, font, "").cy;
+  if (placed.bottom - placed.top < line) {
+    SetWindowPos(window, nullptr, 0, 0, placed.right - placed.left, line,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void Win32Label::SetText(const std::string& text) {

@@ -4,6 +4,7 @@
 
 #include "platform/win32/SystemLibraries.h"
 #include "platform/win32/WideText.h"
+#include "ui/win32/CaptionFit.h"
 #include "ui/win32/EventDispatch.h"
 
 namespace ui::win32 {
@@ -65,16 +66,23 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
   if (wholeRowSelect) {
     SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   }
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
   for (std::size_t index = 0; index < columns.size(); ++index) {
     LVCOLUMNA column;
     ZeroMemory(&column, sizeof(column));
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = columns[index].width;
+    // A column is never narrower than its caption with the header's margins (three edges on
+    // either side), unless its width is fixed.
+    const int captionWidth =
+        CaptionExtent(window, font, columns[index].caption).cx + 6 * GetSystemMetrics(SM_CXEDGE);
+    column.cx = columns[index].fixedWidth ? columns[index].width
+                                          : std::max(columns[index].width, captionWidth);
     column.pszText = const_cast<char*>(columns[index].caption.c_str());
     column.iSubItem = static_cast<int>(index);
     SendMessageA(window, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
     m_fixed.push_back(columns[index].fixedWidth);
+    m_fitsCells.push_back(columns[index].fitsCells);
   }
   m_columns = std::max<std::size_t>(1, columns.size());
   Install(window);
@@ -92,6 +100,7 @@ int Win32ListView::InsertRow(int position, const std::string& caption) {
   if (position < 0 || position > count) position = count;
   std::vector<std::string> row(m_columns);
   row[0] = caption;
+  WidenToCell(0, caption);
   m_rows.insert(m_rows.begin() + position, std::move(row));
   m_pictures.insert(m_pictures.begin() + position, -1);
   if (position == count) {
@@ -119,7 +128,20 @@ void Win32ListView::SetCell(int row, int column, const std::string& text) {
     return;
   }
   m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
+  WidenToCell(column, text);
   if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+}
+
+void Win32ListView::WidenToCell(int column, const std::string& text) {
+  if (static_cast<std::size_t>(column) >= m_fitsCells.size() || !m_fitsCells[column]) return;
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(m_window, WM_GETFONT, 0, 0));
+  int need = CaptionExtent(m_window, font, text).cx + 6 * GetSystemMetrics(SM_CXEDGE) + 2;
+  if (column == 0 && SendMessageA(m_window, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0) {
+    need += GetSystemMetrics(SM_CXSMICON) + 2 * GetSystemMetrics(SM_CXEDGE);
+  }
+  if (need > SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
+    SendMessageA(m_window, LVM_SETCOLUMNWIDTH, column, need);
+  }
 }
 
 void Win32ListView::SetRowPicture(int row, int picture) {

@@ -51,8 +51,11 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   int FindRow(int start, const std::string& text, bool partial, bool wrap) const;
   // Tells the window how many rows there are, unless a fill is under way.
   void PublishRowCount();
+  // Widens a column that fits its cells to `text`, with the margins (and the picture) beside it.
+  void WidenToCell(int column, const std::string& text);
 
   std::vector<bool> m_fixed;
+  std::vector<bool> m_fitsCells;
   std::vector<std::vector<std::string>> m_rows;
   std::vector<int> m_pictures;  // per row, -1 for none
   std::size_t m_columns = 1;

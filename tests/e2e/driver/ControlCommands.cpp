@@ -453,12 +453,17 @@ Answer Driver::Menu(const Words& a) {
   return Answer::Ok();
 }
 
-Answer Driver::MenuItems(const Words& a) {
+Answer Driver::MenuItems(const Words& a) { return AskProbe(a, kReadMenu); }
+
+Answer Driver::TextFit(const Words& a) { return AskProbe(a, kMeasureCaptions); }
+
+Answer Driver::AskProbe(const Words& a, int operation) {
   std::string error;
   HWND h = Window(a[0], error);
   if (h == nullptr) return Answer::Err(error);
   MenuQuery query = {};
   query.window = h;
+  query.operation = operation;
   if (!ReadRemoteMenu(query, error)) return Answer::Err(error);
   std::vector<std::string> fields;
   const std::string text(query.text);

@@ -105,6 +105,7 @@ Driver::Driver() {
   Add("keys", 3, 3, bind(&Driver::TypeKeys));
   Add("menu", 2, 2, bind(&Driver::Menu));
   Add("menu-items", 1, 1, bind(&Driver::MenuItems));
+  Add("text-fit", 1, 1, bind(&Driver::TextFit));
   Add("pick-folder", 1, 2, bind(&Driver::PickFolder));
   Add("key", 2, 3, bind(&Driver::Key));
   Add("focused", 1, 1, bind(&Driver::Focused));

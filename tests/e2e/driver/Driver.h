@@ -80,6 +80,10 @@ class Driver {
   Answer TypeKeys(const Words& a);
   Answer Menu(const Words& a);
   Answer MenuItems(const Words& a);
+  Answer TextFit(const Words& a);
+  // Has the probe read the window's menu bar or measure its controls' captions (ProbeOperation);
+  // one line of its answer per field.
+  Answer AskProbe(const Words& a, int operation);
 
   // The keyboard.
   Answer Key(const Words& a);

@@ -147,7 +147,8 @@ TEST_F(SharingCheckDialogTest, FixOnAStoppedServiceStartsItAndAFailureIsSaid) {
   EXPECT_EQ(test.world.services.started, (std::vector<std::string>{"LanmanServer", "lmhosts"}));
   EXPECT_EQ(test.world.messageBoxes.Texts(),
             std::vector<std::string>{
-                "Windows could not start the TCP/IP NetBIOS Helper service (error 1053)."});
+                "Windows could not start the TCP/IP NetBIOS Helper service. The service did not "
+                "answer in time. Restart the computer and try again (error 1053)."});
 }
 
 TEST_F(SharingCheckDialogTest, CopyReportPutsTheWholeReportOnTheClipboardAndSaysSo) {

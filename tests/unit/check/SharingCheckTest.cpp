@@ -56,7 +56,10 @@ TEST_P(SharingCheckTest, AChangedRecordedValueIsFoundAndFixedByApplyingTheModeAg
                      {RegistryValue::Type::Dword, mode() == 0 ? 1u : 0u, {}});
   const check::Finding unreadable = RowAbout(drift.what);
   EXPECT_EQ(unreadable.status, Status::NotChecked);
-  EXPECT_NE(unreadable.explanation.find("refused access (error 5)"), std::string::npos);
+  EXPECT_NE(
+      unreadable.explanation.find("Windows refused access. Plinvo needs administrator rights"),
+      std::string::npos);
+  EXPECT_NE(unreadable.explanation.find("administrator (error 5)."), std::string::npos);
 }
 
 TEST_P(SharingCheckTest, AModeAppliedSinceTheLastStartOwesARestart) {
@@ -208,6 +211,15 @@ TEST_P(SharingCheckTest, ASelfAssignedAddressOrNetBiosSwitchedOffKeepsVisitorsAw
   EXPECT_EQ(StatusOf("Network address"), mode() == 0 ? Status::Holds : Status::Blocks);
   world.adapters.error = 5;
   EXPECT_EQ(StatusOf("Network address"), Status::NotChecked);
+  // A code says what it means and what to do, and keeps the number for support.
+  world.adapters.error = 13;
+  const std::string explanation = RowAbout("Network address").explanation;
+  EXPECT_EQ(explanation.find("answered error"), std::string::npos) << explanation;
+  EXPECT_NE(explanation.find("could not list the network adapters: Windows found the setting "
+                             "stored in a form it does not accept"),
+            std::string::npos)
+      << explanation;
+  EXPECT_NE(explanation.find("anew (error 13)."), std::string::npos) << explanation;
 }
 
 TEST_P(SharingCheckTest, AMissingValueCountsAsChangedAndAnUnrecordedModeIsSaid) {
