@@ -122,6 +122,8 @@ void app::TfrmMain::menuCheckSharingClick() {
   // steps and the same result message.
   auto applyAgain = [this] {
     const check::CheckInput input = check::InputFor(m_app.platform(), m_app.global().programFolder);
+    // No row offers this without a mode Plinvo applied; never apply one the user did not choose.
+    if (input.mode == check::kNoMode) return;
     m_radiosMode.SetItemIndex(input.mode);
     m_radiosModeClick();
     m_btnApplyClick();
