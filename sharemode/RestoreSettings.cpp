@@ -112,15 +112,17 @@ void AddOnce(std::vector<std::string>& lines, const std::string& line) {
   if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
 }
 
+// A network adapter's key goes with the adapter: it is never made again, and for an adapter
+// removed since, kErrorFileNotFound says that its setting has gone with it.
 long RestoreValue(platform::Registry& registry, const SavedValue& value) {
-  // A network adapter's key goes with the adapter: one removed since has nothing to set back.
   if (value.present && !IsNetBiosSetting(value)) {
     LocalMachineKey key(registry, value.keyPath);
     return key.SetValue(value.name, value.data);
   }
   platform::Handle handle = 0;
   const long opened = registry.OpenLocalMachineKey(SubKeyFromRoot(value.keyPath), handle);
-  if (opened == platform::kErrorFileNotFound) return 0;  // no key, so no value either
+  // No key: no value either.
+  if (opened == platform::kErrorFileNotFound) return value.present ? opened : 0;
   if (opened != 0) return opened;
   long result = value.present ? registry.SetValue(handle, value.name, value.data)
                               : registry.DeleteValue(handle, value.name);
@@ -164,7 +166,9 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
       continue;
     }
     const long result = RestoreValue(platform.registry, value);
-    if (result == 0) {
+    if (result == platform::kErrorFileNotFound && IsNetBiosSetting(value)) {
+      ++outcome.done;  // the adapter is gone
+    } else if (result == 0) {
       ++outcome.done;
       AddOnce(outcome.changedBack, ValueLine(value));
     } else {
