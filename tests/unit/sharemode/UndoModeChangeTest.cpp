@@ -331,11 +331,14 @@ TEST_F(UndoModeChangeTest, AnEditedRecordIsCarriedOutOnlyWhereARecipeWrites) {
   Apply(1);
   // "C:\evil.exe" under Run, and a right no mode touches.
   test.world.files.PutFile(
-      kRecordFile, test.world.files.Content(kRecordFile) +
-                       "value\t\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\tUpdater\t1\t"
-                       "433a5c6576696c2e65786500\n"
-                       "right\tSeTcbPrivilege\theld\n"
-                       "service\tLanmanServer\t4\n");
+      kRecordFile,
+      test.world.files.Content(kRecordFile) +
+          "value\t\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\tUpdater\t1\t"
+          "433a5c6576696c2e65786500\n"
+          "right\tSeTcbPrivilege\theld\n"
+          "service\tLanmanServer\t4\n"
+          "value\t\\SYSTEM\\CurrentControlSet\\Services\\NetBT\\Parameters\\Interfaces\\"
+          "Tcpip_{1}\\x\tNetbiosOptions\t4\t02000000\n");
   const auto boxes = Choose("menuUndoMode");
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].text.find("Tcb"), std::string::npos) << "not offered";
@@ -348,6 +351,8 @@ TEST_F(UndoModeChangeTest, AnEditedRecordIsCarriedOutOnlyWhereARecipeWrites) {
       "\n\nThe saved settings named more than Plinvo ever changes:\n"
       "- The value HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Updater was "
       "ignored: no share mode writes it.\n"
+      "- The value HKLM\\SYSTEM\\CurrentControlSet\\Services\\NetBT\\Parameters\\Interfaces\\"
+      "Tcpip_{1}\\x\\NetbiosOptions was ignored: no share mode writes it.\n"
       "- The right SeTcbPrivilege was ignored: no share mode grants or revokes it.\n"
       "- The start type 4 of the service LanmanServer was ignored: Plinvo changes only how the "
       "Computer Browser service starts.";
