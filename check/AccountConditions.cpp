@@ -12,9 +12,10 @@ constexpr std::string_view kDenyNetworkLogon = "SeDenyNetworkLogonRight";
 
 void CheckGuestAccount(const CheckInput& input, std::vector<Finding>& rows) {
   RowsAbout guestAccount(rows, "Guest account",
-                         input.mode == 1   ? "on, may log on over the network"
-                         : input.mode == 2 ? "denied network logon"
-                                           : "not needed");
+                         input.mode == 1         ? "on, may log on over the network"
+                         : input.mode == 2       ? "denied network logon"
+                         : input.mode == kNoMode ? "no share mode applied by Plinvo"
+                                                 : "not needed");
   platform::Accounts& accounts = input.platform.accounts;
   std::string guest;
   bool enabled = false;
@@ -41,6 +42,13 @@ void CheckGuestAccount(const CheckInput& input, std::vector<Finding>& rows) {
   const std::string found = FormatMessageText(
       "%s%s%s", {enabled ? "on" : "off", mayLogOn ? ", has network logon" : ", no network logon",
                  denied ? ", denied network logon" : ""});
+  if (input.mode == kNoMode) {
+    guestAccount.Add(Status::WorthKnowing, found,
+                     "No share mode has been applied by Plinvo, so nothing of Plinvo's decides how "
+                     "visitors log on: Zendry Share lets them in as the guest account, Normal "
+                     "Share with their own accounts. Choose a mode and press \"Apply\".");
+    return;
+  }
   if (input.mode == 1) {
     if (enabled && mayLogOn && !denied) {
       guestAccount.Add(Status::Holds, found,

@@ -84,6 +84,14 @@ void CheckFirewall(const CheckInput& input, std::vector<Finding>& rows) {
                  "%s Switch on file sharing in the Network and Sharing Center.%s", {advice, note});
     return;
   }
+  if (input.mode == kNoMode) {
+    firewall.Add(Status::Blocks, found,
+                 "%s No share mode has been applied by Plinvo: applying Zendry Share or Normal "
+                 "Share opens the ports; or in the Windows Firewall settings allow exceptions "
+                 "and tick \"File and Printer Sharing\".",
+                 {advice});
+    return;
+  }
   Finding& row = firewall.Add(Status::Blocks, found,
                               "%s Press Fix to apply the mode again, which opens the ports; or in "
                               "the Windows Firewall settings allow exceptions and tick \"File and "

@@ -51,6 +51,17 @@ class ReadKey {
 }  // namespace
 
 void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
+  if (input.mode == kNoMode) {
+    // Nothing of Plinvo's to hold the computer to, and no mode to apply on the user's behalf.
+    RowsAbout(rows, "Share mode", "a share mode applied with \"Apply\"")
+        .Add(Status::WorthKnowing, ModeName(kNoMode),
+             "No share mode has been applied by Plinvo on this computer (config.ini records "
+             "none, as after a fresh install, \"Undo Last Mode Change...\" or \"Restore "
+             "Windows Settings...\"), so Plinvo holds the computer's settings to no mode. To "
+             "share folders, choose a mode on the \"Share Mode Setting\" page and press "
+             "\"Apply\".");
+    return;
+  }
   const char* const mode = ModeName(input.mode);
   const sharemode::Recipe& recipe = sharemode::RecipeFor(input.mode);
   int count = 0;
@@ -97,24 +108,25 @@ void CheckDrift(const CheckInput& input, std::vector<Finding>& rows) {
     settings.Unreadable("Plinvo could not read %s: %s", {unreadable, ErrorText(unreadableError)});
     return;
   }
-  if (!input.modeRecorded) {
-    settings.Add(Status::WorthKnowing, "no mode applied yet",
-                 "Plinvo has not applied a share mode on this computer yet (config.ini records "
-                 "none). The values happen to match %s; choose a mode and press \"Apply\" to be "
-                 "sure of all of it.",
-                 {mode});
-    return;
-  }
   settings.Add(Status::Holds, FormatMessageText("all %s as applied", {total}),
                "Every registry value %s writes is still as Plinvo left it.", {mode});
 }
 
 void CheckRestart(const CheckInput& input, std::vector<Finding>& rows) {
   const char* const mode = ModeName(input.mode);
+  const bool noMode = input.mode == kNoMode;
   RowsAbout restart(rows, "Restart after applying",
-                    SharesFolders(input.mode) ? "a restart after applying" : "none");
+                    noMode                      ? "a restart after settings put back"
+                    : SharesFolders(input.mode) ? "a restart after applying"
+                                                : "none");
   const sharemode::ChangeTime recorded = sharemode::ReadChangeTime(input.platform.files);
   using State = sharemode::ChangeTime::State;
+  if (noMode && recorded.state == State::None) {
+    restart.Add(Status::Holds, "nothing applied",
+                "No share mode has been applied by Plinvo, and Plinvo has put no settings back: "
+                "no restart is owed for either.");
+    return;
+  }
   if (recorded.state == State::None) {
     restart.Unreadable(
         "Plinvo has no record of when the mode was applied (it was applied by an earlier "
@@ -153,6 +165,20 @@ void CheckRestart(const CheckInput& input, std::vector<Finding>& rows) {
   const std::int64_t applied = recorded.seconds;
   const std::int64_t started =
       now - static_cast<std::int64_t>(input.platform.clock.MillisecondsSinceStart() / 1000);
+  if (noMode) {
+    // The time is that of the last undo or restore.
+    if (applied < started) {
+      restart.Add(Status::Holds, "restarted since",
+                  "No share mode has been applied by Plinvo; the computer has started again "
+                  "since Plinvo last changed its settings.");
+    } else {
+      restart.Add(Status::WorthKnowing, "not restarted since",
+                  "No share mode has been applied by Plinvo. It put settings back after this "
+                  "computer last started, and Windows reads some of them only when it starts: "
+                  "restart the computer so that all of them apply.");
+    }
+    return;
+  }
   if (applied < started) {
     restart.Add(Status::Holds, "restarted since",
                 "The computer has started again since %s was applied, so Windows uses every "

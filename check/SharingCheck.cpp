@@ -22,7 +22,8 @@ const char* StatusText(Status status) {
 const char* ModeName(int mode) {
   if (mode == 0) return "Stop Share";
   if (mode == 1) return "Zendry Share";
-  return "Normal Share";
+  if (mode == 2) return "Normal Share";
+  return "none applied by Plinvo";
 }
 
 const std::array<Condition, 9>& SharingConditions() {
@@ -42,10 +43,9 @@ const std::array<Condition, 9>& SharingConditions() {
 
 CheckInput InputFor(platform::Platform& platform, const std::string& programFolder) {
   const int recorded = sharemode::ReadRecordedShareMode(platform.profile, programFolder);
-  // Brought into range as the mode list does: the recipe of anything else is Normal Share's.
-  const int mode = recorded == 0 || recorded == 1 ? recorded : 2;
-  return CheckInput{platform, programFolder, mode,
-                    sharemode::HasRecordedShareMode(platform.profile, programFolder)};
+  const bool applied = recorded >= 0 && recorded <= 2 &&
+                       sharemode::HasRecordedShareMode(platform.profile, programFolder);
+  return CheckInput{platform, programFolder, applied ? recorded : kNoMode};
 }
 
 std::vector<Finding> RunSharingCheck(const CheckInput& input,

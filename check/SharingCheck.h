@@ -12,11 +12,13 @@
 
 namespace check {
 
+// config.ini records no mode Plinvo applied: missing, "no mode" (-1) or out of range.
+inline constexpr int kNoMode = -1;
+
 struct CheckInput {
   platform::Platform& platform;
   std::string programFolder;  // with its trailing separator
-  int mode = 2;               // 0 "Stop Share", 1 "Zendry Share", 2 "Normal Share"
-  bool modeRecorded = false;  // config.ini holds a mode that Plinvo applied
+  int mode = kNoMode;         // 0 "Stop Share", 1 "Zendry Share", 2 "Normal Share", or kNoMode
 };
 
 using ConditionRoutine = void (*)(const CheckInput& input, std::vector<Finding>& rows);
@@ -29,7 +31,8 @@ struct Condition {
 // The conditions, in the order of how often they are what keeps visitors out.
 const std::array<Condition, 9>& SharingConditions();
 
-// The input for the mode config.ini records (the mode the main window restores at start).
+// The input for the mode config.ini records. Unlike the main window, which shows Normal Share
+// when none is recorded, the check judges no mode that Plinvo did not apply.
 CheckInput InputFor(platform::Platform& platform, const std::string& programFolder);
 
 // Runs every condition in order; `onRow` sees each row as soon as its condition has finished.
@@ -39,7 +42,7 @@ std::vector<Finding> RunSharingCheck(const CheckInput& input,
 // The whole report as plain text, for the clipboard.
 std::string ReportText(const std::string& computerName, int mode, const std::vector<Finding>& rows);
 
-// "Stop Share", "Zendry Share", "Normal Share".
+// "Stop Share", "Zendry Share", "Normal Share"; "none applied by Plinvo" for kNoMode.
 const char* ModeName(int mode);
 
 }  // namespace check

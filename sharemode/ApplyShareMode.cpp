@@ -65,7 +65,12 @@ platform::Status TfrmMain::m_btnApplyClick() {
   }
   const int mode = m_radiosMode.ItemIndex();
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
-  const sharemode::SavedBeforeChange saved = sharemode::SaveBeforeChange(m_app.platform(), recipe);
+  platform::ProfileFile& profile = m_app.platform().profile;
+  const std::string& folder = m_app.global().programFolder;
+  const bool sameModeAgain = mode >= 0 && sharemode::HasRecordedShareMode(profile, folder) &&
+                             sharemode::ReadRecordedShareMode(profile, folder) == mode;
+  const sharemode::SavedBeforeChange saved =
+      sharemode::SaveBeforeChange(m_app.platform(), recipe, sameModeAgain);
   if (!saved.saved &&
       m_app.ShowMessage(Handle(),
                         "The present settings could not be saved, so this change could not be "

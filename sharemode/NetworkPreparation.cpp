@@ -5,9 +5,10 @@
 #include <random>
 #include <vector>
 
-#include "app/MessageText.h"
 #include "app/Formmain.h"
 #include "app/Global.h"
+#include "app/MessageText.h"
+#include "sharemode/StartupSettings.h"
 
 namespace sharemode {
 namespace {
@@ -128,6 +129,8 @@ FolderNumbers ClockSeededFolderNumbers() {
 platform::Result<bool> PrepareNetworkSharing(platform::Platform& platform,
                                              const std::string& script,
                                              const FolderNumbers& numbers) {
+  // What the two steps below change is saved first, once, so that it can be put back.
+  SaveStartupSettingsOnce(platform);
   app::RunHiddenCommand(platform, "sc config Browser start= AUTO", 1);
   app::RunHiddenCommand(platform, "sc start Browser", 0);
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "app/MessageText.h"
+#include "sharemode/StartupSettings.h"
 
 namespace sharemode {
 namespace {
@@ -49,7 +50,7 @@ ScreenedSettings ScreenSettings(const SavedSettings& record) {
   const Reaches reaches;
   ScreenedSettings screened;
   for (const SavedValue& value : record.values) {
-    if (reaches.Writes(value)) {
+    if (reaches.Writes(value) || IsNetBiosSetting(value)) {
       screened.allowed.values.push_back(value);
     } else {
       screened.ignored.push_back(
@@ -64,6 +65,17 @@ ScreenedSettings ScreenSettings(const SavedSettings& record) {
     } else {
       screened.ignored.push_back(app::FormatMessageText(
           "The right %s was ignored: no share mode grants or revokes it.", {right.first}));
+    }
+  }
+  // The start-up sets one service, and only to one of the start types it may have had.
+  for (const auto& service : record.serviceStartTypes) {
+    if (service.first == kBrowserService && StartTypeWord(service.second) != nullptr) {
+      screened.allowed.serviceStartTypes.insert(service);
+    } else {
+      screened.ignored.push_back(app::FormatMessageText(
+          "The start type %s of the service %s was ignored: Plinvo changes only how the "
+          "Computer Browser service starts.",
+          {std::to_string(service.second), service.first}));
     }
   }
   return screened;

@@ -6,6 +6,7 @@
 #include "app/MessageText.h"
 #include "sharemode/LocalMachineKey.h"
 #include "sharemode/RestorableSettings.h"
+#include "sharemode/StartupSettings.h"
 
 namespace sharemode {
 namespace {
@@ -32,6 +33,10 @@ std::string Lower(std::string text) {
 }
 
 std::string SettingName(const SavedValue& value) {
+  if (IsNetBiosSetting(value)) {
+    return "NetBIOS over TCP/IP of the network adapter " +
+           value.keyPath.substr(value.keyPath.find_last_of('_') + 1);
+  }
   for (const SettingWords& entry : kSettingWords) {
     if (Lower(entry.valueName) == Lower(value.name)) return entry.words;
   }
@@ -52,6 +57,10 @@ std::string StateWords(const SavedValue& value) {
   if (!value.present) return "not set (the value is removed)";
   if (value.data.type == platform::kRegDword && value.data.bytes.size() == 4) {
     const std::uint32_t number = DwordOf(value.data.bytes);
+    if (IsNetBiosSetting(value)) {
+      static const char* const kNetBios[] = {"as the network's DHCP server says", "on", "off"};
+      return kNetBios[number];  // a saved setting of three states (IsNetBiosSetting)
+    }
     if (number == 0) return "off";
     if (number == 1) return "on";
     return std::to_string(number);
@@ -75,20 +84,48 @@ std::string RightWords(const std::string& right) {
 
 std::string GuestWords() { return "The guest account"; }
 
+std::string ServiceWords(const std::string& service) {
+  return service == kBrowserService ? "The Computer Browser service starts"
+                                    : "The service " + service + " starts";
+}
+
+const char* StartTypeWords(std::uint32_t startType) {
+  if (startType == 2) return "automatically";
+  if (startType == 3) return "when asked (manually)";
+  return "never (disabled)";
+}
+
+std::string ValueLine(const SavedValue& value) {
+  return app::FormatMessageText("- %s: %s", {SettingName(value), StateWords(value)});
+}
+std::string GuestLine(bool enabled) {
+  return app::FormatMessageText("- %s: %s", {GuestWords(), enabled ? "enabled" : "disabled"});
+}
+std::string RightLine(const std::string& right, bool held) {
+  return app::FormatMessageText("- %s: %s", {RightWords(right), held ? "yes" : "no"});
+}
+std::string ServiceLine(const std::string& service, std::uint32_t startType) {
+  return app::FormatMessageText("- %s: %s", {ServiceWords(service), StartTypeWords(startType)});
+}
+
 void AddOnce(std::vector<std::string>& lines, const std::string& line) {
   if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
 }
 
+// A network adapter's key goes with the adapter: it is never made again, and for an adapter
+// removed since, kErrorFileNotFound says that its setting has gone with it.
 long RestoreValue(platform::Registry& registry, const SavedValue& value) {
-  if (value.present) {
+  if (value.present && !IsNetBiosSetting(value)) {
     LocalMachineKey key(registry, value.keyPath);
     return key.SetValue(value.name, value.data);
   }
   platform::Handle handle = 0;
   const long opened = registry.OpenLocalMachineKey(SubKeyFromRoot(value.keyPath), handle);
-  if (opened == platform::kErrorFileNotFound) return 0;  // no key, so no value either
+  // No key: no value either.
+  if (opened == platform::kErrorFileNotFound) return value.present ? opened : 0;
   if (opened != 0) return opened;
-  long result = registry.DeleteValue(handle, value.name);
+  long result = value.present ? registry.SetValue(handle, value.name, value.data)
+                              : registry.DeleteValue(handle, value.name);
   registry.CloseKey(handle);
   if (result == platform::kErrorFileNotFound) result = 0;
   return result;
@@ -105,16 +142,11 @@ std::string ToolFailure(const std::optional<std::uint32_t>& exitCode) {
 
 std::vector<std::string> DescribeSettings(const SavedSettings& saved) {
   std::vector<std::string> lines;
-  for (const SavedValue& value : saved.values) {
-    AddOnce(lines, app::FormatMessageText("- %s: %s", {SettingName(value), StateWords(value)}));
-  }
-  if (saved.guestEnabled) {
-    AddOnce(lines, app::FormatMessageText(
-                       "- %s: %s", {GuestWords(), *saved.guestEnabled ? "enabled" : "disabled"}));
-  }
-  for (const auto& right : saved.guestRights) {
-    AddOnce(lines, app::FormatMessageText("- %s: %s",
-                                          {RightWords(right.first), right.second ? "yes" : "no"}));
+  for (const SavedValue& value : saved.values) AddOnce(lines, ValueLine(value));
+  if (saved.guestEnabled) AddOnce(lines, GuestLine(*saved.guestEnabled));
+  for (const auto& right : saved.guestRights) AddOnce(lines, RightLine(right.first, right.second));
+  for (const auto& service : saved.serviceStartTypes) {
+    AddOnce(lines, ServiceLine(service.first, service.second));
   }
   return lines;
 }
@@ -125,10 +157,20 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
   const SavedSettings& saved = screened.allowed;
   RestoreOutcome outcome;
   outcome.ignored = std::move(screened.ignored);
+  // Each setting is read first: one already as saved is not changed back, nor said to be.
   for (const SavedValue& value : saved.values) {
-    const long result = RestoreValue(platform.registry, value);
-    if (result == 0) {
+    const std::optional<SavedValue> present =
+        ReadPresentValue(platform.registry, value.keyPath, value.name);
+    if (present && SameState(*present, value)) {
       ++outcome.done;
+      continue;
+    }
+    const long result = RestoreValue(platform.registry, value);
+    if (result == platform::kErrorFileNotFound && IsNetBiosSetting(value)) {
+      ++outcome.done;  // the adapter is gone
+    } else if (result == 0) {
+      ++outcome.done;
+      AddOnce(outcome.changedBack, ValueLine(value));
     } else {
       AddOnce(outcome.failures,
               app::FormatMessageText("%s (%s) could not be set back (error %s).",
@@ -136,28 +178,66 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     }
   }
   if (saved.guestEnabled) {
-    const std::string commandLine = std::string("net user ") + kGuestAccount +
-                                    " /active:" + (*saved.guestEnabled ? "yes" : "no");
-    const std::string failure =
-        ToolFailure(app::RunHiddenCommandForExitCode(platform, commandLine, 1));
-    if (failure.empty()) {
+    std::uint32_t flags = 0;
+    const bool known = platform.shareService.UserFlags(u"Guest", flags) == platform::kSuccess;
+    constexpr std::uint32_t kAccountDisabled = 0x2;  // UF_ACCOUNTDISABLE
+    if (known && ((flags & kAccountDisabled) == 0) == *saved.guestEnabled) {
       ++outcome.done;
     } else {
-      outcome.failures.push_back(app::FormatMessageText(
-          "%s could not be %s: %s.",
-          {GuestWords(), *saved.guestEnabled ? "enabled" : "disabled", failure}));
+      const std::string commandLine = std::string("net user ") + kGuestAccount +
+                                      " /active:" + (*saved.guestEnabled ? "yes" : "no");
+      const std::string failure =
+          ToolFailure(app::RunHiddenCommandForExitCode(platform, commandLine, 1));
+      if (failure.empty()) {
+        ++outcome.done;
+        outcome.changedBack.push_back(GuestLine(*saved.guestEnabled));
+      } else {
+        outcome.failures.push_back(app::FormatMessageText(
+            "%s could not be %s: %s.",
+            {GuestWords(), *saved.guestEnabled ? "enabled" : "disabled", failure}));
+      }
     }
   }
+  std::vector<std::string> held;
+  const bool rightsKnown =
+      !saved.guestRights.empty() && platform.accountRights.Enumerate(kGuestAccount, held) == 0;
   for (const auto& right : saved.guestRights) {
+    if (rightsKnown &&
+        (std::find(held.begin(), held.end(), right.first) != held.end()) == right.second) {
+      ++outcome.done;
+      continue;
+    }
     const std::string commandLine = "\"" + programFolder + "myright.exe\" -u " + kGuestAccount +
                                     (right.second ? " +r " : " -r ") + right.first;
     const std::string failure =
         ToolFailure(app::RunHiddenCommandForExitCode(platform, commandLine, 1));
     if (failure.empty()) {
       ++outcome.done;
+      outcome.changedBack.push_back(RightLine(right.first, right.second));
     } else {
       outcome.failures.push_back(app::FormatMessageText(
           "%s (%s) could not be set back: %s.", {RightWords(right.first), right.first, failure}));
+    }
+  }
+  // With the tool the start-up sets it with.
+  for (const auto& service : saved.serviceStartTypes) {
+    platform::ServiceState state;
+    if (platform.services.Query(service.first, state) == platform::kSuccess &&
+        state.startType == service.second) {
+      ++outcome.done;
+      continue;
+    }
+    const std::string commandLine =
+        "sc config " + service.first + " start= " + StartTypeWord(service.second);
+    const std::string failure =
+        ToolFailure(app::RunHiddenCommandForExitCode(platform, commandLine, 1));
+    if (failure.empty()) {
+      ++outcome.done;
+      outcome.changedBack.push_back(ServiceLine(service.first, service.second));
+    } else {
+      outcome.failures.push_back(app::FormatMessageText(
+          "%s %s could not be set again: %s.",
+          {ServiceWords(service.first), StartTypeWords(service.second), failure}));
     }
   }
   return outcome;
@@ -166,16 +246,19 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
 std::string RestoreReport(const RestoreOutcome& outcome) {
   const char* restart = "You need to RESTART this computer to take effect!";
   const std::string ignored = IgnoredText(outcome.ignored);
+  std::string changed;
+  for (const std::string& line : outcome.changedBack) changed += line + "\n";
   if (outcome.failures.empty()) {
-    return "The settings are back as they were.\n\n\n" + std::string(restart) + ignored;
+    if (changed.empty()) {
+      return "The settings were already as saved: nothing had to be changed back." + ignored;
+    }
+    return "The settings are back as they were. Changed back:\n" + changed + "\n\n" + restart +
+           ignored;
   }
   std::string text = "Not every setting could be set back:\n";
   for (const std::string& failure : outcome.failures) text += "- " + failure + "\n";
-  if (outcome.done == 0) return text + "\nNothing was changed." + ignored;
-  text += "\nThe other " + std::to_string(outcome.done) +
-          (outcome.done == 1 ? " setting is" : " settings are") + " back as they were.\n\n\n" +
-          restart;
-  return text + ignored;
+  if (changed.empty()) return text + "\nNothing was changed." + ignored;
+  return text + "\nChanged back:\n" + changed + "\n\n" + restart + ignored;
 }
 
 std::string IgnoredText(const std::vector<std::string>& ignored) {

@@ -15,13 +15,15 @@ namespace sharemode {
 std::vector<std::string> DescribeSettings(const SavedSettings& saved);
 
 struct RestoreOutcome {
-  int done = 0;
-  std::vector<std::string> failures;  // "<setting> could not be set back (error 5)."
-  std::vector<std::string> ignored;   // what the record names that no share mode writes
+  int done = 0;                          // settings that are now as saved
+  std::vector<std::string> changedBack;  // "- <setting>: <state>" for each one really changed
+  std::vector<std::string> failures;     // "<setting> could not be set back (error 5)."
+  std::vector<std::string> ignored;      // what the record names that no share mode writes
 };
 
 // Writes the saved values back, deletes the ones that were absent, and sets the guest account
-// and its rights as they were through the recipes' own tools, each exit code read. Only what
+// and its rights as they were through the recipes' own tools, and a service's start type
+// through the start-up's, each exit code read. A setting already as saved is left alone. Only what
 // a recipe writes is carried out (sharemode/RestorableSettings.h); the rest is named.
 RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& programFolder,
                                const SavedSettings& saved);

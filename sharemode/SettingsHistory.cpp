@@ -65,6 +65,20 @@ void FormatRecord(std::string& out, const char* title, const SavedSettings& reco
   for (const auto& right : record.guestRights) {
     out += "right\t" + right.first + '\t' + (right.second ? "held" : "not held") + '\n';
   }
+  for (const auto& service : record.serviceStartTypes) {
+    out += "service\t" + service.first + '\t' + std::to_string(service.second) + '\n';
+  }
+}
+
+// A decimal number of at most nine digits.
+bool ParseNumber(const std::string& text, std::uint32_t& number) {
+  if (text.empty() || text.size() > 9 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    return false;
+  }
+  number = 0;
+  for (char digit : text) number = number * 10 + static_cast<std::uint32_t>(digit - '0');
+  return true;
 }
 
 bool ParseLine(const std::vector<std::string>& fields, SavedSettings& record) {
@@ -74,13 +88,9 @@ bool ParseLine(const std::vector<std::string>& fields, SavedSettings& record) {
   }
   if (fields[0] == "value" && fields.size() == 5) {
     SavedValue value{fields[1], fields[2], true, {}};
-    if (fields[3].empty() || fields[3].find_first_not_of("0123456789") != std::string::npos ||
-        fields[3].size() > 9 || !FromHex(fields[4], value.data.bytes)) {
+    if (!ParseNumber(fields[3], value.data.type) || !FromHex(fields[4], value.data.bytes)) {
       return false;
     }
-    std::uint32_t type = 0;
-    for (char digit : fields[3]) type = type * 10 + static_cast<std::uint32_t>(digit - '0');
-    value.data.type = type;
     record.values.push_back(std::move(value));
     return true;
   }
@@ -92,6 +102,11 @@ bool ParseLine(const std::vector<std::string>& fields, SavedSettings& record) {
   if (fields[0] == "right" && fields.size() == 3 &&
       (fields[2] == "held" || fields[2] == "not held")) {
     record.guestRights[fields[1]] = fields[2] == "held";
+    return true;
+  }
+  std::uint32_t startType = 0;
+  if (fields[0] == "service" && fields.size() == 3 && ParseNumber(fields[2], startType)) {
+    record.serviceStartTypes[fields[1]] = startType;
     return true;
   }
   return false;
@@ -166,11 +181,15 @@ bool SaveHistory(platform::FileSystem& files, const SettingsHistory& history) {
     for (const auto& right : (*record)->guestRights) {
       if (!Plain(right.first)) return false;
     }
+    for (const auto& service : (*record)->serviceStartTypes) {
+      if (!Plain(service.first)) return false;
+    }
   }
   return files.ReplaceFile(path, FormatHistory(history));
 }
 
-SavedBeforeChange SaveBeforeChange(platform::Platform& platform, const Recipe& recipe) {
+SavedBeforeChange SaveBeforeChange(platform::Platform& platform, const Recipe& recipe,
+                                   bool sameModeAgain) {
   SettingsHistory history;
   // A record in a folder held by someone else is never read: the history starts afresh in a
   // folder of ours.
@@ -180,7 +199,15 @@ SavedBeforeChange SaveBeforeChange(platform::Platform& platform, const Recipe& r
   const SavedSettings now = CaptureBefore(platform, recipe);
   if (!history.first) history.first.emplace();
   AddMissing(*history.first, now);
-  history.last = now;
+  // The recorded mode applied again (the sharing check's Fix, or "Apply" on it) completes the
+  // change that mode made: what was there before it stays the record, also for a setting that
+  // someone changed in between. Any other mode is a change of its own, and only what it really
+  // changes is saved: a setting it leaves as it is stays so when it is undone.
+  if (!sameModeAgain || !history.last) {
+    SavedSettings changed = ChangedBy(recipe, now);
+    history.last.reset();
+    if (!changed.Empty()) history.last = std::move(changed);
+  }
   if (!SaveHistory(platform.files, history)) return {};
   return {true, folder.path, folder.instead};
 }

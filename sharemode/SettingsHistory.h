@@ -36,9 +36,11 @@ struct SavedBeforeChange {
   std::string instead;  // set when `folder` was made just now because someone else holds this
 };
 
-// Before a recipe runs: records what it is about to change as the last record, and adds it to
-// the first where that lacks it.
-SavedBeforeChange SaveBeforeChange(platform::Platform& platform, const Recipe& recipe);
+// Before a recipe runs: records as the last record what it is about to change (a setting it
+// leaves as it is is not in it), or keeps the last record when `sameModeAgain`, the recorded
+// mode being applied again; and adds the present state to the first where that lacks it.
+SavedBeforeChange SaveBeforeChange(platform::Platform& platform, const Recipe& recipe,
+                                   bool sameModeAgain);
 
 // The file's text and its reading; exposed for the round trip.
 std::string FormatHistory(const SettingsHistory& history);

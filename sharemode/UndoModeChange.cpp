@@ -126,9 +126,11 @@ void Undo(TfrmMain& window, sharemode::Which which) {
   if (outcome.done > 0) {
     // The computer no longer has the settings of the recorded mode.
     RecordShareMode(platform.profile, app.global().programFolder, -1);
-    // The settings put back take effect at the next start, as a mode's do.
-    RecordChangeTime(platform.files, platform.clock.SecondsSince1970());
     window.m_radiosMode.SetItemIndex(-1);
+  }
+  // The settings put back take effect at the next start, as a mode's do.
+  if (!outcome.changedBack.empty()) {
+    RecordChangeTime(platform.files, platform.clock.SecondsSince1970());
   }
   const bool clean = outcome.failures.empty() && outcome.ignored.empty();
   app.ShowMessage(window.Handle(), RestoreReport(outcome),

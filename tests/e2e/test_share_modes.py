@@ -325,6 +325,30 @@ def test_a_failing_tool_is_named_after_the_result(h, winver):
         check_equal(s.msgboxes(), [], "boxes after the warning")
 
 
+# ---- the sharing check ----
+
+CHECK = "Sharing Check"
+NOTHING_SELECTED = "Select a row to read what it means for visitors."
+
+
+def wait_check_done(s, seconds=60):
+    """Waits until a check has run to its end ("Check Again" enabled, and the explanation back to
+    asking for a row: a row's explanation or "Checking..." means an earlier or a running check);
+    returns the seconds it took and the rows."""
+    began = time.time()
+    while time.time() - began < seconds:
+        if (s.flag("is-enabled", CHECK, IDS["m_btnCheckAgain"])
+                and s.text(CHECK, IDS["m_memoExplanation"]) == NOTHING_SELECTED):
+            return time.time() - began, s.list_rows(CHECK, IDS["m_listChecks"])
+        time.sleep(0.05)
+    check(False, "the check did not finish")
+
+
+def explanation_of(s, row):
+    s.command("list-select", CHECK, IDS["m_listChecks"], row)
+    return s.text(CHECK, IDS["m_memoExplanation"])
+
+
 # ---- undoing a mode ----
 
 def exported_values(s, keys):
@@ -372,6 +396,22 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
         result, _ = apply_mode(s, 1)
         s.answer("OK", result)
         check(exported_values(s, keys) != before, "Zendry Share changed the registry")
+        s.write_text(r"C:\netapi.txt", "user\tGuest\t0x201\n")  # what "net user" did
+        # Another program changes a value; the sharing check's Fix applies Zendry Share again,
+        # which must leave the record of what was there before Zendry Share as it was.
+        subprocess.run(["wine", "reg", "add", LSA_CURRENT, "/v", "restrictanonymous", "/t",
+                        "REG_DWORD", "/d", "1", "/f"], env=wine_env(s.prefix),
+                       capture_output=True, check=True)
+        s.command("menu", CAPTION, IDS["menuCheckSharing"])
+        s.wait_window(CHECK)
+        wait_check_done(s)
+        explanation_of(s, 0)
+        s.command("click", CHECK, IDS["m_btnFix"])
+        s.answer("OK", s.wait_msgbox())
+        s.answer("OK", s.wait_msgbox(60000))
+        wait_check_done(s)
+        s.command("click", CHECK, IDS["m_btnCloseCheck"])
+        s.command("wait-gone", CHECK)
         # Someone adds a program to start with Windows, and a right, to the saved settings.
         with open(records_file(s, "settings-before.txt"), "a", newline="") as f:
             f.write("value\t\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\tUpdater\t1\t"
@@ -387,8 +427,12 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
         s.screenshot(CAPTION, "undo-mode-question")
         s.answer("OK", question)
         done = s.wait_msgbox(60000)
-        check_equal(done.text, "The settings are back as they were.\n\n\nYou need to RESTART "
-                    "this computer to take effect!\n\n"
+        check(done.text.startswith("The settings are back as they were. Changed back:\n"),
+              "result: %r" % done.text)
+        check("- Every network visitor comes in as the guest account: not set (the value is "
+              "removed)\n" in done.text, "forceguest changed back: %r" % done.text)
+        check_equal(done.text[done.text.index("\n\n\nYou need"):],
+                    "\n\n\nYou need to RESTART this computer to take effect!\n\n"
                     "The saved settings named more than Plinvo ever changes:\n"
                     "- The value HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Updater "
                     "was ignored: no share mode writes it.\n"
@@ -396,6 +440,7 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
                     "result")
         s.answer("OK", done)
         check_equal(exported_values(s, keys), before, "registry after the undo")
+        check_equal(registry_value(s, LSA_CURRENT, "forceguest"), None, "forceguest after it")
         check_equal(registry_value(s, r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run",
                                    "Updater"), None, "the added Run entry")
         check_equal([line for _, line in recorded(s)[starts:]], ["net user Guest /active:no"],
@@ -426,28 +471,36 @@ def test_uninstaller_restore_runs_silently_before_any_start_up_step(h):
                     "forceguest left as Zendry Share set it")
 
 
-# ---- the sharing check ----
+@on_versions("winxp", "vista")
+def test_restore_puts_back_how_the_computer_browser_started(h, winver):
+    with recording_session(h, winver, "restore-browser") as s:
+        install_with_recorders(s, h)
+        # Wine has no Computer Browser service: Wine's own service tool makes one, started on
+        # demand, before Plinvo first starts; after the start-up, one that starts automatically
+        # stands for what "sc config" did (Wine's tool cannot change a service).
+        def make_browser(start_type):
+            for command in (["delete", "Browser"],
+                            ["create", "Browser", "binpath=", r"C:\windows\system32\notepad.exe",
+                             "start=", start_type]):
+                done = subprocess.run(["wine", "sc"] + command, env=wine_env(s.prefix),
+                                      capture_output=True)
+            check_equal(done.returncode, 0, "service made: %r" % done.stdout)
+        make_browser("demand")
+        check_equal(start(s), [], "boxes at start-up")
+        check_equal(recorded(s)[0][1], "sc config Browser start= AUTO", "the start-up's command")
+        make_browser("auto")
 
-CHECK = "Sharing Check"
-NOTHING_SELECTED = "Select a row to read what it means for visitors."
-
-
-def wait_check_done(s, seconds=60):
-    """Waits until a check has run to its end ("Check Again" enabled, and the explanation back to
-    asking for a row: a row's explanation or "Checking..." means an earlier or a running check);
-    returns the seconds it took and the rows."""
-    began = time.time()
-    while time.time() - began < seconds:
-        if (s.flag("is-enabled", CHECK, IDS["m_btnCheckAgain"])
-                and s.text(CHECK, IDS["m_memoExplanation"]) == NOTHING_SELECTED):
-            return time.time() - began, s.list_rows(CHECK, IDS["m_listChecks"])
-        time.sleep(0.05)
-    check(False, "the check did not finish")
-
-
-def explanation_of(s, row):
-    s.command("list-select", CHECK, IDS["m_listChecks"], row)
-    return s.text(CHECK, IDS["m_memoExplanation"])
+        starts = len(recorded(s))
+        s.command("menu", CAPTION, IDS["menuRestoreSettings"])
+        question = s.wait_msgbox()
+        line = "- The Computer Browser service starts: when asked (manually)\n"
+        check(line in question.text, "the question names the service: %r" % question.text)
+        s.answer("OK", question)
+        done = s.wait_msgbox(60000)
+        check_equal(done.text, "The settings are back as they were. Changed back:\n" + line +
+                    "\n\nYou need to RESTART this computer to take effect!", "result")
+        check_equal([command for _, command in recorded(s)[starts:]],
+                    ["sc config Browser start= demand"], "the service set back")
 
 
 @on_versions("winxp", "vista")

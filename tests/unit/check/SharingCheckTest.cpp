@@ -222,22 +222,28 @@ TEST_P(SharingCheckTest, ASelfAssignedAddressOrNetBiosSwitchedOffKeepsVisitorsAw
   EXPECT_NE(explanation.find("anew (error 13)."), std::string::npos) << explanation;
 }
 
-TEST_P(SharingCheckTest, AMissingValueCountsAsChangedAndAnUnrecordedModeIsSaid) {
-  platform::memory::MemoryWorld fresh;
-  fresh.files.PutDirectory("C:\\Program Files\\Plinvo");
-  sharemode::RunRecipe(fresh.platform, sharemode::RecipeFor(mode()), kFolder);
-  const check::Finding unrecorded =
-      check::RunSharingCheck(check::InputFor(fresh.platform, kFolder)).front();
-  // With nothing recorded the program stands in Normal Share, as the main window does.
-  EXPECT_EQ(unrecorded.what, "Settings of Normal Share");
-  EXPECT_EQ(unrecorded.status, mode() == 2 ? Status::WorthKnowing : Status::Blocks);
-  if (mode() == 2) {
-    EXPECT_EQ(unrecorded.found, "no mode applied yet");
+TEST_P(SharingCheckTest, WithNoModeRecordedNoModeIsJudgedNorAppliedByFix) {
+  // The mode's settings drifted, the guest account is off and the firewall shuts sharing out:
+  // with a mode, each of these would offer to apply it again.
+  world.registry.Put(kLsaCurrent, "restrictanonymous", {RegistryValue::Type::Dword, 7, {}});
+  world.accounts.guestEnabled = false;
+  world.firewall.state = {false, 0, true, false, true};
+  for (const char* content : {"", "[ShareMode]\r\nMode=-1\r\n", "[ShareMode]\r\nMode=7\r\n"}) {
+    world.files.PutFile(sharemode::SettingsFilePath(kFolder), content);
+    const std::vector<check::Finding> rows = Run();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.front().what, "Share mode") << content;
+    EXPECT_EQ(rows.front().found, "none applied by Plinvo");
+    EXPECT_NE(rows.front().explanation.find("No share mode has been applied by Plinvo"),
+              std::string::npos);
+    for (const check::Finding& row : rows) {
+      EXPECT_NE(row.fix, check::FixKind::ApplyMode) << row.what;
+    }
   }
+  EXPECT_EQ(RowAbout("Guest account").needed, "no share mode applied by Plinvo");
+}
 
-  world.files.PutFile(sharemode::SettingsFilePath(kFolder), "[ShareMode]\r\nMode=7\r\n");
-  EXPECT_EQ(Run().front().what, "Settings of Normal Share");
-  sharemode::RecordShareMode(world.profile, kFolder, mode());
+TEST_P(SharingCheckTest, AValueOfAnotherTypeCountsAsChanged) {
   world.registry.Put(
       "System\\CurrentControlSet\\Services\\SharedAccess\\Parameters\\"
       "FirewallPolicy\\StandardProfile\\GloballyOpenPorts\\List",

@@ -25,9 +25,15 @@ const char* const kPorts =
     "StandardProfile\\GloballyOpenPorts\\List";
 const char* const kRecordFile =
     "C:\\Documents and Settings\\All Users\\Application Data\\Plinvo\\settings-before.txt";
+const char* const kAdapter =
+    "SYSTEM\\CurrentControlSet\\Services\\NetBT\\Parameters\\Interfaces\\Tcpip_{4D36E972-0001}";
 const char* const kClosedPort = "139:TCP:LocalSubNet:Disabled:@xpsp2res.dll,-22004";
-const char* const kDone =
-    "The settings are back as they were.\n\n\nYou need to RESTART this computer to take effect!";
+const char* const kBack = "The settings are back as they were. Changed back:\n";
+
+// The report after a restore that changed back `lines` ("- ...\n" each) and nothing failed.
+std::string Done(const std::string& lines) {
+  return kBack + lines + "\n\nYou need to RESTART this computer to take effect!";
+}
 
 RegistryValue Dword(std::uint32_t value) { return {RegistryValue::Type::Dword, value, {}, 0}; }
 RegistryValue Text(const std::string& text) { return {RegistryValue::Type::String, 0, text, 0}; }
@@ -47,8 +53,35 @@ class UndoModeChangeTest : public ::testing::Test {
     test.world.files.PutFile(kIni, "[ShareMode]\r\nMode=2\r\n");
     test.StartMainWindow();
     test.world.processes.run = [this](const platform::memory::Launch& launch) {
-      return exitCodes.count(launch.commandLine) ? exitCodes[launch.commandLine] : 0u;
+      if (exitCodes.count(launch.commandLine)) return exitCodes[launch.commandLine];
+      Simulate(launch.commandLine);
+      return 0u;
     };
+  }
+
+  // What the tools do to the account and its rights.
+  void Simulate(const std::string& line) {
+    auto& flags = test.world.shareService.userFlags[u"Guest"];
+    if (line.find("net user Guest /active:") == 0) {
+      flags = line.find(":yes") != std::string::npos ? flags & ~0x2u : flags | 0x2u;
+    }
+    const std::string config = "sc config Browser start= ";
+    if (line.rfind(config, 0) == 0) {
+      const std::string type = line.substr(config.size());
+      test.world.services.installed["Browser"].startType = type == "AUTO" || type == "auto" ? 2
+                                                           : type == "demand"               ? 3
+                                                                                            : 4;
+    }
+    if (line.rfind("Cscript.exe", 0) == 0 && Value(kAdapter, "NetbiosOptions")) {
+      test.world.registry.Put(kAdapter, "NetbiosOptions", Dword(1));
+    }
+    const std::string::size_type right = line.find("myright.exe\" -u Guest ");
+    if (right == std::string::npos) return;
+    const std::string action = line.substr(right + 22, 2);
+    const std::string name = line.substr(right + 25);
+    auto& held = test.world.accountRights.accounts["Guest"];
+    if (action == "+r") held.insert(name);
+    if (action == "-r") held.erase(name);
   }
 
   void Apply(int mode) {
@@ -87,25 +120,26 @@ TEST_F(UndoModeChangeTest, UndoAfterZendryShareListsAndRestoresEveryChangedSetti
   const auto boxes = Choose("menuUndoMode");
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].style, kOkCancel | kIconQuestion);
+  const std::string listed =
+      "- Anonymous visitors kept from listing accounts and shares: 5\n"
+      "- Network logons with a blank password refused: not set (the value is removed)\n"
+      "- Windows Firewall: not set (the value is removed)\n"
+      "- Windows Firewall without exceptions: not set (the value is removed)\n"
+      "- Firewall opening for port 139:TCP: closed\n"
+      "- Firewall opening for port 445:TCP: not set (the value is removed)\n"
+      "- Firewall opening for port 137:UDP: not set (the value is removed)\n"
+      "- Firewall opening for port 138:UDP: not set (the value is removed)\n"
+      "- Windows Firewall notifications switched off: not set (the value is removed)\n"
+      "- Every network visitor comes in as the guest account: not set (the value is "
+      "removed)\n"
+      "- The guest account: disabled\n"
+      "- The guest account is refused logon from the network: yes\n"
+      "- The guest account may log on from the network: no\n";
   EXPECT_EQ(boxes[0].text,
             "Undo the last share-mode change? These settings go back to what they were before "
-            "it:\n\n"
-            "- Anonymous visitors kept from listing accounts and shares: 5\n"
-            "- Network logons with a blank password refused: not set (the value is removed)\n"
-            "- Windows Firewall: not set (the value is removed)\n"
-            "- Windows Firewall without exceptions: not set (the value is removed)\n"
-            "- Firewall opening for port 139:TCP: closed\n"
-            "- Firewall opening for port 445:TCP: not set (the value is removed)\n"
-            "- Firewall opening for port 137:UDP: not set (the value is removed)\n"
-            "- Firewall opening for port 138:UDP: not set (the value is removed)\n"
-            "- Windows Firewall notifications switched off: not set (the value is removed)\n"
-            "- Every network visitor comes in as the guest account: not set (the value is "
-            "removed)\n"
-            "- The guest account: disabled\n"
-            "- The guest account is refused logon from the network: yes\n"
-            "- The guest account may log on from the network: no\n"
-            "\nAfterwards no share mode is shown as applied.");
-  EXPECT_EQ(boxes[1].text, kDone);
+            "it:\n\n" +
+                listed + "\nAfterwards no share mode is shown as applied.");
+  EXPECT_EQ(boxes[1].text, Done(listed));
 
   // A different value before: written back; absent before: deleted.
   EXPECT_EQ(Value(kLsa001, "restrictanonymous")->dword, 5u);
@@ -133,9 +167,15 @@ TEST_F(UndoModeChangeTest, UndoAfterZendryShareListsAndRestoresEveryChangedSetti
 TEST_F(UndoModeChangeTest, UndoGoesBackOneChangeAndRestoreToBeforeTheFirst) {
   Apply(0);  // restrictanonymous 5 -> 1
   Apply(1);  // 1 -> 0, and forceguest appears
+  Apply(1);  // again: changes nothing, so the record of before Zendry Share stays
   Choose("menuUndoMode");
   EXPECT_EQ(Value(kLsa001, "restrictanonymous")->dword, 1u);
   EXPECT_FALSE(Value(kLsaCurrent, "forceguest"));
+  EXPECT_EQ(Started(), (std::vector<std::string>{"net user Guest /active:no",
+                                                 "\"C:\\Program Files\\Plinvo\\myright.exe\" -u "
+                                                 "Guest +r SeDenyNetworkLogonRight",
+                                                 "\"C:\\Program Files\\Plinvo\\myright.exe\" -u "
+                                                 "Guest -r SeNetworkLogonRight"}));
 
   Apply(2);  // Normal Share writes forceguest 0
   const auto boxes = Choose("menuRestoreSettings");
@@ -145,10 +185,64 @@ TEST_F(UndoModeChangeTest, UndoGoesBackOneChangeAndRestoreToBeforeTheFirst) {
                                 "kept from listing accounts and shares: 5\n",
                                 0),
             0u);
-  EXPECT_EQ(boxes[1].text, kDone);
+  EXPECT_EQ(boxes[1].text.rfind(kBack, 0), 0u) << boxes[1].text;
   EXPECT_EQ(Value(kLsa001, "restrictanonymous")->dword, 5u);
   EXPECT_FALSE(Value(kLsaCurrent, "forceguest"));  // first touched by the second change
   EXPECT_FALSE(test.world.files.FileExists(kRecordFile));
+}
+
+TEST_F(UndoModeChangeTest, FixFromTheSharingCheckKeepsWhatWasThereBeforeTheMode) {
+  Apply(1);
+  // Another program switched the guest account off: the check's guest row offers Fix, which
+  // applies Zendry Share again through "Apply".
+  test.world.shareService.userFlags[u"Guest"] |= 0x2;
+  test.forms.onShowModal = [](ui::memory::MemoryForm& dialog) {
+    auto& list = dialog.Memory<ui::memory::MemoryListView>("m_listChecks");
+    for (int row = 0; row < list.RowCount(); ++row) {
+      if (list.Cell(row, 0) == "Guest account") list.Select(row);
+    }
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+  };
+  Choose("menuCheckSharing");
+  ASSERT_EQ(Started().size(), 3u) << "Fix applied the mode";
+
+  const auto boxes = Choose("menuUndoMode");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[0].text.find("- Anonymous visitors kept from listing accounts and shares: 5\n"
+                               "- Network logons with a blank password refused: not set"),
+            std::string::npos)
+      << boxes[0].text;
+  EXPECT_EQ(boxes[1].text.rfind(kBack, 0), 0u) << boxes[1].text;
+  // Back to before Zendry Share, not to Zendry Share itself.
+  EXPECT_EQ(Value(kLsa001, "restrictanonymous")->dword, 5u);
+  EXPECT_FALSE(Value(kLsaCurrent, "forceguest"));
+  EXPECT_FALSE(Value(kPorts, "445:TCP"));
+  EXPECT_EQ(test.world.shareService.userFlags[u"Guest"] & 0x2u, 0x2u);
+  EXPECT_EQ(test.world.accountRights.accounts["Guest"],
+            std::set<std::string>{"SeDenyNetworkLogonRight"});
+}
+
+TEST_F(UndoModeChangeTest, WhatTheStartUpChangesIsSavedOnceAndPutBackByRestore) {
+  platform::memory::MemoryWorld& world = test.world;
+  world.services.installed["Browser"].startType = 3;         // started on demand
+  world.registry.Put(kAdapter, "NetbiosOptions", Dword(2));  // NetBIOS off
+  test.StartMainWindow();
+  EXPECT_EQ(world.services.installed["Browser"].startType, 2u);
+  EXPECT_EQ(Value(kAdapter, "NetbiosOptions")->dword, 1u);
+  test.StartMainWindow();  // finds them changed, and keeps the record of before
+  Apply(1);
+
+  const auto boxes = Choose("menuRestoreSettings");
+  ASSERT_EQ(boxes.size(), 2u);
+  for (const char* line : {"- NetBIOS over TCP/IP of the network adapter {4D36E972-0001}: off\n",
+                           "- The Computer Browser service starts: when asked (manually)\n"}) {
+    EXPECT_NE(boxes[0].text.find(line), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[1].text.find(line), std::string::npos) << boxes[1].text;
+  }
+  EXPECT_EQ(Value(kAdapter, "NetbiosOptions")->dword, 2u);
+  EXPECT_EQ(world.services.installed["Browser"].startType, 3u);
+  EXPECT_EQ(Started().back(), "sc config Browser start= demand");
+  EXPECT_EQ(world.processes.exitCodesRead.back(), "sc config Browser start= demand");
 }
 
 TEST_F(UndoModeChangeTest, FailedStepsAreToldAndTheRecordIsKept) {
@@ -158,17 +252,21 @@ TEST_F(UndoModeChangeTest, FailedStepsAreToldAndTheRecordIsKept) {
   const auto boxes = Choose("menuUndoMode");
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].style & 0xF0u, kIconWarning);
-  EXPECT_EQ(boxes[1].text,
-            "Not every setting could be set back:\n"
-            "- Network logons with a blank password refused (limitblankpassworduse) could not be "
-            "set back (error 5).\n"
-            "- The guest account could not be disabled: the tool answered 2.\n"
-            "\nThe other 12 settings are back as they were.\n\n\n"
-            "You need to RESTART this computer to take effect!");
-  // Tried again once the cause is gone.
+  EXPECT_EQ(boxes[1].text.rfind(
+                "Not every setting could be set back:\n"
+                "- Network logons with a blank password refused (limitblankpassworduse) could not "
+                "be set back (error 5).\n"
+                "- The guest account could not be disabled: the tool answered 2.\n"
+                "\nChanged back:\n- Anonymous visitors kept from listing accounts and shares: 5\n",
+                0),
+            0u)
+      << boxes[1].text;
+  // Tried again once the cause is gone: only what is still not as saved is changed back.
   exitCodes.clear();
   test.world.registry.refusedValueNames.clear();
-  EXPECT_EQ(Choose("menuUndoMode")[1].text, kDone);
+  EXPECT_EQ(Choose("menuUndoMode")[1].text,
+            Done("- Network logons with a blank password refused: not set (the value is "
+                 "removed)\n- The guest account: disabled\n"));
 }
 
 TEST_F(UndoModeChangeTest, CancelAndAMissingRecordChangeNothing) {
@@ -214,7 +312,7 @@ TEST_F(UndoModeChangeTest, AFolderSomeoneElseMadeFirstIsPassedByWithOneNotice) {
   world.messageBoxes.shown.clear();
   Apply(0);
   EXPECT_EQ(world.messageBoxes.shown.size(), 2u);
-  EXPECT_EQ(Choose("menuUndoMode")[1].text, kDone);
+  EXPECT_EQ(Choose("menuUndoMode")[1].text.rfind(kBack, 0), 0u);
   EXPECT_EQ(Value(kLsaCurrent, "forceguest")->dword, 1u);
   EXPECT_EQ(world.files.Content(common + "\\Plinvo\\settings-before.txt"), planted);
 }
@@ -223,10 +321,14 @@ TEST_F(UndoModeChangeTest, AnEditedRecordIsCarriedOutOnlyWhereARecipeWrites) {
   Apply(1);
   // "C:\evil.exe" under Run, and a right no mode touches.
   test.world.files.PutFile(
-      kRecordFile, test.world.files.Content(kRecordFile) +
-                       "value\t\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\tUpdater\t1\t"
-                       "433a5c6576696c2e65786500\n"
-                       "right\tSeTcbPrivilege\theld\n");
+      kRecordFile,
+      test.world.files.Content(kRecordFile) +
+          "value\t\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\tUpdater\t1\t"
+          "433a5c6576696c2e65786500\n"
+          "right\tSeTcbPrivilege\theld\n"
+          "service\tLanmanServer\t4\n"
+          "value\t\\SYSTEM\\CurrentControlSet\\Services\\NetBT\\Parameters\\Interfaces\\"
+          "Tcpip_{1}\\x\tNetbiosOptions\t4\t02000000\n");
   const auto boxes = Choose("menuUndoMode");
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].text.find("Tcb"), std::string::npos) << "not offered";
@@ -235,12 +337,17 @@ TEST_F(UndoModeChangeTest, AnEditedRecordIsCarriedOutOnlyWhereARecipeWrites) {
     EXPECT_EQ(line.find("SeTcbPrivilege"), std::string::npos) << line;
   }
   EXPECT_EQ(boxes[1].style & 0xF0u, kIconWarning);
-  EXPECT_EQ(boxes[1].text,
-            std::string(kDone) +
-                "\n\nThe saved settings named more than Plinvo ever changes:\n"
-                "- The value HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Updater was "
-                "ignored: no share mode writes it.\n"
-                "- The right SeTcbPrivilege was ignored: no share mode grants or revokes it.");
+  const std::string ignored =
+      "\n\nThe saved settings named more than Plinvo ever changes:\n"
+      "- The value HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Updater was "
+      "ignored: no share mode writes it.\n"
+      "- The value HKLM\\SYSTEM\\CurrentControlSet\\Services\\NetBT\\Parameters\\Interfaces\\"
+      "Tcpip_{1}\\x\\NetbiosOptions was ignored: no share mode writes it.\n"
+      "- The right SeTcbPrivilege was ignored: no share mode grants or revokes it.\n"
+      "- The start type 4 of the service LanmanServer was ignored: Plinvo changes only how the "
+      "Computer Browser service starts.";
+  EXPECT_EQ(boxes[1].text.rfind(kBack, 0), 0u);
+  EXPECT_EQ(boxes[1].text.substr(boxes[1].text.size() - ignored.size()), ignored);
   // Only the recipes' own settings went back.
   EXPECT_FALSE(Value(kLsaCurrent, "forceguest"));
 }
