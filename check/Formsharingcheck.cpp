@@ -141,7 +141,7 @@ void app::TfrmMain::menuCheckSharingClick() {
   auto applyAgain = [this]() -> platform::Status {
     const check::CheckInput input = check::InputFor(m_app.platform(), m_app.global().programFolder);
     // No row offers this without a mode Plinvo applied; never apply one the user did not choose.
-    if (input.mode == check::kNoMode) return;
+    if (input.mode == check::kNoMode) return {};
     m_radiosMode.SetItemIndex(input.mode);
     if (platform::Status shown = m_radiosModeClick(); !shown.Succeeded()) return shown;
     return m_btnApplyClick();
