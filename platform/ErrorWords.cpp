@@ -39,6 +39,8 @@ constexpr CodeWords kWords[] = {
            "again."},
     {2114, "The Server service is not running. Start it (\"Check Sharing...\" offers to), then "
            "try again."},
+    {2221, "Windows has no account of that name on this computer; it may have been renamed or "
+           "removed."},
     {2310, "The share does not exist (any more). Press \"Refresh\" on the \"Shared Folders\" "
            "page."},
     {0x80004001, "This version of Windows does not offer it. Look at the firewall's settings in "

@@ -62,7 +62,7 @@ ui::FormDesign OpenFilesLayout() {
   spec.AddControls(kOpenFilesControls);
   spec.AddKeys(kOpenFilesKeys);
   spec.ControlNamed("m_listviewOpenFiles").listColumns =
-      ui::Columns({{"File", 210}, {"User", 90}, {"Computer", 90}, {"Locks", 45}, {"Access", 75}});
+      ui::Columns({{"File", 176}, {"User", 90}, {"Computer", 90}, {"Locks", 50}, {"Access", 110}});
   return spec;
 }
 

@@ -471,7 +471,10 @@ def test_uninstaller_restore_runs_silently_before_any_start_up_step(h):
                     "forceguest left as Zendry Share set it")
 
 
-@on_versions("winxp", "vista")
+# XP only: the service and its start type are the same on both versions, and under Wine's Vista
+# setting, a service made with Wine's own tool just before the program starts now and then left
+# Wine's process creation of the program hanging (once in four runs).
+@on_versions("winxp")
 def test_restore_puts_back_how_the_computer_browser_started(h, winver):
     with recording_session(h, winver, "restore-browser") as s:
         install_with_recorders(s, h)

@@ -489,7 +489,7 @@ def test_disconnect_a_session_and_close_an_open_file(h, winver):
         s.wait_window("Open Files")
         listing = IDS["m_listviewOpenFiles"]
         check_equal(s.list_columns("Open Files", listing),
-                    [("File", 210), ("User", 90), ("Computer", 90), ("Locks", 45), ("Access", 75)],
+                    [("File", 176), ("User", 90), ("Computer", 90), ("Locks", 50), ("Access", 110)],
                     "columns")
         # No session selected after the refresh: every file, with the computers of its user.
         check_equal(s.text("Open Files", IDS["m_labelOpenFilesShown"]),
