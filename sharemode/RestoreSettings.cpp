@@ -4,6 +4,7 @@
 
 #include "app/Global.h"
 #include "app/MessageText.h"
+#include "platform/ErrorWords.h"
 #include "sharemode/LocalMachineKey.h"
 #include "sharemode/RestorableSettings.h"
 #include "sharemode/StartupSettings.h"
@@ -173,8 +174,9 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
       AddOnce(outcome.changedBack, ValueLine(value));
     } else {
       AddOnce(outcome.failures,
-              app::FormatMessageText("%s (%s) could not be set back (error %s).",
-                                     {SettingName(value), value.name, std::to_string(result)}));
+              app::FormatMessageText("%s (%s) could not be set back: %s",
+                                     {SettingName(value), value.name,
+                                      platform::ErrorWords(static_cast<std::uint32_t>(result))}));
     }
   }
   if (saved.guestEnabled) {

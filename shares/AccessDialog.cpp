@@ -1,6 +1,7 @@
 #include "shares/AccessDialog.h"
 
 #include "app/Formmain.h"
+#include "platform/ErrorWords.h"
 #include "sharemode/SettingsFile.h"
 #include "shares/AccessWords.h"
 #include "shares/CopyAddress.h"
@@ -145,8 +146,8 @@ bool TfrmShareAccess::Fill() {
   if (!exact) {
     m_memoFolderPermissions.SetText(kListedFolderNotInCodePage);
   } else if (folderResult != platform::kSuccess) {
-    m_memoFolderPermissions.SetText("The folder's permissions could not be read (error " +
-                                    std::to_string(folderResult) + ").");
+    m_memoFolderPermissions.SetText("The folder's permissions could not be read: " +
+                                    platform::ErrorWords(folderResult));
   } else {
     m_memoFolderPermissions.SetText(Lines(FolderPermissionLines(folderHasList, folderEntries)));
   }

@@ -255,7 +255,8 @@ TEST_F(UndoModeChangeTest, FailedStepsAreToldAndTheRecordIsKept) {
   EXPECT_EQ(boxes[1].text.rfind(
                 "Not every setting could be set back:\n"
                 "- Network logons with a blank password refused (limitblankpassworduse) could not "
-                "be set back (error 5).\n"
+                "be set back: Windows refused access. Plinvo needs administrator rights: start it "
+                "again as an administrator (error 5).\n"
                 "- The guest account could not be disabled: the tool answered 2.\n"
                 "\nChanged back:\n- Anonymous visitors kept from listing accounts and shares: 5\n",
                 0),

@@ -96,8 +96,12 @@ TEST(ShareAccess, ShowsAddressPermissionsAndTheContradictionWithTheMode) {
   });
   EXPECT_TRUE(f.opened);
 
+  f.test.world.shareSecurity.folderAccess.erase("C:\\");  // its folder cannot be read
   f.Open(0, false, [&](MemoryForm& dialog) {
     EXPECT_EQ(AccessFixture::Text(dialog, "m_editShareAddress"), "\\\\PC-7\\C$");
+    EXPECT_EQ(AccessFixture::Text(dialog, "m_memoFolderPermissions"),
+              "The folder's permissions could not be read: Windows did not find it; it may have "
+              "been removed or renamed (error 2).");
     EXPECT_FALSE(dialog.FindControl("m_btnChangeAccess")->Enabled());
     EXPECT_FALSE(dialog.FindControl("m_radioGuestFull")->Enabled());
     EXPECT_EQ(AccessFixture::Text(dialog, "m_labelAccessWarning"),
