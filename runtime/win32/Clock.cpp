@@ -1,6 +1,7 @@
 // The system clock's reading, defined here: the runtime's prebuilt piece that holds it is built
 // with exceptions and brings the whole exception machinery along (the unwinder among it), which
-// the program is built without. The program reads it only to seed the script folder's numbers.
+// the program is built without. The program reads it only to start the sequence of the script
+// folder's numbers.
 #include <windows.h>
 
 #include <chrono>
