@@ -38,7 +38,8 @@ int main(void) {
   startup.cb = sizeof(startup);
 
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own)) return 1;
-  if (GetTokenInformation(own, TokenLinkedToken, &link, sizeof(link), &size)) linked = link.LinkedToken;
+  if (GetTokenInformation(own, TokenLinkedToken, &link, sizeof(link), &size))
+    linked = link.LinkedToken;
   CloseHandle(own);
   if (linked == NULL) return 1;
   if (DuplicateTokenEx(linked, MAXIMUM_ALLOWED, NULL, SecurityImpersonation, TokenPrimary,
