@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ProcessStanding.h"
+#include "platform/win32/OwnedHandle.h"
 #include "platform/win32/SystemLibraries.h"
 
 namespace app::win32 {
@@ -17,12 +18,7 @@ constexpr const char* kMutexName = "Local\\Plinvo.SingleInstance";
 constexpr const char* kMainWindowClass = "TfrmMain";
 constexpr DWORD kWaitForWindow = 10000;
 
-struct HandleCloser {
-  void operator()(HANDLE handle) const {
-    if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-  }
-};
-using OwnedHandle = std::unique_ptr<void, HandleCloser>;
+using platform::win32::OwnedHandle;
 
 // The program file a process runs, as the system names it; empty when it cannot be read.
 std::string ImageOf(HANDLE process) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/FolderGuard.h"
+#include "platform/win32/OwnedHandle.h"
 #include "platform/win32/PrivateDirectorySecurity.h"
 #include "platform/win32/SystemFolder.h"
 #include "platform/win32/WideText.h"
@@ -21,15 +22,9 @@ namespace platform::win32 {
 
 namespace {
 
-struct FileHandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FileHandleCloser>;
-
-FileHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
-  HANDLE handle = CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+OwnedHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+  return OwnedHandle(CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
@@ -155,7 +150,7 @@ bool Win32FileSystem::FileExists(const std::string& path) {
 }
 
 bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) {
-  FileHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  OwnedHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!file) return false;
   std::string content;
   if (!ReadToEnd(file.get(), content)) return false;
@@ -166,7 +161,7 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) {
 bool Win32FileSystem::CreateNewFile(const std::string& path, const std::string& bytes) {
   // CREATE_NEW fails on any existing name, a planted link included, so only a file made by
   // this call is ever written.
-  FileHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_NEW);
+  OwnedHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_NEW);
   if (!file) return false;
   if (WriteAll(file.get(), bytes)) return true;
   file.reset();
@@ -181,7 +176,7 @@ bool Win32FileSystem::DeleteFile(const std::string& path) {
 bool Win32FileSystem::HoldFile(const std::string& path, std::string& bytes) {
   // No write or delete sharing: from here on nobody can change, rename or delete the file, while
   // the programs it is handed to can still read it.
-  FileHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  OwnedHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!file) return false;
   std::string content;
   if (!ReadToEnd(file.get(), content)) return false;
@@ -289,7 +284,7 @@ bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& by
   const std::string fresh = path + ".new";
   DeleteFileA(fresh.c_str());  // left over from an interrupted write
   {
-    FileHandle file = OpenFile(fresh, GENERIC_WRITE, 0, CREATE_NEW);
+    OwnedHandle file = OpenFile(fresh, GENERIC_WRITE, 0, CREATE_NEW);
     if (!file) return false;
     if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
       file.reset();
