@@ -486,7 +486,7 @@ def test_restore_puts_back_how_the_computer_browser_started(h, winver):
                             ["create", "Browser", "binpath=", r"C:\windows\system32\notepad.exe",
                              "start=", start_type]):
                 done = subprocess.run(["wine", "sc"] + command, env=wine_env(s.prefix),
-                                      capture_output=True)
+                                      capture_output=True, timeout=120)
             check_equal(done.returncode, 0, "service made: %r" % done.stdout)
         make_browser("demand")
         check_equal(start(s), [], "boxes at start-up")

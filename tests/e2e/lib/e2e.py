@@ -241,6 +241,29 @@ class Harness:
         self._events = {}
         self._counter = 0
         self._doubles = {}
+        self._open_sessions = {}  # thread id -> sessions that thread has open
+
+    # A test whose Wine hangs (it happens now and then in Wine's process creation) must not
+    # hold up the whole run: the runner ends the Wine of the test's open sessions, which makes
+    # every call of the test that waits on it return.
+
+    def session_opened(self, session):
+        with self._lock:
+            self._open_sessions.setdefault(threading.get_ident(), []).append(session)
+
+    def session_closed(self, session):
+        with self._lock:
+            sessions = self._open_sessions.get(threading.get_ident(), [])
+            if session in sessions:
+                sessions.remove(session)
+
+    def end_sessions_of(self, thread_id):
+        """Ends the Wine, driver and display of every session `thread_id` has open."""
+        with self._lock:
+            sessions = list(self._open_sessions.get(thread_id, []))
+        for session in sessions:
+            session.abort()
+        return len(sessions)
 
     @property
     def driver_exe(self):
@@ -351,6 +374,7 @@ class Session:
     # life
 
     def __enter__(self):
+        self.harness.session_opened(self)
         try:
             pristine = self.harness.pristine_prefix(self.winver)
             os.makedirs(self.dir)
@@ -392,7 +416,23 @@ class Session:
         self.close()
         return False
 
+    def abort(self):
+        """Called from the runner's watchdog thread: kills what the test waits on, without
+        touching the session's state, which the test's own thread still owns."""
+        if os.path.isdir(self.prefix):
+            try:
+                stop_wineserver(self.prefix)
+            except (OSError, subprocess.TimeoutExpired):
+                pass
+        driver = self.driver
+        if driver is not None and driver.poll() is None:
+            try:
+                os.killpg(driver.pid, signal.SIGKILL)
+            except OSError:
+                pass
+
     def close(self):
+        self.harness.session_closed(self)
         if self.driver is not None and self.driver.poll() is None:
             try:
                 self.driver.stdin.write(b"kill\nquit\n")

@@ -5,10 +5,11 @@ version and takes the version too. Prints one line per test and, last, "N passed
 """
 
 import argparse
-import concurrent.futures
 import importlib.util
 import os
+import queue
 import sys
+import threading
 import time
 import traceback
 
@@ -51,6 +52,85 @@ def run_case(harness, case):
         return name, False, detail, time.time() - started
 
 
+class Pool:
+    """Runs the cases on `jobs` threads and yields each result as it comes.
+
+    A watchdog gives each case `limit` seconds. When a case runs longer, its Wine has hung (no
+    test of ours takes more than a minute): the watchdog ends the Wine of the case's sessions,
+    which makes the case fail, and the case runs once more on a fresh prefix. A thread that
+    still does not come back is left behind and replaced, so the run always ends.
+    """
+
+    def __init__(self, harness, cases, jobs, limit):
+        self.harness = harness
+        self.limit = limit
+        self.todo = queue.Queue()
+        self.results = queue.Queue()
+        self.running = {}  # attempt -> [thread id, case, started, aborted]
+        self.lock = threading.Lock()
+        self.left = len(cases)
+        for case in cases:
+            self.todo.put((case, 1))
+        for _ in range(max(1, jobs)):
+            self._start_worker()
+
+    def _start_worker(self):
+        threading.Thread(target=self._work, daemon=True).start()
+
+    def _work(self):
+        while True:
+            try:
+                case, attempt_number = self.todo.get_nowait()
+            except queue.Empty:
+                return
+            attempt = object()
+            with self.lock:
+                self.running[attempt] = [threading.get_ident(), case, time.time(), False,
+                                         attempt_number]
+            result = run_case(self.harness, case)
+            with self.lock:
+                state = self.running.pop(attempt, None)
+            if state is None:
+                return  # given up on by the watchdog: its result no longer counts
+            self.results.put((case, attempt_number, state[3], result))
+
+    def __iter__(self):
+        while self.left:
+            try:
+                case, attempt_number, aborted, result = self.results.get(timeout=5)
+            except queue.Empty:
+                self._watch()
+                continue
+            name, ok, detail, seconds = result
+            if not ok and aborted and attempt_number == 1:
+                print("RETRY %s: its Wine hung for %d s and was ended; running it once more"
+                      % (name, seconds), flush=True)
+                self.todo.put((case, 2))
+                self._start_worker()
+                continue
+            if aborted and not ok:
+                detail = "its Wine hung twice (over %d s each time)\n%s" % (self.limit, detail)
+            self.left -= 1
+            yield name, ok, detail, seconds
+
+    def _watch(self):
+        now = time.time()
+        with self.lock:
+            overdue = [(a, s) for a, s in self.running.items() if now - s[2] > self.limit]
+        for attempt, state in overdue:
+            thread_id, case, started, aborted, attempt_number = state
+            if not aborted:
+                state[3] = True
+                self.harness.end_sessions_of(thread_id)
+            elif now - started > self.limit + 120:
+                with self.lock:
+                    self.running.pop(attempt, None)
+                self._start_worker()  # in place of the thread left behind
+                self.results.put((case, attempt_number, True, (
+                    case[0], False, "still running %d s after its Wine was ended" % (
+                        now - started), now - started)))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--dist", default=os.environ.get("PLINVO_DIST"))
@@ -61,6 +141,8 @@ def main():
         os.path.abspath(__file__))))
     parser.add_argument("--jobs", type=int, default=int(os.environ.get("PLINVO_E2E_JOBS", "2")))
     parser.add_argument("-k", dest="pattern", default="")
+    parser.add_argument("--case-seconds", type=float,
+                        default=float(os.environ.get("PLINVO_E2E_CASE_SECONDS", "300")))
     args = parser.parse_args()
     if not args.driver_dir:
         parser.error("the driver's folder is needed (--driver-dir)")
@@ -74,14 +156,13 @@ def main():
     cases = discover(args.tests, args.pattern)
     passed = failed = 0
     try:
-        with concurrent.futures.ThreadPoolExecutor(max(1, args.jobs)) as pool:
-            for name, ok, detail, seconds in pool.map(lambda c: run_case(harness, c), cases):
-                if ok:
-                    passed += 1
-                    print("PASS %s (%.1f s)" % (name, seconds), flush=True)
-                else:
-                    failed += 1
-                    print("FAIL %s (%.1f s)\n%s" % (name, seconds, detail), flush=True)
+        for name, ok, detail, seconds in Pool(harness, cases, args.jobs, args.case_seconds):
+            if ok:
+                passed += 1
+                print("PASS %s (%.1f s)" % (name, seconds), flush=True)
+            else:
+                failed += 1
+                print("FAIL %s (%.1f s)\n%s" % (name, seconds, detail), flush=True)
     finally:
         for prefix in list(harness._pristine.values()):
             e2e.stop_wineserver(prefix)
