@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Plinvo needs, when it is missing: the i686 mingw-w64 cross
 # compiler, 32-bit Wine, Xvfb and the screenshot tools, the native compiler and test libraries,
-# Free Pascal's chmcmd for the help file and NSIS's makensis for the setup program. Safe to run
-# again; does nothing when all is there.
+# Free Pascal's chmcmd for the help file, NSIS's makensis for the setup program and wixl for the
+# Windows Installer package. Safe to run again; does nothing when all is there.
 set -euo pipefail
 
 need=()
@@ -24,6 +24,7 @@ have_pkg libgmock-dev || need+=(libgmock-dev)
 have_pkg libbenchmark-dev || need+=(libbenchmark-dev)
 have_cmd chmcmd || need+=(fp-utils)
 have_cmd makensis || need+=(nsis)
+have_cmd wixl || need+=(wixl)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

@@ -4,7 +4,8 @@ The setup runs as an administrator who installs on many computers runs it, silen
 then starts from where it was installed, and the quiet uninstall command that Add or Remove
 Programs lists removes everything again. An uninstall that someone watches offers to put back
 the Windows settings once the user has confirmed it, through Plinvo's restore, played here by
-the recording stand-in.
+the recording stand-in. The Windows Installer package goes in and out again with msiexec /qn,
+as Group Policy and deployment tools run it.
 """
 
 import os
@@ -13,7 +14,7 @@ import struct
 import time
 import zipfile
 
-from e2e import Session, check, check_equal, on_versions
+from e2e import Session, check, check_equal, on_versions, run_wine
 
 VERSION = "3.2.0.100"
 FOLDER = r"C:\Program Files\Plinvo"
@@ -50,7 +51,10 @@ def program_files(h):
 
 
 def package(h, kind):
-    path = os.path.join(os.path.dirname(h.dist_dir), "Plinvo-%s-%s" % (VERSION, kind))
+    """setup.exe, portable.zip or .msi, as build.sh writes them beside the program folder."""
+    name = "Plinvo-%s%s" % (VERSION, kind) if kind.startswith(".") else \
+        "Plinvo-%s-%s" % (VERSION, kind)
+    path = os.path.join(os.path.dirname(h.dist_dir), name)
     check(os.path.isfile(path), "no %s beside the program folder (build.sh makes it)" % path)
     return path
 
@@ -250,3 +254,72 @@ def test_uninstall_asks_to_put_back_the_settings_once_confirmed(h):
         s.answer("Yes", s.wait_msgbox())
         check(wait_gone(s.unix_path(FOLDER)), "the program folder stayed")
         check_equal(restores(), 2, "restores started")
+
+
+@on_versions("winxp", "vista")
+def test_windows_installer_package_round_trip(h, winver):
+    """What Group Policy software installation and deployment tools run: msiexec, silently."""
+    msi = package(h, ".msi")
+    lsa = r"HKLM\System\CurrentControlSet\Control\Lsa"
+    with Session(h, winver, user="Administrator", name="msi",
+                 overrides="winemenubuilder.exe=d") as s:
+        settings_before = s.registry_values(lsa)
+        check_equal(s.run("msiexec", "/i", s.windows_path(msi), "/qn", timeout=300), 0,
+                    "exit code of msiexec /i /qn")
+        folder = s.unix_path(FOLDER)
+        check_equal(sorted(os.listdir(folder)), program_files(h), "installed files")
+        for name in program_files(h):
+            with open(os.path.join(folder, name), "rb") as a, \
+                    open(os.path.join(h.dist_dir, name), "rb") as b:
+                check(a.read() == b.read(), "installed %s differs from the program folder" % name)
+        check(os.path.isdir(s.unix_path(r"C:\ProgramData\Plinvo")) or
+              os.path.isdir(s.unix_path(r"C:\users\Public\Application Data\Plinvo")) or
+              any(os.path.isdir(os.path.join(d, "Plinvo")) for d in all_users_data(s)),
+              "the package had Plinvo make its folder for the saved settings")
+
+        entries = installer_entries(s)
+        check_equal(len(entries), 1, "Add or Remove Programs entries named Plinvo")
+        entry = entries[0]
+        check_equal({n: entry.get(n, ("", ""))[1] for n in ("DisplayVersion", "Publisher")},
+                    {"DisplayVersion": VERSION, "Publisher": "Trelbane Software"},
+                    "Add or Remove Programs entry")
+
+        menus = start_menu_folders(s)
+        check_equal(len(menus), 1, "Start-menu folders named Plinvo")
+        check_equal(sorted(os.listdir(menus[0])), sorted(SHORTCUTS), "Start-menu entries")
+        for name, target in SHORTCUTS.items():
+            with open(os.path.join(menus[0], name), "rb") as f:
+                link = f.read().lower()
+            path = (FOLDER + target if name != "Uninstall Plinvo.lnk" else "msiexec.exe").lower()
+            check(path.encode("latin-1") in link or path.encode("utf-16-le") in link,
+                  "%s does not lead to %s" % (name, path))
+
+        check_equal(s.run("msiexec", "/x", s.windows_path(msi), "/qn", timeout=300), 0,
+                    "exit code of msiexec /x /qn")
+        check(not os.path.exists(folder) or os.listdir(folder) == [],
+              "left in the program folder: %s" % (os.listdir(folder) if os.path.isdir(folder)
+                                                   else "?"))
+        check_equal(installer_entries(s), [], "entries after the removal")
+        check_equal(start_menu_folders(s), [], "Start-menu folders after the removal")
+        check_equal(s.registry_values(lsa), settings_before, "Windows settings after the round trip")
+
+
+def all_users_data(s):
+    drive = s.unix_path("C:\\")
+    return [os.path.join(drive, "ProgramData"),
+            os.path.join(drive, "users", "Public", "Application Data"),
+            os.path.join(drive, "Documents and Settings", "All Users", "Application Data")]
+
+
+def installer_entries(s):
+    """The Add or Remove Programs entries that a Windows Installer package named Plinvo made."""
+    root = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
+    out = run_wine(s.prefix, ["reg", "query", root])
+    entries = []
+    for line in out.stdout.decode("latin-1").splitlines():
+        key = line.strip()
+        if "\\Uninstall\\{" in key:  # a product code
+            values = s.registry_values(key)
+            if values and values.get("DisplayName", ("", ""))[1] == "Plinvo":
+                entries.append(values)
+    return entries

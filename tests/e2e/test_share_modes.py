@@ -9,10 +9,9 @@ handed it over; a stand-in planted as C:\\Program.exe must never run.
 import glob
 import os
 import re
-import subprocess
 import time
 
-from e2e import Session, check, check_equal, control_ids, on_versions, wine_env
+from e2e import Session, check, check_equal, control_ids, on_versions, run_wine
 
 IDS = control_ids()
 CAPTION = "Plinvo"
@@ -125,8 +124,7 @@ def wait_settings(s, mode, seconds=10):
 
 def registry_value(s, key, name):
     """(type, data) of a value in the running prefix's registry, or None."""
-    out = subprocess.run(["wine", "reg", "query", key, "/v", name], env=wine_env(s.prefix),
-                         capture_output=True).stdout.decode("latin-1")
+    out = run_wine(s.prefix, ["reg", "query", key, "/v", name]).stdout.decode("latin-1")
     for line in out.splitlines():
         parts = line.split()
         if len(parts) >= 3 and parts[0].lower() == name.lower():
@@ -359,8 +357,7 @@ def exported_values(s, keys):
         path = os.path.join(s.dir, "export-%d.reg" % index)
         if os.path.exists(path):
             os.remove(path)
-        subprocess.run(["wine", "reg", "export", key, s.windows_path(path), "/y"],
-                       env=wine_env(s.prefix), capture_output=True)
+        run_wine(s.prefix, ["reg", "export", key, s.windows_path(path), "/y"])
         if not os.path.exists(path):
             continue
         with open(path, "rb") as f:
@@ -387,9 +384,8 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
         s.write_text(r"C:\netapi.txt", "user\tGuest\t0x203\n")  # disabled
         check_equal(start(s), [], "boxes at start-up")
         # A value no mode writes, so that putting it back is visible.
-        subprocess.run(["wine", "reg", "add", LSA001, "/v", "restrictanonymous", "/t",
-                        "REG_DWORD", "/d", "5", "/f"], env=wine_env(s.prefix),
-                       capture_output=True)
+        run_wine(s.prefix, ["reg", "add", LSA001, "/v", "restrictanonymous", "/t", "REG_DWORD",
+                            "/d", "5", "/f"])
         before = exported_values(s, keys)
         check_equal(before.get((LSA001.lower(), "restrictanonymous")), "dword:00000005",
                     "restrictanonymous before")
@@ -399,9 +395,8 @@ def test_undo_after_zendry_share_gives_the_registry_back(h, winver):
         s.write_text(r"C:\netapi.txt", "user\tGuest\t0x201\n")  # what "net user" did
         # Another program changes a value; the sharing check's Fix applies Zendry Share again,
         # which must leave the record of what was there before Zendry Share as it was.
-        subprocess.run(["wine", "reg", "add", LSA_CURRENT, "/v", "restrictanonymous", "/t",
-                        "REG_DWORD", "/d", "1", "/f"], env=wine_env(s.prefix),
-                       capture_output=True, check=True)
+        run_wine(s.prefix, ["reg", "add", LSA_CURRENT, "/v", "restrictanonymous", "/t",
+                            "REG_DWORD", "/d", "1", "/f"], check=True)
         s.command("menu", CAPTION, IDS["menuCheckSharing"])
         s.wait_window(CHECK)
         wait_check_done(s)
@@ -485,8 +480,7 @@ def test_restore_puts_back_how_the_computer_browser_started(h, winver):
             for command in (["delete", "Browser"],
                             ["create", "Browser", "binpath=", r"C:\windows\system32\notepad.exe",
                              "start=", start_type]):
-                done = subprocess.run(["wine", "sc"] + command, env=wine_env(s.prefix),
-                                      capture_output=True, timeout=120)
+                done = run_wine(s.prefix, ["sc"] + command, timeout=120)
             check_equal(done.returncode, 0, "service made: %r" % done.stdout)
         make_browser("demand")
         check_equal(start(s), [], "boxes at start-up")
@@ -515,9 +509,8 @@ def test_sharing_check_finds_a_changed_value_and_fix_applies_the_mode_again(h, w
         s.answer("OK", result)
         wait_settings(s, 1)
         # Another program sets a value Zendry Share wrote back.
-        subprocess.run(["wine", "reg", "add", LSA_CURRENT, "/v", "restrictanonymous", "/t",
-                        "REG_DWORD", "/d", "1", "/f"], env=wine_env(s.prefix),
-                       capture_output=True, check=True)
+        run_wine(s.prefix, ["reg", "add", LSA_CURRENT, "/v", "restrictanonymous", "/t",
+                            "REG_DWORD", "/d", "1", "/f"], check=True)
 
         s.command("menu", CAPTION, IDS["menuCheckSharing"])
         s.wait_window(CHECK)

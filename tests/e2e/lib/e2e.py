@@ -220,6 +220,24 @@ class Xvfb:
                 self.proc.wait()
 
 
+def run_wine(prefix, args, timeout=120, check=False):
+    """Runs `wine <args>` in `prefix` and gives the CompletedProcess with its output as bytes.
+
+    The output goes through files, not pipes: a Wine command that finds no wineserver running
+    starts one and its services, which inherit the command's handles and live on; reading a
+    pipe until they closed it would never end."""
+    import tempfile
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        done = subprocess.run(["wine"] + list(args), env=wine_env(prefix), stdout=out,
+                              stderr=err, stdin=subprocess.DEVNULL, timeout=timeout)
+        out.seek(0)
+        err.seek(0)
+        done.stdout, done.stderr = out.read(), err.read()
+    if check and done.returncode != 0:
+        raise subprocess.CalledProcessError(done.returncode, done.args, done.stdout, done.stderr)
+    return done
+
+
 def stop_wineserver(prefix):
     subprocess.run(["wineserver", "-k"], env=wine_env(prefix),
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
@@ -517,8 +535,7 @@ class Session:
     def registry_values(self, key):
         """{name: (type, data)} of a key of the running prefix's registry; None when the key
         does not exist."""
-        out = subprocess.run(["wine", "reg", "query", key], env=wine_env(self.prefix),
-                             capture_output=True)
+        out = run_wine(self.prefix, ["reg", "query", key])
         if out.returncode != 0:
             return None
         values = {}

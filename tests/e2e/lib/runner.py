@@ -52,6 +52,13 @@ def run_case(harness, case):
         return name, False, detail, time.time() - started
 
 
+def boot_quietly(harness, winver):
+    try:
+        harness.pristine_prefix(winver)
+    except Exception:  # the tests that need the prefix report it
+        pass
+
+
 class Pool:
     """Runs the cases on `jobs` threads and yields each result as it comes.
 
@@ -121,6 +128,9 @@ class Pool:
             thread_id, case, started, aborted, attempt_number = state
             if not aborted:
                 state[3] = True
+                frame = sys._current_frames().get(thread_id)
+                where = "".join(traceback.format_stack(frame)) if frame else "?"
+                print("HUNG %s after %d s, in:\n%s" % (case[0], now - started, where), flush=True)
                 self.harness.end_sessions_of(thread_id)
             elif now - started > self.limit + 120:
                 with self.lock:
@@ -156,6 +166,14 @@ def main():
     cases = discover(args.tests, args.pattern)
     passed = failed = 0
     try:
+        # The prefixes are booted before any test starts, so that no test's time limit counts
+        # the boot (minutes on a busy machine).
+        versions = {e2e.WINDOWS_VERSIONS[0]} | {extra[0] for _, _, extra in cases if extra}
+        boots = [threading.Thread(target=boot_quietly, args=(harness, v)) for v in versions]
+        for thread in boots:
+            thread.start()
+        for thread in boots:
+            thread.join()
         for name, ok, detail, seconds in Pool(harness, cases, args.jobs, args.case_seconds):
             if ok:
                 passed += 1
