@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "check/SharingCheckFixture.h"
+#include "check/VisitorInstructions.h"
+#include "sharemode/SettingsHistory.h"
 #include "support/TestWorld.h"
 
 namespace check_testing {
@@ -169,6 +172,61 @@ TEST_F(SharingCheckDialogTest, CopyReportPutsTheWholeReportOnTheClipboardAndSays
             std::string::npos);
   EXPECT_EQ(test.world.messageBoxes.Texts(),
             std::vector<std::string>{"Plinvo could not put the report on the clipboard."});
+}
+
+TEST_F(SharingCheckDialogTest, FixLetsTheServerSignAfterSavingItsStateAndUndoTurnsItOffAgain) {
+  const char* const server = "SYSTEM\\CurrentControlSet\\Services\\LanmanServer\\Parameters";
+  const char* const visitors = "Visitors with newer Windows";
+  OpenCheck([&](MemoryForm& dialog) {
+    List(dialog).Select(RowOf(dialog, visitors));
+    EXPECT_EQ(List(dialog).RowPicture(RowOf(dialog, visitors)), 1);  // blocks visitors
+    ASSERT_TRUE(dialog.Get<ui::Button>("m_btnFix").Enabled());
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+    EXPECT_EQ(List(dialog).Cell(RowOf(dialog, visitors), 1),
+              "Windows XP: SMB 1 only, signing offered");
+  });
+  ASSERT_EQ(test.world.registry.Value(server, "enablesecuritysignature")->dword, 1u);
+  // Both records hold the value as it was: not there.
+  sharemode::SettingsHistory history;
+  ASSERT_EQ(sharemode::LoadHistory(test.world.files, history), sharemode::HistoryRead::Read);
+  for (const auto* record : {&history.first, &history.last}) {
+    ASSERT_TRUE(record->has_value());
+    const auto& values = (*record)->values;
+    const auto saved = std::find_if(values.begin(), values.end(), [](const auto& value) {
+      return value.name == "enablesecuritysignature";
+    });
+    ASSERT_NE(saved, values.end());
+    EXPECT_FALSE(saved->present);
+  }
+  const std::string line =
+      "- The Server service offers signing to visitors: not set (the value "
+      "is removed)";
+  test.mainWindow->menuUndoModeClick();
+  EXPECT_EQ(test.world.registry.Value(server, "enablesecuritysignature"), std::nullopt);
+  const std::vector<std::string> texts = test.world.messageBoxes.Texts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0],
+            "The Server service now offers signing to visitors.\n\nYou need to RESTART this "
+            "computer to take effect!");
+  EXPECT_NE(texts[1].find(line), std::string::npos) << texts[1];
+  EXPECT_EQ(texts[2].rfind("The settings are back as they were. Changed back:\n" + line, 0), 0u);
+}
+
+TEST_F(SharingCheckDialogTest, CopyInstructionsPutsThemOnTheClipboardWithEachShareExactly) {
+  test.world.shareService.shares.push_back({u"\u0424\u043e\u0442\u043e", 0, u"", 0, u"C:\\F"});
+  OpenCheck([&](MemoryForm& dialog) {
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCopyInstructions").Click();
+    EXPECT_EQ(dialog.Get<ui::Label>("m_labelCheckStatus").Text(),
+              "Instructions copied to the clipboard.");
+    test.world.clipboard.fails = true;
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCopyInstructions").Click();
+  });
+  std::u16string expected;
+  ASSERT_TRUE(check::VisitorInstructions(test.world.platform, 1, expected));
+  EXPECT_EQ(test.world.clipboard.unicodeText, expected);
+  EXPECT_NE(expected.find(u"\\\\WORKSTATION1\\\u0424\u043e\u0442\u043e\r\n"), std::u16string::npos);
+  EXPECT_EQ(test.world.messageBoxes.Texts(),
+            std::vector<std::string>{"Plinvo could not put the instructions on the clipboard."});
 }
 
 }  // namespace
