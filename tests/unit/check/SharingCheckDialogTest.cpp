@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "check/SharingCheckFixture.h"
@@ -176,40 +175,33 @@ TEST_F(SharingCheckDialogTest, CopyReportPutsTheWholeReportOnTheClipboardAndSays
 
 TEST_F(SharingCheckDialogTest, FixLetsTheServerSignAfterSavingItsStateAndUndoTurnsItOffAgain) {
   const char* const server = "SYSTEM\\CurrentControlSet\\Services\\LanmanServer\\Parameters";
-  const char* const visitors = "Visitors with newer Windows";
   OpenCheck([&](MemoryForm& dialog) {
-    List(dialog).Select(RowOf(dialog, visitors));
-    EXPECT_EQ(List(dialog).RowPicture(RowOf(dialog, visitors)), 1);  // blocks visitors
-    ASSERT_TRUE(dialog.Get<ui::Button>("m_btnFix").Enabled());
+    const int row = RowOf(dialog, "Visitors with newer Windows");
+    List(dialog).Select(row);
     dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
-    EXPECT_EQ(List(dialog).Cell(RowOf(dialog, visitors), 1),
-              "Windows XP: SMB 1 only, signing offered");
+    EXPECT_EQ(List(dialog).Cell(row, 1), "Windows XP: SMB 1 only, signing offered");
   });
-  ASSERT_EQ(test.world.registry.Value(server, "enablesecuritysignature")->dword, 1u);
-  // Both records hold the value as it was: not there.
-  sharemode::SettingsHistory history;
-  ASSERT_EQ(sharemode::LoadHistory(test.world.files, history), sharemode::HistoryRead::Read);
-  for (const auto* record : {&history.first, &history.last}) {
-    ASSERT_TRUE(record->has_value());
-    const auto& values = (*record)->values;
-    const auto saved = std::find_if(values.begin(), values.end(), [](const auto& value) {
-      return value.name == "enablesecuritysignature";
-    });
-    ASSERT_NE(saved, values.end());
-    EXPECT_FALSE(saved->present);
-  }
+  EXPECT_EQ(test.world.registry.Value(server, "enablesecuritysignature")->dword, 1u);
+  // Both records, of before the first and the last change, hold it as it was: not there.
+  std::string record;
+  test.world.files.ReadFile(sharemode::HistoryFilePath(test.world.files), record);
+  const std::string saved = std::string("\t\\") + server + "\tenablesecuritysignature\tabsent\n";
+  EXPECT_EQ(record.find(saved, record.find("[last]")), record.rfind(saved)) << record;
+  EXPECT_LT(record.find(saved), record.find("[last]"));
+  test.mainWindow->menuUndoModeClick();
+  EXPECT_EQ(test.world.registry.Value(server, "enablesecuritysignature"), std::nullopt);
   const std::string line =
       "- The Server service offers signing to visitors: not set (the value "
       "is removed)";
-  test.mainWindow->menuUndoModeClick();
-  EXPECT_EQ(test.world.registry.Value(server, "enablesecuritysignature"), std::nullopt);
-  const std::vector<std::string> texts = test.world.messageBoxes.Texts();
-  ASSERT_EQ(texts.size(), 3u);
-  EXPECT_EQ(texts[0],
-            "The Server service now offers signing to visitors.\n\nYou need to RESTART this "
-            "computer to take effect!");
-  EXPECT_NE(texts[1].find(line), std::string::npos) << texts[1];
-  EXPECT_EQ(texts[2].rfind("The settings are back as they were. Changed back:\n" + line, 0), 0u);
+  EXPECT_EQ(test.world.messageBoxes.Texts(),
+            (std::vector<std::string>{
+                "The Server service now offers signing to visitors.\n\nYou need to RESTART this "
+                "computer to take effect!",
+                "Undo the last share-mode change? These settings go back to what they were before "
+                "it:\n\n" +
+                    line + "\n\nAfterwards no share mode is shown as applied.",
+                "The settings are back as they were. Changed back:\n" + line +
+                    "\n\n\nYou need to RESTART this computer to take effect!"}));
 }
 
 TEST_F(SharingCheckDialogTest, CopyInstructionsPutsThemOnTheClipboardWithEachShareExactly) {

@@ -2,218 +2,116 @@
 // the instructions handed to them.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "check/Rows.h"
 #include "check/SharingCheckFixture.h"
 #include "check/VisitorInstructions.h"
-#include "sharemode/RestorableSettings.h"
 #include "sharemode/ServerSigning.h"
 
 namespace check_testing {
 namespace {
 
-using check::FixKind;
 using platform::memory::RegistryValue;
 
-const char* const kServer = "SYSTEM\\CurrentControlSet\\Services\\LanmanServer\\Parameters";
-enum Signing { kAbsent, kOff, kOffered, kRequired };
-
-struct Case {
-  int major, minor;
-  Signing signing;
-  int mode;
-  Status status;
-  const char* found;
-  std::vector<const char*> said;  // phrases of the explanation
-};
-
-class VisitorsTest : public ::testing::Test {
- protected:
-  VisitorsTest() { ApplyInWorld(*world, 2); }
-  // A computer of the case's Windows version with the server's signing set as it says.
-  void SetUp(const Case& c) {
-    world = std::make_unique<platform::memory::MemoryWorld>();
-    ApplyInWorld(*world, 2);
-    world->identity.version.majorVersion = static_cast<std::uint32_t>(c.major);
-    world->identity.version.minorVersion = static_cast<std::uint32_t>(c.minor);
-    if (c.signing == kAbsent) return;
-    for (const char* name : {"enablesecuritysignature", "requiresecuritysignature"}) {
-      const bool on = name[0] == 'e' ? c.signing == kOffered : c.signing == kRequired;
-      world->registry.Put(kServer, name, {RegistryValue::Type::Dword, on ? 1u : 0u, {}});
-    }
+struct VisitorsTest : ::testing::Test {
+  VisitorsTest() { ApplyInWorld(world, 2); }
+  void Set(const char* name, std::uint32_t value) {
+    world.registry.Put("SYSTEM\\CurrentControlSet\\Services\\LanmanServer\\Parameters", name,
+                       {RegistryValue::Type::Dword, value, {}});
   }
   check::Finding Row(int mode) {
     std::vector<check::Finding> rows;
-    check::CheckNewerVisitors({world->platform, kFolder, mode}, rows);
-    EXPECT_EQ(rows.size(), 1u);
-    return rows.empty() ? check::Finding{} : rows.front();
+    check::CheckNewerVisitors({world.platform, kFolder, mode}, rows);
+    return rows.size() == 1 ? rows[0] : check::Finding{};
   }
   std::string Instructions(int mode) {
     std::u16string text;
-    EXPECT_TRUE(check::VisitorInstructions(world->platform, mode, text));
+    EXPECT_TRUE(check::VisitorInstructions(world.platform, mode, text));
     return std::string(text.begin(), text.end());  // the test's texts are plain ASCII
   }
-  std::unique_ptr<platform::memory::MemoryWorld> world =
-      std::make_unique<platform::memory::MemoryWorld>();
+  platform::memory::MemoryWorld world;
 };
 
-TEST_F(VisitorsTest, EachWindowsAndModeTellsWhatNewerWindowsNeedAndOffersSigningWhereMissing) {
-  const char* const smb1 = "SMB 1.0/CIFS Client";
-  const char* const guests = "(\"insecure guest logons\")";
-  const char* const account = "with an account of WORKSTATION1 and its password";
-  const char* const fix = "Press Fix to let the Server service offer signing";
-  const char* const noSigning = "does not offer it (its setting enablesecuritysignature is off";
+TEST_F(VisitorsTest, EachWindowsAndModeSaysWhatNewerWindowsNeedsAndOffersSigningWhereMissing) {
+  const std::string xpOff = "Windows XP: SMB 1 only, no signing";
+  const std::string xpOn = "Windows XP: SMB 1 only, signing offered";
+  const std::string vista = "Windows Vista: SMB 2, signing offered";
+  // Windows version (with the server's signing values), mode, then what the row says.
+  struct Case {
+    int major, minor, offer, require, mode;
+    Status status;
+    std::string found;
+    std::vector<const char*> said;
+  };
   const Case cases[] = {
-      {5,
-       1,
-       kAbsent,
-       check::kNoMode,
-       Status::WorthKnowing,
-       "Windows XP: SMB 1 only, no signing",
-       {smb1, noSigning, "No share mode has been applied by Plinvo"}},
-      {5,
-       1,
-       kOff,
-       0,
-       Status::Holds,
-       "Windows XP: SMB 1 only, no signing",
-       {"In Stop Share visitors are not meant to come in"}},
-      {5,
-       1,
-       kOff,
-       1,
-       Status::Blocks,
-       "Windows XP: SMB 1 only, no signing",
-       {smb1, "Windows 10 from version 1709 and Windows 11", noSigning, guests,
-        "A guest connection cannot be signed", fix}},
-      {5,
-       1,
-       kAbsent,
-       2,
-       Status::Blocks,
-       "Windows XP: SMB 1 only, no signing",
-       {smb1, noSigning, account, fix}},
-      {5,
-       1,
-       kOffered,
-       check::kNoMode,
-       Status::WorthKnowing,
-       "Windows XP: SMB 1 only, signing offered",
-       {smb1, "WORKSTATION1 offers signing"}},
-      {5, 1, kOffered, 0, Status::Holds, "Windows XP: SMB 1 only, signing offered", {}},
-      {5,
-       1,
-       kOffered,
-       1,
-       Status::WorthKnowing,
-       "Windows XP: SMB 1 only, signing offered",
-       {smb1, "offers signing", guests, "Normal Share on WORKSTATION1"}},
-      {5,
-       1,
-       kRequired,
-       2,
-       Status::WorthKnowing,
-       "Windows XP: SMB 1 only, signing offered",
-       {smb1, "offers signing", account}},
-      {6,
-       0,
-       kAbsent,
-       check::kNoMode,
-       Status::WorthKnowing,
-       "Windows Vista: SMB 2, signing offered",
-       {"Windows Vista, which runs on WORKSTATION1, speaks the second version"}},
-      {6, 0, kAbsent, 0, Status::Holds, "Windows Vista: SMB 2, signing offered", {}},
-      {6,
-       0,
-       kOff,
-       1,
-       Status::WorthKnowing,
-       "Windows Vista: SMB 2, signing offered",
-       {"(SMB 2)", guests, "\"Enable insecure guest logons\"", "costs safety"}},
-      {6,
-       0,
-       kAbsent,
-       2,
-       Status::WorthKnowing,
-       "Windows Vista: SMB 2, signing offered",
-       {"(SMB 2)", account}},
+      {5, 1, -1, -1, check::kNoMode, Status::WorthKnowing, xpOff, {"SMB 1.0/CIFS Client", "off"}},
+      {5, 1, 0, 0, 0, Status::Holds, xpOff, {"In Stop Share visitors are not meant"}},
+      {5, 1, 0, -1, 1, Status::Blocks, xpOff, {"from version 1709", "insecure guest", "Fix"}},
+      {5, 1, -1, -1, 2, Status::Blocks, xpOff, {"with an account of WORKSTATION1", "Fix"}},
+      {5, 1, 1, 0, 1, Status::WorthKnowing, xpOn, {"SMB 1.0/CIFS", "cannot be signed"}},
+      {5, 1, 0, 1, 2, Status::WorthKnowing, xpOn, {"WORKSTATION1 offers signing", "account"}},
+      {6, 0, -1, -1, check::kNoMode, Status::WorthKnowing, vista, {"(SMB 2)"}},
+      {6, 0, 0, 0, 0, Status::Holds, vista, {}},
+      {6, 0, 0, 0, 1, Status::WorthKnowing, vista, {"insecure guest", "costs safety"}},
+      {6, 0, -1, -1, 2, Status::WorthKnowing, vista, {"with an account of WORKSTATION1"}},
   };
   for (const Case& c : cases) {
-    SetUp(c);
+    world.registry = {};
+    world.identity.version.majorVersion = static_cast<std::uint32_t>(c.major);
+    world.identity.version.minorVersion = static_cast<std::uint32_t>(c.minor);
+    if (c.offer >= 0) Set("enablesecuritysignature", static_cast<std::uint32_t>(c.offer));
+    if (c.require >= 0) Set("requiresecuritysignature", static_cast<std::uint32_t>(c.require));
     const check::Finding row = Row(c.mode);
-    const std::string label = std::string(c.found) + ", mode " + std::to_string(c.mode);
+    const std::string label = c.found + " in mode " + std::to_string(c.mode);
     EXPECT_EQ(row.what, "Visitors with newer Windows");
     EXPECT_EQ(row.status, c.status) << label;
     EXPECT_EQ(row.found, c.found) << label;
-    EXPECT_EQ(row.fix, c.status == Status::Blocks ? FixKind::OfferSigning : FixKind::None) << label;
-    for (const char* phrase : c.said) {
+    EXPECT_EQ(row.fix == check::FixKind::OfferSigning, c.status == Status::Blocks) << label;
+    for (const char* phrase : c.said)
       EXPECT_NE(row.explanation.find(phrase), std::string::npos) << label << ": " << phrase;
-    }
     // Only Windows XP's SMB 1 asks anything of the visitor's Windows features.
-    EXPECT_EQ(row.explanation.find(smb1) != std::string::npos, c.major == 5 && c.mode != 0)
-        << label;
+    EXPECT_EQ(row.explanation.find("SMB 1.0") != std::string::npos, c.major == 5 && c.mode != 0);
   }
-}
-
-TEST_F(VisitorsTest, AnUnreadableSettingOrVersionIsNeverShownAsHolding) {
-  world->registry.unreadableKeys.insert(
+  world.registry.unreadableKeys.insert(
       "system\\currentcontrolset\\services\\lanmanserver\\parameters");
-  const check::Finding row = Row(1);
-  EXPECT_EQ(row.status, Status::NotChecked);
-  EXPECT_EQ(row.found, "Windows XP: SMB 1 only, signing not read");
-  EXPECT_NE(row.explanation.find("could not be read: Windows refused access"), std::string::npos)
-      << row.explanation;
-  world->identity.versionFails = true;
+  world.identity.version.majorVersion = 5;
+  EXPECT_EQ(Row(1).status, Status::NotChecked) << "never shown as holding";
+  EXPECT_NE(Row(1).explanation.find("could not be read: Windows refused access"),
+            std::string::npos);
+  world.identity.versionFails = true;
   EXPECT_EQ(Row(2).status, Status::NotChecked);
-}
-
-TEST_F(VisitorsTest, OnlyTheOfferToSignInAStateWindowsKnowsMayBePutBack) {
-  auto saved = [](const char* key, const char* name, std::uint32_t number, bool present) {
-    platform::RegistryData data{platform::kRegDword, std::string(4, '\0')};
-    data.bytes[0] = static_cast<char>(number);
-    return sharemode::SavedValue{key, name, present, data};
-  };
-  const char* const key = "\\SYSTEM\\CurrentControlSet\\Services\\LanmanServer\\Parameters";
-  sharemode::SavedSettings record;
-  record.values = {saved(key, "enablesecuritysignature", 0, true),
-                   saved("\\system\\currentcontrolset\\services\\lanmanserver\\parameters",
-                         "EnableSecuritySignature", 0, false),
-                   saved(key, "enablesecuritysignature", 7, true),
-                   saved(key, "requiresecuritysignature", 0, true),
-                   saved("\\SYSTEM\\CurrentControlSet\\Services\\LanmanWorkstation\\Parameters",
-                         "enablesecuritysignature", 0, true)};
-  const sharemode::ScreenedSettings screened = sharemode::ScreenSettings(record);
-  EXPECT_EQ(screened.allowed.values.size(), 2u);
-  EXPECT_EQ(screened.ignored.size(), 3u);
+  // A restore puts back the offer to sign alone, and only in a state Windows knows.
+  sharemode::SavedValue value{"\\SYSTEM\\CurrentControlSet\\Services\\LanmanServer\\Parameters",
+                              "EnableSecuritySignature",
+                              true,
+                              {platform::kRegDword, {1, 0, 0, 0}}};
+  EXPECT_TRUE(sharemode::IsServerSigningSetting(value));
+  value.data.bytes[0] = 7;
+  EXPECT_FALSE(sharemode::IsServerSigningSetting(value));
+  value.name = "requiresecuritysignature";
+  value.data.bytes[0] = 0;
+  EXPECT_FALSE(sharemode::IsServerSigningSetting(value));
 }
 
 TEST_F(VisitorsTest, InstructionsTellTheAddressesTheAccountAndWhatNewerWindowsNeeds) {
-  world->adapters.adapters.push_back({"{4D36E972-0002}", "Loopback", {"127.0.0.1", "10.0.0.7"}});
-  world->shareService.shares.push_back({u"Music", 0, u"", 0, u"D:\\Music"});
-  const std::string normal = Instructions(2);
-  EXPECT_EQ(normal.rfind("How to open the shared folders of WORKSTATION1\r\n\r\n1. ", 0), 0u);
-  const std::string addresses =
-      "   \\\\WORKSTATION1\r\n   or, when the name is not found, its network address:\r\n"
-      "   \\\\192.168.1.20\r\n   \\\\10.0.0.7\r\n2. Each shared folder has an address of its "
-      "own:\r\n   \\\\WORKSTATION1\\Photos\r\n   \\\\WORKSTATION1\\Music\r\n3. Account: Normal "
-      "Share lets visitors into WORKSTATION1 with an account of WORKSTATION1";
-  EXPECT_NE(normal.find(addresses), std::string::npos) << normal;
-  EXPECT_NE(normal.find("\r\n\r\nWhat Windows 10 and 11 need: Windows XP, which runs on "
-                        "WORKSTATION1, speaks only"),
-            std::string::npos);
-  EXPECT_NE(Instructions(1).find("3. Account: Zendry Share lets visitors into WORKSTATION1 as "
-                                 "the guest account, without a password."),
+  world.adapters.adapters.push_back({"{4D36E972-0002}", "Loopback", {"127.0.0.1", "10.0.0.7"}});
+  EXPECT_NE(Instructions(2).find(
+                "How to open the shared folders of WORKSTATION1\r\n\r\n1. On a computer of the "
+                "same network, press the Windows key and R together, type the address of "
+                "WORKSTATION1 and press Enter:\r\n   \\\\WORKSTATION1\r\n   or, when the name is "
+                "not found, its network address:\r\n   \\\\192.168.1.20\r\n   \\\\10.0.0.7\r\n2. "
+                "Each shared folder has an address of its own:\r\n   \\\\WORKSTATION1\\Photos\r\n"
+                "3. Account: Normal Share lets visitors into WORKSTATION1 with an account of "
+                "WORKSTATION1 and its password"),
+            std::string::npos)
+      << Instructions(2);
+  EXPECT_NE(Instructions(2).find("\r\n\r\nWhat Windows 10 and 11 need: Windows XP, which runs on "
+                                 "WORKSTATION1, speaks only"),
             std::string::npos);
   // Nothing to open while sharing is off.
-  EXPECT_EQ(Instructions(0),
-            "How to open the shared folders of WORKSTATION1\r\n\r\nSharing is off on "
-            "WORKSTATION1: Plinvo's Stop Share keeps visitors out, so no other computer can open "
-            "its folders now. Its owner can choose Zendry Share or Normal Share in Plinvo "
-            "first.\r\n");
-  EXPECT_NE(Instructions(check::kNoMode).find("no share mode has been applied there by Plinvo"),
+  EXPECT_EQ(Instructions(0).find("\\\\"), std::string::npos);
+  EXPECT_NE(Instructions(0).find("Sharing is off on WORKSTATION1: Plinvo's Stop Share"),
             std::string::npos);
-  world->shareService.shareEnumResults.push_back(5);
+  world.shareService.shareEnumResults.push_back(5);
   EXPECT_NE(Instructions(2).find("2. The shared folders of WORKSTATION1 could not be listed."),
             std::string::npos);
 }
