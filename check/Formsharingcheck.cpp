@@ -149,12 +149,11 @@ void TfrmSharingCheck::OfferSigning() {
                     kOk | kIconInformation);
 }
 
-void TfrmSharingCheck::TellCopied(bool copied, const char* what, const char* named) {
-  m_labelCheckStatus.SetText(copied ? app::FormatMessageText("%s copied to the clipboard.", {what})
-                                    : "");
+void TfrmSharingCheck::TellCopied(bool copied, const char* done, const char* what) {
+  m_labelCheckStatus.SetText(copied ? done : "");
   if (!copied) {
     m_app.ShowMessage(
-        Handle(), app::FormatMessageText("Plinvo could not put the %s on the clipboard.", {named}),
+        Handle(), app::FormatMessageText("Plinvo could not put the %s on the clipboard.", {what}),
         platform::mb::kOk | platform::mb::kIconWarning);
   }
 }
@@ -165,14 +164,14 @@ void TfrmSharingCheck::m_btnCopyReportClick() {
     computer = "(unknown)";
   }
   TellCopied(m_app.platform().clipboard.SetText(Handle(), ReportText(computer, m_mode, m_rows)),
-             "Report", "report");
+             "Report copied to the clipboard.", "report");
 }
 
 void TfrmSharingCheck::m_btnCopyInstructionsClick() {
   std::u16string text;
   TellCopied(VisitorInstructions(m_app.platform(), m_mode, text) &&
                  m_app.platform().clipboard.SetUnicodeText(Handle(), text),
-             "Instructions", "instructions");
+             "Instructions copied.", "instructions");
 }
 
 void TfrmSharingCheck::m_btnCloseCheckClick() { window().Close(); }

@@ -51,9 +51,8 @@ class TfrmSharingCheck {
  private:
   void RunCheck();
   void OfferSigning();
-  // Says on the status line that `what` ("Report") was copied, or in a box that the `named`
-  // ("report") could not be.
-  void TellCopied(bool copied, const char* what, const char* named);
+  // Says `done` on the status line, or in a box that `what` ("report") could not be copied.
+  void TellCopied(bool copied, const char* done, const char* what);
   const Finding* Selected() const;
 
   std::function<platform::Status()> m_applyModeAgain;

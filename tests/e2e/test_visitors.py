@@ -71,5 +71,5 @@ def test_newer_windows_row_its_signing_fix_and_the_instructions(h, winver):
                      "SMB 1.0/CIFS Client" if xp else "(SMB 2)"):
             check(part in text, "the instructions lack %r: %r" % (part, text))
         check_equal(s.text(CHECK, IDS["m_labelCheckStatus"]),
-                    "Instructions copied to the clipboard.", "status line")
+                    "Instructions copied.", "status line")
         s.screenshot(CHECK, "sharing-check-visitors")

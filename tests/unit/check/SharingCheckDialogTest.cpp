@@ -208,8 +208,7 @@ TEST_F(SharingCheckDialogTest, CopyInstructionsPutsThemOnTheClipboardWithEachSha
   test.world.shareService.shares.push_back({u"\u0424\u043e\u0442\u043e", 0, u"", 0, u"C:\\F"});
   OpenCheck([&](MemoryForm& dialog) {
     dialog.Memory<ui::memory::MemoryButton>("m_btnCopyInstructions").Click();
-    EXPECT_EQ(dialog.Get<ui::Label>("m_labelCheckStatus").Text(),
-              "Instructions copied to the clipboard.");
+    EXPECT_EQ(dialog.Get<ui::Label>("m_labelCheckStatus").Text(), "Instructions copied.");
     test.world.clipboard.fails = true;
     dialog.Memory<ui::memory::MemoryButton>("m_btnCopyInstructions").Click();
   });
