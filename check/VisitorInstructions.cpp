@@ -20,6 +20,9 @@ constexpr const char* kByAddress = "   or, when the name is not found, its netwo
 constexpr const char* kNoShares = "2. %s shares no folders yet.\r\n";
 constexpr const char* kSharesUnread = "2. The shared folders of %s could not be listed.\r\n";
 constexpr const char* kShares = "2. Each shared folder has an address of its own:\r\n";
+constexpr const char* kOwnerSigns =
+    " Its owner can turn signing on: \"Fix\" on the row \"Visitors with newer Windows\" of "
+    "Plinvo's sharing check, then a restart.";
 
 // The addresses other computers can reach, in the adapters' order.
 std::vector<std::string> UsableAddresses(platform::Platform& platform) {
@@ -67,9 +70,11 @@ bool VisitorInstructions(platform::Platform& platform, int mode, std::u16string&
     if (!append("   \\\\" + computer + "\\")) return false;
     text += share.name + u"\r\n";
   }
-  return append(FormatMessageText(
-      "3. Account: %s\r\n\r\nWhat Windows 10 and 11 need: %s\r\n",
-      {LogonWords(mode, computer), ProtocolWords(ReadServerFacts(platform), computer)}));
+  const ServerFacts facts = ReadServerFacts(platform);
+  return append(
+      FormatMessageText("3. Account: %s\r\n\r\nWhat Windows 10 and 11 need: %s%s\r\n",
+                        {LogonWords(mode, computer), ProtocolWords(facts, computer),
+                         facts.signingKnown && !facts.signingOffered ? kOwnerSigns : ""}));
 }
 
 }  // namespace check

@@ -48,8 +48,8 @@ constexpr const char* kGuestLogons =
 constexpr const char* kAccountLogons =
     "Normal Share lets visitors into %s with an account of %s and its password: when Windows "
     "asks, the visitor types %s\\ and the account's name, and the password. An account with an "
-    "empty password cannot be used from another computer. Such logons can be signed, as Windows "
-    "11 from version 24H2 requires.";
+    "empty password cannot be used from another computer. Unlike a guest's, such a logon can "
+    "be signed where the server offers it, as Windows 11 from version 24H2 requires.";
 
 constexpr std::uint32_t kComputerNameCapacity = 16;  // MAX_COMPUTERNAME_LENGTH + 1
 

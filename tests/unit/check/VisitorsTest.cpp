@@ -107,6 +107,10 @@ TEST_F(VisitorsTest, InstructionsTellTheAddressesTheAccountAndWhatNewerWindowsNe
   EXPECT_NE(Instructions(2).find("\r\n\r\nWhat Windows 10 and 11 need: Windows XP, which runs on "
                                  "WORKSTATION1, speaks only"),
             std::string::npos);
+  EXPECT_NE(Instructions(2).find("is off, as Windows XP leaves it on workstations), so Windows 11 "
+                                 "24H2 is refused even with SMB 1 on. Its owner can turn signing "
+                                 "on: \"Fix\" on the row"),
+            std::string::npos);
   // Nothing to open while sharing is off.
   EXPECT_EQ(Instructions(0).find("\\\\"), std::string::npos);
   EXPECT_NE(Instructions(0).find("Sharing is off on WORKSTATION1: Plinvo's Stop Share"),
