@@ -37,14 +37,14 @@ constexpr const char* kVersionUnknown =
 constexpr const char* kGuestLogons =
     "Zendry Share lets visitors into %s as the guest account, without a password. Windows 10 "
     "and 11 Enterprise and Education, Windows Server 2016 and later and Windows 11 Pro from "
-    "version 24H2 refuse such guest logons by default (\"insecure guest logons\"); Windows 10 "
-    "Home and Pro allow them, and Windows 11 Home may differ: check. A guest connection cannot "
-    "be signed either, so Windows 11 from version 24H2 refuses it for that too. What works "
-    "instead is Normal Share on %s, with an account of %s and its password for each visitor. "
-    "On the visitor's computer an administrator could allow insecure guest logons (the policy "
-    "\"Enable insecure guest logons\") and turn its signing requirement off, but that costs "
-    "safety: that computer would then also trust a computer that only pretends to be %s, and "
-    "Microsoft advises against it.";
+    "version 24H2 refuse such guest logons over SMB 2 and later by default (\"insecure guest "
+    "logons\"); Windows 10 Home and Pro allow them, and Windows 11 Home may differ: check. A "
+    "guest connection cannot be signed either, so Windows 11 from version 24H2 refuses it for "
+    "that too. What works instead is Normal Share on %s, with an account of %s and its "
+    "password for each visitor. On the visitor's computer an administrator could allow "
+    "insecure guest logons (the policy \"Enable insecure guest logons\") and turn its signing "
+    "requirement off, but that costs safety: that computer would then also trust a computer "
+    "that only pretends to be %s, and Microsoft advises against it.";
 constexpr const char* kAccountLogons =
     "Normal Share lets visitors into %s with an account of %s and its password: when Windows "
     "asks, the visitor types %s\\ and the account's name, and the password. An account with an "
