@@ -17,6 +17,7 @@ enum class FixKind {
   None,
   ApplyMode,     // apply the recorded mode again, as "Apply" does
   StartService,  // start the service named by `fixTarget`
+  OfferSigning,  // let the Server service sign, as Windows 11 from version 24H2 requires
 };
 
 struct Finding {

@@ -5,19 +5,8 @@
 #include "shares/ServiceText.h"
 
 namespace check {
-namespace {
 
-// A folder share: its exact name and path for reading its access lists, and as shown.
-struct Share {
-  std::u16string name;
-  std::u16string path;
-  std::string shownName;
-  std::string shownPath;
-};
-
-// The folder shares of the computer, without the ones ending in "$" that Windows keeps for
-// itself. Gives 0, or the service's code when it could not list them.
-std::uint32_t ListShares(platform::Platform& platform, std::vector<Share>& found) {
+std::uint32_t ListFolderShares(platform::Platform& platform, std::vector<FolderShare>& found) {
   return shares::ForEachRecord(
       platform.shareService, &platform::ShareService::ShareEnum502,
       &platform::ShareService::ShareRecords, [&](const platform::ShareRecord& record) {
@@ -30,12 +19,14 @@ std::uint32_t ListShares(platform::Platform& platform, std::vector<Share>& found
       });
 }
 
+namespace {
+
 bool Missing(std::uint32_t error) { return error == 2 || error == 3; }
 
 constexpr std::size_t kLongestPath = 0x8000;  // UTF-16 units of the longest path Windows takes
 constexpr std::uint32_t kNoSuchPath = 3;      // ERROR_PATH_NOT_FOUND
 
-void CheckShare(const CheckInput& input, const Share& share, const std::string& guest,
+void CheckShare(const CheckInput& input, const FolderShare& share, const std::string& guest,
                 std::vector<Finding>& rows) {
   const char* const visitors = input.mode == 1 ? "the guest account" : "visitors' own accounts";
   RowsAbout folderRows(
@@ -120,8 +111,8 @@ void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows) {
   const bool sharing = SharesFolders(input.mode);
   RowsAbout shared(rows, "Shared folders",
                    sharing ? "at least one shared folder" : "kept from visitors");
-  std::vector<Share> found;
-  if (const std::uint32_t error = ListShares(input.platform, found)) {
+  std::vector<FolderShare> found;
+  if (const std::uint32_t error = ListFolderShares(input.platform, found)) {
     shared.Unreadable("Windows did not list the shares: %s", {ErrorText(error)});
     return;
   }
@@ -135,7 +126,7 @@ void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows) {
   std::string guest;
   bool enabled = false;
   if (input.platform.accounts.GuestAccount(guest, enabled) != 0) guest.clear();
-  for (const Share& share : found) CheckShare(input, share, guest, rows);
+  for (const FolderShare& share : found) CheckShare(input, share, guest, rows);
 }
 
 void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows) {

@@ -3,7 +3,9 @@
 #include "app/Formmain.h"
 #include "app/MessageText.h"
 #include "check/SharingCheckLayout.h"
+#include "check/VisitorInstructions.h"
 #include "platform/ErrorWords.h"
+#include "sharemode/ServerSigning.h"
 
 namespace check {
 namespace {
@@ -12,7 +14,6 @@ constexpr const char* kNothingSelected = "Select a row to read what it means for
 constexpr std::uint32_t kComputerNameCapacity = 16;
 // What the status line says once a button that shows nothing else has done its work.
 constexpr const char* kCheckedAgain = "Checked again.";
-constexpr const char* kReportCopied = "Report copied to the clipboard.";
 
 }  // namespace
 
@@ -26,6 +27,7 @@ TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactor
       m_btnFix(m_form->Get<ui::Button>("m_btnFix")),
       m_btnCheckAgain(m_form->Get<ui::Button>("m_btnCheckAgain")),
       m_btnCopyReport(m_form->Get<ui::Button>("m_btnCopyReport")),
+      m_btnCopyInstructions(m_form->Get<ui::Button>("m_btnCopyInstructions")),
       m_btnCloseCheck(m_form->Get<ui::Button>("m_btnCloseCheck")),
       m_labelCheckStatus(m_form->Get<ui::Label>("m_labelCheckStatus")),
       m_applyModeAgain(std::move(applyModeAgain)) {
@@ -38,9 +40,11 @@ TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactor
   m_btnFix.onClick = on(&TfrmSharingCheck::m_btnFixClick);
   m_btnCheckAgain.onClick = on(&TfrmSharingCheck::m_btnCheckAgainClick);
   m_btnCopyReport.onClick = on(&TfrmSharingCheck::m_btnCopyReportClick);
+  m_btnCopyInstructions.onClick = on(&TfrmSharingCheck::m_btnCopyInstructionsClick);
   m_btnCloseCheck.onClick = on(&TfrmSharingCheck::m_btnCloseCheckClick);
   // Until the first check has run there is nothing to fix, check again or copy.
-  for (ui::Button* button : {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport}) {
+  for (ui::Button* button :
+       {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport, &m_btnCopyInstructions}) {
     button->SetEnabled(false);
   }
 }
@@ -50,7 +54,8 @@ void TfrmSharingCheck::FormShow() { RunCheck(); }
 void TfrmSharingCheck::RunCheck() {
   if (m_running) return;
   m_running = true;
-  for (ui::Button* button : {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport}) {
+  for (ui::Button* button :
+       {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport, &m_btnCopyInstructions}) {
     button->SetEnabled(false);
   }
   m_rows.clear();
@@ -71,6 +76,7 @@ void TfrmSharingCheck::RunCheck() {
   m_memoExplanation.SetText(kNothingSelected);
   m_btnCheckAgain.SetEnabled(true);
   m_btnCopyReport.SetEnabled(true);
+  m_btnCopyInstructions.SetEnabled(true);
   m_running = false;
 }
 
@@ -96,6 +102,8 @@ platform::Status TfrmSharingCheck::m_btnFixClick() {
   if (row->fix == FixKind::ApplyMode) {
     // A failed apply ends the fix; the rows stay as they were.
     if (platform::Status applied = m_applyModeAgain(); !applied.Succeeded()) return applied;
+  } else if (row->fix == FixKind::OfferSigning) {
+    OfferSigning();
   } else {
     const std::uint32_t result = m_app.platform().services.Start(row->fixTarget);
     if (result != platform::kSuccess) {
@@ -114,18 +122,56 @@ void TfrmSharingCheck::m_btnCheckAgainClick() {
   m_labelCheckStatus.SetText(kCheckedAgain);
 }
 
+void TfrmSharingCheck::OfferSigning() {
+  using namespace platform::mb;
+  platform::Platform& platform = m_app.platform();
+  // Saved first, as a mode's values are, so that undo and restore turn it off again.
+  if (!sharemode::SaveBeforeSigning(platform) &&
+      m_app.ShowMessage(Handle(),
+                        "The present setting could not be saved, so this change could not be "
+                        "undone later.\n\nLet the Server service offer signing anyway?",
+                        kOkCancel | kIconWarning) != kIdOk) {
+    return;
+  }
+  const long result = sharemode::TurnOnServerSigning(platform.registry);
+  if (result != 0) {
+    m_app.ShowMessage(
+        Handle(),
+        app::FormatMessageText("Windows did not let Plinvo turn signing on. %s",
+                               {platform::ErrorWords(static_cast<std::uint32_t>(result))}),
+        kOk | kIconWarning);
+    return;
+  }
+  // Windows reads the setting when the Server service starts.
+  m_app.ShowMessage(Handle(),
+                    "The Server service now offers signing to visitors.\n\nYou need to RESTART "
+                    "this computer to take effect!",
+                    kOk | kIconInformation);
+}
+
+void TfrmSharingCheck::TellCopied(bool copied, const char* done, const char* what) {
+  m_labelCheckStatus.SetText(copied ? done : "");
+  if (!copied) {
+    m_app.ShowMessage(
+        Handle(), app::FormatMessageText("Plinvo could not put the %s on the clipboard.", {what}),
+        platform::mb::kOk | platform::mb::kIconWarning);
+  }
+}
+
 void TfrmSharingCheck::m_btnCopyReportClick() {
   std::string computer;
   if (!m_app.platform().identity.GetComputerName(computer, kComputerNameCapacity)) {
     computer = "(unknown)";
   }
-  const bool copied =
-      m_app.platform().clipboard.SetText(Handle(), ReportText(computer, m_mode, m_rows));
-  m_labelCheckStatus.SetText(copied ? kReportCopied : "");
-  if (!copied) {
-    m_app.ShowMessage(Handle(), "Plinvo could not put the report on the clipboard.",
-                      platform::mb::kOk | platform::mb::kIconWarning);
-  }
+  TellCopied(m_app.platform().clipboard.SetText(Handle(), ReportText(computer, m_mode, m_rows)),
+             "Report copied to the clipboard.", "report");
+}
+
+void TfrmSharingCheck::m_btnCopyInstructionsClick() {
+  std::u16string text;
+  TellCopied(VisitorInstructions(m_app.platform(), m_mode, text) &&
+                 m_app.platform().clipboard.SetUnicodeText(Handle(), text),
+             "Instructions copied.", "instructions");
 }
 
 void TfrmSharingCheck::m_btnCloseCheckClick() { window().Close(); }

@@ -34,6 +34,7 @@ class TfrmSharingCheck {
   ui::Button& m_btnFix;
   ui::Button& m_btnCheckAgain;
   ui::Button& m_btnCopyReport;
+  ui::Button& m_btnCopyInstructions;
   ui::Button& m_btnCloseCheck;
   ui::Label& m_labelCheckStatus;
 
@@ -44,10 +45,14 @@ class TfrmSharingCheck {
   platform::Status m_btnFixClick();
   void m_btnCheckAgainClick();
   void m_btnCopyReportClick();
+  void m_btnCopyInstructionsClick();
   void m_btnCloseCheckClick();
 
  private:
   void RunCheck();
+  void OfferSigning();
+  // Says `done` on the status line, or in a box that `what` ("report") could not be copied.
+  void TellCopied(bool copied, const char* done, const char* what);
   const Finding* Selected() const;
 
   std::function<platform::Status()> m_applyModeAgain;

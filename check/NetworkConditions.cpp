@@ -11,11 +11,6 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 bool SelfAssigned(const std::string& address) { return StartsWith(address, "169.254."); }
 
-bool Usable(const std::string& address) {
-  return !address.empty() && address != "0.0.0.0" && !StartsWith(address, "127.") &&
-         !SelfAssigned(address);
-}
-
 constexpr std::uint32_t kNetBiosDisabled = 2;
 
 // NetbiosOptions of the adapter: 0 from DHCP, 1 on, 2 off. -1 when the adapter has no NetBIOS
@@ -47,6 +42,11 @@ constexpr const char* kFoundByName =
 
 }  // namespace
 
+bool UsableAddress(const std::string& address) {
+  return !address.empty() && address != "0.0.0.0" && !StartsWith(address, "127.") &&
+         !SelfAssigned(address);
+}
+
 void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
   const bool sharing = SharesFolders(input.mode);
   RowsAbout networkAddress(rows, "Network address",
@@ -64,7 +64,7 @@ void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
   for (const platform::AdapterRecord& adapter : adapters) {
     bool any = false;
     for (const std::string& address : adapter.addresses) {
-      if (Usable(address)) {
+      if (UsableAddress(address)) {
         AppendItem(usable, address, ", ");
         any = true;
       }

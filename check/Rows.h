@@ -55,6 +55,22 @@ std::string Joined(const std::vector<std::string>& parts, const char* separator)
 // True when `item` is one of `list`.
 bool Contains(const std::vector<std::string>& list, std::string_view item);
 
+// A folder share: its exact name and path for reading its access lists, and as shown.
+struct FolderShare {
+  std::u16string name;
+  std::u16string path;
+  std::string shownName;
+  std::string shownPath;
+};
+
+// The folder shares of the computer, without the ones ending in "$" that Windows keeps for
+// itself. Gives 0, or the service's code when it could not list them.
+std::uint32_t ListFolderShares(platform::Platform& platform, std::vector<FolderShare>& found);
+
+// An address other computers can reach: not empty, 0.0.0.0, loopback (127.x.x.x) or one the
+// computer gave itself (169.254.x.x).
+bool UsableAddress(const std::string& address);
+
 // The conditions, one routine each.
 void CheckDrift(const CheckInput& input, std::vector<Finding>& rows);
 void CheckRestart(const CheckInput& input, std::vector<Finding>& rows);
@@ -65,5 +81,6 @@ void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows);
 void CheckFirewall(const CheckInput& input, std::vector<Finding>& rows);
 void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows);
 void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows);
+void CheckNewerVisitors(const CheckInput& input, std::vector<Finding>& rows);
 
 }  // namespace check

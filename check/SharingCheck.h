@@ -29,7 +29,7 @@ struct Condition {
 };
 
 // The conditions, in the order of how often they are what keeps visitors out.
-const std::array<Condition, 9>& SharingConditions();
+const std::array<Condition, 10>& SharingConditions();
 
 // The input for the mode config.ini records. Unlike the main window, which shows Normal Share
 // when none is recorded, the check judges no mode that Plinvo did not apply.

@@ -18,8 +18,11 @@ constexpr ui::ControlEntry kControls[] = {
     {"m_btnFix", K::Button, "", ids::m_btnFix, {8, 384, 97, 25}, "Fix"},
     {"m_btnCheckAgain", K::Button, "", ids::m_btnCheckAgain, {113, 384, 97, 25}, "Check Again"},
     {"m_btnCopyReport", K::Button, "", ids::m_btnCopyReport, {218, 384, 97, 25}, "Copy Report"},
+    // On a row of its own below the others, which keeps every one where it was.
+    {"m_btnCopyInstructions", K::Button, "", ids::m_btnCopyInstructions, {8, 417, 176, 25},
+     "Copy &Instructions for Visitors"},
     {"m_btnCloseCheck", K::Button, "", ids::m_btnCloseCheck, {535, 384, 97, 25}, "Close"},
-    // Says that "Check Again" or "Copy Report" has run; the buttons' row leaves room for it.
+    // Says that "Check Again" or a copy has run; the buttons' row leaves room for it.
     {"m_labelCheckStatus", K::Label, "", ids::m_labelCheckStatus, {323, 390, 204, 15}, ""},
 };
 // clang-format on
@@ -39,7 +42,7 @@ ui::FormDesign SharingCheckLayout() {
   spec.className = "TfrmSharingCheck";
   spec.caption = "Sharing Check";
   spec.clientWidth = 640;
-  spec.clientHeight = 418;
+  spec.clientHeight = 450;
   spec.centreOnScreen = true;
   spec.border = ui::BorderStyle::Dialog;
   spec.minimizeBox = false;

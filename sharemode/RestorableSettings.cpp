@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "app/MessageText.h"
+#include "sharemode/ServerSigning.h"
 #include "sharemode/StartupSettings.h"
 
 namespace sharemode {
@@ -50,7 +51,7 @@ ScreenedSettings ScreenSettings(const SavedSettings& record) {
   const Reaches reaches;
   ScreenedSettings screened;
   for (const SavedValue& value : record.values) {
-    if (reaches.Writes(value) || IsNetBiosSetting(value)) {
+    if (reaches.Writes(value) || IsNetBiosSetting(value) || IsServerSigningSetting(value)) {
       screened.allowed.values.push_back(value);
     } else {
       screened.ignored.push_back(

@@ -25,6 +25,7 @@ const SettingWords kSettingWords[] = {
     {"DoNotAllowExceptions", "Windows Firewall without exceptions"},
     {"DisableNotifications", "Windows Firewall notifications switched off"},
     {"forceguest", "Every network visitor comes in as the guest account"},
+    {"enablesecuritysignature", "The Server service offers signing to visitors"},
 };
 
 std::string Lower(std::string text) {

@@ -72,6 +72,7 @@ constexpr int m_btnCheckAgain = 1303;
 constexpr int m_btnCopyReport = 1304;
 constexpr int m_btnCloseCheck = 1305;
 constexpr int m_labelCheckStatus = 1306;
+constexpr int m_btnCopyInstructions = 1307;
 // Shortcut menus of the lists.
 constexpr int popupFolderAccess = 2100;
 constexpr int popupFolderStopShare = 2101;

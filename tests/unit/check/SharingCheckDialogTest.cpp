@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "check/SharingCheckFixture.h"
+#include "check/VisitorInstructions.h"
+#include "sharemode/SettingsHistory.h"
 #include "support/TestWorld.h"
 
 namespace check_testing {
@@ -59,8 +61,8 @@ TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsI
   EXPECT_EQ(menu[5].caption, "E&xit");
   test.world.services.installed["Browser"].currentState = platform::kServiceStopped;
   OpenCheck([&](MemoryForm& dialog) {
-    EXPECT_EQ(List(dialog).RowCount(), 12);
-    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 12);
+    EXPECT_EQ(List(dialog).RowCount(), 13);
+    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 13);
     EXPECT_EQ(
         List(dialog).Rows()[3],
         (std::vector<std::string>{"Computer Browser service", "stopped", "running (recommended)"}));
@@ -106,7 +108,7 @@ TEST_F(SharingCheckDialogTest, AFixWhoseApplyIsRefusedIsReportedOverTheCheckAndC
     checkWindow = dialog.memoryWindow().Handle();
     List(dialog).Select(0);
     dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
-    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 12) << "the rows were not read again";
+    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 13) << "the rows were not read again";
   });
   ASSERT_EQ(test.world.messageBoxes.Texts(),
             (std::vector<std::string>{"Want to change share mode?",
@@ -169,6 +171,53 @@ TEST_F(SharingCheckDialogTest, CopyReportPutsTheWholeReportOnTheClipboardAndSays
             std::string::npos);
   EXPECT_EQ(test.world.messageBoxes.Texts(),
             std::vector<std::string>{"Plinvo could not put the report on the clipboard."});
+}
+
+TEST_F(SharingCheckDialogTest, FixLetsTheServerSignAfterSavingItsStateAndUndoTurnsItOffAgain) {
+  const char* const server = "SYSTEM\\CurrentControlSet\\Services\\LanmanServer\\Parameters";
+  OpenCheck([&](MemoryForm& dialog) {
+    const int row = RowOf(dialog, "Visitors with newer Windows");
+    List(dialog).Select(row);
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+    EXPECT_EQ(List(dialog).Cell(row, 1), "Windows XP: SMB 1 only, signing offered");
+  });
+  EXPECT_EQ(test.world.registry.Value(server, "enablesecuritysignature")->dword, 1u);
+  // Both records, of before the first and the last change, hold it as it was: not there.
+  std::string record;
+  test.world.files.ReadFile(sharemode::HistoryFilePath(test.world.files), record);
+  const std::string saved = std::string("\t\\") + server + "\tenablesecuritysignature\tabsent\n";
+  EXPECT_EQ(record.find(saved, record.find("[last]")), record.rfind(saved)) << record;
+  EXPECT_LT(record.find(saved), record.find("[last]"));
+  test.mainWindow->menuUndoModeClick();
+  EXPECT_EQ(test.world.registry.Value(server, "enablesecuritysignature"), std::nullopt);
+  const std::string line =
+      "- The Server service offers signing to visitors: not set (the value "
+      "is removed)";
+  EXPECT_EQ(test.world.messageBoxes.Texts(),
+            (std::vector<std::string>{
+                "The Server service now offers signing to visitors.\n\nYou need to RESTART this "
+                "computer to take effect!",
+                "Undo the last share-mode change? These settings go back to what they were before "
+                "it:\n\n" +
+                    line + "\n\nAfterwards no share mode is shown as applied.",
+                "The settings are back as they were. Changed back:\n" + line +
+                    "\n\n\nYou need to RESTART this computer to take effect!"}));
+}
+
+TEST_F(SharingCheckDialogTest, CopyInstructionsPutsThemOnTheClipboardWithEachShareExactly) {
+  test.world.shareService.shares.push_back({u"\u0424\u043e\u0442\u043e", 0, u"", 0, u"C:\\F"});
+  OpenCheck([&](MemoryForm& dialog) {
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCopyInstructions").Click();
+    EXPECT_EQ(dialog.Get<ui::Label>("m_labelCheckStatus").Text(), "Instructions copied.");
+    test.world.clipboard.fails = true;
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCopyInstructions").Click();
+  });
+  std::u16string expected;
+  ASSERT_TRUE(check::VisitorInstructions(test.world.platform, 1, expected));
+  EXPECT_EQ(test.world.clipboard.unicodeText, expected);
+  EXPECT_NE(expected.find(u"\\\\WORKSTATION1\\\u0424\u043e\u0442\u043e\r\n"), std::u16string::npos);
+  EXPECT_EQ(test.world.messageBoxes.Texts(),
+            std::vector<std::string>{"Plinvo could not put the instructions on the clipboard."});
 }
 
 }  // namespace
