@@ -3,10 +3,9 @@ Windows XP read back from Wine's registry, and the instructions for visitors on 
 (Alt+I, the access key of "Copy Instructions for Visitors").
 """
 
-import subprocess
 import time
 
-from e2e import Session, check, check_equal, control_ids, on_versions, wine_env
+from e2e import Session, check, check_equal, control_ids, on_versions, run_wine
 
 IDS = control_ids()
 CHECK = "Sharing Check"
@@ -51,10 +50,9 @@ def test_newer_windows_row_its_signing_fix_and_the_instructions(h, winver):
             s.answer("OK")
             check_equal(row_when_done(s)[1][1], "Windows XP: SMB 1 only, signing offered",
                         "the row after Fix")
-            out = subprocess.run(["wine", "reg", "query", r"HKLM\SYSTEM\CurrentControlSet"
-                                  r"\Services\LanmanServer\Parameters", "/v",
-                                  "enablesecuritysignature"], env=wine_env(s.prefix),
-                                 capture_output=True).stdout
+            out = run_wine(s.prefix, ["reg", "query", r"HKLM\SYSTEM\CurrentControlSet"
+                                      r"\Services\LanmanServer\Parameters", "/v",
+                                      "enablesecuritysignature"]).stdout
             check(b"REG_DWORD" in out and b"0x1" in out, "the value after Fix: %r" % out)
 
         s.command("key", CHECK, "i", "alt")  # the button's access key
