@@ -2,6 +2,7 @@
 // of the routines themselves.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,12 @@ std::string Joined(const std::vector<std::string>& parts, const char* separator)
 // True when `item` is one of `list`.
 bool Contains(const std::vector<std::string>& list, std::string_view item);
 
+// How long ago, in words: "3 days and 4 hours ago", "just now".
+std::string AgoText(std::int64_t seconds);
+
+// "1 logon", "2 logons".
+std::string Counted(std::uint32_t count, const char* one, const char* many);
+
 // The conditions, one routine each.
 void CheckDrift(const CheckInput& input, std::vector<Finding>& rows);
 void CheckRestart(const CheckInput& input, std::vector<Finding>& rows);
@@ -65,5 +72,7 @@ void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows);
 void CheckFirewall(const CheckInput& input, std::vector<Finding>& rows);
 void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows);
 void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows);
+void CheckRefusedVisitors(const CheckInput& input, std::vector<Finding>& rows);
+void CheckFailedLogons(const CheckInput& input, std::vector<Finding>& rows);
 
 }  // namespace check

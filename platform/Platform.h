@@ -14,6 +14,7 @@
 #include "platform/Processes.h"
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
+#include "platform/SecurityLog.h"
 #include "platform/Services.h"
 #include "platform/ShareSecurity.h"
 #include "platform/ShareService.h"
@@ -44,6 +45,7 @@ struct Platform {
   NetworkAdapters& adapters;
   Clock& clock;
   Clipboard& clipboard;
+  SecurityLog& securityLog;
 };
 
 }  // namespace platform

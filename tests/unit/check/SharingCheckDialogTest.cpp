@@ -59,8 +59,8 @@ TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsI
   EXPECT_EQ(menu[5].caption, "E&xit");
   test.world.services.installed["Browser"].currentState = platform::kServiceStopped;
   OpenCheck([&](MemoryForm& dialog) {
-    EXPECT_EQ(List(dialog).RowCount(), 12);
-    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 12);
+    EXPECT_EQ(List(dialog).RowCount(), 14);
+    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 14);
     EXPECT_EQ(
         List(dialog).Rows()[3],
         (std::vector<std::string>{"Computer Browser service", "stopped", "running (recommended)"}));
@@ -106,7 +106,7 @@ TEST_F(SharingCheckDialogTest, AFixWhoseApplyIsRefusedIsReportedOverTheCheckAndC
     checkWindow = dialog.memoryWindow().Handle();
     List(dialog).Select(0);
     dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
-    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 12) << "the rows were not read again";
+    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 14) << "the rows were not read again";
   });
   ASSERT_EQ(test.world.messageBoxes.Texts(),
             (std::vector<std::string>{"Want to change share mode?",
