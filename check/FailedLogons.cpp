@@ -58,8 +58,10 @@ constexpr std::pair<std::uint32_t, std::uint8_t> kCodes[] = {
     {0xC0000193, 7}, {0xC0000071, 7}, {0xC0000224, 7}, {539, 8},        {0xC0000234, 8},
 };
 
-std::u16string StringAt(const platform::AuditFailure& event, std::size_t index) {
-  if (index >= event.strings.size() || event.strings[index] == u"-") return {};
+// The insertion string at `index`; empty when the event has none there or it is "-".
+const std::u16string& StringAt(const platform::AuditFailure& event, std::size_t index) {
+  static const std::u16string none;
+  if (index >= event.strings.size() || event.strings[index] == u"-") return none;
   return event.strings[index];
 }
 
@@ -140,12 +142,11 @@ void CheckFailedLogons(const CheckInput& input, std::vector<Finding>& rows) {
       "The security log's newest failed network logons, newest first:%s", {shown});
   if (policyResult == 0 && !audited) {
     logons.Add(Status::WorthKnowing, "not recorded (auditing off)",
-               "Windows writes a refused visitor into its security log only while the auditing "
-               "of failed logons is on, and on this computer it is off. Turned on, the log "
-               "names for each refused logon the visitor's computer, the account and the "
-               "reason, and this row shows the newest. It is turned on in Local Security "
-               "Policy (secpol.msc, not in the Home editions): Local Policies, Audit Policy, "
-               "\"Audit logon events\", Failure. Plinvo does not turn it on by itself.%s",
+               "Windows writes refused visitors into its security log only while the auditing "
+               "of failed logons is on; here it is off. Turned on (in Local Security Policy, "
+               "not in Home editions: Local Policies, Audit Policy, \"Audit logon events\", "
+               "Failure), the log names each one's computer, account and reason, and this row "
+               "shows them. Plinvo does not turn it on.%s",
                {count == 0 ? "" : FormatMessageText("\r\nRecorded earlier: %s", {listed})});
     return;
   }

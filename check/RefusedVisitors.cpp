@@ -9,23 +9,21 @@ namespace {
 const char* MeaningIn(int mode) {
   switch (mode) {
     case 0:
-      return "Stop Share keeps visitors out, so refusals are expected: someone tried to come in.";
+      return "Stop Share keeps visitors out: a refusal shows that someone tried to come in.";
     case 1:
-      return "In Zendry Share visitors come in as the guest account: a refused logon usually "
-             "means that the guest account is refused a network logon (see the \"Guest "
-             "account\" row), a refusal for rights that the folder's rights leave out the guest "
-             "(see the \"Shared folder\" rows).";
+      return "In Zendry Share a refused logon usually means that the guest account is refused a "
+             "network logon (see \"Guest account\"), a refusal for rights that the folder's "
+             "rights leave out the guest.";
     case 2:
-      return "In Normal Share visitors log on with an account of this computer: a refused logon "
-             "usually means a wrong or empty password (Windows refuses empty passwords from the "
-             "network) or a name this computer does not know, a refusal for rights an account "
-             "that the share's or the folder's rights leave out.";
+      return "In Normal Share a refused logon usually means a wrong or empty password (Windows "
+             "refuses empty ones from the network) or an unknown name, a refusal for rights an "
+             "account that the share's or folder's rights leave out.";
     default:
       break;
   }
-  return "A refused logon usually means a wrong or empty password, or an account kept from "
-         "network logons; a refusal for rights, an account that the share's or the folder's "
-         "rights leave out.";
+  return "A refused logon usually means a wrong or empty password or an account kept from "
+         "network logons, a refusal for rights an account that the share's or folder's rights "
+         "leave out.";
 }
 
 // The refusals counted since the first reading, when the service has not started again since.
@@ -95,7 +93,7 @@ void CheckRefusedVisitors(const CheckInput& input, std::vector<Finding>& rows) {
   refused.Add(total == 0 ? Status::Holds : Status::WorthKnowing, found,
               "%sSince the Server service started%s, it has refused %s for a wrong password "
               "and %s for missing rights, and opened %s. %s To test, try from the other "
-              "computer, then press \"Check Again\": this row then says what changed.",
+              "computer, then press \"Check Again\".",
               {changed, since, Counted(counts.passwordErrors, "logon", "logons"),
                Counted(counts.permissionErrors, "request", "requests"),
                Counted(counts.sessionsOpened, "session", "sessions"), MeaningIn(input.mode)});

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/win32/LsaPolicy.h"
+#include "platform/win32/OwnedHandle.h"
 
 namespace platform::win32 {
 namespace {
@@ -14,6 +15,38 @@ using EventLog = std::unique_ptr<std::remove_pointer_t<HANDLE>, EventLogCloser>;
 
 struct LsaMemoryFree {
   void operator()(void* memory) const { LsaFreeMemory(memory); }
+};
+
+// Only holders of the "manage auditing and security log" privilege may read the security log.
+// Administrators hold it switched off; it is switched on while the log is read, then back.
+class SecurityPrivilege {
+ public:
+  SecurityPrivilege() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+      return;
+    }
+    m_token.reset(token);
+    TOKEN_PRIVILEGES wanted = {};
+    wanted.PrivilegeCount = 1;
+    wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (!LookupPrivilegeValueW(nullptr, L"SeSecurityPrivilege", &wanted.Privileges[0].Luid)) return;
+    DWORD size = 0;
+    // Succeeds without switching it on when the token lacks it (ERROR_NOT_ALL_ASSIGNED); then
+    // opening the log is refused and says so.
+    m_switched = AdjustTokenPrivileges(token, FALSE, &wanted, sizeof(m_before), &m_before, &size) &&
+                 GetLastError() == ERROR_SUCCESS;
+  }
+  ~SecurityPrivilege() {
+    if (m_switched) AdjustTokenPrivileges(m_token.get(), FALSE, &m_before, 0, nullptr, nullptr);
+  }
+  SecurityPrivilege(const SecurityPrivilege&) = delete;
+  SecurityPrivilege& operator=(const SecurityPrivilege&) = delete;
+
+ private:
+  OwnedHandle m_token;
+  TOKEN_PRIVILEGES m_before = {};
+  bool m_switched = false;
 };
 
 // The insertion strings of one record, each ending inside the record; a string that runs past
@@ -55,21 +88,22 @@ std::uint32_t Win32SecurityLog::LogonFailuresAudited(bool& audited) {
 std::uint32_t Win32SecurityLog::NewestAuditFailures(std::uint32_t newest,
                                                     std::vector<AuditFailure>& failures) {
   failures.clear();
+  const SecurityPrivilege privilege;
   const EventLog log(OpenEventLogW(nullptr, L"Security"));
   if (!log) return GetLastError();
-  // Records are 8-byte aligned; the buffer grows when one record does not fit.
-  std::vector<unsigned long long> buffer(0x2000);
+  // The heap's blocks are aligned for the records; the buffer grows when one does not fit.
+  std::vector<char> buffer(0x10000, 0);
   std::uint32_t seen = 0;
   while (seen < newest) {
     DWORD read = 0;
     DWORD needed = 0;
-    const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(buffer[0]));
+    const DWORD size = static_cast<DWORD>(buffer.size());
     if (!ReadEventLogW(log.get(), EVENTLOG_SEQUENTIAL_READ | EVENTLOG_BACKWARDS_READ, 0,
                        buffer.data(), size, &read, &needed)) {
       const DWORD error = GetLastError();
       if (error == ERROR_HANDLE_EOF) break;
       if (error != ERROR_INSUFFICIENT_BUFFER || needed <= size) return error;
-      buffer.resize(needed / sizeof(buffer[0]) + 1);
+      buffer.assign(needed, 0);
       continue;
     }
     if (read == 0) break;

@@ -601,7 +601,7 @@ def test_sharing_check_counts_refused_visitors_and_check_again_shows_more(h, win
                                      "requests for missing rights, and opened 5 sessions."),
               "explanation: %r" % explanation)
         check(explanation_of(s, len(rows) - 1).startswith(
-            "Worth knowing: Windows writes a refused visitor into its security log only while"),
+            "Worth knowing: Windows writes refused visitors into its security log only while"),
             "the auditing row")
 
         # Two more wrong passwords and a refusal for rights from the other computer.

@@ -12,7 +12,7 @@
                                                              a share without one has none)
      user     <name> <flags>                                  (NetUserGetInfo level 1)
      statistics <start> <password errors> <permission errors> <sessions opened>
-                                (the server's counts; without this line all are 0, as in Wine)
+                                (the server's counts; without this line every count is 0)
      result   <function name> <code>
      pagesize <records per call>                          (then 234 until the last portion)
    A forced result other than 0 and 234 fails every call of that function. NetShareAdd appends
