@@ -22,7 +22,8 @@ const char16_t* const kNetworkLogon = u"3";
 struct Layout {
   std::size_t account, logonType, computer, address, status, subStatus;
 };
-constexpr Layout kXp{0, 2, 5, 11, 99, 99};
+constexpr std::size_t kAbsent = 99;  // beyond every event's strings
+constexpr Layout kXp{0, 2, 5, 11, kAbsent, kAbsent};
 constexpr Layout kXpUnexpected{0, 2, 5, 13, 6, 7};
 constexpr Layout kVista{5, 10, 13, 19, 7, 9};
 

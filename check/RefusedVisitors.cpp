@@ -46,7 +46,7 @@ std::string ChangeText(const Change& change) {
   if (change.permission != 0) {
     text += FormatMessageText(since, {std::to_string(change.permission), "missing rights"});
   }
-  return text.empty() ? "None more refused since you opened this check. " : text;
+  return text.empty() ? "No more refused since you opened this check. " : text;
 }
 
 }  // namespace

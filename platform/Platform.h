@@ -44,8 +44,8 @@ struct Platform {
   Accounts& accounts;
   NetworkAdapters& adapters;
   Clock& clock;
-  Clipboard& clipboard;
   SecurityLog& securityLog;
+  Clipboard& clipboard;
 };
 
 }  // namespace platform

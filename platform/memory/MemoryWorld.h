@@ -44,13 +44,13 @@ struct MemoryWorld {
   MemoryAccounts accounts;
   MemoryNetworkAdapters adapters;
   MemoryClock clock;
-  MemoryClipboard clipboard;
   MemorySecurityLog securityLog;
+  MemoryClipboard clipboard;
 
   Platform platform{registry, profile,      processes,     shareService, shareSecurity,
                     files,    identity,     resolver,      shell,        versions,
                     text,     messageBoxes, accountRights, services,     firewall,
-                    accounts, adapters,     clock,         clipboard,    securityLog};
+                    accounts, adapters,     clock,         securityLog,  clipboard};
 };
 
 }  // namespace platform::memory

@@ -52,8 +52,8 @@ class Win32Platform {
   Win32Accounts m_accounts;
   Win32NetworkAdapters m_adapters;
   Win32Clock m_clock;
-  Win32Clipboard m_clipboard;
   Win32SecurityLog m_securityLog;
+  Win32Clipboard m_clipboard;
   Platform m_platform;
 };
 

@@ -52,6 +52,10 @@ TEST_P(SharingCheckTest, RefusalsAreCountedSinceTheServerStartedAndReadForTheMod
   EXPECT_NE(row.explanation.find(meaning[mode()]), std::string::npos) << row.explanation;
   EXPECT_EQ(row.explanation.find("since you opened"), std::string::npos) << "nothing to compare";
 
+  world.shareService.serverCounts.started = 0;  // a service that does not say when
+  EXPECT_EQ(
+      RowAbout("Refused visitors").explanation.rfind("Since the Server service started, it", 0),
+      0u);
   world.shareService.statisticsResult = 2114;
   const check::Finding stopped = RowAbout("Refused visitors");
   EXPECT_EQ(stopped.status, Status::NotChecked);
@@ -154,15 +158,20 @@ TEST_F(RefusedVisitorsDialogTest, CheckAgainSaysWhatWasRefusedSinceTheDialogOpen
       list.Select(row);
       explained.push_back(dialog.Get<ui::Edit>("m_memoExplanation").Text());
     };
+    again([] {});
     again([&] { counts.passwordErrors += 2; });
     again([&] { counts.permissionErrors += 1; });
     again([&] { counts.started += 60; });
   };
   test.MainForm().MemoryMenu("menuCheckSharing").Click();
-  EXPECT_EQ(found, (std::vector<std::string>{"5 for password, 0 for rights, 2 new",
-                                             "5 for password, 1 for rights, 3 new",
-                                             "5 for password, 1 for rights"}));
-  ASSERT_EQ(explained.size(), 3u);
+  EXPECT_EQ(found, (std::vector<std::string>{
+                       "3 for password, 0 for rights", "5 for password, 0 for rights, 2 new",
+                       "5 for password, 1 for rights, 3 new", "5 for password, 1 for rights"}));
+  ASSERT_EQ(explained.size(), 4u);
+  EXPECT_EQ(explained[0].rfind("Worth knowing: No more refused since you opened this check. ", 0),
+            0u)
+      << explained[0];
+  explained.erase(explained.begin());
   EXPECT_EQ(explained[0].rfind("Worth knowing: 2 more refused for a wrong password since you "
                                "opened this check. Since",
                                0),
