@@ -125,7 +125,7 @@ std::string FailureText(const CheckInput& input, const platform::AuditFailure& e
 }  // namespace
 
 void CheckFailedLogons(const CheckInput& input, std::vector<Finding>& rows) {
-  RowsAbout logons(rows, "Failed network logons", "none recorded");
+  RowsAbout logons(rows, "Failed network logons", "no failed logons");
   platform::SecurityLog& log = input.platform.securityLog;
   bool audited = false;
   const std::uint32_t policyResult = log.LogonFailuresAudited(audited);

@@ -594,7 +594,7 @@ def test_sharing_check_counts_refused_visitors_and_check_again_shows_more(h, win
         # Wine's audit policy records no failed logons (and its event log cannot be read).
         check_equal(rows[-2:], [["Refused visitors", "1 for password, 0 for rights", "no refusals"],
                                 ["Failed network logons", "not recorded (auditing off)",
-                                 "none recorded"]], "the last rows")
+                                 "no failed logons"]], "the last rows")
         explanation = explanation_of(s, len(rows) - 2)
         check(explanation.startswith("Worth knowing: Since the Server service started 3 hours "
                                      "ago, it has refused 1 logon for a wrong password and 0 "
