@@ -62,7 +62,8 @@ void TfrmSharingCheck::RunCheck() {
   m_listChecks.Clear();
   m_labelCheckStatus.SetText("");
   m_memoExplanation.SetText("Checking...");
-  const CheckInput input = InputFor(m_app.platform(), m_app.global().programFolder);
+  CheckInput input = InputFor(m_app.platform(), m_app.global().programFolder);
+  input.firstCounts = &m_firstCounts;
   m_mode = input.mode;
   // The rows are kept once all are in; until then selecting one shows nothing (m_running).
   m_rows = RunSharingCheck(input, [this](const Finding& row) {

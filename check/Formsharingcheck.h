@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/Application.h"
@@ -57,6 +58,8 @@ class TfrmSharingCheck {
 
   std::function<platform::Status()> m_applyModeAgain;
   std::vector<Finding> m_rows;
+  // What the Server service had counted when the dialog opened, for "Check Again" to compare.
+  std::optional<platform::ServerCounts> m_firstCounts;
   int m_mode = 2;
   bool m_running = false;
 };

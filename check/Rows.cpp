@@ -41,6 +41,34 @@ std::string Joined(const std::vector<std::string>& parts, const char* separator)
   return text;
 }
 
+std::string Counted(std::uint32_t count, const char* one, const char* many) {
+  return FormatMessageText("%s %s", {std::to_string(count), count == 1 ? one : many});
+}
+
+std::string AgoText(std::int64_t seconds) {
+  struct Unit {
+    std::int64_t seconds;
+    const char* one;
+    const char* many;
+  };
+  static constexpr Unit kUnits[] = {
+      {86400, "day", "days"}, {3600, "hour", "hours"}, {60, "minute", "minutes"}};
+  for (std::size_t index = 0; index < 3; ++index) {
+    const Unit& unit = kUnits[index];
+    if (seconds < unit.seconds) continue;
+    const auto whole = static_cast<std::uint32_t>(seconds / unit.seconds);
+    std::string text = Counted(whole, unit.one, unit.many);
+    // The next smaller unit too, when there is one and it is not nothing.
+    if (index < 2) {
+      const Unit& next = kUnits[index + 1];
+      const auto rest = static_cast<std::uint32_t>(seconds % unit.seconds / next.seconds);
+      if (rest != 0) text += " and " + Counted(rest, next.one, next.many);
+    }
+    return text + " ago";
+  }
+  return "just now";
+}
+
 bool Contains(const std::vector<std::string>& list, std::string_view item) {
   for (const std::string& entry : list) {
     if (entry == item) return true;

@@ -2,6 +2,7 @@
 // of the routines themselves.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,12 @@ std::uint32_t ListFolderShares(platform::Platform& platform, std::vector<FolderS
 // computer gave itself (169.254.x.x).
 bool UsableAddress(const std::string& address);
 
+// How long ago, in words: "3 days and 4 hours ago", "just now".
+std::string AgoText(std::int64_t seconds);
+
+// "1 logon", "2 logons".
+std::string Counted(std::uint32_t count, const char* one, const char* many);
+
 // The conditions, one routine each.
 void CheckDrift(const CheckInput& input, std::vector<Finding>& rows);
 void CheckRestart(const CheckInput& input, std::vector<Finding>& rows);
@@ -81,6 +88,8 @@ void CheckSharedFolders(const CheckInput& input, std::vector<Finding>& rows);
 void CheckFirewall(const CheckInput& input, std::vector<Finding>& rows);
 void CheckOwnFolder(const CheckInput& input, std::vector<Finding>& rows);
 void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows);
+void CheckRefusedVisitors(const CheckInput& input, std::vector<Finding>& rows);
+void CheckFailedLogons(const CheckInput& input, std::vector<Finding>& rows);
 void CheckNewerVisitors(const CheckInput& input, std::vector<Finding>& rows);
 
 }  // namespace check

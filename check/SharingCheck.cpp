@@ -26,8 +26,8 @@ const char* ModeName(int mode) {
   return "none applied by Plinvo";
 }
 
-const std::array<Condition, 10>& SharingConditions() {
-  static constexpr std::array<Condition, 10> conditions{{
+const std::array<Condition, 12>& SharingConditions() {
+  static constexpr std::array<Condition, 12> conditions{{
       {"drift", &CheckDrift},
       {"restart", &CheckRestart},
       {"services", &CheckServices},
@@ -37,6 +37,8 @@ const std::array<Condition, 10>& SharingConditions() {
       {"firewall", &CheckFirewall},
       {"own folder", &CheckOwnFolder},
       {"network", &CheckNetwork},
+      {"refused visitors", &CheckRefusedVisitors},
+      {"failed logons", &CheckFailedLogons},
       {"newer visitors", &CheckNewerVisitors},
   }};
   return conditions;

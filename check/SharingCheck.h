@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct CheckInput {
   platform::Platform& platform;
   std::string programFolder;  // with its trailing separator
   int mode = kNoMode;         // 0 "Stop Share", 1 "Zendry Share", 2 "Normal Share", or kNoMode
+  // The Server service's counts as the dialog first read them, which later runs compare with:
+  // the first successful reading fills it. Null: nothing to compare with.
+  std::optional<platform::ServerCounts>* firstCounts = nullptr;
 };
 
 using ConditionRoutine = void (*)(const CheckInput& input, std::vector<Finding>& rows);
@@ -29,7 +33,7 @@ struct Condition {
 };
 
 // The conditions, in the order of how often they are what keeps visitors out.
-const std::array<Condition, 10>& SharingConditions();
+const std::array<Condition, 12>& SharingConditions();
 
 // The input for the mode config.ini records. Unlike the main window, which shows Normal Share
 // when none is recorded, the check judges no mode that Plinvo did not apply.

@@ -14,6 +14,7 @@
 #include "platform/Processes.h"
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
+#include "platform/SecurityLog.h"
 #include "platform/Services.h"
 #include "platform/ShareSecurity.h"
 #include "platform/ShareService.h"
@@ -43,6 +44,7 @@ struct Platform {
   Accounts& accounts;
   NetworkAdapters& adapters;
   Clock& clock;
+  SecurityLog& securityLog;
   Clipboard& clipboard;
 };
 

@@ -59,6 +59,16 @@ struct NewShareRecord {
   bool hasPassword = false;
 };
 
+// What the Server service counted since it started (STAT_SERVER_0): `started` in seconds since
+// 1970, the logons refused for a wrong password, the requests refused for missing rights, and
+// the sessions opened.
+struct ServerCounts {
+  std::uint32_t started = 0;
+  std::uint32_t passwordErrors = 0;
+  std::uint32_t permissionErrors = 0;
+  std::uint32_t sessionsOpened = 0;
+};
+
 // Position and counters of an enumeration (entries read, total entries, resume handle).
 struct EnumCounters {
   std::uint32_t entriesRead = 0;
@@ -97,6 +107,9 @@ class ShareService {
   virtual std::uint32_t ShareGetInfo502(const std::u16string& netName, ShareDetails& details) = 0;
   // NetUserGetInfo(local, user, 1): the account's flags (UF_ACCOUNTDISABLE = 2).
   virtual std::uint32_t UserFlags(const std::u16string& user, std::uint32_t& flags) = 0;
+  // NetStatisticsGet(local, "LanmanServer", level 0, 0), its buffer released before the call
+  // returns.
+  virtual std::uint32_t ServerStatistics(ServerCounts& counts) = 0;
 };
 
 }  // namespace platform

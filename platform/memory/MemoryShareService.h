@@ -31,6 +31,10 @@ class MemoryShareService : public ShareService {
   std::uint32_t FileClose(std::uint32_t id) override;
   std::uint32_t ShareGetInfo502(const std::u16string& netName, ShareDetails& details) override;
   std::uint32_t UserFlags(const std::u16string& user, std::uint32_t& flags) override;
+  std::uint32_t ServerStatistics(ServerCounts& counts) override {
+    if (statisticsResult == 0) counts = serverCounts;
+    return statisticsResult;
+  }
 
   // The computer's state.
   std::vector<ShareRecord> shares;
@@ -40,6 +44,9 @@ class MemoryShareService : public ShareService {
   std::map<std::u16string, std::vector<AccessEntry>> shareAccess;
   // Account flags by user name as given; a missing account answers 2221 (NERR_UserNotFound).
   std::map<std::u16string, std::uint32_t> userFlags;
+  // What the Server service counted, and the result of reading it.
+  ServerCounts serverCounts;
+  std::uint32_t statisticsResult = 0;
 
   // How many records one call hands out at most (0: all); the rest follow with 234.
   std::uint32_t pageSize = 0;
@@ -63,7 +70,7 @@ class MemoryShareService : public ShareService {
   std::vector<NewShareRecord> added;    // every record handed to ShareAdd2
   std::vector<std::pair<std::u16string, std::u16string>> sessionsDeleted;  // client, user
   std::vector<std::uint32_t> filesClosed;
-  std::set<Handle> liveBuffers;         // handed out and not yet freed
+  std::set<Handle> liveBuffers;  // handed out and not yet freed
   int buffersHandedOut = 0;
   int badFrees = 0;  // frees of a buffer that was not live
 

@@ -14,6 +14,7 @@
 #include "platform/memory/MemoryProcesses.h"
 #include "platform/memory/MemoryProfileFile.h"
 #include "platform/memory/MemoryRegistry.h"
+#include "platform/memory/MemorySecurityLog.h"
 #include "platform/memory/MemoryServices.h"
 #include "platform/memory/MemoryShareSecurity.h"
 #include "platform/memory/MemoryShareService.h"
@@ -43,12 +44,13 @@ struct MemoryWorld {
   MemoryAccounts accounts;
   MemoryNetworkAdapters adapters;
   MemoryClock clock;
+  MemorySecurityLog securityLog;
   MemoryClipboard clipboard;
 
   Platform platform{registry, profile,      processes,     shareService, shareSecurity,
                     files,    identity,     resolver,      shell,        versions,
                     text,     messageBoxes, accountRights, services,     firewall,
-                    accounts, adapters,     clock,         clipboard};
+                    accounts, adapters,     clock,         securityLog,  clipboard};
 };
 
 }  // namespace platform::memory

@@ -21,6 +21,7 @@ Win32Platform::Win32Platform()
                  m_accounts,       // accounts
                  m_adapters,       // adapters
                  m_clock,          // clock
+                 m_securityLog,    // securityLog
                  m_clipboard} {}   // clipboard
 
 }  // namespace platform::win32

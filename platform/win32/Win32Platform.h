@@ -14,6 +14,7 @@
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32ProfileFile.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SecurityLog.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32ShareSecurity.h"
 #include "platform/win32/Win32ShareService.h"
@@ -51,6 +52,7 @@ class Win32Platform {
   Win32Accounts m_accounts;
   Win32NetworkAdapters m_adapters;
   Win32Clock m_clock;
+  Win32SecurityLog m_securityLog;
   Win32Clipboard m_clipboard;
   Platform m_platform;
 };

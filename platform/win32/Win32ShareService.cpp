@@ -228,4 +228,18 @@ std::uint32_t Win32ShareService::UserFlags(const std::u16string& user, std::uint
   return NERR_Success;
 }
 
+std::uint32_t Win32ShareService::ServerStatistics(ServerCounts& counts) {
+  const auto statisticsGet = ServiceCall<decltype(&::NetStatisticsGet)>("NetStatisticsGet");
+  if (statisticsGet == nullptr) return ERROR_PROC_NOT_FOUND;
+  wchar_t service[] = L"LanmanServer";
+  LPBYTE out = nullptr;
+  const NET_API_STATUS status = statisticsGet(nullptr, service, 0, 0, &out);
+  NetBuffer held(out);
+  if (status != NERR_Success) return status;
+  if (out == nullptr) return ERROR_INVALID_DATA;
+  const auto* info = reinterpret_cast<const STAT_SERVER_0*>(out);
+  counts = {info->sts0_start, info->sts0_pwerrors, info->sts0_permerrors, info->sts0_sopens};
+  return NERR_Success;
+}
+
 }  // namespace platform::win32

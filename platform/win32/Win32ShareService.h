@@ -23,6 +23,7 @@ class Win32ShareService : public ShareService {
   std::uint32_t FileClose(std::uint32_t id) override;
   std::uint32_t ShareGetInfo502(const std::u16string& netName, ShareDetails& details) override;
   std::uint32_t UserFlags(const std::u16string& user, std::uint32_t& flags) override;
+  std::uint32_t ServerStatistics(ServerCounts& counts) override;
 };
 
 }  // namespace platform::win32

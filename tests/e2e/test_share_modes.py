@@ -568,3 +568,45 @@ def test_sharing_check_finds_a_changed_value_and_fix_applies_the_mode_again(h, w
         s.command("click", CHECK, IDS["m_btnCloseCheck"])
         s.command("wait-gone", CHECK)
         check_equal(s.msgboxes(), [], "boxes after closing the check")
+
+
+@on_versions("winxp", "vista")
+def test_sharing_check_counts_refused_visitors_and_check_again_shows_more(h, winver):
+    data = r"C:\netapi.txt"
+    with Session(h, winver, user="Administrator", name="refused",
+                 overrides="netapi32=n,b;sc.exe,net.exe,cscript.exe=n",
+                 env={"RECORDER_LOG": LOG, "PLINVO_NETAPI_DATA": data}) as s:
+        install_with_recorders(s, h)
+        s.put_file(h.double("netapi32.dll"), r"C:\windows\system32\netapi32.dll")
+        started = int(time.time()) - 3 * 3600 - 30
+        s.write_text(data, "statistics\t%d\t1\t0\t5\n" % started)
+        check_equal(start(s), [], "boxes at start-up")
+        s.command("menu", CAPTION, IDS["menuCheckSharing"])
+        s.wait_window(CHECK)
+        _, rows = wait_check_done(s)
+        # Wine's audit policy records no failed logons (and its event log cannot be read).
+        check_equal(rows[-2:], [["Refused visitors", "1 for password, 0 for rights", "no refusals"],
+                                ["Failed network logons", "not recorded (auditing off)",
+                                 "no failed logons"]], "the last rows")
+        explanation = explanation_of(s, len(rows) - 2)
+        check(explanation.startswith("Worth knowing: Since the Server service started 3 hours "
+                                     "ago, it has refused 1 logon for a wrong password and 0 "
+                                     "requests for missing rights, and opened 5 sessions."),
+              "explanation: %r" % explanation)
+        check(explanation_of(s, len(rows) - 1).startswith(
+            "Worth knowing: Windows writes refused visitors into its security log only while"),
+            "the auditing row")
+
+        # Two more wrong passwords and a refusal for rights from the other computer.
+        s.write_text(data, "statistics\t%d\t3\t1\t5\n" % started)
+        s.command("click", CHECK, IDS["m_btnCheckAgain"])
+        _, rows = wait_check_done(s)
+        check_equal(rows[-2][1], "3 for password, 1 for rights, 3 new", "after Check Again")
+        explanation = explanation_of(s, len(rows) - 2)
+        check(explanation.startswith("Worth knowing: 2 more refused for a wrong password since "
+                                     "you opened this check. 1 more refused for missing rights "
+                                     "since you opened this check. Since"),
+              "explanation after Check Again: %r" % explanation)
+        s.screenshot(CHECK, "sharing-check-refused")
+        s.command("click", CHECK, IDS["m_btnCloseCheck"])
+        s.command("wait-gone", CHECK)

@@ -11,6 +11,8 @@
      shareacl <share> <SID text> <allow|deny> <access mask>   (the share's access list, in order;
                                                              a share without one has none)
      user     <name> <flags>                                  (NetUserGetInfo level 1)
+     statistics <start> <password errors> <permission errors> <sessions opened>
+                                (the server's counts; without this line every count is 0)
      result   <function name> <code>
      pagesize <records per call>                          (then 234 until the last portion)
    A forced result other than 0 and 234 fails every call of that function. NetShareAdd appends
@@ -29,6 +31,7 @@
      NetFileClose <id> <result>
      NetShareGetInfo <name> <level> <result> <buffer id>
      NetUserGetInfo <name> <level> <result> <buffer id>
+     NetStatisticsGet <service> <level> <result> <buffer id>
    Buffer ids count from 1; the test pairs each handed-out buffer with its release. */
 #include <stdarg.h>
 #include <stdio.h>
@@ -738,6 +741,47 @@ NET_API_STATUS WINAPI NetUserGetInfo(LPCWSTR servername, LPCWSTR username, DWORD
   if (level != 1) status = INVALID_LEVEL;
   if (read_status != 0) status = read_status;
   log_line("NetUserGetInfo\t%s\t%lu\t%lu\t%lu", name, (unsigned long)level,
+           (unsigned long)status, (unsigned long)id);
+  free_lines(&all);
+  LeaveCriticalSection(&lock);
+  free(name);
+  return status;
+}
+
+/* The leading fields of STAT_SERVER_0; the rest stay 0. */
+typedef struct {
+  DWORD start, fopens, devopens, jobsqueued, sopens, stimedout, serrorout, pwerrors, permerrors;
+  DWORD rest[8];
+} STAT_SERVER_0;
+
+NET_API_STATUS WINAPI NetStatisticsGet(LPWSTR servername, LPWSTR service, DWORD level,
+                                       DWORD options, LPBYTE* bufptr) {
+  Lines all;
+  NET_API_STATUS status;
+  char* name = to_utf8(service);
+  long forced;
+  int i;
+  DWORD id = 0;
+  (void)servername;
+  (void)options;
+  EnterCriticalSection(&lock);
+  status = read_lines(&all);
+  forced = forced_result(all.items, all.count, "NetStatisticsGet");
+  if (status == 0 && (level != 0 || strcmp(name, "LanmanServer") != 0)) status = INVALID_LEVEL;
+  if (status == 0 && forced != -1) status = (NET_API_STATUS)forced;
+  if (status == 0) {
+    STAT_SERVER_0* info = (STAT_SERVER_0*)new_buffer(sizeof(STAT_SERVER_0), &id);
+    for (i = 0; i < all.count; i++) {
+      const Line* line = &all.items[i];
+      if (!is_kind(line, "statistics")) continue;
+      info->start = (DWORD)strtoul(field(line, 1), NULL, 10);
+      info->pwerrors = (DWORD)strtoul(field(line, 2), NULL, 10);
+      info->permerrors = (DWORD)strtoul(field(line, 3), NULL, 10);
+      info->sopens = (DWORD)strtoul(field(line, 4), NULL, 10);
+    }
+    *bufptr = (LPBYTE)info;
+  }
+  log_line("NetStatisticsGet\t%s\t%lu\t%lu\t%lu", name, (unsigned long)level,
            (unsigned long)status, (unsigned long)id);
   free_lines(&all);
   LeaveCriticalSection(&lock);

@@ -61,8 +61,8 @@ TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsI
   EXPECT_EQ(menu[5].caption, "E&xit");
   test.world.services.installed["Browser"].currentState = platform::kServiceStopped;
   OpenCheck([&](MemoryForm& dialog) {
-    EXPECT_EQ(List(dialog).RowCount(), 13);
-    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 13);
+    EXPECT_EQ(List(dialog).RowCount(), 15);
+    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 15);
     EXPECT_EQ(
         List(dialog).Rows()[3],
         (std::vector<std::string>{"Computer Browser service", "stopped", "running (recommended)"}));
@@ -108,7 +108,7 @@ TEST_F(SharingCheckDialogTest, AFixWhoseApplyIsRefusedIsReportedOverTheCheckAndC
     checkWindow = dialog.memoryWindow().Handle();
     List(dialog).Select(0);
     dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
-    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 13) << "the rows were not read again";
+    EXPECT_EQ(dialog.memoryWindow().PendingEventPasses(), 15) << "the rows were not read again";
   });
   ASSERT_EQ(test.world.messageBoxes.Texts(),
             (std::vector<std::string>{"Want to change share mode?",

@@ -40,6 +40,10 @@ inline void ApplyInWorld(platform::memory::MemoryWorld& world, int mode) {
   world.shareService.shares = {{u"Photos", 0, u"", 0, u"C:\\Photos"}, {u"C$", 0, u"", 0, u"C:\\"}};
   world.accounts.shareAccess[u"Photos"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
   world.accounts.fileAccess[u"C:\\Photos"] = AccessList{true, {{"S-1-1-0", true, kRead, 0}}};
+  // The Server service started with the computer and has refused nobody; failed logons are
+  // audited and none is in the log.
+  world.shareService.serverCounts = {static_cast<std::uint32_t>(world.clock.now - 3600), 0, 0, 4};
+  world.securityLog.failuresAudited = true;
   world.registry.Put(kNetBt, "NetbiosOptions",
                      {platform::memory::RegistryValue::Type::Dword, 0, {}});
 }

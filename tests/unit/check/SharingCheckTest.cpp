@@ -42,6 +42,8 @@ TEST_P(SharingCheckTest, AComputerAsTheModeLeftItHoldsEveryCondition) {
                 "Holds | Plinvo's own folder | C:\\Program Files\\Plinvo",
                 "Holds | Network address | 192.168.1.20",
                 "Holds | NetBIOS over TCP/IP | on",
+                "Holds | Refused visitors | none",
+                "Holds | Failed network logons | none recorded",
                 std::string(GetParam() == 0 ? "Holds" : "Worth knowing") +
                     " | Visitors with newer Windows | Windows XP: SMB 1 only, signing offered",
             }));
