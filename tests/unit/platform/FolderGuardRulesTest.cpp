@@ -2,6 +2,7 @@
 // users and other programs leave them, since Wine keeps no access lists to try them on.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <map>
 
@@ -63,6 +64,18 @@ struct GuardCase {
   std::function<void(GuardedFolder&)> change;
   bool expected;
 };
+
+// "a user owns it" reads "AUserOwnsIt" in the test's name.
+std::string CaseName(const ::testing::TestParamInfo<GuardCase>& info) {
+  std::string name;
+  bool capital = true;
+  for (const char* c = info.param.situation; *c != '\0'; ++c) {
+    const bool letter = std::isalnum(static_cast<unsigned char>(*c)) != 0;
+    if (letter) name += capital ? static_cast<char>(std::toupper(*c)) : *c;
+    capital = !letter;
+  }
+  return name;
+}
 
 class FolderGuardRulesTest : public ::testing::TestWithParam<GuardCase> {};
 
@@ -147,7 +160,7 @@ const GuardCase kGuardCases[] = {
     {"it is a file", [](GuardedFolder& f) { f.directory = false; }, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Lists, FolderGuardRulesTest, ::testing::ValuesIn(kGuardCases));
+INSTANTIATE_TEST_SUITE_P(Lists, FolderGuardRulesTest, ::testing::ValuesIn(kGuardCases), CaseName);
 
 // The folder the setup makes for Plinvo's records.
 GuardedFolder RecordsFolder() {
@@ -207,7 +220,8 @@ const GuardCase kPrivateCases[] = {
     {"it is a file", [](GuardedFolder& f) { f.directory = false; }, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Lists, PrivateFolderRulesTest, ::testing::ValuesIn(kPrivateCases));
+INSTANTIATE_TEST_SUITE_P(Lists, PrivateFolderRulesTest, ::testing::ValuesIn(kPrivateCases),
+                         CaseName);
 
 // A junction or link would send the path elsewhere; a drive root that is a mounted volume is
 // itself the place.
