@@ -1,26 +1,29 @@
 #include "platform/FolderGuardRules.h"
 
+#include "platform/WellKnownSids.h"
+
 namespace platform {
 namespace {
 
 // BUILTIN\Administrators, LocalSystem, and the installer service that owns the Windows folder
 // on Vista.
-constexpr const char* kTrustedSids[] = {
-    "S-1-5-32-544", "S-1-5-18", "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464"};
+constexpr const char* kTrustedSids[] = {sids::kAdministrators, sids::kSystem,
+                                        sids::kTrustedInstaller};
 // CREATOR OWNER and CREATOR GROUP entries only stand in for the creator of a new entry, and
 // OWNER RIGHTS applies to the owner, who is checked on its own.
-constexpr const char* kPlaceholderSids[] = {"S-1-3-0", "S-1-3-1", "S-1-3-4"};
+constexpr const char* kPlaceholderSids[] = {sids::kCreatorOwner, sids::kCreatorGroup,
+                                            sids::kOwnerRights};
 
 template <std::size_t N>
-bool OneOf(const std::string& sid, const char* const (&sids)[N]) {
-  for (const char* known : sids) {
+bool OneOf(const std::string& sid, const char* const (&list)[N]) {
+  for (const char* known : list) {
     if (sid == known) return true;
   }
   return false;
 }
 
 // BUILTIN\Administrators and LocalSystem alone.
-constexpr const char* kAdministratorsAndSystem[] = {"S-1-5-32-544", "S-1-5-18"};
+constexpr const char* kAdministratorsAndSystem[] = {sids::kAdministrators, sids::kSystem};
 
 constexpr std::uint32_t kInheritOnly = 0x08;
 // DELETE, WRITE_DAC, WRITE_OWNER, FILE_DELETE_CHILD: the rights that let a holder move, remove

@@ -2,6 +2,7 @@
 // an address visitors can reach, as NetBIOS on, as keeping the guest out, as a folder gone, and
 // when a mode counts as applied at all.
 #include "check/SharingCheckFixture.h"
+#include "platform/WellKnownSids.h"
 
 namespace check_testing {
 namespace {
@@ -9,7 +10,7 @@ namespace {
 using platform::memory::RegistryValue;
 
 const char* const kLsaCurrent = "SYSTEM\\CurrentControlSet\\Control\\Lsa";
-constexpr const char* kGuests = "S-1-5-32-546";
+using platform::sids::kGuests;
 constexpr const char* kNoAddress =
     "This computer has no network address, so no other computer can reach it. Check the cable "
     "or wireless connection.";

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "platform/FolderGuardRules.h"
+#include "platform/WellKnownSids.h"
 
 namespace {
 
@@ -15,14 +16,8 @@ using platform::GuardedFolder;
 using platform::GuardEntry;
 using Kind = GuardEntry::Kind;
 
-constexpr const char* kAdministrators = "S-1-5-32-544";
-constexpr const char* kSystem = "S-1-5-18";
-constexpr const char* kUsers = "S-1-5-32-545";
-constexpr const char* kEveryone = "S-1-1-0";
-constexpr const char* kCreatorOwner = "S-1-3-0";
+using namespace platform::sids;
 constexpr const char* kUser = "S-1-5-21-1-2-3-1004";
-constexpr const char* kTrustedInstaller =
-    "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464";
 
 constexpr std::uint32_t kFull = 0x1F01FF;
 constexpr std::uint32_t kModify = 0x1301BF;
@@ -135,7 +130,7 @@ const GuardCase kGuardCases[] = {
     {"the creator of a new entry and the owner's rights",
      [](GuardedFolder& f) {
        Add(f, {Kind::Allowed, 0, kFull, kCreatorOwner});
-       Add(f, {Kind::Allowed, 0, kFull, "S-1-3-4"});
+       Add(f, {Kind::Allowed, 0, kFull, kOwnerRights});
      },
      true},
     {"an entry of a kind not known here",
