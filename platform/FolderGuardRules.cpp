@@ -93,14 +93,4 @@ bool OnlyAdministratorsMayOpen(const GuardedFolder& folder) {
   return true;
 }
 
-FolderGuard GuardAlong(const std::string& folder,
-                       const std::function<GuardedFolder(const std::string&)>& read) {
-  const std::vector<std::string> levels = FoldersAlong(folder);
-  if (levels.empty()) return FolderGuard::Exposed;
-  for (const std::string& level : levels) {
-    if (!OnlyTrustedCanChange(read(level))) return FolderGuard::Exposed;
-  }
-  return FolderGuard::AdministratorsOnly;
-}
-
 }  // namespace platform

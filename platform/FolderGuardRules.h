@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,8 +47,16 @@ bool OnlyTrustedCanChange(const GuardedFolder& folder);
 bool OnlyAdministratorsMayOpen(const GuardedFolder& folder);
 
 // AdministratorsOnly when that holds of every folder along the path, read one after the other
-// by `read` until one does not; Exposed also for a path the rules cannot follow.
-FolderGuard GuardAlong(const std::string& folder,
-                       const std::function<GuardedFolder(const std::string&)>& read);
+// by `read` (a path in, a GuardedFolder out) until one does not; Exposed also for a path the
+// rules cannot follow.
+template <typename Read>
+FolderGuard GuardAlong(const std::string& folder, Read&& read) {
+  const std::vector<std::string> levels = FoldersAlong(folder);
+  if (levels.empty()) return FolderGuard::Exposed;
+  for (const std::string& level : levels) {
+    if (!OnlyTrustedCanChange(read(level))) return FolderGuard::Exposed;
+  }
+  return FolderGuard::AdministratorsOnly;
+}
 
 }  // namespace platform
