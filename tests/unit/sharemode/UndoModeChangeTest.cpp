@@ -330,6 +330,34 @@ TEST_F(UndoModeChangeTest, TheSettingOfAnAdapterGoneSinceIsNeitherChangedBackNor
   EXPECT_FALSE(test.world.registry.KeyExists(kAdapter));
 }
 
+// Someone put part of it back by hand: that part is neither set again nor said to be.
+TEST_F(UndoModeChangeTest, WhatIsAlreadyAsSavedIsNeitherSetAgainNorListed) {
+  test.world.services.installed["Browser"].startType = 3;
+  test.StartMainWindow();
+  Apply(1);
+  test.world.services.installed["Browser"].startType = 3;
+  test.world.shareService.userFlags[u"Guest"] |= 0x2;
+  test.world.accountRights.accounts["Guest"] = {"SeDenyNetworkLogonRight"};
+  test.world.registry.Put(kLsa001, "restrictanonymous", Dword(5));
+  test.world.registry.Put(kLsaCurrent, "restrictanonymous", Dword(5));
+  const auto boxes = Choose("menuRestoreSettings");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text,
+            Done("- Network logons with a blank password refused: not set (the value is "
+                 "removed)\n"
+                 "- Windows Firewall: not set (the value is removed)\n"
+                 "- Windows Firewall without exceptions: not set (the value is removed)\n"
+                 "- Firewall opening for port 139:TCP: closed\n"
+                 "- Firewall opening for port 445:TCP: not set (the value is removed)\n"
+                 "- Firewall opening for port 137:UDP: not set (the value is removed)\n"
+                 "- Firewall opening for port 138:UDP: not set (the value is removed)\n"
+                 "- Windows Firewall notifications switched off: not set (the value is "
+                 "removed)\n"
+                 "- Every network visitor comes in as the guest account: not set (the value is "
+                 "removed)\n"));
+  EXPECT_EQ(Started(), std::vector<std::string>{});
+}
+
 TEST_F(UndoModeChangeTest, APartialUndoKeepsTheModeRecordedUntilAllWentBack) {
   Apply(1);
   exitCodes["net user Guest /active:no"] = 2;
