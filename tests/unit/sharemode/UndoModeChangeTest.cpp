@@ -375,6 +375,35 @@ TEST_F(UndoModeChangeTest, APartialUndoKeepsTheModeRecordedUntilAllWentBack) {
   EXPECT_NE(test.world.files.Content(kIni).find("Mode=-1"), std::string::npos);
 }
 
+TEST_F(UndoModeChangeTest, AnUndoWhereEveryStepFailedSaysNothingWasChanged) {
+  Apply(1);
+  const std::string changeTime = test.world.files.Content(
+      "C:\\Documents and Settings\\All Users\\Application Data\\Plinvo\\last-change.txt");
+  test.world.registry.refusedValueNames = {"restrictanonymous",
+                                           "limitblankpassworduse",
+                                           "enablefirewall",
+                                           "donotallowexceptions",
+                                           "139:tcp",
+                                           "445:tcp",
+                                           "137:udp",
+                                           "138:udp",
+                                           "disablenotifications",
+                                           "forceguest"};
+  test.world.processes.run = [](const platform::memory::Launch&) { return 1u; };
+  test.world.clock.now += 600;  // nothing changed then: the time of the last change stays
+  const auto boxes = Choose("menuUndoMode");
+  ASSERT_EQ(boxes.size(), 2u);
+  const std::string& report = boxes[1].text;
+  EXPECT_EQ(report.rfind("Not every setting could be set back:\n", 0), 0u) << report;
+  const std::string nothing = "\n\nNothing was changed.";
+  EXPECT_EQ(report.compare(report.size() - nothing.size(), nothing.size(), nothing), 0) << report;
+  EXPECT_EQ(report.find("RESTART"), std::string::npos) << report;
+  EXPECT_EQ(test.world.files.Content("C:\\Documents and Settings\\All Users\\Application "
+                                     "Data\\Plinvo\\last-change.txt"),
+            changeTime);
+  EXPECT_EQ(SelectedMode(), 1);
+}
+
 // Applying Zendry Share again, after another mode, finds the guest account on: the record of
 // before the first change still says off, and Restore switches it off.
 TEST_F(UndoModeChangeTest, TheFirstRecordKeepsTheGuestAccountAsItWasBeforeTheFirstChange) {
