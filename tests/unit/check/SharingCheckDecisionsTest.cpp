@@ -9,8 +9,9 @@ namespace {
 
 using platform::memory::RegistryValue;
 
-const char* const kLsaCurrent = "SYSTEM\\CurrentControlSet\\Control\\Lsa";
 using platform::sids::kGuests;
+
+const char* const kLsaCurrent = "SYSTEM\\CurrentControlSet\\Control\\Lsa";
 constexpr const char* kNoAddress =
     "This computer has no network address, so no other computer can reach it. Check the cable "
     "or wireless connection.";
@@ -23,7 +24,7 @@ class SharingCheckDecisions : public SharingCheckTest {
     ASSERT_EQ(world.registry.DeleteValue(handle, name), 0);
     world.registry.CloseKey(handle);
   }
-  int RowsAbout(const std::string& what) {
+  int RowsCalled(const std::string& what) {
     int count = 0;
     for (const check::Finding& row : Run()) count += row.what == what ? 1 : 0;
     return count;
@@ -63,7 +64,7 @@ TEST_P(SharingCheckDecisions, OnlyAnAddressOfTheNetworkIsOneVisitorsCanReach) {
     EXPECT_EQ(row.found, addresses.found);
     EXPECT_EQ(row.status, reachable || !Sharing() ? Status::Holds : Status::Blocks) << row.found;
     // NetBIOS is judged only on adapters visitors can reach.
-    EXPECT_EQ(RowsAbout("NetBIOS over TCP/IP"), reachable ? 1 : 0) << row.found;
+    EXPECT_EQ(RowsCalled("NetBIOS over TCP/IP"), reachable ? 1 : 0) << row.found;
   }
   EXPECT_EQ(ExplanationOf("Network address"),
             "Other computers on the network can reach this one at 192.168.1.20.");
@@ -78,7 +79,7 @@ TEST_P(SharingCheckDecisions, NoAdaptersMeansNoAddressNotAFailureToRead) {
   EXPECT_EQ(row.status, Sharing() ? Status::Blocks : Status::Holds);
   EXPECT_EQ(row.found, "none");
   EXPECT_EQ(row.explanation, kNoAddress);
-  EXPECT_EQ(RowsAbout("NetBIOS over TCP/IP"), 0);
+  EXPECT_EQ(RowsCalled("NetBIOS over TCP/IP"), 0);
 }
 
 // An adapter without a NetbiosOptions value, or without NetBIOS settings of its own, uses the
