@@ -7,20 +7,11 @@
 #include <vector>
 
 #include "platform/Accounts.h"
+#include "platform/WellKnownSids.h"
 
 namespace check {
 
-namespace sids {
-constexpr const char* kEveryone = "S-1-1-0";
-constexpr const char* kCreatorOwner = "S-1-3-0";
-constexpr const char* kSystem = "S-1-5-18";
-constexpr const char* kAuthenticatedUsers = "S-1-5-11";
-constexpr const char* kAdministrators = "S-1-5-32-544";
-constexpr const char* kUsers = "S-1-5-32-545";
-constexpr const char* kGuests = "S-1-5-32-546";
-constexpr const char* kTrustedInstaller =
-    "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464";
-}  // namespace sids
+namespace sids = platform::sids;
 
 // True when one of `who` may read: an entry allows it reading and no entry denies it.
 bool LetsRead(const platform::AccessList& list, std::initializer_list<std::string_view> who);

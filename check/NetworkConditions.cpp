@@ -13,8 +13,9 @@ bool SelfAssigned(const std::string& address) { return StartsWith(address, "169.
 
 constexpr std::uint32_t kNetBiosDisabled = 2;
 
-// NetbiosOptions of the adapter: 0 from DHCP, 1 on, 2 off. -1 when the adapter has no NetBIOS
-// settings at all; `error` set when they could not be read.
+// NetbiosOptions of the adapter: 0 as the DHCP server says (on when it says nothing), 1 on,
+// 2 off. An adapter without the value, or without NetBIOS settings of its own, has the default,
+// 0. -1 with `error` set when they could not be read.
 long NetBiosOption(platform::Registry& registry, const std::string& adapter, long& error) {
   const std::string key =
       "SYSTEM\\CurrentControlSet\\Services\\NetBT\\Parameters\\Interfaces\\Tcpip_" + adapter;
@@ -22,7 +23,7 @@ long NetBiosOption(platform::Registry& registry, const std::string& adapter, lon
   error = registry.OpenLocalMachineKeyForReading(key, handle);
   if (error == platform::kErrorFileNotFound) {
     error = 0;
-    return -1;
+    return 0;
   }
   if (error != 0) return -1;
   platform::RegistryData data;
@@ -94,10 +95,6 @@ void CheckNetwork(const CheckInput& input, std::vector<Finding>& rows) {
     if (error != 0) {
       netBios.Unreadable("Plinvo could not read the NetBIOS setting of %s: %s",
                          {adapter->description, ErrorText(error)});
-      return;
-    }
-    if (option < 0) {
-      netBios.Unreadable("Windows keeps no NetBIOS setting for %s.", {adapter->description});
       return;
     }
     if (option == static_cast<long>(kNetBiosDisabled)) off.push_back(adapter->description);

@@ -163,15 +163,11 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
   for (const SavedValue& value : saved.values) {
     const std::optional<SavedValue> present =
         ReadPresentValue(platform.registry, value.keyPath, value.name);
-    if (present && SameState(*present, value)) {
-      ++outcome.done;
-      continue;
-    }
+    if (present && SameState(*present, value)) continue;
     const long result = RestoreValue(platform.registry, value);
-    if (result == platform::kErrorFileNotFound && IsNetBiosSetting(value)) {
-      ++outcome.done;  // the adapter is gone
-    } else if (result == 0) {
-      ++outcome.done;
+    // An adapter gone since took its setting along: nothing went back, and nothing failed.
+    if (result == platform::kErrorFileNotFound && IsNetBiosSetting(value)) continue;
+    if (result == 0) {
       AddOnce(outcome.changedBack, ValueLine(value));
     } else {
       AddOnce(outcome.failures,
@@ -184,15 +180,12 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     std::uint32_t flags = 0;
     const bool known = platform.shareService.UserFlags(u"Guest", flags) == platform::kSuccess;
     constexpr std::uint32_t kAccountDisabled = 0x2;  // UF_ACCOUNTDISABLE
-    if (known && ((flags & kAccountDisabled) == 0) == *saved.guestEnabled) {
-      ++outcome.done;
-    } else {
+    if (!known || ((flags & kAccountDisabled) == 0) != *saved.guestEnabled) {
       const std::string commandLine = std::string("net user ") + kGuestAccount +
                                       " /active:" + (*saved.guestEnabled ? "yes" : "no");
       const std::string failure =
           ToolFailure(app::RunHiddenCommandForExitCode(platform, commandLine, 1));
       if (failure.empty()) {
-        ++outcome.done;
         outcome.changedBack.push_back(GuestLine(*saved.guestEnabled));
       } else {
         outcome.failures.push_back(app::FormatMessageText(
@@ -207,7 +200,6 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
   for (const auto& right : saved.guestRights) {
     if (rightsKnown &&
         (std::find(held.begin(), held.end(), right.first) != held.end()) == right.second) {
-      ++outcome.done;
       continue;
     }
     const std::string commandLine = "\"" + programFolder + "myright.exe\" -u " + kGuestAccount +
@@ -215,7 +207,6 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     const std::string failure =
         ToolFailure(app::RunHiddenCommandForExitCode(platform, commandLine, 1));
     if (failure.empty()) {
-      ++outcome.done;
       outcome.changedBack.push_back(RightLine(right.first, right.second));
     } else {
       outcome.failures.push_back(app::FormatMessageText(
@@ -227,7 +218,6 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     platform::ServiceState state;
     if (platform.services.Query(service.first, state) == platform::kSuccess &&
         state.startType == service.second) {
-      ++outcome.done;
       continue;
     }
     const std::string commandLine =
@@ -235,7 +225,6 @@ RestoreOutcome RestoreSettings(platform::Platform& platform, const std::string& 
     const std::string failure =
         ToolFailure(app::RunHiddenCommandForExitCode(platform, commandLine, 1));
     if (failure.empty()) {
-      ++outcome.done;
       outcome.changedBack.push_back(ServiceLine(service.first, service.second));
     } else {
       outcome.failures.push_back(app::FormatMessageText(

@@ -15,7 +15,6 @@ namespace sharemode {
 std::vector<std::string> DescribeSettings(const SavedSettings& saved);
 
 struct RestoreOutcome {
-  int done = 0;                          // settings that are now as saved
   std::vector<std::string> changedBack;  // "- <setting>: <state>" for each one really changed
   std::vector<std::string> failures;     // "<setting> could not be set back (error 5)."
   std::vector<std::string> ignored;      // what the record names that no share mode writes

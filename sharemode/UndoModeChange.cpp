@@ -122,9 +122,10 @@ void Undo(TfrmMain& window, sharemode::Which which) {
   if (app.ShowMessage(window.Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
 
   const RestoreOutcome outcome = RestoreSettings(platform, app.global().programFolder, *record);
-  if (outcome.failures.empty()) ForgetRestored(platform.files, history, which);
-  if (outcome.done > 0) {
-    // The computer no longer has the settings of the recorded mode.
+  if (outcome.failures.empty()) {
+    ForgetRestored(platform.files, history, which);
+    // All went back: the computer no longer has the settings of the recorded mode. After a
+    // partial restore it stays recorded, so that the check still holds the computer to it.
     RecordShareMode(platform.profile, app.global().programFolder, -1);
     window.m_radiosMode.SetItemIndex(-1);
   }

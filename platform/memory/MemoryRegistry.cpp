@@ -93,6 +93,15 @@ void MemoryRegistry::Put(const std::string& key, const std::string& name,
   m_keys[Key(key)][Lower(name)] = value;
 }
 
+void MemoryRegistry::RemoveKey(const std::string& key) {
+  const std::string removed = Key(key);
+  for (auto at = m_keys.begin(); at != m_keys.end();) {
+    const bool below = at->first.size() > removed.size() &&
+                       at->first.compare(0, removed.size() + 1, removed + "\\") == 0;
+    at = at->first == removed || below ? m_keys.erase(at) : std::next(at);
+  }
+}
+
 long MemoryRegistry::Write(Handle key, const std::string& name, const RegistryValue& value) {
   auto handle = m_handles.find(key);
   if (handle == m_handles.end() || openHandles.count(key) == 0) return kInvalidHandle;

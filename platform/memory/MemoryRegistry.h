@@ -45,6 +45,9 @@ class MemoryRegistry : public Registry {
 
   // Test set-up: stores a value without logging a write.
   void Put(const std::string& key, const std::string& name, const RegistryValue& value);
+  // Test set-up: removes the key with its values and every key below it, as another program
+  // or a removed device would.
+  void RemoveKey(const std::string& key);
 
   std::vector<RegistryWrite> writes;       // successful writes, in order
   std::vector<std::string> deletedValues;  // "key\\name" of every deletion, in order

@@ -1,7 +1,6 @@
 #include "platform/win32/Win32FileSystem.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -14,7 +13,6 @@
 #include "platform/win32/Win32TextConversion.h"
 // clang-format off
 #include "platform/win32/WindowsApi.h"
-#include <aclapi.h>
 #include <shlobj.h>
 // clang-format on
 
@@ -65,26 +63,10 @@ bool ReadToEnd(HANDLE file, std::string& content) {
   }
 }
 
-// The administrators' group (S-1-5-32-544) or the system (S-1-5-18).
-bool IsAdministratorsOrSystem(PSID sid) {
-  if (sid == nullptr || !IsValidSid(sid)) return false;
-  SID_IDENTIFIER_AUTHORITY ntAuthority = {SECURITY_NT_AUTHORITY};
-  const SID_IDENTIFIER_AUTHORITY* authority = GetSidIdentifierAuthority(sid);
-  if (std::memcmp(authority, &ntAuthority, sizeof(ntAuthority)) != 0) return false;
-  const UCHAR count = *GetSidSubAuthorityCount(sid);
-  if (count == 1) return *GetSidSubAuthority(sid, 0) == SECURITY_LOCAL_SYSTEM_RID;
-  return count == 2 && *GetSidSubAuthority(sid, 0) == SECURITY_BUILTIN_DOMAIN_RID &&
-         *GetSidSubAuthority(sid, 1) == DOMAIN_ALIAS_RID_ADMINS;
-}
-
 struct FindCloser {
   void operator()(HANDLE search) const { FindClose(search); }
 };
 using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
-
-struct LocalFreer {
-  void operator()(void* memory) const { LocalFree(memory); }
-};
 
 }  // namespace
 
@@ -228,32 +210,7 @@ bool Win32FileSystem::IsPrivateDirectory(const std::string& path) {
   // Made by this process with the private access list and held open since, so nobody can
   // have swapped it (and a system that keeps no access lists, such as Wine, is covered).
   if (m_heldFolders.count(path) > 0) return true;
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
-      (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-    return false;
-  }
-  PSID owner = nullptr;
-  PACL dacl = nullptr;
-  PSECURITY_DESCRIPTOR descriptor = nullptr;
-  if (GetNamedSecurityInfoA(path.c_str(), SE_FILE_OBJECT,
-                            OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
-                            &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
-    return false;
-  }
-  std::unique_ptr<void, LocalFreer> held(descriptor);
-  // A missing access list lets everyone in; an owner may always rewrite the list.
-  if (dacl == nullptr || !IsAdministratorsOrSystem(owner)) return false;
-  for (DWORD index = 0; index < dacl->AceCount; ++index) {
-    void* entry = nullptr;
-    if (!GetAce(dacl, index, &entry)) return false;
-    const auto* header = static_cast<const ACE_HEADER*>(entry);
-    if (header->AceType == ACCESS_DENIED_ACE_TYPE) continue;
-    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) return false;
-    const auto* allowed = static_cast<const ACCESS_ALLOWED_ACE*>(entry);
-    if (!IsAdministratorsOrSystem(const_cast<DWORD*>(&allowed->SidStart))) return false;
-  }
-  return true;
+  return OnlyAdministratorsMayOpen(ReadGuardedFolder(path));
 }
 
 std::vector<std::string> Win32FileSystem::FolderNames(const std::string& folder,

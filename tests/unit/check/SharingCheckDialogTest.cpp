@@ -133,6 +133,25 @@ TEST_F(SharingCheckDialogTest, FixAsksOverTheCheckWhichStaysTheOnlyOne) {
   for (const auto& box : test.world.messageBoxes.shown) EXPECT_EQ(box.owner, checkWindow);
 }
 
+// The changed settings offer to apply the mode again and the stopped service to start it; no
+// other row has anything for Fix to do.
+TEST_F(SharingCheckDialogTest, FixIsEnabledOnlyForARowThatHasAFix) {
+  test.world.registry.Put("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous",
+                          {RegistryValue::Type::Dword, 1, {}});
+  test.world.services.installed["LanmanServer"].currentState = platform::kServiceStopped;
+  OpenCheck([&](MemoryForm& dialog) {
+    std::vector<std::string> fixable;
+    for (int row = 0; row < List(dialog).RowCount(); ++row) {
+      List(dialog).Select(row);
+      if (dialog.Get<ui::Button>("m_btnFix").Enabled())
+        fixable.push_back(List(dialog).Cell(row, 0));
+    }
+    EXPECT_EQ(fixable, (std::vector<std::string>{"Settings of Zendry Share", "Server service"}));
+    List(dialog).Select(-1);
+    EXPECT_FALSE(dialog.Get<ui::Button>("m_btnFix").Enabled());
+  });
+}
+
 TEST_F(SharingCheckDialogTest, FixOnAStoppedServiceStartsItAndAFailureIsSaid) {
   test.world.services.installed["LanmanServer"].currentState = platform::kServiceStopped;
   OpenCheck([&](MemoryForm& dialog) {

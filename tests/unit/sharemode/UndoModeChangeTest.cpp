@@ -3,6 +3,9 @@
 // silent restore.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "sharemode/SettingsHistory.h"
 #include "sharemode/UndoModeChange.h"
 #include "support/TestWorld.h"
@@ -278,6 +281,241 @@ TEST_F(UndoModeChangeTest, CancelAndAMissingRecordChangeNothing) {
   Choose("menuUndoMode");
   EXPECT_EQ(Value(kLsaCurrent, "forceguest")->dword, 1u);
   EXPECT_TRUE(Started().empty());
+}
+
+// A key gone since the record was made holds none of its values: nothing to delete there, and
+// nothing said to be changed back.
+TEST_F(UndoModeChangeTest, ValuesWhoseKeyIsGoneAreAlreadyAsSavedNotFailures) {
+  const char* const firewall =
+      "System\\CurrentControlSet\\Services\\SharedAccess\\Parameters\\FirewallPolicy\\"
+      "StandardProfile";
+  // The firewall's key is there, without the values the mode writes into it.
+  test.world.registry.Put(firewall, "DisableUnicastResponsesToMulticastBroadcast", Dword(0));
+  Apply(1);
+  test.world.registry.RemoveKey(firewall);
+  const auto boxes = Choose("menuUndoMode");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text,
+            Done("- Anonymous visitors kept from listing accounts and shares: 5\n"
+                 "- Network logons with a blank password refused: not set (the value is "
+                 "removed)\n"
+                 "- Firewall opening for port 139:TCP: closed\n"
+                 "- Every network visitor comes in as the guest account: not set (the value is "
+                 "removed)\n"
+                 "- The guest account: disabled\n"
+                 "- The guest account is refused logon from the network: yes\n"
+                 "- The guest account may log on from the network: no\n"));
+  EXPECT_EQ(boxes[1].style & 0xF0u, platform::mb::kIconInformation);
+  EXPECT_FALSE(test.world.registry.KeyExists(firewall));
+  EXPECT_EQ(SelectedMode(), -1);
+
+  test.world.registry.RemoveKey(firewall);
+  EXPECT_EQ(
+      sharemode::RestoreWindowsSettingsSilently(test.world.platform, TestWorld::kProgramFolder), 0);
+}
+
+// The adapter was removed, and its NetBIOS setting with it: nothing went back, nothing failed.
+TEST_F(UndoModeChangeTest, TheSettingOfAnAdapterGoneSinceIsNeitherChangedBackNorAFailure) {
+  test.world.registry.Put(kAdapter, "NetbiosOptions", Dword(2));
+  test.StartMainWindow();
+  test.world.registry.RemoveKey(kAdapter);
+  test.world.adapters.adapters.clear();
+  const auto boxes = Choose("menuRestoreSettings");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[0].text.find("- NetBIOS over TCP/IP of the network adapter {4D36E972-0001}: "
+                               "off\n"),
+            std::string::npos)
+      << boxes[0].text;
+  EXPECT_EQ(boxes[1].text, "The settings were already as saved: nothing had to be changed back.");
+  EXPECT_FALSE(test.world.registry.KeyExists(kAdapter));
+}
+
+// Someone put part of it back by hand: that part is neither set again nor said to be.
+TEST_F(UndoModeChangeTest, WhatIsAlreadyAsSavedIsNeitherSetAgainNorListed) {
+  test.world.services.installed["Browser"].startType = 3;
+  test.StartMainWindow();
+  Apply(1);
+  test.world.services.installed["Browser"].startType = 3;
+  test.world.shareService.userFlags[u"Guest"] |= 0x2;
+  test.world.accountRights.accounts["Guest"] = {"SeDenyNetworkLogonRight"};
+  test.world.registry.Put(kLsa001, "restrictanonymous", Dword(5));
+  test.world.registry.Put(kLsaCurrent, "restrictanonymous", Dword(5));
+  const auto boxes = Choose("menuRestoreSettings");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text,
+            Done("- Network logons with a blank password refused: not set (the value is "
+                 "removed)\n"
+                 "- Windows Firewall: not set (the value is removed)\n"
+                 "- Windows Firewall without exceptions: not set (the value is removed)\n"
+                 "- Firewall opening for port 139:TCP: closed\n"
+                 "- Firewall opening for port 445:TCP: not set (the value is removed)\n"
+                 "- Firewall opening for port 137:UDP: not set (the value is removed)\n"
+                 "- Firewall opening for port 138:UDP: not set (the value is removed)\n"
+                 "- Windows Firewall notifications switched off: not set (the value is "
+                 "removed)\n"
+                 "- Every network visitor comes in as the guest account: not set (the value is "
+                 "removed)\n"));
+  EXPECT_EQ(Started(), std::vector<std::string>{});
+}
+
+TEST_F(UndoModeChangeTest, APartialUndoKeepsTheModeRecordedUntilAllWentBack) {
+  Apply(1);
+  exitCodes["net user Guest /active:no"] = 2;
+  const auto boxes = Choose("menuUndoMode");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text.rfind("Not every setting could be set back:\n", 0), 0u);
+  EXPECT_EQ(SelectedMode(), 1);
+  EXPECT_NE(test.world.files.Content(kIni).find("Mode=1"), std::string::npos);
+
+  exitCodes.clear();
+  const auto again = Choose("menuUndoMode");
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(again[1].text, Done("- The guest account: disabled\n"));
+  EXPECT_EQ(SelectedMode(), -1);
+  EXPECT_NE(test.world.files.Content(kIni).find("Mode=-1"), std::string::npos);
+}
+
+TEST_F(UndoModeChangeTest, AnUndoWhereEveryStepFailedSaysNothingWasChanged) {
+  Apply(1);
+  const std::string changeTime = test.world.files.Content(
+      "C:\\Documents and Settings\\All Users\\Application Data\\Plinvo\\last-change.txt");
+  test.world.registry.refusedValueNames = {"restrictanonymous",
+                                           "limitblankpassworduse",
+                                           "enablefirewall",
+                                           "donotallowexceptions",
+                                           "139:tcp",
+                                           "445:tcp",
+                                           "137:udp",
+                                           "138:udp",
+                                           "disablenotifications",
+                                           "forceguest"};
+  test.world.processes.run = [](const platform::memory::Launch&) { return 1u; };
+  test.world.clock.now += 600;  // nothing changed then: the time of the last change stays
+  const auto boxes = Choose("menuUndoMode");
+  ASSERT_EQ(boxes.size(), 2u);
+  const std::string& report = boxes[1].text;
+  EXPECT_EQ(report.rfind("Not every setting could be set back:\n", 0), 0u) << report;
+  const std::string nothing = "\n\nNothing was changed.";
+  EXPECT_EQ(report.compare(report.size() - nothing.size(), nothing.size(), nothing), 0) << report;
+  EXPECT_EQ(report.find("RESTART"), std::string::npos) << report;
+  EXPECT_EQ(test.world.files.Content("C:\\Documents and Settings\\All Users\\Application "
+                                     "Data\\Plinvo\\last-change.txt"),
+            changeTime);
+  EXPECT_EQ(SelectedMode(), 1);
+}
+
+// Applying Zendry Share again, after another mode, finds the guest account on: the record of
+// before the first change still says off, and Restore switches it off.
+TEST_F(UndoModeChangeTest, TheFirstRecordKeepsTheGuestAccountAsItWasBeforeTheFirstChange) {
+  Apply(1);
+  Apply(2);
+  Apply(1);
+  const auto boxes = Choose("menuRestoreSettings");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[0].text.find("- The guest account: disabled\n"), std::string::npos)
+      << boxes[0].text;
+  const std::vector<std::string> started = Started();
+  EXPECT_NE(std::find(started.begin(), started.end(), "net user Guest /active:no"), started.end());
+  EXPECT_EQ(test.world.shareService.userFlags[u"Guest"] & 0x2u, 0x2u);
+}
+
+TEST_F(UndoModeChangeTest, TheListSaysOnAndOffAsTheValuesWere) {
+  Apply(0);  // 1 for both: anonymous listing and blank passwords refused
+  Apply(1);  // 0 for both
+  const std::string refused =
+      "- Anonymous visitors kept from listing accounts and shares: on\n"
+      "- Network logons with a blank password refused: on\n";
+  auto boxes = Choose("menuUndoMode");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[0].text.find(refused), std::string::npos) << boxes[0].text;
+  EXPECT_NE(boxes[1].text.find(refused), std::string::npos) << boxes[1].text;
+  EXPECT_EQ(Value(kLsaCurrent, "restrictanonymous")->dword, 1u);
+
+  Apply(1);
+  Apply(0);
+  boxes = Choose("menuUndoMode");
+  ASSERT_EQ(boxes.size(), 2u);
+  const std::string allowed =
+      "- Anonymous visitors kept from listing accounts and shares: off\n"
+      "- Network logons with a blank password refused: off\n";
+  EXPECT_NE(boxes[0].text.find(allowed), std::string::npos) << boxes[0].text;
+  EXPECT_EQ(Value(kLsaCurrent, "restrictanonymous")->dword, 0u);
+}
+
+// A record that was changed into something Plinvo never writes is not read at all: neither
+// the menu nor the uninstaller's restore changes anything.
+TEST_F(UndoModeChangeTest, ADamagedRecordChangesNothingAndTheUninstallerAnswersOne) {
+  Apply(1);
+  const std::string written = test.world.files.Content(kRecordFile);
+  ASSERT_NE(written.find("[first]\n"), std::string::npos);
+  ASSERT_NE(written.find("[last]\n"), std::string::npos);
+  const std::string unreadable = "The saved settings could not be read from " +
+                                 std::string(kRecordFile) + ". Nothing was changed.";
+  const std::size_t launched = test.world.processes.launches.size();
+  for (const char* damage : {"[last]\n", "[first]\nguest\tenabled\n", "value\tforceguest\n"}) {
+    test.world.files.PutFile(kRecordFile, written + damage);
+    EXPECT_EQ(
+        sharemode::RestoreWindowsSettingsSilently(test.world.platform, TestWorld::kProgramFolder),
+        1)
+        << damage;
+    for (const char* entry : {"menuUndoMode", "menuRestoreSettings"}) {
+      const auto boxes = Choose(entry);
+      ASSERT_EQ(boxes.size(), 1u) << damage;
+      EXPECT_EQ(boxes[0].text, unreadable);
+      EXPECT_EQ(boxes[0].style & 0xF0u, kIconStop);
+    }
+    EXPECT_EQ(Value(kLsaCurrent, "forceguest")->dword, 1u) << damage;
+    EXPECT_NE(test.world.files.Content(kIni).find("Mode=1"), std::string::npos) << damage;
+  }
+  EXPECT_EQ(test.world.processes.launches.size(), launched);
+}
+
+TEST_F(UndoModeChangeTest, TheUninstallerAnswersOneForARecordItCannotTrust) {
+  const std::string common = test.world.files.commonAppDataFolder;
+  test.world.files.PutDirectory(common + "\\Plinvo");
+  test.world.files.PutFile(common + "\\Plinvo\\settings-before.txt",
+                           "Plinvo saved settings 1\n[first]\nvalue\t\\SYSTEM\\CurrentControlSet\\"
+                           "Control\\Lsa\tforceguest\t4\t01000000\n");
+  EXPECT_EQ(
+      sharemode::RestoreWindowsSettingsSilently(test.world.platform, TestWorld::kProgramFolder), 1);
+  EXPECT_FALSE(Value(kLsaCurrent, "forceguest"));
+  EXPECT_NE(test.world.files.Content(kIni).find("Mode=2"), std::string::npos);
+}
+
+// Names go between tabs and line ends in the file: one holding either would read back as
+// other names, so such a record is not written.
+TEST_F(UndoModeChangeTest, ARecordWithATabOrLineBreakInANameIsNotWritten) {
+  Apply(1);
+  const std::string written = test.world.files.Content(kRecordFile);
+  const std::function<void(sharemode::SavedSettings&)> damages[] = {
+      [](sharemode::SavedSettings& r) {
+        r.values.push_back({"\\K\tx", "v", false, {}});
+      },
+      [](sharemode::SavedSettings& r) {
+        r.values.push_back({"\\K", "v\nright\tSeTcb", false, {}});
+      },
+      [](sharemode::SavedSettings& r) { r.guestRights["SeTcbPrivilege\r"] = true; },
+      [](sharemode::SavedSettings& r) { r.serviceStartTypes["Browser\n"] = 2; },
+  };
+  for (const auto& damage : damages) {
+    sharemode::SettingsHistory history;
+    ASSERT_EQ(sharemode::LoadHistory(test.world.files, history), sharemode::HistoryRead::Read);
+    damage(*history.first);
+    EXPECT_FALSE(sharemode::SaveHistory(test.world.files, history));
+    EXPECT_EQ(test.world.files.Content(kRecordFile), written);
+  }
+}
+
+TEST(RestoreCommandLine, IsMatchedWhateverTheLetterCase) {
+  for (const char* line :
+       {"/RestoreWindowsSettings", "/RESTOREWINDOWSSETTINGS", "\t/restoreWindowsSettings "}) {
+    EXPECT_TRUE(sharemode::IsRestoreCommandLine(line)) << line;
+    EXPECT_FALSE(sharemode::IsCreateFolderCommandLine(line)) << line;
+  }
+  for (const char* line : {"/CreateSettingsFolder", "/CREATESETTINGSFOLDER"}) {
+    EXPECT_TRUE(sharemode::IsCreateFolderCommandLine(line)) << line;
+  }
+  EXPECT_FALSE(sharemode::IsRestoreCommandLine("/RestoreWindowsSetting"));
 }
 
 TEST_F(UndoModeChangeTest, AFolderSomeoneElseMadeFirstIsPassedByWithOneNotice) {
