@@ -133,8 +133,9 @@ TEST_F(SharingCheckDialogTest, FixAsksOverTheCheckWhichStaysTheOnlyOne) {
   for (const auto& box : test.world.messageBoxes.shown) EXPECT_EQ(box.owner, checkWindow);
 }
 
-// The changed settings offer to apply the mode again and the stopped service to start it; no
-// other row has anything for Fix to do.
+// The changed settings offer to apply the mode again, the stopped service to start it and
+// Windows XP's server, which does not offer signing, to offer it; no other row has anything for
+// Fix to do.
 TEST_F(SharingCheckDialogTest, FixIsEnabledOnlyForARowThatHasAFix) {
   test.world.registry.Put("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous",
                           {RegistryValue::Type::Dword, 1, {}});
@@ -146,7 +147,8 @@ TEST_F(SharingCheckDialogTest, FixIsEnabledOnlyForARowThatHasAFix) {
       if (dialog.Get<ui::Button>("m_btnFix").Enabled())
         fixable.push_back(List(dialog).Cell(row, 0));
     }
-    EXPECT_EQ(fixable, (std::vector<std::string>{"Settings of Zendry Share", "Server service"}));
+    EXPECT_EQ(fixable, (std::vector<std::string>{"Settings of Zendry Share", "Server service",
+                                                 "Visitors with newer Windows"}));
     List(dialog).Select(-1);
     EXPECT_FALSE(dialog.Get<ui::Button>("m_btnFix").Enabled());
   });
