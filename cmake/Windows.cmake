@@ -16,9 +16,10 @@ string(APPEND CMAKE_CXX_FLAGS " -g -ffunction-sections -fdata-sections")
 # about a tenth of the program's code. Pushed arguments need the stack probes of large frames
 # made inline, one page after the other as Windows' guard page needs, instead of by the
 # runtime's probe function, which the compiler ties to reserving the argument space up front.
-set(PLINVO_SMALL_CALLS "-mno-stack-arg-probe -fstack-clash-protection -mpreferred-stack-boundary=2 -fomit-frame-pointer -fconserve-stack")
-string(APPEND CMAKE_C_FLAGS " ${PLINVO_SMALL_CALLS}")
-string(APPEND CMAKE_CXX_FLAGS " ${PLINVO_SMALL_CALLS}")
+# Tables and texts are aligned as the types need, not padded to 32 bytes for the cache.
+set(PLINVO_SMALL_CODE "-mno-stack-arg-probe -fstack-clash-protection -mpreferred-stack-boundary=2 -fomit-frame-pointer -fconserve-stack -malign-data=abi")
+string(APPEND CMAKE_C_FLAGS " ${PLINVO_SMALL_CODE}")
+string(APPEND CMAKE_CXX_FLAGS " ${PLINVO_SMALL_CODE}")
 # Without run-time type information: it would name every class in the program. Controls say
 # which interface they offer themselves (ui::ControlFamily).
 string(APPEND CMAKE_CXX_FLAGS " -fno-rtti")

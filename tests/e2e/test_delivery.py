@@ -29,7 +29,9 @@ SHORTCUTS = {"Plinvo.lnk": r"\Plinvo.exe", "Plinvo Help.lnk": r"\help.chm",
 # Failures as values and a build without exceptions took it from 411.5 to 272.5 KiB; the questions
 # before dangerous actions, the open files per visitor and the check's exact records to 293.5 KiB;
 # windows that scale with the DPI, codes in words and an undo record that stays true to 309.5 KiB.
-SIZE_BOUNDS = {"Plinvo.exe": 312, "myright.exe": 100, "grantitems.exe": 64}
+# Arguments pushed on the stack alignment Windows keeps, without frame pointers, took it to
+# 274.5 KiB; the bound is the 300 KiB the program is to stay within as it grows.
+SIZE_BOUNDS = {"Plinvo.exe": 300, "myright.exe": 100, "grantitems.exe": 64}
 # Pieces of the runtime libraries that Plinvo.exe does without: the prebuilt copies of std::string
 # and std::wstring (runtime/win32 defines the string members the program calls; wide texts are
 # vectors), the standard error classes (runtime/win32 says how the library's reports end the
