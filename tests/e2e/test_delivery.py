@@ -32,7 +32,9 @@ SHORTCUTS = {"Plinvo.lnk": r"\Plinvo.exe", "Plinvo Help.lnk": r"\help.chm",
 # windows that scale with the DPI, codes in words and an undo record that stays true to 309.5 KiB.
 # What visitors with newer Windows need, signing's Fix and the instructions for visitors (most of
 # it their texts) took it from 309 to 320.5 KiB.
-SIZE_BOUNDS = {"Plinvo.exe": 324, "myright.exe": 100, "grantitems.exe": 64}
+# Arguments pushed on the stack alignment Windows keeps, without frame pointers, took it back to
+# SIZEKIB; the bound is the 300 KiB the program is to stay within as it grows.
+SIZE_BOUNDS = {"Plinvo.exe": 300, "myright.exe": 100, "grantitems.exe": 64}
 # Pieces of the runtime libraries that Plinvo.exe does without: the prebuilt copies of std::string
 # and std::wstring (runtime/win32 defines the string members the program calls; wide texts are
 # vectors), the standard error classes (runtime/win32 says how the library's reports end the
@@ -274,9 +276,7 @@ def test_windows_installer_package_round_trip(h, winver):
             with open(os.path.join(folder, name), "rb") as a, \
                     open(os.path.join(h.dist_dir, name), "rb") as b:
                 check(a.read() == b.read(), "installed %s differs from the program folder" % name)
-        check(os.path.isdir(s.unix_path(r"C:\ProgramData\Plinvo")) or
-              os.path.isdir(s.unix_path(r"C:\users\Public\Application Data\Plinvo")) or
-              any(os.path.isdir(os.path.join(d, "Plinvo")) for d in all_users_data(s)),
+        check(any(os.path.isdir(os.path.join(d, "Plinvo")) for d in all_users_data(s)),
               "the package had Plinvo make its folder for the saved settings")
 
         entries = installer_entries(s)
@@ -307,6 +307,7 @@ def test_windows_installer_package_round_trip(h, winver):
 
 
 def all_users_data(s):
+    """Where Wine keeps the data folder of all users, on Vista and on XP settings."""
     drive = s.unix_path("C:\\")
     return [os.path.join(drive, "ProgramData"),
             os.path.join(drive, "users", "Public", "Application Data"),
