@@ -24,11 +24,12 @@ void DescribeSteps(const sharemode::Recipe& recipe, const std::string& programFo
       }
       continue;
     }
-    const bool failed = std::any_of(failures.begin(), failures.end(),
-                                    [&](const sharemode::FailedStep& f) { return f.step == &step; });
-    outcome.Line(FormatMessageText(failed ? "Ran %s: did not succeed (see below)"
-                                          : "Ran %s: exit code 0",
-                                   {sharemode::LaunchCommandLine(step, programFolder)}));
+    const bool failed =
+        std::any_of(failures.begin(), failures.end(),
+                    [&](const sharemode::FailedStep& f) { return f.step == &step; });
+    outcome.Line(
+        FormatMessageText(failed ? "Ran %s: did not succeed (see below)" : "Ran %s: exit code 0",
+                          {sharemode::LaunchCommandLine(step, programFolder)}));
   }
 }
 
@@ -43,9 +44,9 @@ int ApplyShareMode(platform::Platform& platform, const std::string& programFolde
         "Nothing was changed.");
     return verb_exit::kSettingsNotSaved;
   }
-  outcome.Line(saved.instead.empty() ? FormatMessageText("Saved the present settings in %s.",
-                                                         {saved.folder})
-                                     : sharemode::RecordsMovedText(saved));
+  outcome.Line(saved.instead.empty()
+                   ? FormatMessageText("Saved the present settings in %s.", {saved.folder})
+                   : sharemode::RecordsMovedText(saved));
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
   auto run = sharemode::RunRecipe(platform, recipe, programFolder);
   if (!run.Succeeded()) {
@@ -86,8 +87,7 @@ int PutBack(platform::Platform& platform, const std::string& programFolder,
   for (const std::string& line : sharemode::DescribeSettings(plan.screened.allowed)) {
     outcome.Line(line);
   }
-  const sharemode::RestoreOutcome restored =
-      sharemode::CarryOutUndo(platform, programFolder, plan);
+  const sharemode::RestoreOutcome restored = sharemode::CarryOutUndo(platform, programFolder, plan);
   outcome.Line(sharemode::RestoreReport(restored));
   if (restored.failures.empty()) return verb_exit::kDone;
   return undo ? verb_exit::kNotAllPutBack : 1;
@@ -99,9 +99,8 @@ int CheckSharing(platform::Platform& platform, const std::string& programFolder,
   outcome.Line(FormatMessageText("Checking sharing for %s.", {check::ModeName(input.mode)}));
   const std::vector<check::Finding> rows = check::RunSharingCheck(input);
   for (const check::Finding& row : rows) {
-    outcome.Line(FormatMessageText("[%s] %s: %s (needed: %s)",
-                                   {check::StatusText(row.status), row.what, row.found,
-                                    row.needed}));
+    outcome.Line(FormatMessageText("[%s] %s: %s (needed: %s)", {check::StatusText(row.status),
+                                                                row.what, row.found, row.needed}));
   }
   const int code = CheckExitCode(rows);
   if (reportFile.empty()) return code;
@@ -159,8 +158,9 @@ int RunVerbCommandLine(platform::Platform& platform, const std::string& programF
   }
   if (!logged) return verb_exit::kLogNotWritten;
   if (!platform.identity.IsAdministrator()) {
-    log.Line("Refused, nothing was done: the verbs need an administrator (on Vista, a program "
-             "started with \"Run as administrator\").");
+    log.Line(
+        "Refused, nothing was done: the verbs need an administrator (on Vista, a program "
+        "started with \"Run as administrator\").");
     return verb_exit::kNotAdministrator;
   }
   const int code = RunVerb(platform, programFolder, command, log);

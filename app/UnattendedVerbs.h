@@ -23,14 +23,14 @@ inline constexpr int kReportNotWritten = 4;
 inline constexpr int kNotAdministrator = 5;  // as Windows' "access denied"
 inline constexpr int kLogNotWritten = 6;     // nothing was done
 // /ApplyShareMode.
-inline constexpr int kWriteRefused = 10;     // the recipe stopped there
-inline constexpr int kToolFailed = 11;       // every step ran; the mode is recorded
-inline constexpr int kSettingsNotSaved = 12; // nothing was changed
+inline constexpr int kWriteRefused = 10;      // the recipe stopped there
+inline constexpr int kToolFailed = 11;        // every step ran; the mode is recorded
+inline constexpr int kSettingsNotSaved = 12;  // nothing was changed
 // /UndoLastModeChange.
-inline constexpr int kRecordUnusable = 20;   // nothing was changed
+inline constexpr int kRecordUnusable = 20;  // nothing was changed
 inline constexpr int kNotAllPutBack = 21;
-inline constexpr int kBadCommandLine = 87;   // as Windows' "invalid parameter"; nothing was done
-inline constexpr int kFault = 99;            // stopped on a fault (memory gone); the log ends short
+inline constexpr int kBadCommandLine = 87;  // as Windows' "invalid parameter"; nothing was done
+inline constexpr int kFault = 99;           // stopped on a fault (memory gone); the log ends short
 }  // namespace verb_exit
 
 // The check's code: the worst row for visitors wins, a row that blocks them (2) before one

@@ -12,7 +12,7 @@ enum class Verb { None, ApplyShareMode, UndoLastModeChange, RestoreWindowsSettin
 
 struct VerbCommand {
   Verb verb = Verb::None;
-  int mode = -1;  // ApplyShareMode: 0 "Stop Share", 1 "Zendry Share", 2 "Normal Share"
+  int mode = -1;           // ApplyShareMode: 0 "Stop Share", 1 "Zendry Share", 2 "Normal Share"
   std::string logFile;     // empty: no log file
   std::string reportFile;  // CheckSharing; empty: no report file
   std::string problem;     // why the command line is refused; empty when it is well formed

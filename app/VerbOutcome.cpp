@@ -5,43 +5,43 @@
 namespace app {
 namespace {
 
-void AddNumber(std::string& text, std::int64_t number, int digits) {
+void AddNumber(std::string& text, std::uint32_t number, std::size_t digits) {
   std::string written = std::to_string(number);
-  if (static_cast<int>(written.size()) < digits) {
-    written.insert(0, static_cast<std::size_t>(digits) - written.size(), '0');
-  }
+  if (written.size() < digits) written.insert(0, digits - written.size(), '0');
   text += written;
 }
 
 }  // namespace
 
 std::string UtcTimeText(std::int64_t secondsSince1970) {
-  // Days to a civil date in the proleptic Gregorian calendar, in eras of 400 years.
-  const std::int64_t days =
-      (secondsSince1970 >= 0 ? secondsSince1970 : secondsSince1970 - 86399) / 86400;
-  const std::int64_t second = secondsSince1970 - days * 86400;
-  const std::int64_t shifted = days + 719468;
-  const std::int64_t era = (shifted >= 0 ? shifted : shifted - 146096) / 146097;
-  const std::int64_t dayOfEra = shifted - era * 146097;
-  const std::int64_t yearOfEra =
+  // In 32 bits (the program carries no 64-bit division of its own): a time before 1970 is
+  // written as 1970, one after 2106 as 2106.
+  const std::uint32_t seconds = secondsSince1970 < 0 ? 0
+                                : secondsSince1970 > 0xFFFFFFFFu
+                                    ? 0xFFFFFFFFu
+                                    : static_cast<std::uint32_t>(secondsSince1970);
+  const std::uint32_t days = seconds / 86400;
+  const std::uint32_t second = seconds % 86400;
+  // Days to a civil date in the Gregorian calendar, counted in eras of 400 years from March.
+  const std::uint32_t shifted = days + 719468;
+  const std::uint32_t era = shifted / 146097;
+  const std::uint32_t dayOfEra = shifted - era * 146097;
+  const std::uint32_t yearOfEra =
       (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const std::int64_t monthIndex = (5 * dayOfYear + 2) / 153;
-  const std::int64_t day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
-  const std::int64_t month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
-  const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+  const std::uint32_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::uint32_t monthIndex = (5 * dayOfYear + 2) / 153;
+  const std::uint32_t day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
+  const std::uint32_t month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
+  const std::uint32_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
   std::string text;
+  const std::pair<std::uint32_t, char> parts[] = {
+      {month, '-'}, {day, ' '}, {second / 3600, ':'}, {second / 60 % 60, ':'}, {second % 60, '\0'}};
   AddNumber(text, year, 4);
   text += '-';
-  AddNumber(text, month, 2);
-  text += '-';
-  AddNumber(text, day, 2);
-  text += ' ';
-  AddNumber(text, second / 3600, 2);
-  text += ':';
-  AddNumber(text, second / 60 % 60, 2);
-  text += ':';
-  AddNumber(text, second % 60, 2);
+  for (const auto& [number, after] : parts) {
+    AddNumber(text, number, 2);
+    if (after != '\0') text += after;
+  }
   return text;
 }
 

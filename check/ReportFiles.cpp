@@ -39,7 +39,8 @@ std::string ReportTable(const std::vector<Finding>& rows) {
 std::string ReportTablePath(const std::string& reportPath) {
   const std::size_t folderEnd = reportPath.find_last_of("\\/:");
   const std::size_t dot = reportPath.find_last_of('.');
-  const bool extension = dot != std::string::npos && (folderEnd == std::string::npos || dot > folderEnd);
+  const bool extension =
+      dot != std::string::npos && (folderEnd == std::string::npos || dot > folderEnd);
   std::string path = extension ? reportPath.substr(0, dot) : reportPath;
   path += ".tsv";
   return SameFileName(path, reportPath) ? reportPath + ".tsv" : path;

@@ -82,8 +82,7 @@ std::string UnusableText(const UndoPlan& plan) {
            "change the folder of " +
            plan.historyPath + ". Nothing was changed.";
   }
-  return "The saved settings could not be read from " + plan.historyPath +
-         ". Nothing was changed.";
+  return "The saved settings could not be read from " + plan.historyPath + ". Nothing was changed.";
 }
 
 const char* NothingToUndoText(UndoTarget target) { return TextsFor(target).nothing; }

@@ -23,7 +23,7 @@ class UnattendedVerbsTest : public ::testing::Test {
     test.world.files.PutFile(kIni, "[ShareMode]\r\nMode=2\r\n");
     test.world.processes.run = [this](const platform::memory::Launch& launch) {
       return failingTool.empty() || launch.commandLine.find(failingTool) == std::string::npos ? 0u
-                                                                                               : 3u;
+                                                                                              : 3u;
     };
   }
   int Run(const std::string& line) {
@@ -41,15 +41,16 @@ class UnattendedVerbsTest : public ::testing::Test {
 };
 
 TEST(VerbCommandLine, TellsVerbsFromOtherLinesAndReadsThem) {
-  for (const char* line : {"", "   ", "C:\\file.txt", "/", "/Ap", "/CreateSettingsFolder", "-Apply"}) {
+  for (const char* line :
+       {"", "   ", "C:\\file.txt", "/", "/Ap", "/CreateSettingsFolder", "-Apply"}) {
     EXPECT_FALSE(app::IsVerbCommandLine(line)) << line;
   }
   for (const char* line : {"/APPLY", "/undo", "/Resto", "/CheckSharingNow", "/log:x /CheckSharing",
                            "\"/Report:a b\""}) {
     EXPECT_TRUE(app::IsVerbCommandLine(line)) << line;
   }
-  const app::VerbCommand apply = app::ParseVerbCommandLine(
-      "  /log:\"C:\\My Logs\\p.log\"\t/applysharemode:ZENDRY ");
+  const app::VerbCommand apply =
+      app::ParseVerbCommandLine("  /log:\"C:\\My Logs\\p.log\"\t/applysharemode:ZENDRY ");
   EXPECT_EQ(apply.problem, "");
   EXPECT_EQ(apply.verb, app::Verb::ApplyShareMode);
   EXPECT_EQ(apply.mode, 1);
@@ -152,9 +153,10 @@ TEST_F(UnattendedVerbsTest, CheckWritesBothFormsAndAnswersWithTheWorstRow) {
   const int answer = Run("/CheckSharing /Report:C:\\admin\\check.txt");
   const std::string table = test.world.files.Content("C:\\admin\\check.tsv");
   ASSERT_NE(table, "");
-  EXPECT_EQ(test.world.files.Content("C:\\admin\\check.txt")
-                .rfind("Plinvo sharing check\r\nComputer: WORKSTATION1\r\nShare mode: Normal Share", 0),
-            0u);
+  EXPECT_EQ(
+      test.world.files.Content("C:\\admin\\check.txt")
+          .rfind("Plinvo sharing check\r\nComputer: WORKSTATION1\r\nShare mode: Normal Share", 0),
+      0u);
   const int expected = table.find("\tBlocks visitors\t") != std::string::npos        ? 2
                        : table.find("\tCould not be checked\t") != std::string::npos ? 3
                        : table.find("\tWorth knowing\t") != std::string::npos        ? 1
