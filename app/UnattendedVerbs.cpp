@@ -76,7 +76,7 @@ int PutBack(platform::Platform& platform, const std::string& programFolder,
   const sharemode::UndoPlan plan = sharemode::PlanUndo(platform.files, target);
   if (plan.read != sharemode::HistoryRead::Read) {
     outcome.Line(sharemode::UnusableText(plan));
-    return undo ? verb_exit::kRecordUnusable : 1;
+    return undo ? verb_exit::kRecordUnusable : verb_exit::kRestoreFailed;
   }
   if (plan.screened.allowed.Empty()) {
     outcome.Line(sharemode::NothingToUndoText(target) +
@@ -90,7 +90,7 @@ int PutBack(platform::Platform& platform, const std::string& programFolder,
   const sharemode::RestoreOutcome restored = sharemode::CarryOutUndo(platform, programFolder, plan);
   outcome.Line(sharemode::RestoreReport(restored));
   if (restored.failures.empty()) return verb_exit::kDone;
-  return undo ? verb_exit::kNotAllPutBack : 1;
+  return undo ? verb_exit::kNotAllPutBack : verb_exit::kRestoreFailed;
 }
 
 int CheckSharing(platform::Platform& platform, const std::string& programFolder,

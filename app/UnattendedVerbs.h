@@ -15,7 +15,7 @@ namespace app {
 // The exit codes, listed for administrators in the README.
 namespace verb_exit {
 inline constexpr int kDone = 0;  // every step succeeded; the check: everything holds
-// The sharing check; /RestoreWindowsSettings answers 1 for any failure, as it always has.
+// The sharing check.
 inline constexpr int kWorthKnowing = 1;
 inline constexpr int kBlocksVisitors = 2;
 inline constexpr int kNotChecked = 3;
@@ -29,6 +29,8 @@ inline constexpr int kSettingsNotSaved = 12;  // nothing was changed
 // /UndoLastModeChange.
 inline constexpr int kRecordUnusable = 20;  // nothing was changed
 inline constexpr int kNotAllPutBack = 21;
+// /RestoreWindowsSettings, for any failure, as the uninstaller has always read it.
+inline constexpr int kRestoreFailed = 1;
 inline constexpr int kBadCommandLine = 87;  // as Windows' "invalid parameter"; nothing was done
 inline constexpr int kFault = 99;           // stopped on a fault (memory gone); the log ends short
 }  // namespace verb_exit

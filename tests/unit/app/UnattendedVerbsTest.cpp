@@ -132,7 +132,7 @@ TEST_F(UnattendedVerbsTest, EachFailureHasItsCode) {
   EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
   test.world.registry.refusedValueNames = {"limitblankpassworduse"};
   EXPECT_EQ(Run("/UndoLastModeChange"), code::kNotAllPutBack);
-  EXPECT_EQ(Run("/RestoreWindowsSettings"), 1);
+  EXPECT_EQ(Run("/RestoreWindowsSettings"), 1) << "as the uninstaller reads it";
   test.world.registry.refusedValueNames.clear();
   EXPECT_EQ(Run("/RestoreWindowsSettings"), code::kDone);
 
