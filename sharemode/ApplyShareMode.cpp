@@ -52,6 +52,25 @@ platform::Result<std::vector<FailedStep>> RunRecipe(platform::Platform& platform
   return failures;
 }
 
+SavedBeforeChange SaveBeforeApplying(platform::Platform& platform, const std::string& programFolder,
+                                     int mode) {
+  const bool sameModeAgain = mode >= 0 && HasRecordedShareMode(platform.profile, programFolder) &&
+                             ReadRecordedShareMode(platform.profile, programFolder) == mode;
+  return SaveBeforeChange(platform, RecipeFor(mode), sameModeAgain);
+}
+
+std::string RecordsMovedText(const SavedBeforeChange& saved) {
+  return app::FormatMessageText(
+      "Plinvo cannot be sure that only administrators can change the folder %s, so from now on "
+      "it keeps the settings it saves in %s.",
+      {saved.instead, saved.folder});
+}
+
+bool RecordAppliedMode(platform::Platform& platform, const std::string& programFolder, int mode) {
+  RecordShareMode(platform.profile, programFolder, mode);
+  return RecordChangeTime(platform.files, platform.clock.SecondsSince1970());
+}
+
 }  // namespace sharemode
 
 namespace app {
@@ -65,12 +84,9 @@ platform::Status TfrmMain::m_btnApplyClick() {
   }
   const int mode = m_radiosMode.ItemIndex();
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
-  platform::ProfileFile& profile = m_app.platform().profile;
   const std::string& folder = m_app.global().programFolder;
-  const bool sameModeAgain = mode >= 0 && sharemode::HasRecordedShareMode(profile, folder) &&
-                             sharemode::ReadRecordedShareMode(profile, folder) == mode;
   const sharemode::SavedBeforeChange saved =
-      sharemode::SaveBeforeChange(m_app.platform(), recipe, sameModeAgain);
+      sharemode::SaveBeforeApplying(m_app.platform(), folder, mode);
   if (!saved.saved &&
       m_app.ShowMessage(Handle(),
                         "The present settings could not be saved, so this change could not be "
@@ -80,25 +96,18 @@ platform::Status TfrmMain::m_btnApplyClick() {
   }
   // Said once: later starts find the new folder by its access list.
   if (!saved.instead.empty()) {
-    m_app.ShowMessage(Handle(),
-                      app::FormatMessageText(
-                          "Plinvo cannot be sure that only administrators can change the folder "
-                          "%s, so from now on it keeps the settings it saves in %s.",
-                          {saved.instead, saved.folder}),
-                      kOk | kIconInformation);
+    m_app.ShowMessage(Handle(), sharemode::RecordsMovedText(saved), kOk | kIconInformation);
   }
   std::vector<sharemode::FailedStep> failures;
   {
     ui::BusyWindow busy(window());
-    auto run = sharemode::RunRecipe(m_app.platform(), recipe, m_app.global().programFolder);
+    auto run = sharemode::RunRecipe(m_app.platform(), recipe, folder);
     if (!run.Succeeded()) return run.status();
     failures = std::move(run.value());
   }
   m_app.ShowMessage(Handle(), recipe.resultMessage, kOk | kIconInformation);
   // Recorded only once the user has read the outcome.
-  sharemode::RecordShareMode(m_app.platform().profile, m_app.global().programFolder, mode);
-  // When, so that the sharing check can tell whether the restart the mode asks for is still owed.
-  sharemode::RecordChangeTime(m_app.platform().files, m_app.platform().clock.SecondsSince1970());
+  sharemode::RecordAppliedMode(m_app.platform(), folder, mode);
   if (!failures.empty()) {
     m_app.ShowMessage(Handle(), sharemode::ToolFailureWarning(failures), kOk | kIconWarning);
   }

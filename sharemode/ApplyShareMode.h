@@ -5,6 +5,7 @@
 
 #include "platform/Failure.h"
 #include "platform/Platform.h"
+#include "sharemode/SettingsHistory.h"
 #include "sharemode/ShareModeRecipes.h"
 #include "sharemode/ToolFailureWarning.h"
 
@@ -21,5 +22,19 @@ std::string LaunchCommandLine(const RecipeStep& step, const std::string& program
 platform::Result<std::vector<FailedStep>> RunRecipe(platform::Platform& platform,
                                                     const Recipe& recipe,
                                                     const std::string& programFolder);
+
+// What "Apply" and the unattended apply do before the recipe runs: the present state of what
+// the mode's recipe changes is saved (the last record kept when the recorded mode is applied
+// again).
+SavedBeforeChange SaveBeforeApplying(platform::Platform& platform, const std::string& programFolder,
+                                     int mode);
+
+// The notice when the records went to a new folder because someone else holds the usual one.
+std::string RecordsMovedText(const SavedBeforeChange& saved);
+
+// After the recipe ran: the mode into config.ini, the time of the change beside the saved
+// settings (the sharing check tells from it whether a restart is owed). False when the time
+// could not be kept.
+bool RecordAppliedMode(platform::Platform& platform, const std::string& programFolder, int mode);
 
 }  // namespace sharemode

@@ -14,14 +14,12 @@
 namespace sharemode {
 namespace {
 
-enum class Which { Last, First };
-
 struct UndoTexts {
   const char* nothing;
   const char* question;
 };
 
-const UndoTexts& TextsFor(Which which) {
+const UndoTexts& TextsFor(UndoTarget target) {
   static const UndoTexts last{
       "There is no share-mode change to undo.",
       "Undo the last share-mode change? These settings go back to what they were before it:"};
@@ -29,21 +27,12 @@ const UndoTexts& TextsFor(Which which) {
       "Plinvo has not changed this computer's settings: there is nothing to restore.",
       "Restore the settings this computer had before Plinvo first changed them? These settings "
       "go back:"};
-  return which == Which::Last ? last : first;
-}
-
-std::string UnusableText(HistoryRead read, const std::string& path) {
-  if (read == HistoryRead::Untrusted) {
-    return "The saved settings cannot be trusted: other users than the administrators can "
-           "change the folder of " +
-           path + ". Nothing was changed.";
-  }
-  return "The saved settings could not be read from " + path + ". Nothing was changed.";
+  return target == UndoTarget::Last ? last : first;
 }
 
 // Drops the record just put back: the last one alone, or everything after a full restore.
-void ForgetRestored(platform::FileSystem& files, SettingsHistory history, Which which) {
-  if (which == Which::First) {
+void ForgetRestored(platform::FileSystem& files, SettingsHistory history, UndoTarget target) {
+  if (target == UndoTarget::First) {
     history = SettingsHistory{};
   } else {
     history.last.reset();
@@ -68,6 +57,52 @@ bool IsCommandLine(const std::string& commandLine, const char* command) {
 
 }  // namespace
 
+const SavedSettings& UndoPlan::Record() const {
+  static const SavedSettings none;
+  const std::optional<SavedSettings>& record =
+      target == UndoTarget::Last ? history.last : history.first;
+  return record ? *record : none;
+}
+
+UndoPlan PlanUndo(platform::FileSystem& files, UndoTarget target) {
+  UndoPlan plan;
+  plan.target = target;
+  plan.read = LoadHistory(files, plan.history);
+  if (plan.read != HistoryRead::Read) {
+    plan.historyPath = HistoryFilePath(files);
+    return plan;
+  }
+  plan.screened = ScreenSettings(plan.Record());
+  return plan;
+}
+
+std::string UnusableText(const UndoPlan& plan) {
+  if (plan.read == HistoryRead::Untrusted) {
+    return "The saved settings cannot be trusted: other users than the administrators can "
+           "change the folder of " +
+           plan.historyPath + ". Nothing was changed.";
+  }
+  return "The saved settings could not be read from " + plan.historyPath + ". Nothing was changed.";
+}
+
+const char* NothingToUndoText(UndoTarget target) { return TextsFor(target).nothing; }
+
+RestoreOutcome CarryOutUndo(platform::Platform& platform, const std::string& programFolder,
+                            const UndoPlan& plan) {
+  const RestoreOutcome outcome = RestoreSettings(platform, programFolder, plan.Record());
+  if (outcome.failures.empty()) {
+    ForgetRestored(platform.files, plan.history, plan.target);
+    // All went back: the computer no longer has the settings of the recorded mode. After a
+    // partial restore it stays recorded, so that the check still holds the computer to it.
+    RecordShareMode(platform.profile, programFolder, -1);
+  }
+  // The settings put back take effect at the next start, as a mode's do.
+  if (!outcome.changedBack.empty()) {
+    RecordChangeTime(platform.files, platform.clock.SecondsSince1970());
+  }
+  return outcome;
+}
+
 bool IsRestoreCommandLine(const std::string& commandLine) {
   return IsCommandLine(commandLine, kRestoreCommandLine);
 }
@@ -81,14 +116,10 @@ int CreateSettingsFolderSilently(platform::FileSystem& files) {
 }
 
 int RestoreWindowsSettingsSilently(platform::Platform& platform, const std::string& programFolder) {
-  SettingsHistory history;
-  if (LoadHistory(platform.files, history) != HistoryRead::Read) return 1;
-  if (!history.first || history.first->Empty()) return 0;
-  const RestoreOutcome outcome = RestoreSettings(platform, programFolder, *history.first);
-  if (!outcome.failures.empty()) return 1;
-  ForgetRestored(platform.files, history, Which::First);
-  RecordShareMode(platform.profile, programFolder, -1);
-  return 0;
+  const UndoPlan plan = PlanUndo(platform.files, UndoTarget::First);
+  if (plan.read != HistoryRead::Read) return 1;
+  if (plan.screened.allowed.Empty()) return 0;
+  return CarryOutUndo(platform, programFolder, plan).failures.empty() ? 0 : 1;
 }
 
 }  // namespace sharemode
@@ -96,43 +127,29 @@ int RestoreWindowsSettingsSilently(platform::Platform& platform, const std::stri
 namespace app {
 namespace {
 
-void Undo(TfrmMain& window, sharemode::Which which) {
+void Undo(TfrmMain& window, sharemode::UndoTarget target) {
   using namespace platform::mb;
   using namespace sharemode;
   Application& app = window.application();
   platform::Platform& platform = app.platform();
-  const UndoTexts& texts = TextsFor(which);
-  SettingsHistory history;
-  const HistoryRead read = LoadHistory(platform.files, history);
-  if (read != HistoryRead::Read) {
-    app.ShowMessage(window.Handle(), UnusableText(read, HistoryFilePath(platform.files)),
-                    kOk | kIconStop);
+  const UndoPlan plan = PlanUndo(platform.files, target);
+  if (plan.read != HistoryRead::Read) {
+    app.ShowMessage(window.Handle(), UnusableText(plan), kOk | kIconStop);
     return;
   }
-  const std::optional<SavedSettings>& record = which == Which::Last ? history.last : history.first;
-  const ScreenedSettings screened = record ? ScreenSettings(*record) : ScreenedSettings{};
+  const ScreenedSettings& screened = plan.screened;
   if (screened.allowed.Empty()) {
-    app.ShowMessage(window.Handle(), texts.nothing + IgnoredText(screened.ignored),
+    app.ShowMessage(window.Handle(), NothingToUndoText(target) + IgnoredText(screened.ignored),
                     kOk | kIconInformation);
     return;
   }
-  std::string question = std::string(texts.question) + "\n\n";
+  std::string question = std::string(TextsFor(target).question) + "\n\n";
   for (const std::string& line : DescribeSettings(screened.allowed)) question += line + "\n";
   question += "\nAfterwards no share mode is shown as applied.";
   if (app.ShowMessage(window.Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
 
-  const RestoreOutcome outcome = RestoreSettings(platform, app.global().programFolder, *record);
-  if (outcome.failures.empty()) {
-    ForgetRestored(platform.files, history, which);
-    // All went back: the computer no longer has the settings of the recorded mode. After a
-    // partial restore it stays recorded, so that the check still holds the computer to it.
-    RecordShareMode(platform.profile, app.global().programFolder, -1);
-    window.m_radiosMode.SetItemIndex(-1);
-  }
-  // The settings put back take effect at the next start, as a mode's do.
-  if (!outcome.changedBack.empty()) {
-    RecordChangeTime(platform.files, platform.clock.SecondsSince1970());
-  }
+  const RestoreOutcome outcome = CarryOutUndo(platform, app.global().programFolder, plan);
+  if (outcome.failures.empty()) window.m_radiosMode.SetItemIndex(-1);
   const bool clean = outcome.failures.empty() && outcome.ignored.empty();
   app.ShowMessage(window.Handle(), RestoreReport(outcome),
                   kOk | (clean ? kIconInformation : kIconWarning));
@@ -140,8 +157,8 @@ void Undo(TfrmMain& window, sharemode::Which which) {
 
 }  // namespace
 
-void TfrmMain::menuUndoModeClick() { Undo(*this, sharemode::Which::Last); }
+void TfrmMain::menuUndoModeClick() { Undo(*this, sharemode::UndoTarget::Last); }
 
-void TfrmMain::menuRestoreSettingsClick() { Undo(*this, sharemode::Which::First); }
+void TfrmMain::menuRestoreSettingsClick() { Undo(*this, sharemode::UndoTarget::First); }
 
 }  // namespace app

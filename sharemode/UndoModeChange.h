@@ -5,6 +5,9 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "sharemode/RestorableSettings.h"
+#include "sharemode/RestoreSettings.h"
+#include "sharemode/SettingsHistory.h"
 
 namespace sharemode {
 
@@ -19,6 +22,33 @@ inline constexpr const char* kCreateFolderCommandLine = "/CreateSettingsFolder";
 // restore, or for the folder; blanks around it and letter case do not matter.
 bool IsRestoreCommandLine(const std::string& commandLine);
 bool IsCreateFolderCommandLine(const std::string& commandLine);
+
+// Which record a restore puts back: the one of the last change, or the settings from before
+// Plinvo's first change.
+enum class UndoTarget { Last, First };
+
+// What a restore would put back, read before anything changes; shared by the menu entries and
+// the unattended verbs.
+struct UndoPlan {
+  UndoTarget target = UndoTarget::Last;
+  HistoryRead read = HistoryRead::Read;  // anything else: nothing can be put back
+  std::string historyPath;               // the file read, for the messages
+  SettingsHistory history;
+  ScreenedSettings screened;  // of the chosen record; `allowed` empty: nothing to put back
+
+  const SavedSettings& Record() const;
+};
+UndoPlan PlanUndo(platform::FileSystem& files, UndoTarget target);
+
+// Why the saved settings cannot be used, ending "Nothing was changed."
+std::string UnusableText(const UndoPlan& plan);
+// "There is no share-mode change to undo." or its counterpart for a full restore.
+const char* NothingToUndoText(UndoTarget target);
+
+// Puts the plan's record back; when everything went back, forgets it and records no mode as
+// applied; and the time when a setting was really changed.
+RestoreOutcome CarryOutUndo(platform::Platform& platform, const std::string& programFolder,
+                            const UndoPlan& plan);
 
 // Restores the settings from before Plinvo's first change, with no window and no box: the
 // uninstaller has asked already. Returns the process's exit code: 0 when everything was set

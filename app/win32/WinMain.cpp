@@ -1,8 +1,12 @@
 // The program entry: one Plinvo at a time, the Win32 world, the main window, the message
-// loop (then 0); or, for the uninstaller, the silent restore of the settings Plinvo changed
-// (0 when it succeeded); or, for the setup, the folder for the saved settings (0 when made).
+// loop (then 0); or an administrator's unattended verb, the uninstaller's silent restore of the
+// settings Plinvo changed among them (its exit code); or, for the setup, the folder for the
+// saved settings (0 when made).
+#include <cstdlib>
+
 #include "app/Application.h"
 #include "app/Formmain.h"
+#include "app/UnattendedVerbs.h"
 #include "app/win32/SingleInstance.h"
 #include "platform/Fatal.h"
 #include "platform/win32/SystemLibraries.h"
@@ -20,13 +24,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // come from the system before anything can ask for them by name.
   platform::win32::LoadCommonControls();
 
-  // The uninstaller's call: it has asked the user already, so no window and no box. It does
-  // not defer to a running Plinvo: bringing that forward would report a restore never made.
-  // A fault on the way ends it with 1 and no word either (platform::Fatal, nobody told).
-  if (commandLine != nullptr && sharemode::IsRestoreCommandLine(commandLine)) {
+  // An administrator's verb, the uninstaller's restore among them: no window and no box, and
+  // no deferring to a running Plinvo (bringing that forward would report a change never made).
+  // A fault on the way ends it with no word either, and with a code of its own.
+  if (commandLine != nullptr && app::IsVerbCommandLine(commandLine)) {
+    platform::SetFatalReport([](const char*) { std::_Exit(app::verb_exit::kFault); });
     platform::win32::Win32Platform world;
     const app::Global global = app::LoadGlobal(world.platform().files);
-    return sharemode::RestoreWindowsSettingsSilently(world.platform(), global.programFolder);
+    return app::RunVerbCommandLine(world.platform(), global.programFolder, commandLine);
   }
 
   // The setup's call: NSIS sets no access lists, so the program makes its own folder for the
