@@ -103,23 +103,12 @@ RestoreOutcome CarryOutUndo(platform::Platform& platform, const std::string& pro
   return outcome;
 }
 
-bool IsRestoreCommandLine(const std::string& commandLine) {
-  return IsCommandLine(commandLine, kRestoreCommandLine);
-}
-
 bool IsCreateFolderCommandLine(const std::string& commandLine) {
   return IsCommandLine(commandLine, kCreateFolderCommandLine);
 }
 
 int CreateSettingsFolderSilently(platform::FileSystem& files) {
   return MakeRecordsFolder(files).path.empty() ? 1 : 0;
-}
-
-int RestoreWindowsSettingsSilently(platform::Platform& platform, const std::string& programFolder) {
-  const UndoPlan plan = PlanUndo(platform.files, UndoTarget::First);
-  if (plan.read != HistoryRead::Read) return 1;
-  if (plan.screened.allowed.Empty()) return 0;
-  return CarryOutUndo(platform, programFolder, plan).failures.empty() ? 0 : 1;
 }
 
 }  // namespace sharemode

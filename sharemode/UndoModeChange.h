@@ -1,5 +1,5 @@
-// "Undo Last Mode Change..." and "Restore Windows Settings...", the uninstaller's silent
-// restore, and the setup's call that makes the folder for the saved settings.
+// "Undo Last Mode Change..." and "Restore Windows Settings..." (the unattended verbs run the
+// same plan), and the setup's call that makes the folder for the saved settings.
 #pragma once
 
 #include <string>
@@ -11,16 +11,13 @@
 
 namespace sharemode {
 
-// The command line the uninstaller starts the program with.
-inline constexpr const char* kRestoreCommandLine = "/RestoreWindowsSettings";
-
 // The command line the setup program starts the program with: it makes Plinvo's own folder
 // for the saved settings with the access list that the setup cannot set.
 inline constexpr const char* kCreateFolderCommandLine = "/CreateSettingsFolder";
 
-// True when the program's command line (without the program's name) asks for the silent
-// restore, or for the folder; blanks around it and letter case do not matter.
-bool IsRestoreCommandLine(const std::string& commandLine);
+// True when the program's command line (without the program's name) asks for the folder;
+// blanks around it and letter case do not matter. (The uninstaller's restore is one of the
+// unattended verbs, app/VerbCommandLine.h.)
 bool IsCreateFolderCommandLine(const std::string& commandLine);
 
 // Which record a restore puts back: the one of the last change, or the settings from before
@@ -49,11 +46,6 @@ const char* NothingToUndoText(UndoTarget target);
 // applied; and the time when a setting was really changed.
 RestoreOutcome CarryOutUndo(platform::Platform& platform, const std::string& programFolder,
                             const UndoPlan& plan);
-
-// Restores the settings from before Plinvo's first change, with no window and no box: the
-// uninstaller has asked already. Returns the process's exit code: 0 when everything was set
-// back (or nothing had been changed), 1 otherwise.
-int RestoreWindowsSettingsSilently(platform::Platform& platform, const std::string& programFolder);
 
 // Makes the folder, or finds the one already made; 0 when there is one of ours, 1 otherwise.
 int CreateSettingsFolderSilently(platform::FileSystem& files);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/UnattendedVerbs.h"
 #include "sharemode/SettingsHistory.h"
 #include "sharemode/UndoModeChange.h"
 #include "support/TestWorld.h"
@@ -310,8 +311,9 @@ TEST_F(UndoModeChangeTest, ValuesWhoseKeyIsGoneAreAlreadyAsSavedNotFailures) {
   EXPECT_EQ(SelectedMode(), -1);
 
   test.world.registry.RemoveKey(firewall);
-  EXPECT_EQ(
-      sharemode::RestoreWindowsSettingsSilently(test.world.platform, TestWorld::kProgramFolder), 0);
+  EXPECT_EQ(app::RunVerbCommandLine(test.world.platform, TestWorld::kProgramFolder,
+                                    "/RestoreWindowsSettings"),
+            0);
 }
 
 // The adapter was removed, and its NetBIOS setting with it: nothing went back, nothing failed.
@@ -454,9 +456,9 @@ TEST_F(UndoModeChangeTest, ADamagedRecordChangesNothingAndTheUninstallerAnswersO
   const std::size_t launched = test.world.processes.launches.size();
   for (const char* damage : {"[last]\n", "[first]\nguest\tenabled\n", "value\tforceguest\n"}) {
     test.world.files.PutFile(kRecordFile, written + damage);
-    EXPECT_EQ(
-        sharemode::RestoreWindowsSettingsSilently(test.world.platform, TestWorld::kProgramFolder),
-        1)
+    EXPECT_EQ(app::RunVerbCommandLine(test.world.platform, TestWorld::kProgramFolder,
+                                      "/RestoreWindowsSettings"),
+              1)
         << damage;
     for (const char* entry : {"menuUndoMode", "menuRestoreSettings"}) {
       const auto boxes = Choose(entry);
@@ -476,8 +478,9 @@ TEST_F(UndoModeChangeTest, TheUninstallerAnswersOneForARecordItCannotTrust) {
   test.world.files.PutFile(common + "\\Plinvo\\settings-before.txt",
                            "Plinvo saved settings 1\n[first]\nvalue\t\\SYSTEM\\CurrentControlSet\\"
                            "Control\\Lsa\tforceguest\t4\t01000000\n");
-  EXPECT_EQ(
-      sharemode::RestoreWindowsSettingsSilently(test.world.platform, TestWorld::kProgramFolder), 1);
+  EXPECT_EQ(app::RunVerbCommandLine(test.world.platform, TestWorld::kProgramFolder,
+                                    "/RestoreWindowsSettings"),
+            1);
   EXPECT_FALSE(Value(kLsaCurrent, "forceguest"));
   EXPECT_NE(test.world.files.Content(kIni).find("Mode=2"), std::string::npos);
 }
@@ -506,16 +509,24 @@ TEST_F(UndoModeChangeTest, ARecordWithATabOrLineBreakInANameIsNotWritten) {
   }
 }
 
+// The uninstaller's restore is one of the unattended verbs; the setup's call stands alone.
+bool IsRestoreLine(const std::string& line) {
+  const app::VerbCommand command = app::ParseVerbCommandLine(line);
+  return app::IsVerbCommandLine(line) && command.problem.empty() &&
+         command.verb == app::Verb::RestoreWindowsSettings;
+}
+
 TEST(RestoreCommandLine, IsMatchedWhateverTheLetterCase) {
   for (const char* line :
        {"/RestoreWindowsSettings", "/RESTOREWINDOWSSETTINGS", "\t/restoreWindowsSettings "}) {
-    EXPECT_TRUE(sharemode::IsRestoreCommandLine(line)) << line;
+    EXPECT_TRUE(IsRestoreLine(line)) << line;
     EXPECT_FALSE(sharemode::IsCreateFolderCommandLine(line)) << line;
   }
   for (const char* line : {"/CreateSettingsFolder", "/CREATESETTINGSFOLDER"}) {
     EXPECT_TRUE(sharemode::IsCreateFolderCommandLine(line)) << line;
+    EXPECT_FALSE(app::IsVerbCommandLine(line)) << line;
   }
-  EXPECT_FALSE(sharemode::IsRestoreCommandLine("/RestoreWindowsSetting"));
+  EXPECT_FALSE(IsRestoreLine("/RestoreWindowsSetting"));
 }
 
 TEST_F(UndoModeChangeTest, AFolderSomeoneElseMadeFirstIsPassedByWithOneNotice) {
@@ -592,9 +603,9 @@ TEST_F(UndoModeChangeTest, AnEditedRecordIsCarriedOutOnlyWhereARecipeWrites) {
 }
 
 TEST_F(UndoModeChangeTest, UninstallerRestoresSilentlyAndAnswersWithItsExitCode) {
-  EXPECT_TRUE(sharemode::IsRestoreCommandLine(" /restorewindowssettings "));
-  EXPECT_FALSE(sharemode::IsRestoreCommandLine(""));
-  EXPECT_FALSE(sharemode::IsRestoreCommandLine("/RestoreWindowsSettings x"));
+  EXPECT_TRUE(IsRestoreLine(" /restorewindowssettings "));
+  EXPECT_FALSE(IsRestoreLine(""));
+  EXPECT_FALSE(IsRestoreLine("/RestoreWindowsSettings x"));
   // The setup's call makes the folder, private.
   EXPECT_TRUE(sharemode::IsCreateFolderCommandLine(" /createsettingsfolder "));
   EXPECT_EQ(sharemode::CreateSettingsFolderSilently(test.world.files), 0);
@@ -603,13 +614,14 @@ TEST_F(UndoModeChangeTest, UninstallerRestoresSilentlyAndAnswersWithItsExitCode)
 
   platform::Platform& platform = test.world.platform;
   const std::string folder = TestWorld::kProgramFolder;
-  EXPECT_EQ(sharemode::RestoreWindowsSettingsSilently(platform, folder), 0);  // nothing to do
+  EXPECT_EQ(app::RunVerbCommandLine(platform, folder, "/RestoreWindowsSettings"),
+            0);  // nothing to do
   Apply(1);
   exitCodes["\"C:\\Program Files\\Plinvo\\myright.exe\" -u Guest -r SeNetworkLogonRight"] = 1;
   test.world.messageBoxes.shown.clear();
-  EXPECT_EQ(sharemode::RestoreWindowsSettingsSilently(platform, folder), 1);
+  EXPECT_EQ(app::RunVerbCommandLine(platform, folder, "/RestoreWindowsSettings"), 1);
   exitCodes.clear();
-  EXPECT_EQ(sharemode::RestoreWindowsSettingsSilently(platform, folder), 0);
+  EXPECT_EQ(app::RunVerbCommandLine(platform, folder, "/RestoreWindowsSettings"), 0);
   EXPECT_TRUE(test.world.messageBoxes.shown.empty());
   EXPECT_EQ(Value(kLsa001, "restrictanonymous")->dword, 5u);
   EXPECT_NE(test.world.files.Content(kIni).find("Mode=-1"), std::string::npos);
