@@ -552,13 +552,7 @@ def test_sharing_check_finds_a_changed_value_and_fix_applies_the_mode_again(h, w
                     "restrictanonymous after Fix")
 
         s.command("click", CHECK, IDS["m_btnCopyReport"])
-        report = None
-        for _ in range(100):  # the click is posted: the program copies once it has read it
-            status, fields = s.try_command("clipboard-text")
-            if status == "ok" and fields[0].startswith("Plinvo"):
-                report = fields[0]
-                break
-            time.sleep(0.05)
+        report = s.clipboard_text_starting("Plinvo")
         check(report is not None, "no report on the clipboard")
         print(report)
         check(report.startswith("Plinvo sharing check\r\nComputer: "), "report: %r" % report[:80])

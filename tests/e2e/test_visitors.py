@@ -56,13 +56,7 @@ def test_newer_windows_row_its_signing_fix_and_the_instructions(h, winver):
             check(b"REG_DWORD" in out and b"0x1" in out, "the value after Fix: %r" % out)
 
         s.command("key", CHECK, "i", "alt")  # the button's access key
-        text = None
-        for _ in range(100):  # the program copies once it has read the key
-            status, fields = s.try_command("clipboard-text")
-            if status == "ok" and fields[0].startswith("How to open the shared folders of "):
-                text = fields[0]
-                break
-            time.sleep(0.05)
+        text = s.clipboard_text_starting("How to open the shared folders of ")
         check(text is not None, "no instructions on the clipboard")
         computer = text.split("\r\n", 1)[0].rsplit(" ", 1)[1]
         for part in ("\r\n   \\\\%s\r\n" % computer, "\r\n   \\\\%s\\docs\r\n" % computer,

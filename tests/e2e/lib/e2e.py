@@ -658,6 +658,17 @@ class Session:
         fields = self.command("list-columns", caption, list_id)
         return [(fields[i], int(fields[i + 1])) for i in range(0, len(fields), 2)]
 
+    def clipboard_text_starting(self, beginning, seconds=5):
+        """The clipboard's text once it begins with `beginning` (a click or key is posted: the
+        program copies once it has read it), or None."""
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            status, fields = self.try_command("clipboard-text")
+            if status == "ok" and fields[0].startswith(beginning):
+                return fields[0]
+            time.sleep(0.05)
+        return None
+
     def text(self, caption, control_id):
         return self.command("get-text", caption, control_id)[0]
 
