@@ -61,10 +61,11 @@ void TfrmSharingCheck::RunCheck() {
   m_mode = input.mode;
   // The rows are kept once all are in; until then selecting one shows nothing (m_running).
   m_rows = RunSharingCheck(input, [this](const Finding& row) {
-    const int index = m_listChecks.InsertRow(-1, row.what);
+    // The row's cells and picture go in with redrawing off: the list paints once per row.
+    m_listChecks.BeginUpdate();
+    const int index = m_listChecks.AppendRow({row.what, row.found, row.needed});
     m_listChecks.SetRowPicture(index, kPictureOfStatus[static_cast<int>(row.status)]);
-    m_listChecks.SetCell(index, 1, row.found);
-    m_listChecks.SetCell(index, 2, row.needed);
+    m_listChecks.EndUpdate();
     // Each row is on the screen before the next condition is read.
     window().ProcessPendingEvents();
   });

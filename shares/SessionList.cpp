@@ -14,12 +14,11 @@ std::vector<platform::SessionRecord> FillSessionList(
   list.Clear();
   ForEachRecord(platform.shareService, &platform::ShareService::SessionEnum10,
                 &platform::ShareService::SessionRecords,
-                [&](const platform::SessionRecord& record) {
-                  const int row = list.InsertRow(-1, AnsiOf(platform.text, record.clientName));
-                  list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
-                  list.SetCell(row, 2, clockText(record.activeSeconds));
-                  list.SetCell(row, 3, clockText(record.idleSeconds));
-                  records.push_back(record);
+                [&](platform::SessionRecord& record) {
+                  list.AppendRow({AnsiOf(platform.text, record.clientName),
+                                  AnsiOf(platform.text, record.userName),
+                                  clockText(record.activeSeconds), clockText(record.idleSeconds)});
+                  records.push_back(std::move(record));
                 });
   list.EndUpdate();
   return records;

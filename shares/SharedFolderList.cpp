@@ -10,19 +10,15 @@
 namespace shares {
 namespace {
 
+// A share's record and its name as the list shows it, which says where its row goes.
 struct FolderRow {
   platform::ShareRecord record;
   std::string name;
-  std::string path;
-  std::string connections;
-  std::string remark;
 };
 
-void AddRow(ui::ListView& list, const FolderRow& row) {
-  const int index = list.InsertRow(-1, row.name);
-  list.SetCell(index, 1, row.path);
-  list.SetCell(index, 2, row.connections);
-  list.SetCell(index, 3, row.remark);
+void AddRow(platform::TextConversion& text, ui::ListView& list, const FolderRow& row) {
+  list.AppendRow({row.name, AnsiOf(text, row.record.path),
+                  std::to_string(row.record.currentUses), AnsiOf(text, row.record.remark)});
 }
 
 }  // namespace
@@ -37,23 +33,21 @@ std::vector<platform::ShareRecord> FillSharedFolderList(platform::Platform& plat
   std::vector<FolderRow> systemRows;  // names ending in "$", in the service's order
   std::vector<FolderRow> otherRows;
   ForEachRecord(platform.shareService, &platform::ShareService::ShareEnum502,
-                &platform::ShareService::ShareRecords, [&](const platform::ShareRecord& record) {
-                  FolderRow row{record, AnsiOf(platform.text, record.netName),
-                                AnsiOf(platform.text, record.path),
-                                std::to_string(record.currentUses),
-                                AnsiOf(platform.text, record.remark)};
-                  const bool system = !row.name.empty() && row.name.back() == '$';
-                  (system ? systemRows : otherRows).push_back(std::move(row));
+                &platform::ShareService::ShareRecords, [&](platform::ShareRecord& record) {
+                  std::string name = AnsiOf(platform.text, record.netName);
+                  const bool system = !name.empty() && name.back() == '$';
+                  (system ? systemRows : otherRows)
+                      .push_back(FolderRow{std::move(record), std::move(name)});
                 });
 
   std::vector<platform::ShareRecord> records;
   records.reserve(systemRows.size() + otherRows.size());
   for (auto row = systemRows.rbegin(); row != systemRows.rend(); ++row) {
-    AddRow(list, *row);
+    AddRow(platform.text, list, *row);
     records.push_back(std::move(row->record));
   }
   for (FolderRow& row : otherRows) {
-    AddRow(list, row);
+    AddRow(platform.text, list, row);
     records.push_back(std::move(row.record));
   }
   list.EndUpdate();

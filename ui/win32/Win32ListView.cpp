@@ -1,6 +1,7 @@
 #include "ui/win32/Win32ListView.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/win32/SystemLibraries.h"
 #include "platform/win32/WideText.h"
@@ -11,7 +12,7 @@ namespace ui::win32 {
 
 namespace {
 
-bool SameText(const std::string& cell, const std::string& wanted, bool partial) {
+bool SameText(std::string_view cell, const std::string& wanted, bool partial) {
   if (partial ? cell.size() < wanted.size() : cell.size() != wanted.size()) return false;
   return wanted.empty() || CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell.data(),
                                           static_cast<int>(wanted.size()), wanted.data(),
@@ -28,14 +29,20 @@ std::string AnsiOf(const wchar_t* text) {
   return ansi;
 }
 
-void CopyInto(const std::string& text, char* buffer, int size) {
-  if (buffer != nullptr && size > 0) lstrcpynA(buffer, text.c_str(), size);
+void CopyInto(std::string_view text, char* buffer, int size) {
+  if (buffer == nullptr || size <= 0) return;
+  const std::size_t count = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+  std::memcpy(buffer, text.data(), count);
+  buffer[count] = '\0';
 }
 
-void CopyInto(const std::string& text, wchar_t* buffer, int size) {
+void CopyInto(std::string_view text, wchar_t* buffer, int size) {
   if (buffer == nullptr || size <= 0) return;
-  lstrcpynW(buffer, platform::win32::WideFromAnsi(text).data(), size);
+  lstrcpynW(buffer, platform::win32::WideFromAnsi(std::string(text)).data(), size);
 }
+
+// A cell's text as the window shows it: up to its first zero, which would end a row's cell.
+std::string_view Shown(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 }  // namespace
 
@@ -98,9 +105,11 @@ void Win32ListView::Clear() {
 int Win32ListView::InsertRow(int position, const std::string& caption) {
   const int count = RowCount();
   if (position < 0 || position > count) position = count;
-  std::vector<std::string> row(m_columns);
-  row[0] = caption;
-  WidenToCell(0, caption);
+  const std::string_view shown = Shown(caption);
+  std::string row;
+  row.reserve(shown.size() + m_columns - 1);
+  row.append(shown).append(m_columns - 1, '\0');
+  WidenToCell(0, shown);
   m_rows.insert(m_rows.begin() + position, std::move(row));
   m_pictures.insert(m_pictures.begin() + position, -1);
   if (position == count) {
@@ -127,15 +136,39 @@ void Win32ListView::SetCell(int row, int column, const std::string& text) {
   if (row < 0 || row >= RowCount() || column < 0 || static_cast<std::size_t>(column) >= m_columns) {
     return;
   }
-  m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-  WidenToCell(column, text);
+  const std::string_view old = CellText(row, column);
+  std::string& block = m_rows[static_cast<std::size_t>(row)];
+  const std::string_view shown = Shown(text);
+  block.replace(static_cast<std::size_t>(old.data() - block.data()), old.size(), shown.data(),
+                shown.size());
+  WidenToCell(column, shown);
   if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
 }
 
-void Win32ListView::WidenToCell(int column, const std::string& text) {
+int Win32ListView::AppendRow(std::initializer_list<std::string_view> cells) {
+  std::size_t size = m_columns - 1;
+  for (std::string_view cell : cells) size += Shown(cell).size();
+  std::string row;
+  row.reserve(size);
+  std::size_t column = 0;
+  for (std::string_view cell : cells) {
+    if (column == m_columns) break;  // no such column: dropped
+    if (column > 0) row += '\0';
+    row += Shown(cell);
+    WidenToCell(static_cast<int>(column), Shown(cell));
+    ++column;
+  }
+  row.append(m_columns - std::max<std::size_t>(column, 1), '\0');
+  m_rows.push_back(std::move(row));
+  m_pictures.push_back(-1);
+  PublishRowCount();
+  return RowCount() - 1;
+}
+
+void Win32ListView::WidenToCell(int column, std::string_view text) {
   if (static_cast<std::size_t>(column) >= m_fitsCells.size() || !m_fitsCells[column]) return;
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(m_window, WM_GETFONT, 0, 0));
-  int need = CaptionExtent(m_window, font, text).cx + 6 * GetSystemMetrics(SM_CXEDGE) + 2;
+  int need = CaptionExtent(m_window, font, std::string(text)).cx + 6 * GetSystemMetrics(SM_CXEDGE) + 2;
   if (column == 0 && SendMessageA(m_window, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0) {
     need += GetSystemMetrics(SM_CXSMICON) + 2 * GetSystemMetrics(SM_CXEDGE);
   }
@@ -158,14 +191,19 @@ int Win32ListView::PictureOf(int row, int column) const {
 
 int Win32ListView::RowCount() const { return static_cast<int>(m_rows.size()); }
 
-std::string Win32ListView::Cell(int row, int column) const { return CellText(row, column); }
+std::string Win32ListView::Cell(int row, int column) const {
+  return std::string(CellText(row, column));
+}
 
-const std::string& Win32ListView::CellText(int row, int column) const {
-  static const std::string none;
+std::string_view Win32ListView::CellText(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0 || static_cast<std::size_t>(column) >= m_columns) {
-    return none;
+    return {};
   }
-  return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+  const std::string& block = m_rows[static_cast<std::size_t>(row)];
+  std::size_t start = 0;
+  for (int skipped = 0; skipped < column; ++skipped) start = block.find('\0', start) + 1;
+  const std::size_t end = block.find('\0', start);
+  return std::string_view(block).substr(start, end == std::string::npos ? end : end - start);
 }
 
 int Win32ListView::SelectedIndex() const {
@@ -213,11 +251,11 @@ int Win32ListView::FindRow(int start, const std::string& text, bool partial, boo
   if (count == 0) return -1;
   if (start < 0 || start >= count) start = 0;
   for (int row = start; row < count; ++row) {
-    if (SameText(m_rows[static_cast<std::size_t>(row)][0], text, partial)) return row;
+    if (SameText(CellText(row, 0), text, partial)) return row;
   }
   if (!wrap) return -1;
   for (int row = 0; row < start; ++row) {
-    if (SameText(m_rows[static_cast<std::size_t>(row)][0], text, partial)) return row;
+    if (SameText(CellText(row, 0), text, partial)) return row;
   }
   return -1;
 }
