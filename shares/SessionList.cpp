@@ -27,6 +27,8 @@ std::vector<platform::SessionRecord> FillSessionList(
 }  // namespace shares
 
 void app::TfrmMain::m_btnSessionRefreshClick() {
+  // One set of records at a time, as for the shared folders.
+  m_sessionRecords = {};
   m_sessionRecords =
       shares::FillSessionList(m_app.platform(), m_listviewSessions, &TfrmMain::SecondsToTimeText);
 }

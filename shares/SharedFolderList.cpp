@@ -10,15 +10,16 @@
 namespace shares {
 namespace {
 
-// A share's record and its name as the list shows it, which says where its row goes.
-struct FolderRow {
-  platform::ShareRecord record;
-  std::string name;
+// Shares read from the service, with their names as the list shows them.
+struct Gathered {
+  std::vector<platform::ShareRecord> records;
+  std::vector<std::string> names;
 };
 
-void AddRow(platform::TextConversion& text, ui::ListView& list, const FolderRow& row) {
-  list.AppendRow({row.name, AnsiOf(text, row.record.path),
-                  std::to_string(row.record.currentUses), AnsiOf(text, row.record.remark)});
+void AddRow(platform::TextConversion& text, ui::ListView& list,
+            const platform::ShareRecord& record, const std::string& name) {
+  list.AppendRow({name, AnsiOf(text, record.path), std::to_string(record.currentUses),
+                  AnsiOf(text, record.remark)});
 }
 
 }  // namespace
@@ -28,27 +29,28 @@ std::vector<platform::ShareRecord> FillSharedFolderList(platform::Platform& plat
   list.BeginUpdate();
   list.Clear();
 
-  // The rows are gathered first and written in their final order, so that the list only ever
-  // appends: inserting each "$" row at the top would cost time in proportion to the rows below.
-  std::vector<FolderRow> systemRows;  // names ending in "$", in the service's order
-  std::vector<FolderRow> otherRows;
+  // The shares whose names end in "$" (as the list shows them) come first, in the reverse of the
+  // service's order. The records are gathered first and the rows written in their final order,
+  // so that the list only ever appends: inserting each "$" row at the top would cost time in
+  // proportion to the rows below.
+  Gathered system;  // in the service's order
+  Gathered other;
   ForEachRecord(platform.shareService, &platform::ShareService::ShareEnum502,
                 &platform::ShareService::ShareRecords, [&](platform::ShareRecord& record) {
                   std::string name = AnsiOf(platform.text, record.netName);
-                  const bool system = !name.empty() && name.back() == '$';
-                  (system ? systemRows : otherRows)
-                      .push_back(FolderRow{std::move(record), std::move(name)});
+                  Gathered& into = !name.empty() && name.back() == '$' ? system : other;
+                  into.records.push_back(std::move(record));
+                  into.names.push_back(std::move(name));
                 });
-
   std::vector<platform::ShareRecord> records;
-  records.reserve(systemRows.size() + otherRows.size());
-  for (auto row = systemRows.rbegin(); row != systemRows.rend(); ++row) {
-    AddRow(platform.text, list, *row);
-    records.push_back(std::move(row->record));
+  records.reserve(system.records.size() + other.records.size());
+  for (std::size_t index = system.records.size(); index-- > 0;) {
+    AddRow(platform.text, list, system.records[index], system.names[index]);
+    records.push_back(std::move(system.records[index]));
   }
-  for (FolderRow& row : otherRows) {
-    AddRow(platform.text, list, row);
-    records.push_back(std::move(row.record));
+  for (std::size_t index = 0; index < other.records.size(); ++index) {
+    AddRow(platform.text, list, other.records[index], other.names[index]);
+    records.push_back(std::move(other.records[index]));
   }
   list.EndUpdate();
   return records;
@@ -57,5 +59,8 @@ std::vector<platform::ShareRecord> FillSharedFolderList(platform::Platform& plat
 }  // namespace shares
 
 void app::TfrmMain::m_btnFolderRefreshClick() {
+  // The old records go before the new ones are read, which the list replaces its rows with: a
+  // refresh holds one set of records at a time.
+  m_folderRecords = {};
   m_folderRecords = shares::FillSharedFolderList(m_app.platform(), m_listviewFolders);
 }

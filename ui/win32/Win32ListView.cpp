@@ -96,29 +96,45 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
 }
 
 void Win32ListView::Clear() {
-  m_rows.clear();
+  m_text.clear();
+  m_rowStarts.clear();
   m_pictures.clear();
   // Also drops the selection and scrolls back to the top, as for a list holding its own rows.
   SendMessageA(m_window, LVM_DELETEALLITEMS, 0, 0);
+}
+
+std::size_t Win32ListView::CellStart(int row, int column) const {
+  std::size_t start = m_rowStarts[static_cast<std::size_t>(row)];
+  for (int skipped = 0; skipped < column; ++skipped) start += std::strlen(&m_text[start]) + 1;
+  return start;
+}
+
+void Win32ListView::ShiftRowsAfter(int row, std::ptrdiff_t size) {
+  for (std::size_t later = static_cast<std::size_t>(row) + 1; later < m_rowStarts.size(); ++later) {
+    m_rowStarts[later] = static_cast<std::uint32_t>(m_rowStarts[later] + size);
+  }
 }
 
 int Win32ListView::InsertRow(int position, const std::string& caption) {
   const int count = RowCount();
   if (position < 0 || position > count) position = count;
   const std::string_view shown = Shown(caption);
-  std::string row;
-  row.reserve(shown.size() + m_columns - 1);
-  row.append(shown).append(m_columns - 1, '\0');
+  const std::size_t start =
+      position == count ? m_text.size() : m_rowStarts[static_cast<std::size_t>(position)];
+  std::string row(shown);
+  row.append(m_columns, '\0');
+  m_text.insert(start, row);
+  m_rowStarts.insert(m_rowStarts.begin() + position, static_cast<std::uint32_t>(start));
+  ShiftRowsAfter(position, static_cast<std::ptrdiff_t>(row.size()));
+  if (!m_pictures.empty()) m_pictures.insert(m_pictures.begin() + position, -1);
   WidenToCell(0, shown);
-  m_rows.insert(m_rows.begin() + position, std::move(row));
-  m_pictures.insert(m_pictures.begin() + position, -1);
   if (position == count) {
     PublishRowCount();
     return position;
   }
   // The window keeps the selection by index: a row put above it moves it down with its row.
   const int selected = SelectedIndex();
-  SendMessageA(m_window, LVM_SETITEMCOUNT, m_rows.size(), 0);
+  SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
   if (selected >= position) {
     LVITEMA state;
     ZeroMemory(&state, sizeof(state));
@@ -136,31 +152,27 @@ void Win32ListView::SetCell(int row, int column, const std::string& text) {
   if (row < 0 || row >= RowCount() || column < 0 || static_cast<std::size_t>(column) >= m_columns) {
     return;
   }
-  const std::string_view old = CellText(row, column);
-  std::string& block = m_rows[static_cast<std::size_t>(row)];
+  const std::size_t start = CellStart(row, column);
+  const std::size_t old = std::strlen(&m_text[start]);
   const std::string_view shown = Shown(text);
-  block.replace(static_cast<std::size_t>(old.data() - block.data()), old.size(), shown.data(),
-                shown.size());
+  m_text.replace(start, old, shown.data(), shown.size());
+  ShiftRowsAfter(row, static_cast<std::ptrdiff_t>(shown.size()) - static_cast<std::ptrdiff_t>(old));
   WidenToCell(column, shown);
   if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
 }
 
 int Win32ListView::AppendRow(std::initializer_list<std::string_view> cells) {
-  std::size_t size = m_columns - 1;
-  for (std::string_view cell : cells) size += Shown(cell).size();
-  std::string row;
-  row.reserve(size);
+  m_rowStarts.push_back(static_cast<std::uint32_t>(m_text.size()));
   std::size_t column = 0;
   for (std::string_view cell : cells) {
     if (column == m_columns) break;  // no such column: dropped
-    if (column > 0) row += '\0';
-    row += Shown(cell);
-    WidenToCell(static_cast<int>(column), Shown(cell));
+    const std::string_view shown = Shown(cell);
+    m_text.append(shown).push_back('\0');
+    WidenToCell(static_cast<int>(column), shown);
     ++column;
   }
-  row.append(m_columns - std::max<std::size_t>(column, 1), '\0');
-  m_rows.push_back(std::move(row));
-  m_pictures.push_back(-1);
+  m_text.append(m_columns - column, '\0');
+  if (!m_pictures.empty()) m_pictures.push_back(-1);
   PublishRowCount();
   return RowCount() - 1;
 }
@@ -179,31 +191,30 @@ void Win32ListView::WidenToCell(int column, std::string_view text) {
 
 void Win32ListView::SetRowPicture(int row, int picture) {
   if (row < 0 || row >= RowCount()) return;
+  m_pictures.resize(m_rowStarts.size(), -1);
   m_pictures[static_cast<std::size_t>(row)] = picture;
   if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
 }
 
 int Win32ListView::PictureOf(int row, int column) const {
-  if (column != 0 || row < 0 || row >= RowCount()) return I_IMAGENONE;
+  if (column != 0 || row < 0 || static_cast<std::size_t>(row) >= m_pictures.size()) {
+    return I_IMAGENONE;
+  }
   const int picture = m_pictures[static_cast<std::size_t>(row)];
   return picture >= 0 ? picture : I_IMAGENONE;
 }
 
-int Win32ListView::RowCount() const { return static_cast<int>(m_rows.size()); }
-
-std::string Win32ListView::Cell(int row, int column) const {
-  return std::string(CellText(row, column));
-}
+int Win32ListView::RowCount() const { return static_cast<int>(m_rowStarts.size()); }
 
 std::string_view Win32ListView::CellText(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0 || static_cast<std::size_t>(column) >= m_columns) {
     return {};
   }
-  const std::string& block = m_rows[static_cast<std::size_t>(row)];
-  std::size_t start = 0;
-  for (int skipped = 0; skipped < column; ++skipped) start = block.find('\0', start) + 1;
-  const std::size_t end = block.find('\0', start);
-  return std::string_view(block).substr(start, end == std::string::npos ? end : end - start);
+  return std::string_view(&m_text[CellStart(row, column)]);
+}
+
+std::string Win32ListView::Cell(int row, int column) const {
+  return std::string(CellText(row, column));
 }
 
 int Win32ListView::SelectedIndex() const {
@@ -242,8 +253,8 @@ void Win32ListView::EndUpdate() {
 
 void Win32ListView::PublishRowCount() {
   if (m_updateDepth > 0) return;
-  if (SendMessageA(m_window, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(m_rows.size())) return;
-  SendMessageA(m_window, LVM_SETITEMCOUNT, m_rows.size(), 0);
+  if (SendMessageA(m_window, LVM_GETITEMCOUNT, 0, 0) == RowCount()) return;
+  SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
 }
 
 int Win32ListView::FindRow(int start, const std::string& text, bool partial, bool wrap) const {

@@ -5,14 +5,15 @@
 // texts it paints or is asked for (LVN_GETDISPINFO, answered into the asker's buffer, so that a
 // reader in another process gets them too) and for type-to-find matches (LVN_ODFINDITEM). The
 // system keeps only the selection and focus. A refresh is then a vector fill and one count.
-// A row is one block of text, its cells one after the other, each but the last ended by a zero
-// character (the window shows a text up to its first zero anyway): one allocation per row.
+// The rows' texts lie one after the other in one buffer, each cell ended by a zero character
+// (the window shows a text up to its first zero anyway): no allocation of its own per row.
 #pragma once
 
 #include <windows.h>
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,14 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
 
   std::vector<bool> m_fixed;
   std::vector<bool> m_fitsCells;
-  std::vector<std::string> m_rows;
-  std::vector<int> m_pictures;  // per row, -1 for none
+  // Where a row's text can be changed: its cell `column` of row `row`, as offsets into m_text.
+  std::size_t CellStart(int row, int column) const;
+  // Puts `size` characters more (or fewer, when negative) into the rows after `row`.
+  void ShiftRowsAfter(int row, std::ptrdiff_t size);
+
+  std::string m_text;                     // every row's cells
+  std::vector<std::uint32_t> m_rowStarts;  // where each row begins in m_text
+  std::vector<int> m_pictures;  // per row, -1 for none; empty until a row shows one
   std::size_t m_columns = 1;
   int m_updateDepth = 0;
 };
