@@ -13,8 +13,7 @@ std::vector<platform::SessionRecord> FillSessionList(
   list.BeginUpdate();
   list.Clear();
   ForEachRecord(platform.shareService, &platform::ShareService::SessionEnum10,
-                &platform::ShareService::SessionRecords,
-                [&](platform::SessionRecord& record) {
+                &platform::ShareService::SessionRecords, [&](platform::SessionRecord& record) {
                   list.AppendRow({AnsiOf(platform.text, record.clientName),
                                   AnsiOf(platform.text, record.userName),
                                   clockText(record.activeSeconds), clockText(record.idleSeconds)});

@@ -16,8 +16,8 @@ struct Gathered {
   std::vector<std::string> names;
 };
 
-void AddRow(platform::TextConversion& text, ui::ListView& list,
-            const platform::ShareRecord& record, const std::string& name) {
+void AddRow(platform::TextConversion& text, ui::ListView& list, const platform::ShareRecord& record,
+            const std::string& name) {
   list.AppendRow({name, AnsiOf(text, record.path), std::to_string(record.currentUses),
                   AnsiOf(text, record.remark)});
 }

@@ -4,14 +4,12 @@
 // status line; the dialog reads the rows (one a line: three cells and the picture's number,
 // split by tabs) from the file named on the command line and fills the list with redrawing
 // off, then fits the columns to their texts. Never shipped.
-#include <windows.h>
-// after windows.h, which it needs
-#include <commctrl.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "AnchorWindow.h"
 
 namespace {
 
@@ -43,34 +41,30 @@ std::vector<std::vector<std::string>> ReadRows() {
 
 HWND Child(HWND parent, DWORD exStyle, const char* className, const char* text, DWORD style, int x,
            int y, int width, int height, int id = 0) {
-  HWND window = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y,
-                                width, height, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleA(nullptr), nullptr);
+  HWND window = CreateWindowExA(
+      exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), FALSE);
   return window;
 }
 
 void Fill(HWND dialog) {
-  HWND list = Child(dialog, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                    WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 8, 8, 624, 244,
-                    kListId);
+  HWND list =
+      Child(dialog, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+            WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 8, 8, 624, 244, kListId);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   HIMAGELIST pictures = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
-  for (const char* name : {"PICTURE_HOLDS", "PICTURE_BLOCKS", "PICTURE_NOTICE", "PICTURE_UNCHECKED"}) {
-    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, 16, 16, 0));
+  for (const char* name :
+       {"PICTURE_HOLDS", "PICTURE_BLOCKS", "PICTURE_NOTICE", "PICTURE_UNCHECKED"}) {
+    HICON icon =
+        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, 16, 16, 0));
     ImageList_ReplaceIcon(pictures, -1, icon);
     DestroyIcon(icon);
   }
   SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures));
   const char* const captions[] = {"What", "Found", "Needed"};
-  for (int column = 0; column < 3; ++column) {
-    LVCOLUMNA info = {};
-    info.mask = LVCF_TEXT | LVCF_WIDTH;
-    info.cx = 200;
-    info.pszText = const_cast<char*>(captions[column]);
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-  }
+  const int widths[] = {200, 200, 200};
+  anchor::AddColumns(list, captions, widths, 3);
   Child(dialog, WS_EX_CLIENTEDGE, "EDIT", "Select a row to read what it means for visitors.",
         ES_MULTILINE | ES_READONLY | WS_VSCROLL, 8, 260, 624, 112);
   Child(dialog, 0, "BUTTON", "Fix", WS_TABSTOP | WS_DISABLED, 8, 384, 97, 25);
@@ -136,16 +130,9 @@ void ShowCheck(HWND owner) {
 }
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (LOWORD(wParam) == kCheckCommand) ShowCheck(window);
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
-  }
+  if (message != WM_COMMAND) return anchor::Otherwise(window, message, wParam, lParam);
+  if (LOWORD(wParam) == kCheckCommand) ShowCheck(window);
+  return 0;
 }
 
 }  // namespace
@@ -158,19 +145,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   g_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = &Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = "BareCheckOwner";
-  RegisterClassA(&windowClass);
+  anchor::RegisterWindowClass(instance, "BareCheckOwner", &Procedure);
   CreateWindowExA(0, "BareCheckOwner", "Bare Check Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                   300, 200, nullptr, nullptr, instance, nullptr);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return 0;
+  return anchor::RunMessageLoop();
 }

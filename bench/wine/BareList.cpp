@@ -5,9 +5,8 @@
 // them), and tell the list the new count. The service is netapi32.dll of the system folder,
 // loaded by its full path (in the benchmark, the end-to-end share-service double). Never
 // shipped.
-#include <windows.h>
-// after windows.h, which they need
-#include <commctrl.h>
+#include "AnchorWindow.h"
+// after windows.h, which it needs
 #include <lm.h>
 
 #include <cstdio>
@@ -40,7 +39,8 @@ std::vector<std::string> g_rows;
 std::string Ansi(const wchar_t* text) {
   if (text == nullptr) return std::string();
   char buffer[1024];
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof(buffer), nullptr, nullptr);
+  const int size =
+      WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof(buffer), nullptr, nullptr);
   return std::string(buffer, size > 0 ? size - 1 : 0);
 }
 
@@ -76,9 +76,9 @@ void Shares() {
     const auto* shares = reinterpret_cast<const SHARE_INFO_502*>(buffer);
     for (DWORD index = 0; index < read; ++index) {
       const std::string name = Ansi(shares[index].shi502_netname);
-      std::string row = Row(name, Ansi(shares[index].shi502_path),
-                            std::to_string(shares[index].shi502_current_uses),
-                            Ansi(shares[index].shi502_remark));
+      std::string row =
+          Row(name, Ansi(shares[index].shi502_path),
+              std::to_string(shares[index].shi502_current_uses), Ansi(shares[index].shi502_remark));
       (!name.empty() && name.back() == '$' ? system : other).push_back(std::move(row));
     }
     release(buffer);
@@ -103,9 +103,9 @@ void Sessions() {
     if (result != NERR_Success && result != ERROR_MORE_DATA) break;
     const auto* sessions = reinterpret_cast<const SESSION_INFO_10*>(buffer);
     for (DWORD index = 0; index < read; ++index) {
-      g_rows.push_back(Row(Ansi(sessions[index].sesi10_cname),
-                           Ansi(sessions[index].sesi10_username),
-                           Clock(sessions[index].sesi10_time), Clock(sessions[index].sesi10_idle_time)));
+      g_rows.push_back(
+          Row(Ansi(sessions[index].sesi10_cname), Ansi(sessions[index].sesi10_username),
+              Clock(sessions[index].sesi10_time), Clock(sessions[index].sesi10_idle_time)));
     }
     release(buffer);
     if (result != ERROR_MORE_DATA) break;
@@ -142,11 +142,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       }
       return 0;
     }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
     default:
-      return DefWindowProcA(window, message, wParam, lParam);
+      return anchor::Otherwise(window, message, wParam, lParam);
   }
 }
 
@@ -159,38 +156,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (g_service == nullptr) return 1;
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = &Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = "BareList";
-  RegisterClassA(&windowClass);
+  anchor::RegisterWindowClass(instance, "BareList", &Procedure);
   HWND window = CreateWindowExA(0, "BareList", "Bare List", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                 800, 460, nullptr, nullptr, instance, nullptr);
-  g_list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                           WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                               LVS_OWNERDATA,
-                           8, 8, 770, 360, window,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance,
-                           nullptr);
+  g_list = CreateWindowExA(
+      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+      WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, 8, 8,
+      770, 360, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
   CreateWindowExA(0, "BUTTON", "Shares", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 8, 380, 90, 25,
                   window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSharesId)), instance,
                   nullptr);
   CreateWindowExA(0, "BUTTON", "Sessions", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 108, 380, 90, 25,
                   window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSessionsId)), instance,
                   nullptr);
-  for (int column = 0; column < 4; ++column) {
-    LVCOLUMNA info = {};
-    info.mask = LVCF_TEXT | LVCF_WIDTH;
-    info.cx = kWidths[column];
-    info.pszText = const_cast<char*>("");
-    SendMessageA(g_list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-  }
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return 0;
+  const char* const captions[] = {"", "", "", ""};
+  anchor::AddColumns(g_list, captions, kWidths, 4);
+  return anchor::RunMessageLoop();
 }

@@ -1,12 +1,11 @@
 // The start-up benchmark's anchor: the same kinds of windows as Plinvo's main window and nothing
 // else, made the straightforward way. A menu, a tab control with three pages, three option
 // buttons, a rich edit loaded with one description (zendry_share_help.rtf beside the program),
-// two report lists with a hint on the first, six picture buttons, two labels and a hidden edit.
+// two report lists with a hint on the first, eight picture buttons, two labels and a hidden edit.
 // With "/startup" it first does what Plinvo's start-up sequence waits for: the same three tool
 // starts (two of them waited for) and the one-second pause. Never shipped.
-#include <windows.h>
-// after windows.h, which they need
-#include <commctrl.h>
+#include "AnchorWindow.h"
+// after windows.h, which it needs
 #include <richedit.h>
 
 #include <cstdio>
@@ -38,18 +37,13 @@ void PictureButton(HWND page, const char* caption, const char* picture, int x, i
 }
 
 HWND ReportList(HWND page, int width, const char* const* captions) {
-  HWND list = Child(page, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                    WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                        LVS_OWNERDATA,
-                    0, 0, width, 361);
+  HWND list = Child(
+      page, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+      WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, 0,
+      0, width, 361);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  for (int column = 0; column < 4; ++column) {
-    LVCOLUMNA info = {};
-    info.mask = LVCF_TEXT | LVCF_WIDTH;
-    info.cx = 120;
-    info.pszText = const_cast<char*>(captions[column]);
-    SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-  }
+  const int widths[] = {120, 120, 120, 120};
+  anchor::AddColumns(list, captions, widths, 4);
   return list;
 }
 
@@ -71,7 +65,8 @@ void LoadDescription(HWND edit) {
 }
 
 void ShowPage(int shown) {
-  for (int page = 0; page < kPages; ++page) ShowWindow(g_pages[page], page == shown ? SW_SHOW : SW_HIDE);
+  for (int page = 0; page < kPages; ++page)
+    ShowWindow(g_pages[page], page == shown ? SW_SHOW : SW_HIDE);
 }
 
 void RunTool(const char* command, bool wait) {
@@ -94,18 +89,11 @@ void RunTool(const char* command, bool wait) {
 }
 
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_NOTIFY:
-      if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) {
-        ShowPage(static_cast<int>(SendMessageA(g_tabs, TCM_GETCURSEL, 0, 0)));
-      }
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
+  if (message != WM_NOTIFY) return anchor::Otherwise(window, message, wParam, lParam);
+  if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+    ShowPage(static_cast<int>(SendMessageA(g_tabs, TCM_GETCURSEL, 0, 0)));
   }
+  return 0;
 }
 
 HMENU MainMenu() {
@@ -142,14 +130,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   LoadLibraryA((std::string(system) + "\\riched20.dll").c_str());
   g_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = &Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconA(instance, "MAINICON");
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = "SameControls";
-  RegisterClassA(&windowClass);
+  anchor::RegisterWindowClass(instance, "SameControls", &Procedure);
   RECT frame = {0, 0, 756, 428};
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   AdjustWindowRect(&frame, style, TRUE);
@@ -220,11 +201,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
 
   ShowWindow(window, show);
   UpdateWindow(window);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageA(window, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return 0;
+  return anchor::RunMessageLoop(window);
 }

@@ -140,7 +140,8 @@ bool Win32Firewall::Read(FirewallState& state, std::string& reason) {
   std::string vistaReason;
   {
     ComPointer<INetFwPolicy2> policy;
-    if (SUCCEEDED(CreateComObject(kPolicy2Class, CLSCTX_INPROC_SERVER, kPolicy2, policy.outVoid())) &&
+    if (SUCCEEDED(
+            CreateComObject(kPolicy2Class, CLSCTX_INPROC_SERVER, kPolicy2, policy.outVoid())) &&
         policy) {
       if (ReadVista(*policy.operator->(), state, vistaReason)) return true;
       // A policy object that cannot tell its settings: the older manager may still answer.

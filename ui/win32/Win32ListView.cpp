@@ -180,7 +180,8 @@ int Win32ListView::AppendRow(std::initializer_list<std::string_view> cells) {
 void Win32ListView::WidenToCell(int column, std::string_view text) {
   if (static_cast<std::size_t>(column) >= m_fitsCells.size() || !m_fitsCells[column]) return;
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(m_window, WM_GETFONT, 0, 0));
-  int need = CaptionExtent(m_window, font, std::string(text)).cx + 6 * GetSystemMetrics(SM_CXEDGE) + 2;
+  int need =
+      CaptionExtent(m_window, font, std::string(text)).cx + 6 * GetSystemMetrics(SM_CXEDGE) + 2;
   if (column == 0 && SendMessageA(m_window, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0) {
     need += GetSystemMetrics(SM_CXSMICON) + 2 * GetSystemMetrics(SM_CXEDGE);
   }

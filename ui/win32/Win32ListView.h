@@ -65,9 +65,9 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   // Puts `size` characters more (or fewer, when negative) into the rows after `row`.
   void ShiftRowsAfter(int row, std::ptrdiff_t size);
 
-  std::string m_text;                     // every row's cells
+  std::string m_text;                      // every row's cells
   std::vector<std::uint32_t> m_rowStarts;  // where each row begins in m_text
-  std::vector<int> m_pictures;  // per row, -1 for none; empty until a row shows one
+  std::vector<int> m_pictures;             // per row, -1 for none; empty until a row shows one
   std::size_t m_columns = 1;
   int m_updateDepth = 0;
 };
