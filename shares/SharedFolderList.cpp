@@ -16,11 +16,22 @@ struct Gathered {
   std::vector<std::string> names;
 };
 
-void AddRow(platform::TextConversion& text, ui::ListView& list, const platform::ShareRecord& record,
-            const std::string& name) {
-  list.AppendRow({name, AnsiOf(text, record.path), std::to_string(record.currentUses),
-                  AnsiOf(text, record.remark)});
-}
+// Writes rows, converting each share's texts into the same two strings.
+class RowWriter {
+ public:
+  RowWriter(platform::TextConversion& text, ui::ListView& list) : m_text(text), m_list(list) {}
+  void Add(const platform::ShareRecord& record, const std::string& name) {
+    AnsiInto(m_text, record.path, m_path);
+    AnsiInto(m_text, record.remark, m_remark);
+    m_list.AppendRow({name, m_path, std::to_string(record.currentUses), m_remark});
+  }
+
+ private:
+  platform::TextConversion& m_text;
+  ui::ListView& m_list;
+  std::string m_path;
+  std::string m_remark;
+};
 
 }  // namespace
 
@@ -44,12 +55,13 @@ std::vector<platform::ShareRecord> FillSharedFolderList(platform::Platform& plat
                 });
   std::vector<platform::ShareRecord> records;
   records.reserve(system.records.size() + other.records.size());
+  RowWriter rows(platform.text, list);
   for (std::size_t index = system.records.size(); index-- > 0;) {
-    AddRow(platform.text, list, system.records[index], system.names[index]);
+    rows.Add(system.records[index], system.names[index]);
     records.push_back(std::move(system.records[index]));
   }
   for (std::size_t index = 0; index < other.records.size(); ++index) {
-    AddRow(platform.text, list, other.records[index], other.names[index]);
+    rows.Add(other.records[index], other.names[index]);
     records.push_back(std::move(other.records[index]));
   }
   list.EndUpdate();

@@ -37,6 +37,20 @@ std::string Win32TextConversion::WideToAnsi(const std::u16string& wide) {
   return ansi;
 }
 
+void Win32TextConversion::WideToAnsiInto(const std::u16string& wide, std::string& ansi) {
+  ansi.resize(ansi.capacity());
+  const int written =
+      wide.empty() ? 0
+                   : WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(wide.data()),
+                                         static_cast<int>(wide.size()), &ansi[0],
+                                         static_cast<int>(ansi.size()), nullptr, nullptr);
+  if (written > 0 || wide.empty()) {
+    ansi.resize(static_cast<std::size_t>(written));
+  } else {
+    ansi = WideToAnsi(wide);  // longer than the room there was
+  }
+}
+
 bool Win32TextConversion::WideToAnsiExact(const std::u16string& wide, std::string& ansi) {
   ansi.clear();
   if (wide.empty()) return true;
