@@ -66,11 +66,14 @@ void TfrmSharingCheck::RunCheck() {
   input.firstCounts = &m_firstCounts;
   m_mode = input.mode;
   // The rows are kept once all are in; until then selecting one shows nothing (m_running).
-  m_rows = RunSharingCheck(input, [this](const Finding& row) {
-    const int index = m_listChecks.InsertRow(-1, row.what);
+  bool moreOfTheCondition = false;
+  m_rows = RunSharingCheck(input, [&](const Finding& row, bool lastOfItsCondition) {
+    // A condition's rows go in with redrawing off: the list paints once for all of them.
+    if (!moreOfTheCondition) m_listChecks.BeginUpdate();
+    moreOfTheCondition = !lastOfItsCondition;
+    const int index = m_listChecks.AppendRow({row.what, row.found, row.needed});
     m_listChecks.SetRowPicture(index, kPictureOfStatus[static_cast<int>(row.status)]);
-    m_listChecks.SetCell(index, 1, row.found);
-    m_listChecks.SetCell(index, 2, row.needed);
+    if (lastOfItsCondition) m_listChecks.EndUpdate();
     // Each row is on the screen before the next condition is read.
     window().ProcessPendingEvents();
   });

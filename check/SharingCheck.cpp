@@ -51,14 +51,15 @@ CheckInput InputFor(platform::Platform& platform, const std::string& programFold
   return CheckInput{platform, programFolder, applied ? recorded : kNoMode};
 }
 
-std::vector<Finding> RunSharingCheck(const CheckInput& input,
-                                     const std::function<void(const Finding&)>& onRow) {
+std::vector<Finding> RunSharingCheck(const CheckInput& input, const RowEvent& onRow) {
   std::vector<Finding> rows;
   for (const Condition& condition : SharingConditions()) {
     const std::size_t first = rows.size();
     condition.run(input, rows);
     if (!onRow) continue;
-    for (std::size_t index = first; index < rows.size(); ++index) onRow(rows[index]);
+    for (std::size_t index = first; index < rows.size(); ++index) {
+      onRow(rows[index], index + 1 == rows.size());
+    }
   }
   return rows;
 }

@@ -39,9 +39,10 @@ const std::array<Condition, 12>& SharingConditions();
 // when none is recorded, the check judges no mode that Plinvo did not apply.
 CheckInput InputFor(platform::Platform& platform, const std::string& programFolder);
 
-// Runs every condition in order; `onRow` sees each row as soon as its condition has finished.
-std::vector<Finding> RunSharingCheck(const CheckInput& input,
-                                     const std::function<void(const Finding&)>& onRow = {});
+// Runs every condition in order; `onRow` sees each row as soon as its condition has finished,
+// and is told which row is the last its condition added.
+using RowEvent = std::function<void(const Finding& row, bool lastOfItsCondition)>;
+std::vector<Finding> RunSharingCheck(const CheckInput& input, const RowEvent& onRow = {});
 
 // The whole report as plain text, for the clipboard.
 std::string ReportText(const std::string& computerName, int mode, const std::vector<Finding>& rows);

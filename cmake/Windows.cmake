@@ -78,7 +78,7 @@ set_source_files_properties(${PLINVO_STRING_MEMBERS} PROPERTIES COMPILE_OPTIONS 
 target_sources(Plinvo PRIVATE ${PLINVO_STRING_MEMBERS})
 target_link_options(Plinvo PRIVATE -Wl,-Map,$<TARGET_FILE:Plinvo>.map)
 target_link_libraries(Plinvo PRIVATE plinvo_core
-  advapi32 shell32 ole32 oleaut32 uuid comdlg32 gdi32 user32 kernel32)
+  advapi32 uuid comdlg32 gdi32 user32 kernel32)
 target_link_options(Plinvo PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
 plinvo_ship_stripped(Plinvo)
 

@@ -14,6 +14,10 @@ class TextConversion {
   virtual bool AnsiToWide(const std::string& ansi, std::u16string& wide, std::size_t capacity) = 0;
   // WideCharToMultiByte(CP_ACP); characters without an ANSI form become the system default.
   virtual std::string WideToAnsi(const std::u16string& wide) = 0;
+  // The same into `ansi`, whose room is used again: a list's fill converts many texts in a row.
+  virtual void WideToAnsiInto(const std::u16string& wide, std::string& ansi) {
+    ansi = WideToAnsi(wide);
+  }
   // WideCharToMultiByte(CP_ACP) without best-fit look-alikes. True only when every character has
   // its own form in the code page: none became the default character and the result converts
   // back to the same UTF-16 text. `ansi` is then that form; otherwise it is empty.

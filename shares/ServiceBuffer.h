@@ -29,7 +29,8 @@ class ServiceBuffer {
 // Reads one of the service's lists portion by portion, as long as it says more data follows,
 // releasing each portion before asking for the next; `each` gets every record, in order. A
 // failing portion ends the list with the records read so far; the result is 0 when the whole
-// list was read, else the service's code for the failing portion.
+// list was read, else the service's code for the failing portion. `each` may take a record
+// away (it gets a reference to it): the portion's records are not used again.
 template <class Record, class Each>
 std::uint32_t ForEachRecord(
     platform::ShareService& service,
@@ -43,7 +44,7 @@ std::uint32_t ForEachRecord(
     const std::uint32_t result =
         (service.*enumerate)(buffer.out(), platform::kMaxPreferredLength, counters);
     if (result != platform::kSuccess && result != platform::kErrorMoreData) return result;
-    for (const Record& record : (service.*records)(buffer.get(), counters.entriesRead)) {
+    for (Record& record : (service.*records)(buffer.get(), counters.entriesRead)) {
       each(record);
     }
     if (result != platform::kErrorMoreData) return platform::kSuccess;

@@ -13,13 +13,11 @@ std::vector<platform::SessionRecord> FillSessionList(
   list.BeginUpdate();
   list.Clear();
   ForEachRecord(platform.shareService, &platform::ShareService::SessionEnum10,
-                &platform::ShareService::SessionRecords,
-                [&](const platform::SessionRecord& record) {
-                  const int row = list.InsertRow(-1, AnsiOf(platform.text, record.clientName));
-                  list.SetCell(row, 1, AnsiOf(platform.text, record.userName));
-                  list.SetCell(row, 2, clockText(record.activeSeconds));
-                  list.SetCell(row, 3, clockText(record.idleSeconds));
-                  records.push_back(record);
+                &platform::ShareService::SessionRecords, [&](platform::SessionRecord& record) {
+                  list.AppendRow({AnsiOf(platform.text, record.clientName),
+                                  AnsiOf(platform.text, record.userName),
+                                  clockText(record.activeSeconds), clockText(record.idleSeconds)});
+                  records.push_back(std::move(record));
                 });
   list.EndUpdate();
   return records;
@@ -28,6 +26,8 @@ std::vector<platform::SessionRecord> FillSessionList(
 }  // namespace shares
 
 void app::TfrmMain::m_btnSessionRefreshClick() {
+  // One set of records at a time, as for the shared folders.
+  m_sessionRecords = {};
   m_sessionRecords =
       shares::FillSessionList(m_app.platform(), m_listviewSessions, &TfrmMain::SecondsToTimeText);
 }

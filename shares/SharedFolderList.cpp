@@ -10,20 +10,28 @@
 namespace shares {
 namespace {
 
-struct FolderRow {
-  platform::ShareRecord record;
-  std::string name;
-  std::string path;
-  std::string connections;
-  std::string remark;
+// Shares read from the service, with their names as the list shows them.
+struct Gathered {
+  std::vector<platform::ShareRecord> records;
+  std::vector<std::string> names;
 };
 
-void AddRow(ui::ListView& list, const FolderRow& row) {
-  const int index = list.InsertRow(-1, row.name);
-  list.SetCell(index, 1, row.path);
-  list.SetCell(index, 2, row.connections);
-  list.SetCell(index, 3, row.remark);
-}
+// Writes rows, converting each share's texts into the same two strings.
+class RowWriter {
+ public:
+  RowWriter(platform::TextConversion& text, ui::ListView& list) : m_text(text), m_list(list) {}
+  void Add(const platform::ShareRecord& record, const std::string& name) {
+    AnsiInto(m_text, record.path, m_path);
+    AnsiInto(m_text, record.remark, m_remark);
+    m_list.AppendRow({name, m_path, std::to_string(record.currentUses), m_remark});
+  }
+
+ private:
+  platform::TextConversion& m_text;
+  ui::ListView& m_list;
+  std::string m_path;
+  std::string m_remark;
+};
 
 }  // namespace
 
@@ -32,29 +40,29 @@ std::vector<platform::ShareRecord> FillSharedFolderList(platform::Platform& plat
   list.BeginUpdate();
   list.Clear();
 
-  // The rows are gathered first and written in their final order, so that the list only ever
-  // appends: inserting each "$" row at the top would cost time in proportion to the rows below.
-  std::vector<FolderRow> systemRows;  // names ending in "$", in the service's order
-  std::vector<FolderRow> otherRows;
+  // The shares whose names end in "$" (as the list shows them) come first, in the reverse of the
+  // service's order. The records are gathered first and the rows written in their final order,
+  // so that the list only ever appends: inserting each "$" row at the top would cost time in
+  // proportion to the rows below.
+  Gathered system;  // in the service's order
+  Gathered other;
   ForEachRecord(platform.shareService, &platform::ShareService::ShareEnum502,
-                &platform::ShareService::ShareRecords, [&](const platform::ShareRecord& record) {
-                  FolderRow row{record, AnsiOf(platform.text, record.netName),
-                                AnsiOf(platform.text, record.path),
-                                std::to_string(record.currentUses),
-                                AnsiOf(platform.text, record.remark)};
-                  const bool system = !row.name.empty() && row.name.back() == '$';
-                  (system ? systemRows : otherRows).push_back(std::move(row));
+                &platform::ShareService::ShareRecords, [&](platform::ShareRecord& record) {
+                  std::string name = AnsiOf(platform.text, record.netName);
+                  Gathered& into = !name.empty() && name.back() == '$' ? system : other;
+                  into.records.push_back(std::move(record));
+                  into.names.push_back(std::move(name));
                 });
-
   std::vector<platform::ShareRecord> records;
-  records.reserve(systemRows.size() + otherRows.size());
-  for (auto row = systemRows.rbegin(); row != systemRows.rend(); ++row) {
-    AddRow(list, *row);
-    records.push_back(std::move(row->record));
+  records.reserve(system.records.size() + other.records.size());
+  RowWriter rows(platform.text, list);
+  for (std::size_t index = system.records.size(); index-- > 0;) {
+    rows.Add(system.records[index], system.names[index]);
+    records.push_back(std::move(system.records[index]));
   }
-  for (FolderRow& row : otherRows) {
-    AddRow(list, row);
-    records.push_back(std::move(row.record));
+  for (std::size_t index = 0; index < other.records.size(); ++index) {
+    rows.Add(other.records[index], other.names[index]);
+    records.push_back(std::move(other.records[index]));
   }
   list.EndUpdate();
   return records;
@@ -63,5 +71,8 @@ std::vector<platform::ShareRecord> FillSharedFolderList(platform::Platform& plat
 }  // namespace shares
 
 void app::TfrmMain::m_btnFolderRefreshClick() {
+  // The old records go before the new ones are read, which the list replaces its rows with: a
+  // refresh holds one set of records at a time.
+  m_folderRecords = {};
   m_folderRecords = shares::FillSharedFolderList(m_app.platform(), m_listviewFolders);
 }

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Types.h"
@@ -118,6 +120,20 @@ class ListView : public Control {
   // Adds a row with its caption at `position` (-1 appends); returns the row's index.
   virtual int InsertRow(int position, const std::string& caption) = 0;
   virtual void SetCell(int row, int column, const std::string& text) = 0;
+  // Adds a row of `cells` (the caption first) at the end; returns the row's index.
+  virtual int AppendRow(std::initializer_list<std::string_view> cells) {
+    int row = -1;
+    int column = 0;
+    for (std::string_view cell : cells) {
+      if (column == 0) {
+        row = InsertRow(-1, std::string(cell));
+      } else {
+        SetCell(row, column, std::string(cell));
+      }
+      ++column;
+    }
+    return row;
+  }
   virtual int RowCount() const = 0;
   virtual std::string Cell(int row, int column) const = 0;
   // -1 when no row is selected.

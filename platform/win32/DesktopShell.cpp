@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "platform/win32/ShellCalls.h"
 #include "platform/win32/WideText.h"
 
 namespace platform::win32 {
@@ -35,24 +36,10 @@ class Com {
   Interface* m_pointer = nullptr;
 };
 
-// COM for this thread while the call lasts.
-class ComForThisCall {
- public:
-  ComForThisCall() : m_initialised(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComForThisCall() {
-    if (m_initialised) CoUninitialize();
-  }
-  ComForThisCall(const ComForThisCall&) = delete;
-  ComForThisCall& operator=(const ComForThisCall&) = delete;
-
- private:
-  bool m_initialised;
-};
-
 class Variant {
  public:
-  Variant() { VariantInit(&m_value); }
-  ~Variant() { VariantClear(&m_value); }
+  Variant() { ZeroMemory(&m_value, sizeof(m_value)); }  // VT_EMPTY
+  ~Variant() { ClearVariant(m_value); }
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
   VARIANT& get() { return m_value; }
@@ -65,8 +52,8 @@ class Variant {
 // active view -> the view's background object -> the application (IShellDispatch2).
 bool DesktopDispatch(Com<IShellDispatch2>& dispatch) {
   Com<IShellWindows> windows;
-  if (FAILED(CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_IShellWindows,
-                              windows.outVoid()))) {
+  if (FAILED(CreateComObject(CLSID_ShellWindows, CLSCTX_LOCAL_SERVER, IID_IShellWindows,
+                             windows.outVoid()))) {
     return false;
   }
   Variant location;
@@ -103,14 +90,14 @@ bool OpenThroughDesktopShell(const std::string& address, int showCommand) {
   // Text that does not convert exactly is not opened at all.
   const std::vector<wchar_t> wideAddress = WideFromAnsi(address, MB_ERR_INVALID_CHARS);
   if (wideAddress.size() <= 1) return false;
-  ComForThisCall com;
+  UseCom();
   Com<IShellDispatch2> dispatch;
   if (!DesktopDispatch(dispatch)) return false;
-  BSTR file = SysAllocString(wideAddress.data());
-  BSTR verb = SysAllocString(L"open");
+  BSTR file = AllocateBstr(wideAddress.data());
+  BSTR verb = AllocateBstr(L"open");
   if (file == nullptr || verb == nullptr) {
-    SysFreeString(file);
-    SysFreeString(verb);
+    FreeBstr(file);
+    FreeBstr(verb);
     return false;
   }
   Variant arguments;
@@ -123,7 +110,7 @@ bool OpenThroughDesktopShell(const std::string& address, int showCommand) {
   show.get().lVal = showCommand;
   const HRESULT result =
       dispatch->ShellExecute(file, arguments.get(), directory.get(), operation.get(), show.get());
-  SysFreeString(file);
+  FreeBstr(file);
   return SUCCEEDED(result);
 }
 

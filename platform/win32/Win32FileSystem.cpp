@@ -8,12 +8,12 @@
 #include "platform/win32/FolderGuard.h"
 #include "platform/win32/OwnedHandle.h"
 #include "platform/win32/PrivateDirectorySecurity.h"
+#include "platform/win32/ShellCalls.h"
 #include "platform/win32/SystemFolder.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32TextConversion.h"
 // clang-format off
 #include "platform/win32/WindowsApi.h"
-#include <shlobj.h>
 // clang-format on
 
 namespace platform::win32 {
@@ -108,9 +108,7 @@ namespace {
 
 std::string ShellFolder(int csidl) {
   char folder[MAX_PATH + 1] = {};
-  if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder))) {
-    return std::string();
-  }
+  if (!ShellFolderPath(csidl, folder)) return std::string();
   std::string path = folder;
   if (path.size() > 3 && path.back() == '\\') path.pop_back();
   return path;

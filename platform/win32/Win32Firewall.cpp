@@ -7,6 +7,7 @@
 // clang-format on
 
 #include "platform/ErrorWords.h"
+#include "platform/win32/ShellCalls.h"
 
 namespace platform::win32 {
 namespace {
@@ -38,19 +39,6 @@ class ComPointer {
 
  private:
   T* m_pointer = nullptr;
-};
-
-class ComForThisThread {
- public:
-  ComForThisThread() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComForThisThread() {
-    if (SUCCEEDED(m_result)) CoUninitialize();
-  }
-  ComForThisThread(const ComForThisThread&) = delete;
-  ComForThisThread& operator=(const ComForThisThread&) = delete;
-
- private:
-  HRESULT m_result;
 };
 
 std::string Failure(const char* what, HRESULT result) {
@@ -86,14 +74,14 @@ bool ReadVista(INetFwPolicy2& policy, FirewallState& state, std::string& reason)
       if (blockAll != VARIANT_FALSE) state.exceptionsAllowed = false;
     }
   }
-  BSTR group = SysAllocString(kFileSharingGroup);
+  BSTR group = AllocateBstr(kFileSharingGroup);
   if (group == nullptr) {
     reason = "there was no memory to ask the firewall.";
     return false;
   }
   VARIANT_BOOL sharing = VARIANT_FALSE;
   result = policy.IsRuleGroupEnabled(profiles, group, &sharing);
-  SysFreeString(group);
+  FreeBstr(group);
   if (FAILED(result)) {
     reason =
         Failure("the firewall did not say whether file and printer sharing is let through", result);
@@ -147,13 +135,13 @@ bool ReadXp(INetFwMgr& manager, FirewallState& state, std::string& reason) {
 }  // namespace
 
 bool Win32Firewall::Read(FirewallState& state, std::string& reason) {
-  ComForThisThread com;
+  UseCom();
   state = FirewallState{};
   std::string vistaReason;
   {
     ComPointer<INetFwPolicy2> policy;
-    if (SUCCEEDED(CoCreateInstance(kPolicy2Class, nullptr, CLSCTX_INPROC_SERVER, kPolicy2,
-                                   policy.outVoid())) &&
+    if (SUCCEEDED(
+            CreateComObject(kPolicy2Class, CLSCTX_INPROC_SERVER, kPolicy2, policy.outVoid())) &&
         policy) {
       if (ReadVista(*policy.operator->(), state, vistaReason)) return true;
       // A policy object that cannot tell its settings: the older manager may still answer.
@@ -162,7 +150,7 @@ bool Win32Firewall::Read(FirewallState& state, std::string& reason) {
   }
   ComPointer<INetFwMgr> manager;
   const HRESULT result =
-      CoCreateInstance(kManagerClass, nullptr, CLSCTX_INPROC_SERVER, kManager, manager.outVoid());
+      CreateComObject(kManagerClass, CLSCTX_INPROC_SERVER, kManager, manager.outVoid());
   if (FAILED(result) || !manager) {
     reason = vistaReason.empty()
                  ? Failure("this Windows has no firewall interface Plinvo can ask", result)

@@ -4,17 +4,13 @@
 #include <memory>
 #include <vector>
 
-// clang-format off
-#include "platform/win32/WindowsApi.h"
-#include <objbase.h>
-#include <shlobj.h>
-// clang-format on
+#include "platform/win32/ShellCalls.h"
 
 namespace platform::win32 {
 namespace {
 
 struct ItemListFreer {
-  void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
+  void operator()(ITEMIDLIST* list) const { FreeComMemory(list); }
 };
 using ItemList = std::unique_ptr<ITEMIDLIST, ItemListFreer>;
 
@@ -30,25 +26,10 @@ class CriticalErrorBoxesOff {
   UINT m_previous;
 };
 
-// The shell's folder picker needs COM on the calling thread; the program uses COM nowhere else,
-// so it is set up for the picker alone and taken down again if this call set it up.
-class ComForThisThread {
- public:
-  ComForThisThread() : m_initialised(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComForThisThread() {
-    if (m_initialised) CoUninitialize();
-  }
-  ComForThisThread(const ComForThisThread&) = delete;
-  ComForThisThread& operator=(const ComForThisThread&) = delete;
-
- private:
-  bool m_initialised;
-};
-
 // In UTF-16: the ANSI call would hand back a fullwidth backslash as a plain one.
 std::u16string PathOf(const ITEMIDLIST* list) {
   std::vector<wchar_t> path(MAX_PATH + 1, L'\0');
-  if (!SHGetPathFromIDListW(list, path.data())) return std::u16string();
+  if (!ShellPathFromItemList(list, path.data())) return std::u16string();
   const wchar_t* begin = path.data();
   return std::u16string(begin, begin + wcslen(begin));
 }
@@ -56,7 +37,8 @@ std::u16string PathOf(const ITEMIDLIST* list) {
 }  // namespace
 
 std::optional<std::u16string> BrowseForFolder(const std::string& title) {
-  ComForThisThread com;
+  // The shell's folder picker needs COM on the calling thread.
+  UseCom();
   std::vector<char> displayName(MAX_PATH + 1, '\0');
   BROWSEINFOA info = {};
   info.hwndOwner = GetActiveWindow();
@@ -69,7 +51,7 @@ std::optional<std::u16string> BrowseForFolder(const std::string& title) {
   ItemList chosen;
   {
     CriticalErrorBoxesOff quiet;
-    chosen.reset(SHBrowseForFolderA(&info));
+    chosen.reset(ShellBrowseForFolder(info));
   }
   if (!chosen) return std::nullopt;
   std::u16string path = PathOf(chosen.get());

@@ -7,38 +7,15 @@
 
 #include <vector>
 
-#include "platform/win32/SystemFolder.h"
 #include "platform/win32/SystemLibraries.h"
 
 namespace platform::win32 {
-namespace {
-
-class Library {
- public:
-  explicit Library(const std::string& path) : m_module(LoadLibraryByFullPath(path)) {}
-  ~Library() {
-    if (m_module != nullptr) FreeLibrary(m_module);
-  }
-  Library(const Library&) = delete;
-  Library& operator=(const Library&) = delete;
-  FARPROC Entry(const char* name) const {
-    return m_module == nullptr ? nullptr : GetProcAddress(m_module, name);
-  }
-
- private:
-  HMODULE m_module;
-};
-
-}  // namespace
 
 std::uint32_t Win32NetworkAdapters::List(std::vector<AdapterRecord>& adapters) {
-  // By full path: a library named without one would be looked for in the program's folder first.
-  const std::string folder = SystemFolder();
-  if (folder.empty()) return ERROR_MOD_NOT_FOUND;
-  Library library(folder + "\\iphlpapi.dll");
+  // By full path (a library named without one would be looked for in the program's folder
+  // first), once per run: the sharing check asks at every run.
   using GetAdaptersInfoCall = DWORD(WINAPI*)(PIP_ADAPTER_INFO, PULONG);
-  auto call = reinterpret_cast<GetAdaptersInfoCall>(
-      reinterpret_cast<void*>(library.Entry("GetAdaptersInfo")));
+  const auto call = SystemCall<GetAdaptersInfoCall>("iphlpapi.dll", "GetAdaptersInfo");
   if (call == nullptr) return ERROR_PROC_NOT_FOUND;
   std::vector<BYTE> buffer(sizeof(IP_ADAPTER_INFO) * 4);
   DWORD result = ERROR_BUFFER_OVERFLOW;

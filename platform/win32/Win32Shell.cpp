@@ -3,9 +3,8 @@
 #include "platform/win32/Win32Shell.h"
 // clang-format on
 
-#include <shellapi.h>
-
 #include "platform/win32/DesktopShell.h"
+#include "platform/win32/ShellCalls.h"
 #include "platform/win32/SystemLibraries.h"
 #include "platform/win32/Win32FolderPicker.h"
 
@@ -21,7 +20,7 @@ constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC
 
 void Win32Shell::OpenAddress(const std::string& address, int showCommand) {
   // Whatever the shell answers, there is nothing the program would do about it.
-  ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand);
+  ShellOpen(address.c_str(), showCommand);
 }
 
 bool Win32Shell::DesktopShellRunning() { return GetShellWindow() != nullptr; }

@@ -25,11 +25,30 @@ std::string Win32TextConversion::WideToAnsi(const std::u16string& wide) {
   if (wide.empty()) return std::string();
   const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
   const int length = static_cast<int>(wide.size());
+  // Most texts (a list's cells) fit a small buffer: converted in one call, not measured first.
+  char small[256];
+  const int written =
+      WideCharToMultiByte(CP_ACP, 0, units, length, small, sizeof(small), nullptr, nullptr);
+  if (written > 0) return std::string(small, static_cast<std::size_t>(written));
   const int needed = WideCharToMultiByte(CP_ACP, 0, units, length, nullptr, 0, nullptr, nullptr);
   if (needed <= 0) return std::string();
   std::string ansi(static_cast<std::size_t>(needed), '\0');
   WideCharToMultiByte(CP_ACP, 0, units, length, &ansi[0], needed, nullptr, nullptr);
   return ansi;
+}
+
+void Win32TextConversion::WideToAnsiInto(const std::u16string& wide, std::string& ansi) {
+  ansi.resize(ansi.capacity());
+  const int written =
+      wide.empty() ? 0
+                   : WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(wide.data()),
+                                         static_cast<int>(wide.size()), &ansi[0],
+                                         static_cast<int>(ansi.size()), nullptr, nullptr);
+  if (written > 0 || wide.empty()) {
+    ansi.resize(static_cast<std::size_t>(written));
+  } else {
+    ansi = WideToAnsi(wide);  // longer than the room there was
+  }
 }
 
 bool Win32TextConversion::WideToAnsiExact(const std::u16string& wide, std::string& ansi) {

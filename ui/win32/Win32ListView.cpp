@@ -1,6 +1,7 @@
 #include "ui/win32/Win32ListView.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/win32/SystemLibraries.h"
 #include "platform/win32/WideText.h"
@@ -11,7 +12,7 @@ namespace ui::win32 {
 
 namespace {
 
-bool SameText(const std::string& cell, const std::string& wanted, bool partial) {
+bool SameText(std::string_view cell, const std::string& wanted, bool partial) {
   if (partial ? cell.size() < wanted.size() : cell.size() != wanted.size()) return false;
   return wanted.empty() || CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell.data(),
                                           static_cast<int>(wanted.size()), wanted.data(),
@@ -28,14 +29,20 @@ std::string AnsiOf(const wchar_t* text) {
   return ansi;
 }
 
-void CopyInto(const std::string& text, char* buffer, int size) {
-  if (buffer != nullptr && size > 0) lstrcpynA(buffer, text.c_str(), size);
+void CopyInto(std::string_view text, char* buffer, int size) {
+  if (buffer == nullptr || size <= 0) return;
+  const std::size_t count = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+  std::memcpy(buffer, text.data(), count);
+  buffer[count] = '\0';
 }
 
-void CopyInto(const std::string& text, wchar_t* buffer, int size) {
+void CopyInto(std::string_view text, wchar_t* buffer, int size) {
   if (buffer == nullptr || size <= 0) return;
-  lstrcpynW(buffer, platform::win32::WideFromAnsi(text).data(), size);
+  lstrcpynW(buffer, platform::win32::WideFromAnsi(std::string(text)).data(), size);
 }
+
+// A cell's text as the window shows it: up to its first zero, which would end a row's cell.
+std::string_view Shown(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 }  // namespace
 
@@ -89,27 +96,45 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
 }
 
 void Win32ListView::Clear() {
-  m_rows.clear();
+  m_text.clear();
+  m_rowStarts.clear();
   m_pictures.clear();
   // Also drops the selection and scrolls back to the top, as for a list holding its own rows.
   SendMessageA(m_window, LVM_DELETEALLITEMS, 0, 0);
 }
 
+std::size_t Win32ListView::CellStart(int row, int column) const {
+  std::size_t start = m_rowStarts[static_cast<std::size_t>(row)];
+  for (int skipped = 0; skipped < column; ++skipped) start += std::strlen(&m_text[start]) + 1;
+  return start;
+}
+
+void Win32ListView::ShiftRowsAfter(int row, std::ptrdiff_t size) {
+  for (std::size_t later = static_cast<std::size_t>(row) + 1; later < m_rowStarts.size(); ++later) {
+    m_rowStarts[later] = static_cast<std::uint32_t>(m_rowStarts[later] + size);
+  }
+}
+
 int Win32ListView::InsertRow(int position, const std::string& caption) {
   const int count = RowCount();
   if (position < 0 || position > count) position = count;
-  std::vector<std::string> row(m_columns);
-  row[0] = caption;
-  WidenToCell(0, caption);
-  m_rows.insert(m_rows.begin() + position, std::move(row));
-  m_pictures.insert(m_pictures.begin() + position, -1);
+  const std::string_view shown = Shown(caption);
+  const std::size_t start =
+      position == count ? m_text.size() : m_rowStarts[static_cast<std::size_t>(position)];
+  std::string row(shown);
+  row.append(m_columns, '\0');
+  m_text.insert(start, row);
+  m_rowStarts.insert(m_rowStarts.begin() + position, static_cast<std::uint32_t>(start));
+  ShiftRowsAfter(position, static_cast<std::ptrdiff_t>(row.size()));
+  if (!m_pictures.empty()) m_pictures.insert(m_pictures.begin() + position, -1);
+  WidenToCell(0, shown);
   if (position == count) {
     PublishRowCount();
     return position;
   }
   // The window keeps the selection by index: a row put above it moves it down with its row.
   const int selected = SelectedIndex();
-  SendMessageA(m_window, LVM_SETITEMCOUNT, m_rows.size(), 0);
+  SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
   if (selected >= position) {
     LVITEMA state;
     ZeroMemory(&state, sizeof(state));
@@ -127,15 +152,36 @@ void Win32ListView::SetCell(int row, int column, const std::string& text) {
   if (row < 0 || row >= RowCount() || column < 0 || static_cast<std::size_t>(column) >= m_columns) {
     return;
   }
-  m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-  WidenToCell(column, text);
+  const std::size_t start = CellStart(row, column);
+  const std::size_t old = std::strlen(&m_text[start]);
+  const std::string_view shown = Shown(text);
+  m_text.replace(start, old, shown.data(), shown.size());
+  ShiftRowsAfter(row, static_cast<std::ptrdiff_t>(shown.size()) - static_cast<std::ptrdiff_t>(old));
+  WidenToCell(column, shown);
   if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
 }
 
-void Win32ListView::WidenToCell(int column, const std::string& text) {
+int Win32ListView::AppendRow(std::initializer_list<std::string_view> cells) {
+  m_rowStarts.push_back(static_cast<std::uint32_t>(m_text.size()));
+  std::size_t column = 0;
+  for (std::string_view cell : cells) {
+    if (column == m_columns) break;  // no such column: dropped
+    const std::string_view shown = Shown(cell);
+    m_text.append(shown).push_back('\0');
+    WidenToCell(static_cast<int>(column), shown);
+    ++column;
+  }
+  m_text.append(m_columns - column, '\0');
+  if (!m_pictures.empty()) m_pictures.push_back(-1);
+  PublishRowCount();
+  return RowCount() - 1;
+}
+
+void Win32ListView::WidenToCell(int column, std::string_view text) {
   if (static_cast<std::size_t>(column) >= m_fitsCells.size() || !m_fitsCells[column]) return;
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(m_window, WM_GETFONT, 0, 0));
-  int need = CaptionExtent(m_window, font, text).cx + 6 * GetSystemMetrics(SM_CXEDGE) + 2;
+  int need =
+      CaptionExtent(m_window, font, std::string(text)).cx + 6 * GetSystemMetrics(SM_CXEDGE) + 2;
   if (column == 0 && SendMessageA(m_window, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0) {
     need += GetSystemMetrics(SM_CXSMICON) + 2 * GetSystemMetrics(SM_CXEDGE);
   }
@@ -146,26 +192,30 @@ void Win32ListView::WidenToCell(int column, const std::string& text) {
 
 void Win32ListView::SetRowPicture(int row, int picture) {
   if (row < 0 || row >= RowCount()) return;
+  m_pictures.resize(m_rowStarts.size(), -1);
   m_pictures[static_cast<std::size_t>(row)] = picture;
   if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
 }
 
 int Win32ListView::PictureOf(int row, int column) const {
-  if (column != 0 || row < 0 || row >= RowCount()) return I_IMAGENONE;
+  if (column != 0 || row < 0 || static_cast<std::size_t>(row) >= m_pictures.size()) {
+    return I_IMAGENONE;
+  }
   const int picture = m_pictures[static_cast<std::size_t>(row)];
   return picture >= 0 ? picture : I_IMAGENONE;
 }
 
-int Win32ListView::RowCount() const { return static_cast<int>(m_rows.size()); }
+int Win32ListView::RowCount() const { return static_cast<int>(m_rowStarts.size()); }
 
-std::string Win32ListView::Cell(int row, int column) const { return CellText(row, column); }
-
-const std::string& Win32ListView::CellText(int row, int column) const {
-  static const std::string none;
+std::string_view Win32ListView::CellText(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0 || static_cast<std::size_t>(column) >= m_columns) {
-    return none;
+    return {};
   }
-  return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+  return std::string_view(&m_text[CellStart(row, column)]);
+}
+
+std::string Win32ListView::Cell(int row, int column) const {
+  return std::string(CellText(row, column));
 }
 
 int Win32ListView::SelectedIndex() const {
@@ -204,8 +254,8 @@ void Win32ListView::EndUpdate() {
 
 void Win32ListView::PublishRowCount() {
   if (m_updateDepth > 0) return;
-  if (SendMessageA(m_window, LVM_GETITEMCOUNT, 0, 0) == static_cast<LRESULT>(m_rows.size())) return;
-  SendMessageA(m_window, LVM_SETITEMCOUNT, m_rows.size(), 0);
+  if (SendMessageA(m_window, LVM_GETITEMCOUNT, 0, 0) == RowCount()) return;
+  SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
 }
 
 int Win32ListView::FindRow(int start, const std::string& text, bool partial, bool wrap) const {
@@ -213,11 +263,11 @@ int Win32ListView::FindRow(int start, const std::string& text, bool partial, boo
   if (count == 0) return -1;
   if (start < 0 || start >= count) start = 0;
   for (int row = start; row < count; ++row) {
-    if (SameText(m_rows[static_cast<std::size_t>(row)][0], text, partial)) return row;
+    if (SameText(CellText(row, 0), text, partial)) return row;
   }
   if (!wrap) return -1;
   for (int row = 0; row < start; ++row) {
-    if (SameText(m_rows[static_cast<std::size_t>(row)][0], text, partial)) return row;
+    if (SameText(CellText(row, 0), text, partial)) return row;
   }
   return -1;
 }

@@ -5,12 +5,15 @@
 // texts it paints or is asked for (LVN_GETDISPINFO, answered into the asker's buffer, so that a
 // reader in another process gets them too) and for type-to-find matches (LVN_ODFINDITEM). The
 // system keeps only the selection and focus. A refresh is then a vector fill and one count.
+// The rows' texts lie one after the other in one buffer, each cell ended by a zero character
+// (the window shows a text up to its first zero anyway): no allocation of its own per row.
 #pragma once
 
 #include <windows.h>
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,6 +35,7 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   void Clear() override;
   int InsertRow(int position, const std::string& caption) override;
   void SetCell(int row, int column, const std::string& text) override;
+  int AppendRow(std::initializer_list<std::string_view> cells) override;
   int RowCount() const override;
   std::string Cell(int row, int column) const override;
   int SelectedIndex() const override;
@@ -46,18 +50,24 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
                          LRESULT& result) override;
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool IsFixed(int column) const;
-  const std::string& CellText(int row, int column) const;
+  std::string_view CellText(int row, int column) const;
   int PictureOf(int row, int column) const;
   int FindRow(int start, const std::string& text, bool partial, bool wrap) const;
   // Tells the window how many rows there are, unless a fill is under way.
   void PublishRowCount();
   // Widens a column that fits its cells to `text`, with the margins (and the picture) beside it.
-  void WidenToCell(int column, const std::string& text);
+  void WidenToCell(int column, std::string_view text);
 
   std::vector<bool> m_fixed;
   std::vector<bool> m_fitsCells;
-  std::vector<std::vector<std::string>> m_rows;
-  std::vector<int> m_pictures;  // per row, -1 for none
+  // Where a row's text can be changed: its cell `column` of row `row`, as offsets into m_text.
+  std::size_t CellStart(int row, int column) const;
+  // Puts `size` characters more (or fewer, when negative) into the rows after `row`.
+  void ShiftRowsAfter(int row, std::ptrdiff_t size);
+
+  std::string m_text;                      // every row's cells
+  std::vector<std::uint32_t> m_rowStarts;  // where each row begins in m_text
+  std::vector<int> m_pictures;             // per row, -1 for none; empty until a row shows one
   std::size_t m_columns = 1;
   int m_updateDepth = 0;
 };

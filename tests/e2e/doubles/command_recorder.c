@@ -8,6 +8,10 @@
    file between two starts. The file named by RECORDER_DELAY works the same way and gives the
    milliseconds to take before ending, so that a test can act while the program waits.
 
+   When RECORDER_TIMES is set, it appends to that file, as it ends, its name, the system time
+   at which its process was created and the time now (microseconds), so that a benchmark can
+   take the time the tools took off the time a program took to start.
+
    When RECORDER_SCRIPT_COPY is set and the first argument names a readable file, that file's
    bytes are appended to RECORDER_SCRIPT_COPY, so the test sees a script that is deleted
    afterwards. When RECORDER_FOLDER_SWAP is set, it also plays an ordinary program that tries to
@@ -96,6 +100,23 @@ static void record_new_share(int argc, char** argv) {
   fclose(f);
 }
 
+static unsigned long long microseconds(const FILETIME* time) {
+  return (((unsigned long long)time->dwHighDateTime << 32) | time->dwLowDateTime) / 10;
+}
+
+static void record_times(const char* name) {
+  const char* path = getenv("RECORDER_TIMES");
+  FILETIME created, ended, kernel, user, now;
+  FILE* f;
+  if (path == NULL || !GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user))
+    return;
+  GetSystemTimeAsFileTime(&now);
+  f = fopen(path, "ab");
+  if (f == NULL) return;
+  fprintf(f, "%s %llu %llu\n", name, microseconds(&created), microseconds(&now));
+  fclose(f);
+}
+
 int main(int argc, char** argv) {
   const char* log = getenv("RECORDER_LOG");
   char self[MAX_PATH + 1] = {0};
@@ -117,5 +138,6 @@ int main(int argc, char** argv) {
   }
   Sleep(scripted_number("RECORDER_DELAY", name));
   if (code == 0 && _stricmp(name, "net") == 0) record_new_share(argc, argv);
+  record_times(name);
   return (int)code;
 }

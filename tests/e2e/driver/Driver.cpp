@@ -101,6 +101,8 @@ Driver::Driver() {
   Add("list-select", 3, 3, bind(&Driver::ListSelect));
   Add("list-selection", 2, 2, bind(&Driver::ListSelection));
   Add("click-until-rows", 5, 6, bind(&Driver::ClickUntilRows));
+  Add("command-until-rows", 5, 6, bind(&Driver::CommandUntilRows));  // for the benchmarks
+  Add("wait-painted", 1, 2, bind(&Driver::WaitPainted));
   Add("hover", 2, 3, bind(&Driver::Hover));
   Add("keys", 3, 3, bind(&Driver::TypeKeys));
   Add("menu", 2, 2, bind(&Driver::Menu));

@@ -76,6 +76,8 @@ class Driver {
   Answer ListSelection(const Words& a);
   Answer HasPicture(const Words& a);
   Answer ClickUntilRows(const Words& a);
+  Answer CommandUntilRows(const Words& a);
+  Answer WaitPainted(const Words& a);
   Answer Hover(const Words& a);
   Answer TypeKeys(const Words& a);
   Answer Menu(const Words& a);

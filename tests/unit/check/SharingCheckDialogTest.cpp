@@ -73,6 +73,15 @@ TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsI
   });
 }
 
+TEST_F(SharingCheckDialogTest, TheListPaintsOncePerConditionNotOncePerRow) {
+  // Twelve rows from the nine conditions, each of which gives at least one.
+  OpenCheck([&](MemoryForm& dialog) {
+    ASSERT_EQ(List(dialog).RowCount(), 12);
+    // Emptied once, then one paint for each condition's rows.
+    EXPECT_EQ(List(dialog).Repaints(), 1 + 9);
+  });
+}
+
 TEST_F(SharingCheckDialogTest, FixOnChangedSettingsAppliesTheModeAgainThroughApply) {
   test.world.registry.Put("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous",
                           {RegistryValue::Type::Dword, 1, {}});
