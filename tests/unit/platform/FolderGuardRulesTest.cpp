@@ -5,6 +5,7 @@
 #include <cctype>
 #include <functional>
 #include <map>
+#include <ostream>
 
 #include "platform/FolderGuardRules.h"
 #include "platform/WellKnownSids.h"
@@ -59,6 +60,10 @@ struct GuardCase {
   std::function<void(GuardedFolder&)> change;
   bool expected;
 };
+
+// Its situation, for the test's parameter; the bytes GoogleTest would print otherwise include
+// the struct's padding, which is never set.
+void PrintTo(const GuardCase& guardCase, std::ostream* out) { *out << guardCase.situation; }
 
 // "a user owns it" reads "AUserOwnsIt" in the test's name.
 std::string CaseName(const ::testing::TestParamInfo<GuardCase>& info) {
