@@ -220,15 +220,24 @@ class Xvfb:
                 self.proc.wait()
 
 
+# The display of each prefix whose session is open. Whichever Wine process of a prefix first
+# needs the desktop starts it, with its own environment: a command run without the display
+# (reg, sc) could start a desktop that can draw nothing, and every window the program then
+# opened would fail.
+_session_displays = {}
+
+
 def run_wine(prefix, args, timeout=120, check=False):
     """Runs `wine <args>` in `prefix` and gives the CompletedProcess with its output as bytes.
+    In a prefix whose session is open, it runs on the session's display.
 
     The output goes through files, not pipes: a Wine command that finds no wineserver running
     starts one and its services, which inherit the command's handles and live on; reading a
     pipe until they closed it would never end."""
     import tempfile
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-        done = subprocess.run(["wine"] + list(args), env=wine_env(prefix), stdout=out,
+        env = wine_env(prefix, _session_displays.get(prefix))
+        done = subprocess.run(["wine"] + list(args), env=env, stdout=out,
                               stderr=err, stdin=subprocess.DEVNULL, timeout=timeout)
         out.seek(0)
         err.seek(0)
@@ -400,6 +409,7 @@ class Session:
             if self.user:
                 self._make_profile()
             self.xvfb = Xvfb()
+            _session_displays[self.prefix] = self.xvfb.display
             env = wine_env(self.prefix, self.xvfb.display, self.user, self.overrides)
             env.update(self.extra_env)
             self.driver = subprocess.Popen(
@@ -472,6 +482,7 @@ class Session:
                 os.killpg(self.driver.pid, signal.SIGKILL)
                 self.driver.wait()
             self.driver = None
+        _session_displays.pop(self.prefix, None)
         if self.xvfb is not None:
             self.xvfb.stop()
             self.xvfb = None
