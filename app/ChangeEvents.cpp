@@ -1,7 +1,5 @@
 #include "app/ChangeEvents.h"
 
-#include <utility>
-
 #include "sharemode/LocalMachineKey.h"
 
 namespace app {
@@ -50,22 +48,25 @@ const EventKind& KindOf(Event event) { return kKinds[static_cast<std::size_t>(ev
 const EventKind* EventKindsBegin() { return kKinds; }
 const EventKind* EventKindsEnd() { return kKinds + sizeof(kKinds) / sizeof(kKinds[0]); }
 
-void WriteEvent(platform::Platform& platform, Event event, std::vector<std::string> inserts) {
-  std::string user;
-  if (!platform.identity.GetUserName(user, kUserNameCapacity)) user = "A user Windows did not name";
-  inserts.insert(inserts.begin(), user);
+void WriteEvent(platform::Platform& platform, Event event,
+                const std::vector<std::string>& inserts) {
+  std::vector<std::string> texts;
+  texts.reserve(inserts.size() + 1);
+  texts.emplace_back();
+  if (!platform.identity.GetUserName(texts.back(), kUserNameCapacity)) {
+    texts.back() = "A user Windows did not name";
+  }
   // The program's texts part their lines with a line feed alone; Event Viewer wants both.
-  for (std::string& text : inserts) {
-    std::string parted;
+  for (const std::string& text : inserts) {
+    std::string& parted = texts.emplace_back();
     for (const char c : text) {
       if (c == '\n' && (parted.empty() || parted.back() != '\r')) parted += '\r';
       parted += c;
     }
-    text.swap(parted);
   }
   const EventKind& kind = KindOf(event);
   // What the log answers is left to the platform's trace: the action is done either way.
-  platform.eventLog.Report(kind.id, kind.type, inserts);
+  platform.eventLog.Report(kind.id, kind.type, texts);
 }
 
 void RegisterEventSource(platform::Platform& platform) {
@@ -86,7 +87,7 @@ void RegisterEventSource(platform::Platform& platform) {
 void WriteOutcomeEvent(platform::Platform& platform, bool succeeded, Event done, Event notDone,
                        std::vector<std::string> inserts, const std::string& why) {
   if (!succeeded) inserts.push_back(why);
-  WriteEvent(platform, succeeded ? done : notDone, std::move(inserts));
+  WriteEvent(platform, succeeded ? done : notDone, inserts);
 }
 
 }  // namespace app

@@ -53,7 +53,7 @@ const EventKind* EventKindsEnd();
 
 // Writes one event: %1 is the user Plinvo runs for, `inserts` fill %2 on. A log that cannot be
 // written changes nothing: the action it tells of is done either way.
-void WriteEvent(platform::Platform& platform, Event event, std::vector<std::string> inserts);
+void WriteEvent(platform::Platform& platform, Event event, const std::vector<std::string>& inserts);
 
 // Where Event Viewer finds the words of the source "Plinvo": its key under HKEY_LOCAL_MACHINE.
 inline constexpr const char* kEventSourceKey =

@@ -1,7 +1,6 @@
 #include "shares/NewShare.h"
 
 #include <cstdint>
-#include <utility>
 
 #include "app/ChangeEvents.h"
 #include "shares/FolderSafety.h"
@@ -145,7 +144,7 @@ void WriteNewShareEvent(platform::Platform& platform, const NewShareRequest& req
     inserts.push_back(notCreated ? *notCreated : *rightsNotSet);
     event = notCreated ? app::Event::ShareNotCreated : app::Event::ShareCreatedWithoutRights;
   }
-  app::WriteEvent(platform, event, std::move(inserts));
+  app::WriteEvent(platform, event, inserts);
 }
 
 }  // namespace shares

@@ -16,15 +16,19 @@ namespace {
 using testing_support::EventLines;
 using testing_support::TestWorld;
 
-std::string MessageTable() {
-  std::ifstream file(std::string(PLINVO_SOURCE_DIR) + "/app/win32/ChangeEvents.mc");
+std::string Source(const char* path) {
+  std::ifstream file(std::string(PLINVO_SOURCE_DIR) + "/" + path);
   std::stringstream text;
   text << file.rdbuf();
   return text.str();
 }
 
-TEST(ChangeEvents, EveryEventHasWordsTakingExactlyItsInserts) {
-  const std::string table = MessageTable();
+// The words of each event, with the inserts it is given; the administrators' list in the README
+// and the help's messages page say the same.
+TEST(ChangeEvents, EveryEventHasWordsTakingExactlyItsInsertsAndIsListedForAdministrators) {
+  const std::string table = Source("app/win32/ChangeEvents.mc");
+  const std::string readme = Source("README.md");
+  const std::string help = Source("help/chm/Messages.htm");
   ASSERT_NE(table, "");
   for (const app::EventKind* kind = app::EventKindsBegin(); kind != app::EventKindsEnd(); ++kind) {
     const std::string head = "MessageId=" + std::to_string(kind->id) + "\n";
@@ -38,6 +42,11 @@ TEST(ChangeEvents, EveryEventHasWordsTakingExactlyItsInserts) {
           << kind->id << ": " << words;
     }
     EXPECT_EQ(table.find(head, at + 1), std::string::npos) << "one entry per identifier";
+    const std::string id = std::to_string(kind->id);
+    EXPECT_NE(readme.find("| " + id + " | "), std::string::npos) << id;
+    EXPECT_NE(readme.find(" | " + words + " |"), std::string::npos) << id;
+    EXPECT_NE(help.find("<td>" + id + "</td>"), std::string::npos) << id;
+    EXPECT_NE(help.find("<span class=\"msg\">" + words + "</span>"), std::string::npos) << id;
   }
 }
 
