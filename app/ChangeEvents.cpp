@@ -32,9 +32,11 @@ constexpr EventKind kKinds[] = {
     {172, EventType::Error, 3},        // CheckBlocksVisitors
     {173, EventType::Warning, 3},      // CheckNotChecked
     {180, EventType::Error, 3},        // CommandLineRefused
+    {190, EventType::Information, 1},  // SigningOffered
+    {191, EventType::Warning, 2},      // SigningNotOffered
 };
 static_assert(sizeof(kKinds) / sizeof(kKinds[0]) ==
-              static_cast<std::size_t>(Event::CommandLineRefused) + 1);
+              static_cast<std::size_t>(Event::SigningNotOffered) + 1);
 
 // EVENTLOG_ERROR_TYPE | EVENTLOG_WARNING_TYPE | EVENTLOG_INFORMATION_TYPE.
 constexpr std::uint32_t kTypesSupported = 7;

@@ -36,6 +36,8 @@ enum class Event : std::uint8_t {
   CheckBlocksVisitors,
   CheckNotChecked,
   CommandLineRefused,
+  SigningOffered,
+  SigningNotOffered,
 };
 
 // An event's identifier in the program's message table (app/win32/ChangeEvents.mc, which holds
