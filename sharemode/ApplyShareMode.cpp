@@ -104,7 +104,8 @@ std::string StoppedText(const platform::Failure& failure) {
 
 void WriteAppliedEvent(platform::Platform& platform, const std::string& programFolder, int mode,
                        const platform::Result<std::vector<FailedStep>>& run) {
-  const char* const name = check::ModeName(mode);
+  // With no mode selected the recipe is Normal Share's (RecipeFor), and so is the name.
+  const char* const name = check::ModeName(mode == 0 || mode == 1 ? mode : 2);
   if (!run.Succeeded()) {
     app::WriteEvent(platform, app::Event::ModeNotApplied,
                     {name, StoppedText(run.status().failure())});
