@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/ChangeEvents.h"
 #include "app/MainWindowLayout.h"
 
 namespace app {
@@ -86,6 +87,7 @@ platform::Status TfrmMain::FormCreate() {
   // The wait cursor while the start-up steps run; the window shows only afterwards.
   ui::BusyWindow busy(window());
   InitApplicationValues(m_app.global(), m_app.platform().identity);
+  RegisterEventSource(m_app.platform());
   m_labelSvrName.SetText(GetComputerIdentityText());
   const platform::Result<bool> prepared = PrepareNetworkSharing();
   if (!prepared.Succeeded()) return prepared.status();

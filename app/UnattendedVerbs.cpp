@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/ChangeEvents.h"
 #include "app/MessageText.h"
 #include "check/ReportFiles.h"
 #include "check/SharingCheck.h"
@@ -14,34 +15,17 @@ namespace {
 // As the sharing check's report names a computer it could not read the name of.
 constexpr std::uint32_t kComputerNameCapacity = 16;
 
-// Each step of a recipe that ran to its end, as it went.
-void DescribeSteps(const sharemode::Recipe& recipe, const std::string& programFolder,
-                   const std::vector<sharemode::FailedStep>& failures, VerbOutcome& outcome) {
-  for (const sharemode::RecipeStep& step : recipe.steps) {
-    if (step.action == sharemode::RecipeStep::Action::Write) {
-      for (const sharemode::ValueWrite& value : step.values) {
-        outcome.Line(FormatMessageText("Set HKLM%s\\%s", {step.keyPath, value.name}));
-      }
-      continue;
-    }
-    const bool failed =
-        std::any_of(failures.begin(), failures.end(),
-                    [&](const sharemode::FailedStep& f) { return f.step == &step; });
-    outcome.Line(
-        FormatMessageText(failed ? "Ran %s: did not succeed (see below)" : "Ran %s: exit code 0",
-                          {sharemode::LaunchCommandLine(step, programFolder)}));
-  }
-}
-
 int ApplyShareMode(platform::Platform& platform, const std::string& programFolder, int mode,
                    VerbOutcome& outcome) {
   outcome.Line(FormatMessageText("Applying %s.", {check::ModeName(mode)}));
   const sharemode::SavedBeforeChange saved =
       sharemode::SaveBeforeApplying(platform, programFolder, mode);
   if (!saved.saved) {
-    outcome.Line(
+    const char* const notSaved =
         "The present settings could not be saved, so this change could not be undone later. "
-        "Nothing was changed.");
+        "Nothing was changed.";
+    outcome.Line(notSaved);
+    WriteEvent(platform, Event::ModeNotApplied, {check::ModeName(mode), notSaved});
     return verb_exit::kSettingsNotSaved;
   }
   outcome.Line(saved.instead.empty()
@@ -49,16 +33,13 @@ int ApplyShareMode(platform::Platform& platform, const std::string& programFolde
                    : sharemode::RecordsMovedText(saved));
   const sharemode::Recipe& recipe = sharemode::RecipeFor(mode);
   auto run = sharemode::RunRecipe(platform, recipe, programFolder);
+  sharemode::WriteAppliedEvent(platform, programFolder, mode, run);
   if (!run.Succeeded()) {
-    const platform::Failure& failure = run.status().failure();
-    outcome.Line(FormatMessageText(
-        "%s (error %s). The steps before it stay done, none after it ran, and the mode was not "
-        "recorded.",
-        {failure.message, std::to_string(failure.code)}));
+    outcome.Line(sharemode::StoppedText(run.status().failure()));
     return verb_exit::kWriteRefused;
   }
   const std::vector<sharemode::FailedStep>& failures = run.value();
-  DescribeSteps(recipe, programFolder, failures, outcome);
+  outcome.Line(sharemode::StepsText(recipe, programFolder, failures));
   outcome.Line(recipe.resultMessage);
   if (!sharemode::RecordAppliedMode(platform, programFolder, mode)) {
     outcome.Line("The time of the change could not be kept beside the saved settings.");
@@ -98,11 +79,17 @@ int CheckSharing(platform::Platform& platform, const std::string& programFolder,
   const check::CheckInput input = check::InputFor(platform, programFolder);
   outcome.Line(FormatMessageText("Checking sharing for %s.", {check::ModeName(input.mode)}));
   const std::vector<check::Finding> rows = check::RunSharingCheck(input);
+  std::string found;
   for (const check::Finding& row : rows) {
-    outcome.Line(FormatMessageText("[%s] %s: %s (needed: %s)", {check::StatusText(row.status),
-                                                                row.what, row.found, row.needed}));
+    found += FormatMessageText("[%s] %s: %s (needed: %s)\n",
+                               {check::StatusText(row.status), row.what, row.found, row.needed});
   }
+  if (!found.empty()) found.pop_back();
+  outcome.Line(found);
   const int code = CheckExitCode(rows);
+  constexpr Event kCheckEvents[] = {Event::CheckHolds, Event::CheckWorthKnowing,
+                                    Event::CheckBlocksVisitors, Event::CheckNotChecked};
+  WriteEvent(platform, kCheckEvents[code], {check::ModeName(input.mode), found});
   if (reportFile.empty()) return code;
   std::string computer;
   if (!platform.identity.GetComputerName(computer, kComputerNameCapacity)) computer = "(unknown)";
@@ -152,17 +139,27 @@ int RunVerbCommandLine(platform::Platform& platform, const std::string& programF
   const VerbCommand command = ParseVerbCommandLine(commandLine);
   VerbLogFile log(platform, command.logFile);
   const bool logged = log.Start("Plinvo " + commandLine);
+  const auto refuse = [&](const std::string& why, int code) {
+    log.Line(why);
+    WriteEvent(platform, Event::CommandLineRefused, {commandLine, why});
+    return code;
+  };
   if (!command.problem.empty()) {
-    log.Line("Bad command line, nothing was done: " + command.problem);
-    return verb_exit::kBadCommandLine;
+    return refuse("Bad command line, nothing was done: " + command.problem,
+                  verb_exit::kBadCommandLine);
   }
-  if (!logged) return verb_exit::kLogNotWritten;
+  if (!logged) {
+    return refuse("The log file " + command.logFile + " could not be written, so nothing was done.",
+                  verb_exit::kLogNotWritten);
+  }
   if (!platform.identity.IsAdministrator()) {
-    log.Line(
+    return refuse(
         "Refused, nothing was done: the verbs need an administrator (on Vista, a program "
-        "started with \"Run as administrator\").");
-    return verb_exit::kNotAdministrator;
+        "started with \"Run as administrator\").",
+        verb_exit::kNotAdministrator);
   }
+  // Only now: a refused command line changes nothing, the source's registration included.
+  RegisterEventSource(platform);
   const int code = RunVerb(platform, programFolder, command, log);
   log.Line(FormatMessageText("Exit code %s.", {std::to_string(code)}));
   return code;

@@ -1,5 +1,7 @@
 // Where an unattended verb writes what it did, line by line. Every line goes through this one
-// interface, so that another place an administrator reads can be added beside the log file.
+// interface, so that another place an administrator reads can be added beside the log file. The
+// event log is told by the routines that make the changes (app/ChangeEvents.h), the window's
+// and the verbs' alike.
 #pragma once
 
 #include <cstdint>

@@ -137,7 +137,7 @@ void TfrmSharingCheck::OfferSigning() {
                         kOkCancel | kIconWarning) != kIdOk) {
     return;
   }
-  const long result = sharemode::TurnOnServerSigning(platform.registry);
+  const long result = sharemode::TurnOnServerSigning(platform);
   if (result != 0) {
     m_app.ShowMessage(
         Handle(),

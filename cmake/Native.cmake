@@ -10,6 +10,8 @@ find_package(GTest REQUIRED)
 file(GLOB_RECURSE PLINVO_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(plinvo_unit_tests ${PLINVO_UNIT_TESTS})
 target_include_directories(plinvo_unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+# For the tests that read a source the program is built from, such as the event log's words.
+target_compile_definitions(plinvo_unit_tests PRIVATE PLINVO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(plinvo_unit_tests PRIVATE plinvo_memory GTest::gtest GTest::gtest_main GTest::gmock)
 include(GoogleTest)
 gtest_discover_tests(plinvo_unit_tests DISCOVERY_TIMEOUT 60)

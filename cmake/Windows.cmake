@@ -63,6 +63,21 @@ file(GLOB PLINVO_RESOURCE_FILES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/win32/*.ico
   ${CMAKE_SOURCE_DIR}/app/win32/*.manifest
   ${CMAKE_SOURCE_DIR}/app/win32/pictures/*.ico)
+# The event log's message table: the message compiler turns the words of the events into a
+# resource script and the table it names, which Plinvo.rc includes.
+set(PLINVO_EVENTS_DIR ${CMAKE_BINARY_DIR}/events)
+find_program(PLINVO_MESSAGE_COMPILER i686-w64-mingw32-windmc REQUIRED)
+add_custom_command(
+  OUTPUT ${PLINVO_EVENTS_DIR}/ChangeEvents.rc ${PLINVO_EVENTS_DIR}/ChangeEvents.bin
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PLINVO_EVENTS_DIR}
+  COMMAND ${PLINVO_MESSAGE_COMPILER} -r ${PLINVO_EVENTS_DIR} -h ${PLINVO_EVENTS_DIR}
+    ${CMAKE_SOURCE_DIR}/app/win32/ChangeEvents.mc
+  DEPENDS ${CMAKE_SOURCE_DIR}/app/win32/ChangeEvents.mc
+  COMMENT "Compiling the event log's message table"
+  VERBATIM)
+list(APPEND PLINVO_RESOURCE_FILES ${PLINVO_EVENTS_DIR}/ChangeEvents.rc
+  ${PLINVO_EVENTS_DIR}/ChangeEvents.bin)
+target_include_directories(Plinvo PRIVATE ${PLINVO_EVENTS_DIR})
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc PROPERTIES
   OBJECT_DEPENDS "${PLINVO_RESOURCE_FILES}")
 target_compile_options(Plinvo PRIVATE ${PLINVO_NO_EXCEPTIONS})

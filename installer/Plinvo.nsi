@@ -26,6 +26,8 @@ ManifestSupportedOS all
 ; Written and removed again at the start: only an administrator may write it. Not under
 ; Software, where XP's power users may write too: they may read the system's own hive only.
 !define RIGHTS_CHECK_KEY "SYSTEM\${PRODUCT} Setup Rights Check"
+; The event log's source: Event Viewer reads the events' words from the program's message table.
+!define EVENT_SOURCE_KEY "SYSTEM\CurrentControlSet\Services\Eventlog\Application\${PRODUCT}"
 
 !include "${FILES}"
 
@@ -102,6 +104,8 @@ Section "${PRODUCT}" SecProgram
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegExpandStr HKLM "${EVENT_SOURCE_KEY}" "EventMessageFile" "$INSTDIR\Plinvo.exe"
+  WriteRegDWORD HKLM "${EVENT_SOURCE_KEY}" "TypesSupported" 7
   SectionGetSize ${SecProgram} $0
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
@@ -156,4 +160,5 @@ Section "Uninstall"
   RMDir "$SMPROGRAMS\${PRODUCT}"
 
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegKey HKLM "${EVENT_SOURCE_KEY}"
 SectionEnd

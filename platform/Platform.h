@@ -6,6 +6,7 @@
 #include "platform/Accounts.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/EventLog.h"
 #include "platform/FileSystem.h"
 #include "platform/Firewall.h"
 #include "platform/MessageBoxes.h"
@@ -46,6 +47,7 @@ struct Platform {
   Clock& clock;
   SecurityLog& securityLog;
   Clipboard& clipboard;
+  EventLog& eventLog;
 };
 
 }  // namespace platform

@@ -1,8 +1,12 @@
 #include "sharemode/ApplyShareMode.h"
 
+#include <algorithm>
+
+#include "app/ChangeEvents.h"
 #include "app/Formmain.h"
 #include "app/Global.h"
 #include "app/MessageText.h"
+#include "check/SharingCheck.h"
 #include "sharemode/ChangeTime.h"
 #include "sharemode/LocalMachineKey.h"
 #include "sharemode/SettingsFile.h"
@@ -71,6 +75,52 @@ bool RecordAppliedMode(platform::Platform& platform, const std::string& programF
   return RecordChangeTime(platform.files, platform.clock.SecondsSince1970());
 }
 
+std::string StepsText(const Recipe& recipe, const std::string& programFolder,
+                      const std::vector<FailedStep>& failures) {
+  std::string text;
+  for (const RecipeStep& step : recipe.steps) {
+    if (step.action == RecipeStep::Action::Write) {
+      for (const ValueWrite& value : step.values) {
+        text += app::FormatMessageText("Set HKLM%s\\%s\n", {step.keyPath, value.name});
+      }
+      continue;
+    }
+    const bool failed = std::any_of(failures.begin(), failures.end(),
+                                    [&](const FailedStep& f) { return f.step == &step; });
+    text += app::FormatMessageText(
+        failed ? "Ran %s: did not succeed (see below)\n" : "Ran %s: exit code 0\n",
+        {LaunchCommandLine(step, programFolder)});
+  }
+  if (!text.empty()) text.pop_back();
+  return text;
+}
+
+std::string StoppedText(const platform::Failure& failure) {
+  return app::FormatMessageText(
+      "%s (error %s). The steps before it stay done, none after it ran, and the mode was not "
+      "recorded.",
+      {failure.message, std::to_string(failure.code)});
+}
+
+void WriteAppliedEvent(platform::Platform& platform, const std::string& programFolder, int mode,
+                       const platform::Result<std::vector<FailedStep>>& run) {
+  // With no mode selected the recipe is Normal Share's (RecipeFor), and so is the name.
+  const char* const name = check::ModeName(mode == 0 || mode == 1 ? mode : 2);
+  if (!run.Succeeded()) {
+    app::WriteEvent(platform, app::Event::ModeNotApplied,
+                    {name, StoppedText(run.status().failure())});
+    return;
+  }
+  const std::vector<FailedStep>& failures = run.value();
+  const std::string steps = StepsText(RecipeFor(mode), programFolder, failures);
+  if (failures.empty()) {
+    app::WriteEvent(platform, app::Event::ModeApplied, {name, steps});
+  } else {
+    app::WriteEvent(platform, app::Event::ModeAppliedToolFailed,
+                    {name, steps, ToolFailureWarning(failures)});
+  }
+}
+
 }  // namespace sharemode
 
 namespace app {
@@ -102,6 +152,7 @@ platform::Status TfrmMain::m_btnApplyClick() {
   {
     ui::BusyWindow busy(window());
     auto run = sharemode::RunRecipe(m_app.platform(), recipe, folder);
+    sharemode::WriteAppliedEvent(m_app.platform(), folder, mode, run);
     if (!run.Succeeded()) return run.status();
     failures = std::move(run.value());
   }

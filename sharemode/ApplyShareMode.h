@@ -37,4 +37,17 @@ std::string RecordsMovedText(const SavedBeforeChange& saved);
 // could not be kept.
 bool RecordAppliedMode(platform::Platform& platform, const std::string& programFolder, int mode);
 
+// Each step of a recipe that ran to its end, one line each: the values written and every
+// tool's outcome, as the unattended log and the event log tell them.
+std::string StepsText(const Recipe& recipe, const std::string& programFolder,
+                      const std::vector<FailedStep>& failures);
+
+// Why a run stopped at a refused write, and what that left.
+std::string StoppedText(const platform::Failure& failure);
+
+// Tells the event log how the recipe of `mode` went: applied, with each step's outcome;
+// applied, but a tool failed; or stopped at a refused write.
+void WriteAppliedEvent(platform::Platform& platform, const std::string& programFolder, int mode,
+                       const platform::Result<std::vector<FailedStep>>& run);
+
 }  // namespace sharemode

@@ -31,4 +31,8 @@ long LocalMachineKey::SetValue(const std::string& name, const platform::Registry
   return m_open ? m_registry.SetValue(m_key, name, data) : kInvalidHandle;
 }
 
+long LocalMachineKey::QueryValue(const std::string& name, platform::RegistryData& data) {
+  return m_open ? m_registry.QueryValue(m_key, name, data) : kInvalidHandle;
+}
+
 }  // namespace sharemode

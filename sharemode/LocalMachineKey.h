@@ -23,6 +23,7 @@ class LocalMachineKey {
   long SetDword(const std::string& name, std::uint32_t data);
   long SetString(const std::string& name, const std::string& data);
   long SetValue(const std::string& name, const platform::RegistryData& data);
+  long QueryValue(const std::string& name, platform::RegistryData& data);
 
  private:
   platform::Registry& m_registry;

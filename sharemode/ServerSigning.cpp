@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/ChangeEvents.h"
+#include "platform/ErrorWords.h"
 #include "sharemode/LocalMachineKey.h"
 #include "sharemode/SettingsHistory.h"
 
@@ -70,9 +72,13 @@ bool SaveBeforeSigning(platform::Platform& platform) {
   return SaveHistory(platform.files, history);
 }
 
-long TurnOnServerSigning(platform::Registry& registry) {
-  LocalMachineKey key(registry, kServerParametersKey);
-  return key.SetDword(kOfferSigningValue, 1);
+long TurnOnServerSigning(platform::Platform& platform) {
+  const long result =
+      LocalMachineKey(platform.registry, kServerParametersKey).SetDword(kOfferSigningValue, 1);
+  app::WriteOutcomeEvent(platform, result == 0, app::Event::SigningOffered,
+                         app::Event::SigningNotOffered, {},
+                         platform::ErrorWords(static_cast<std::uint32_t>(result)));
+  return result;
 }
 
 }  // namespace sharemode

@@ -29,7 +29,8 @@ bool IsServerSigningSetting(const SavedValue& value);
 // record, where each lacks it. False when it could not be read or saved.
 bool SaveBeforeSigning(platform::Platform& platform);
 
-// Sets the offer-signing value to 1; the registry's answer (0 on success).
-long TurnOnServerSigning(platform::Registry& registry);
+// Sets the offer-signing value to 1 and tells the event log; the registry's answer (0 on
+// success).
+long TurnOnServerSigning(platform::Platform& platform);
 
 }  // namespace sharemode

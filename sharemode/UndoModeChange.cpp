@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/ChangeEvents.h"
 #include "app/Formmain.h"
 #include "sharemode/ChangeTime.h"
 #include "sharemode/RecordsFolder.h"
@@ -100,6 +101,12 @@ RestoreOutcome CarryOutUndo(platform::Platform& platform, const std::string& pro
   if (!outcome.changedBack.empty()) {
     RecordChangeTime(platform.files, platform.clock.SecondsSince1970());
   }
+  const bool last = plan.target == UndoTarget::Last;
+  const bool all = outcome.failures.empty();
+  app::WriteEvent(platform,
+                  last ? (all ? app::Event::ModeUndone : app::Event::ModeNotAllUndone)
+                       : (all ? app::Event::SettingsRestored : app::Event::SettingsNotAllRestored),
+                  {RestoreReport(outcome)});
   return outcome;
 }
 

@@ -1,5 +1,6 @@
 #include "shares/Disconnect.h"
 
+#include "app/ChangeEvents.h"
 #include "app/Formmain.h"
 #include "shares/ListedRecords.h"
 #include "shares/OpenFilesDialog.h"
@@ -40,8 +41,11 @@ std::u16string ComputerAddress(const std::u16string& client) {
   return client.rfind(u"\\\\", 0) == 0 ? client : u"\\\\" + client;
 }
 
-std::string DisconnectSession(platform::Platform& platform,
-                              const platform::SessionRecord& session) {
+namespace {
+
+// `ended`: whether the service ended it.
+std::string EndSession(platform::Platform& platform, const platform::SessionRecord& session,
+                       bool& ended) {
   // The service names the client as the session list shows it; the call wants it as a
   // computer address, with its leading backslashes.
   const std::u16string client = ComputerAddress(session.clientName.value_or(std::u16string()));
@@ -49,10 +53,24 @@ std::string DisconnectSession(platform::Platform& platform,
   if (!FitsServiceBuffer(client)) return TooLongText("computer name");
   if (!FitsServiceBuffer(user)) return TooLongText("user name");
   const std::uint32_t result = platform.shareService.SessionDel(client, user);
+  ended = result == platform::kSuccess;
   if ((result == kClientNotFound || result == kUserNotFound) && MayStillBeOpen(platform, session)) {
     return SessionDelResults().otherPrefix + std::to_string(result);
   }
   return TextForResult(SessionDelResults(), result);
+}
+
+}  // namespace
+
+std::string DisconnectSession(platform::Platform& platform,
+                              const platform::SessionRecord& session) {
+  bool ended = false;
+  const std::string report = EndSession(platform, session, ended);
+  app::WriteOutcomeEvent(
+      platform, ended, app::Event::VisitorDisconnected, app::Event::VisitorNotDisconnected,
+      {Visitor(AnsiOf(platform.text, session.userName)), AnsiOf(platform.text, session.clientName)},
+      report);
+  return report;
 }
 
 std::string CloseFileQuestion(const std::string& path, const std::string& user) {
@@ -60,8 +78,13 @@ std::string CloseFileQuestion(const std::string& path, const std::string& user) 
          "?\n\nThe visitor may lose unsaved changes to it.";
 }
 
-std::string CloseOpenFile(platform::Platform& platform, std::uint32_t id) {
-  return TextForResult(FileCloseResults(), platform.shareService.FileClose(id));
+std::string CloseOpenFile(platform::Platform& platform, const platform::FileRecord& file) {
+  const std::uint32_t result = platform.shareService.FileClose(file.id);
+  const std::string report = TextForResult(FileCloseResults(), result);
+  app::WriteOutcomeEvent(
+      platform, result == platform::kSuccess, app::Event::FileClosed, app::Event::FileNotClosed,
+      {AnsiOf(platform.text, file.path), Visitor(AnsiOf(platform.text, file.userName))}, report);
+  return report;
 }
 
 }  // namespace shares

@@ -27,6 +27,6 @@ std::string DisconnectSession(platform::Platform& platform, const platform::Sess
 std::string CloseFileQuestion(const std::string& path, const std::string& user);
 
 // Closes the file of that id and gives the text that reports the outcome.
-std::string CloseOpenFile(platform::Platform& platform, std::uint32_t id);
+std::string CloseOpenFile(platform::Platform& platform, const platform::FileRecord& file);
 
 }  // namespace shares

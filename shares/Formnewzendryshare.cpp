@@ -121,6 +121,7 @@ void TfrmNewZendryShare::m_btnOKClick() {
       rightsNotSet = GrantVisitorRights(platform, global, request, GrantFor::NewShare);
     }
   }
+  WriteNewShareEvent(platform, request, notCreated, rightsNotSet);
   if (notCreated) {
     Warn(*notCreated);
     m_btnOK.SetEnabled(true);

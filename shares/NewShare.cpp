@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/ChangeEvents.h"
 #include "shares/FolderSafety.h"
 #include "shares/GrantLeftOut.h"
 #include "shares/GrantScope.h"
@@ -128,6 +129,22 @@ std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
            " keeps no access rights for files and folders.";
   }
   return ToolFailure(texts.notSet, "cscript.exe", exitCode);
+}
+
+const char* AccessText(Access access) {
+  return access == Access::Full ? "full access (read, change and delete)" : "read-only access";
+}
+
+void WriteNewShareEvent(platform::Platform& platform, const NewShareRequest& request,
+                        const std::optional<std::string>& notCreated,
+                        const std::optional<std::string>& rightsNotSet) {
+  std::vector<std::string> inserts{request.shareName, request.folder, AccessText(request.access)};
+  app::Event event = app::Event::ShareCreated;
+  if (notCreated || rightsNotSet) {
+    inserts.push_back(notCreated ? *notCreated : *rightsNotSet);
+    event = notCreated ? app::Event::ShareNotCreated : app::Event::ShareCreatedWithoutRights;
+  }
+  app::WriteEvent(platform, event, inserts);
 }
 
 }  // namespace shares

@@ -45,4 +45,13 @@ std::optional<std::string> GrantVisitorRights(platform::Platform& platform,
                                               const app::Global& global,
                                               const NewShareRequest& request, GrantFor share);
 
+// The visitors' access as the event log names it.
+const char* AccessText(Access access);
+
+// Tells the event log what became of a new share: created, created without the visitors'
+// rights, or not created.
+void WriteNewShareEvent(platform::Platform& platform, const NewShareRequest& request,
+                        const std::optional<std::string>& notCreated,
+                        const std::optional<std::string>& rightsNotSet);
+
 }  // namespace shares

@@ -138,12 +138,12 @@ void TfrmOpenFiles::m_btnCloseFileClick() {
     m_app.ShowMessage(Handle(), kSelectFileFirst, kOk | kIconInformation);
     return;
   }
-  const std::uint32_t id = file->id;
+  const platform::FileRecord chosen = *file;
   platform::TextConversion& text = m_app.platform().text;
   const std::string question =
-      CloseFileQuestion(AnsiOf(text, file->path), AnsiOf(text, file->userName));
+      CloseFileQuestion(AnsiOf(text, chosen.path), AnsiOf(text, chosen.userName));
   if (m_app.ShowMessage(Handle(), question, kOkCancel | kIconQuestion) != kIdOk) return;
-  m_app.ShowMessage(Handle(), CloseOpenFile(m_app.platform(), id), kOk | kIconInformation);
+  m_app.ShowMessage(Handle(), CloseOpenFile(m_app.platform(), chosen), kOk | kIconInformation);
   m_btnOpenFilesRefreshClick();
 }
 

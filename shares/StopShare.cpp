@@ -1,5 +1,6 @@
 #include "shares/StopShare.h"
 
+#include "app/ChangeEvents.h"
 #include "app/Formmain.h"
 #include "shares/ListedRecords.h"
 #include "shares/ResultTexts.h"
@@ -10,8 +11,15 @@ namespace shares {
 
 std::string StopShare(platform::Platform& platform, const platform::ShareRecord& share) {
   const std::u16string name = share.netName.value_or(std::u16string());
-  if (!FitsServiceBuffer(name)) return TooLongText("share name");
-  return TextForResult(StopShareResults(), platform.shareService.ShareDel(name));
+  const bool fits = FitsServiceBuffer(name);
+  const std::uint32_t result = fits ? platform.shareService.ShareDel(name) : platform::kSuccess;
+  const std::string report =
+      fits ? TextForResult(StopShareResults(), result) : TooLongText("share name");
+  app::WriteOutcomeEvent(platform, fits && result == platform::kSuccess, app::Event::ShareStopped,
+                         app::Event::ShareNotStopped,
+                         {AnsiOf(platform.text, share.netName), AnsiOf(platform.text, share.path)},
+                         report);
+  return report;
 }
 
 }  // namespace shares

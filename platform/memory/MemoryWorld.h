@@ -6,6 +6,7 @@
 #include "platform/memory/MemoryAccountRights.h"
 #include "platform/memory/MemoryAccounts.h"
 #include "platform/memory/MemoryClock.h"
+#include "platform/memory/MemoryEventLog.h"
 #include "platform/memory/MemoryFileSystem.h"
 #include "platform/memory/MemoryFirewall.h"
 #include "platform/memory/MemoryMessageBoxes.h"
@@ -46,11 +47,12 @@ struct MemoryWorld {
   MemoryClock clock;
   MemorySecurityLog securityLog;
   MemoryClipboard clipboard;
+  MemoryEventLog eventLog;
 
-  Platform platform{registry, profile,      processes,     shareService, shareSecurity,
-                    files,    identity,     resolver,      shell,        versions,
-                    text,     messageBoxes, accountRights, services,     firewall,
-                    accounts, adapters,     clock,         securityLog,  clipboard};
+  Platform platform{registry,      profile,   processes, shareService, shareSecurity, files,
+                    identity,      resolver,  shell,     versions,     text,          messageBoxes,
+                    accountRights, services,  firewall,  accounts,     adapters,      clock,
+                    securityLog,   clipboard, eventLog};
 };
 
 }  // namespace platform::memory

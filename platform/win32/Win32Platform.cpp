@@ -22,6 +22,7 @@ Win32Platform::Win32Platform()
                  m_adapters,       // adapters
                  m_clock,          // clock
                  m_securityLog,    // securityLog
-                 m_clipboard} {}   // clipboard
+                 m_clipboard,      // clipboard
+                 m_eventLog} {}    // eventLog
 
 }  // namespace platform::win32

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Accounts.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32EventLog.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Firewall.h"
 #include "platform/win32/Win32MessageBoxes.h"
@@ -54,6 +55,7 @@ class Win32Platform {
   Win32Clock m_clock;
   Win32SecurityLog m_securityLog;
   Win32Clipboard m_clipboard;
+  Win32EventLog m_eventLog;
   Platform m_platform;
 };
 

@@ -75,11 +75,11 @@ def expected_values(mode):
 
 # ---- the stand-in and the session around it ----
 
-def recording_session(h, winver, name):
+def recording_session(h, winver, name, **env):
+    env.update({"RECORDER_LOG": LOG, "RECORDER_SCRIPT_COPY": SCRIPT_COPY,
+                "RECORDER_FOLDER_SWAP": FOLDER_SWAP, "RECORDER_EXIT": EXIT_CODES})
     return Session(h, winver, user="Administrator", name=name,
-                   overrides="sc.exe,net.exe,cscript.exe=n",
-                   env={"RECORDER_LOG": LOG, "RECORDER_SCRIPT_COPY": SCRIPT_COPY,
-                        "RECORDER_FOLDER_SWAP": FOLDER_SWAP, "RECORDER_EXIT": EXIT_CODES})
+                   overrides="sc.exe,net.exe,cscript.exe=n", env=env)
 
 
 def install_with_recorders(s, h):
@@ -195,7 +195,7 @@ def test_start_up_prepares_the_network_in_a_private_folder(h, winver):
 
 @on_versions("winxp", "vista")
 def test_apply_each_mode(h, winver):
-    with recording_session(h, winver, "apply") as s:
+    with recording_session(h, winver, "apply", WINEDEBUG=Session.EVENT_TRACE) as s:
         install_with_recorders(s, h)
         check_equal(start(s), [], "boxes at start-up")
         descriptions = {}
@@ -224,6 +224,14 @@ def test_apply_each_mode(h, winver):
               "C:\\Program.exe ran")
         check_equal(registry_value(s, LSA_CURRENT, "forceguest"), ("REG_DWORD", "0x0"),
                     "forceguest after Normal Share")
+        # Each Apply in the Application log: information 100, by whom, which mode, its steps.
+        events = s.reported_events()
+        check_equal([(event, kind, inserts[:2]) for event, kind, inserts in events],
+                    [(100, 4, ["Administrator", name])
+                     for name in ("Zendry Share", "Stop Share", "Normal Share")],
+                    "events written")
+        check(all(inserts[2].startswith(r"Set HKLM\\SYSTEM\\ControlSet001\\Control\\Lsa")
+                  for _, _, inserts in events), "each step in the events: %s" % events)
 
 
 def test_cancel_changes_nothing_and_the_mode_survives_a_restart(h):

@@ -395,6 +395,7 @@ class Session:
         self.xvfb = None
         self.driver = None
         self._buffer = b""
+        self._wine_output = None
         self.log = []
         self.spawned = []
 
@@ -412,9 +413,12 @@ class Session:
             _session_displays[self.prefix] = self.xvfb.display
             env = wine_env(self.prefix, self.xvfb.display, self.user, self.overrides)
             env.update(self.extra_env)
+            # What Wine says about the driver and the programs it starts (nothing unless the
+            # session's env sets WINEDEBUG), for reported_events.
+            self._wine_output = open(os.path.join(self.dir, "wine-output.log"), "wb")
             self.driver = subprocess.Popen(
                 ["wine", self.harness.driver_exe], env=env,
-                stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=self._wine_output,
                 start_new_session=True)
         except BaseException:
             self.close()
@@ -483,6 +487,9 @@ class Session:
                 self.driver.wait()
             self.driver = None
         _session_displays.pop(self.prefix, None)
+        if self._wine_output is not None:
+            self._wine_output.close()
+            self._wine_output = None
         if self.xvfb is not None:
             self.xvfb.stop()
             self.xvfb = None
@@ -542,6 +549,29 @@ class Session:
     def run(self, program, *args, timeout=120):
         """Runs a program to its end (see spawn); gives its exit code."""
         return self.spawn(program, *args).wait(timeout)
+
+    # Wine 8 keeps no event log: ReportEventW stores nothing and only traces what it was given,
+    # the event's type and identifier on the advapi channel (a "fixme"), each insert on the
+    # eventlog channel. A session started with env={"WINEDEBUG": EVENT_TRACE} has both for the
+    # programs the driver starts.
+    EVENT_TRACE = "-all,fixme+advapi,+eventlog"
+
+    def reported_events(self):
+        """[(event id, type, [inserts])] of every ReportEventW call so far, in order; the type
+        as EVENTLOG_*_TYPE (1 error, 2 warning, 4 information). Wine shortens a long insert."""
+        with open(os.path.join(self.dir, "wine-output.log"), "rb") as f:
+            lines = f.read().decode("latin-1").splitlines()
+        events = []
+        for line in lines:
+            call = re.search(r"fixme:advapi:ReportEventW \([0-9A-Fa-f]+,0x([0-9a-f]+),0x[0-9a-f]+,"
+                             r"0x([0-9a-f]+),", line)
+            if call:
+                events.append((int(call.group(2), 16), int(call.group(1), 16), []))
+                continue
+            insert = re.search(r":eventlog:ReportEventW L\"(.*)\"(?:\.\.\.)?$", line)
+            if insert and events:
+                events[-1][2].append(insert.group(1))
+        return events
 
     def registry_values(self, key):
         """{name: (type, data)} of a key of the running prefix's registry; None when the key

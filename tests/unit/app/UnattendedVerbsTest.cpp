@@ -2,9 +2,11 @@
 // outcome's exit code, the same recipe as "Apply", and the check's report files.
 #include <gtest/gtest.h>
 
+#include "app/ChangeEvents.h"
 #include "app/UnattendedVerbs.h"
 #include "app/VerbCommandLine.h"
 #include "check/ReportFiles.h"
+#include "support/Events.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -21,6 +23,9 @@ class UnattendedVerbsTest : public ::testing::Test {
   UnattendedVerbsTest() {
     test.world.files.PutDirectory("C:\\admin");
     test.world.files.PutFile(kIni, "[ShareMode]\r\nMode=2\r\n");
+    // Installed: the setup registered the event log's source.
+    app::RegisterEventSource(test.world.platform);
+    test.world.registry.writes.clear();
     test.world.processes.run = [this](const platform::memory::Launch& launch) {
       return failingTool.empty() || launch.commandLine.find(failingTool) == std::string::npos ? 0u
                                                                                               : 3u;
@@ -87,6 +92,21 @@ TEST_F(UnattendedVerbsTest, BadLinesAndUsersWhoAreNotAdministratorsChangeNothing
   test.world.files.readOnlyFolders.insert("c:\\admin");
   EXPECT_EQ(Run("/ApplyShareMode:Stop /Log:C:\\admin\\new.log"), code::kLogNotWritten);
   ExpectNothingChanged();
+  // Each refusal is in the event log, with the command line and why.
+  const std::vector<std::string> events = testing_support::EventLines(test.world.eventLog);
+  ASSERT_EQ(events.size(), 5u);
+  EXPECT_EQ(events[0],
+            "180 error: Administrator | /ApplyShareMode:Zendy /Log:C:\\admin\\plinvo.log | Bad "
+            "command line, nothing was done: " +
+                app::ParseVerbCommandLine("/ApplyShareMode:Zendy").problem);
+  EXPECT_EQ(events[1].rfind("180 error: Administrator | /ApplyShareMode:Stop | Refused, nothing "
+                            "was done: the verbs need an administrator",
+                            0),
+            0u);
+  EXPECT_EQ(events[4],
+            "180 error: Administrator | /ApplyShareMode:Stop /Log:C:\\admin\\new.log | "
+            "The log file C:\\admin\\new.log could not be written, so nothing was "
+            "done.");
 }
 
 TEST_F(UnattendedVerbsTest, ApplyRunsTheSameRecipeAsTheWindowWithoutABox) {
@@ -147,6 +167,16 @@ TEST_F(UnattendedVerbsTest, EachFailureHasItsCode) {
   test.world.registry.writes.clear();
   EXPECT_EQ(Run("/ApplyShareMode:Stop"), code::kSettingsNotSaved);
   EXPECT_TRUE(test.world.registry.writes.empty());
+  // What each run did, in the event log, as its exit code says it.
+  std::vector<std::string> ids;
+  for (const std::string& line : testing_support::EventLines(test.world.eventLog)) {
+    ids.push_back(line.substr(0, line.find(": Administrator | ")));
+  }
+  EXPECT_EQ(ids, (std::vector<std::string>{"101 warning", "111 warning", "113 warning", "112 info",
+                                           "102 error", "102 error"}));
+  EXPECT_EQ(testing_support::EventLines(test.world.eventLog).back(),
+            "102 error: Administrator | Stop Share | The present settings could not be saved, so "
+            "this change could not be undone later. Nothing was changed.");
 }
 
 TEST_F(UnattendedVerbsTest, CheckWritesBothFormsAndAnswersWithTheWorstRow) {
@@ -162,6 +192,10 @@ TEST_F(UnattendedVerbsTest, CheckWritesBothFormsAndAnswersWithTheWorstRow) {
                        : table.find("\tWorth knowing\t") != std::string::npos        ? 1
                                                                                      : 0;
   EXPECT_EQ(answer, expected) << table;
+  const std::vector<std::string> events = testing_support::EventLines(test.world.eventLog);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].rfind(std::to_string(170 + answer), 0), 0u) << events[0];
+  EXPECT_NE(events[0].find(" | Normal Share | ["), std::string::npos) << events[0];
   test.world.files.readOnlyFolders.insert("c:\\admin");
   EXPECT_EQ(Run("/CheckSharing /Report:C:\\admin\\other.txt"), code::kReportNotWritten);
 

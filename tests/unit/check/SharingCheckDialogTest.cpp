@@ -4,7 +4,9 @@
 
 #include "check/SharingCheckFixture.h"
 #include "check/VisitorInstructions.h"
+#include "platform/ErrorWords.h"
 #include "sharemode/SettingsHistory.h"
+#include "support/Events.h"
 #include "support/TestWorld.h"
 
 namespace check_testing {
@@ -232,6 +234,20 @@ TEST_F(SharingCheckDialogTest, FixLetsTheServerSignAfterSavingItsStateAndUndoTur
                     line + "\n\nAfterwards no share mode is shown as applied.",
                 "The settings are back as they were. Changed back:\n" + line +
                     "\n\n\nYou need to RESTART this computer to take effect!"}));
+  const std::vector<std::string> events = testing_support::EventLines(test.world.eventLog);
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0], "190 info: Administrator");
+  EXPECT_EQ(events[1].rfind("110 info: Administrator | The settings are back", 0), 0u);
+}
+
+TEST_F(SharingCheckDialogTest, ASigningFixWindowsRefusesIsAWarningInTheEventLog) {
+  test.world.registry.refusedValueNames = {"enablesecuritysignature"};
+  OpenCheck([&](MemoryForm& dialog) {
+    List(dialog).Select(RowOf(dialog, "Visitors with newer Windows"));
+    dialog.Memory<ui::memory::MemoryButton>("m_btnFix").Click();
+  });
+  EXPECT_EQ(testing_support::EventLines(test.world.eventLog),
+            std::vector<std::string>{"191 warning: Administrator | " + platform::ErrorWords(5)});
 }
 
 TEST_F(SharingCheckDialogTest, CopyInstructionsPutsThemOnTheClipboardWithEachShareExactly) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "sharemode/ApplyShareMode.h"
+#include "support/Events.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -190,6 +191,17 @@ TEST_F(ApplyShareModeTest, ZendryShareWritesForceGuestThenLaunchesItsTools) {
   ExpectConfirmationThenResult(kZendryMessage);
   EXPECT_EQ(settingsWhileShown.back(), "[ShareMode]\r\nMode=1\r\n");
   EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
+  // The event log names the mode, the user and every step with its outcome, a line each.
+  const std::vector<std::string> events = testing_support::EventLines(test.world.eventLog);
+  ASSERT_EQ(events.size(), 1u);
+  const std::string first =
+      "100 info: Administrator | Zendry Share | Set HKLM\\SYSTEM\\ControlSet001\\Control\\Lsa\\"
+      "restrictanonymous\r\nSet ";
+  const std::string last = "\r\nRan net user Guest /active:yes : exit code 0";
+  EXPECT_EQ(events[0].substr(0, first.size()), first);
+  EXPECT_EQ(events[0].substr(events[0].size() - last.size()), last);
+  EXPECT_NE(events[0].find("\r\nRan " + std::string(kRevokeDeny) + ": exit code 0\r\n"),
+            std::string::npos);
 }
 
 TEST_F(ApplyShareModeTest, NormalShareLaunchesItsToolsThenWritesForceGuest) {
@@ -221,6 +233,8 @@ TEST_F(ApplyShareModeTest, NoOptionSelectedRunsNormalShareAndRecordsMinusOne) {
             (std::vector<std::string>{kRevokeLogon, kGrantDeny}));
   ExpectConfirmationThenResult(kNormalMessage);
   EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=-1\r\n");
+  ASSERT_EQ(test.world.eventLog.events.size(), 1u);
+  EXPECT_EQ(test.world.eventLog.events[0].inserts[1], "Normal Share") << "the recipe applied";
 }
 
 TEST_F(ApplyShareModeTest, CancelOrClosingTheQuestionChangesNothing) {
@@ -274,6 +288,11 @@ TEST_F(ApplyShareModeTest, ARefusedFirstWriteNamesRestrictAnonymousAndDoesNothin
   EXPECT_TRUE(test.world.registry.openHandles.empty()) << "closed although the write failed";
   EXPECT_TRUE(test.world.processes.launches.empty());
   EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=1\r\n");
+  EXPECT_EQ(testing_support::EventLines(test.world.eventLog),
+            std::vector<std::string>{
+                "102 error: Administrator | Zendry Share | Failed to set data for "
+                "'restrictanonymous' (error 5). The steps before it stay done, none after it ran, "
+                "and the mode was not recorded."});
 }
 
 TEST(RunRecipe, ARefusedWriteCarriesTheRegistrysCodeWithItsWords) {
@@ -380,6 +399,16 @@ TEST_F(ApplyShareModeTest, AToolThatFailsIsNamedWithItsCodeAfterTheResultAndTheR
                                       "[ShareMode]\r\nMode=2\r\n"}))
       << "the mode is recorded as ever, before the warning";
   ExpectAllWaited();
+  const std::vector<std::string> events = testing_support::EventLines(test.world.eventLog);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].rfind("101 warning: Administrator | Normal Share | Set HKLM", 0), 0u);
+  EXPECT_NE(
+      events[0].find("\r\nRan " + std::string(kGrantDeny) + ": did not succeed (see below)\r\n"),
+      std::string::npos);
+  EXPECT_NE(events[0].find(" | The share mode was changed, but not every step succeeded.\r\n\r\n"
+                           "\"myright.exe -u Guest +r SeDenyNetworkLogonRight\" ended with error "
+                           "code 5."),
+            std::string::npos);
 }
 
 TEST_F(ApplyShareModeTest, AnExitCodeThatCannotBeReadCountsAsAFailure) {

@@ -9,6 +9,7 @@
 #include "app/UnattendedVerbs.h"
 #include "sharemode/SettingsHistory.h"
 #include "sharemode/UndoModeChange.h"
+#include "support/Events.h"
 #include "support/TestWorld.h"
 
 namespace {
@@ -193,6 +194,13 @@ TEST_F(UndoModeChangeTest, UndoGoesBackOneChangeAndRestoreToBeforeTheFirst) {
   EXPECT_EQ(Value(kLsa001, "restrictanonymous")->dword, 5u);
   EXPECT_FALSE(Value(kLsaCurrent, "forceguest"));  // first touched by the second change
   EXPECT_FALSE(test.world.files.FileExists(kRecordFile));
+  // Each change in the event log: four modes applied, one undone, the settings restored.
+  std::vector<std::string> ids;
+  for (const std::string& line : testing_support::EventLines(test.world.eventLog)) {
+    ids.push_back(line.substr(0, line.find(':')));
+  }
+  EXPECT_EQ(ids, (std::vector<std::string>{"100 info", "100 info", "100 info", "110 info",
+                                           "100 info", "112 info"}));
 }
 
 TEST_F(UndoModeChangeTest, FixFromTheSharingCheckKeepsWhatWasThereBeforeTheMode) {
@@ -272,6 +280,15 @@ TEST_F(UndoModeChangeTest, FailedStepsAreToldAndTheRecordIsKept) {
   EXPECT_EQ(Choose("menuUndoMode")[1].text,
             Done("- Network logons with a blank password refused: not set (the value is "
                  "removed)\n- The guest account: disabled\n"));
+  // The event log has the partial undo as a warning with the box's words, then the rest.
+  const std::vector<std::string> events = testing_support::EventLines(test.world.eventLog);
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[1].rfind("111 warning: Administrator | Not every setting could be set back:\r\n"
+                            "- Network logons with a blank password refused",
+                            0),
+            0u)
+      << events[1];
+  EXPECT_EQ(events[2].rfind("110 info: Administrator | ", 0), 0u) << events[2];
 }
 
 TEST_F(UndoModeChangeTest, CancelAndAMissingRecordChangeNothing) {

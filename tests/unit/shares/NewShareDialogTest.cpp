@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "NewShareFixture.h"
+#include "support/Events.h"
 #include "ui/ControlIds.h"
 
 namespace {
@@ -247,6 +248,9 @@ TEST(NewShareDialog, WithTheShareServiceCreatesTheShareThenGrantsAndReports) {
   EXPECT_EQ(
       f.Folders().Rows(),
       (std::vector<std::vector<std::string>>{{"photos", "D:\\photos", "0", "Trelbane Plinvo"}}));
+  EXPECT_EQ(
+      testing_support::EventLines(f.test.world.eventLog),
+      std::vector<std::string>{"120 info: Administrator | photos | D:\\photos | read-only access"});
 }
 
 TEST(NewShareDialog, OnVersionSixNetShareCreatesTheShareWithTheGuestGrant) {
@@ -372,6 +376,11 @@ TEST_P(ShareServiceRefusal, IsToldAndTheDialogStaysOpenForAnotherTry) {
   });
   EXPECT_EQ(f.service.added.size(), 2u);
   EXPECT_EQ(f.Commands().size(), 1u);  // the rights only after the share exists
+  const std::string text = GetParam().text;
+  EXPECT_EQ(testing_support::EventLines(f.test.world.eventLog),
+            (std::vector<std::string>{
+                "122 error: Administrator | docs | C:\\docs | read-only access | " + text,
+                "120 info: Administrator | docs | C:\\docs | read-only access"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(

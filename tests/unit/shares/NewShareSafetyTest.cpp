@@ -4,6 +4,7 @@
 
 #include "NewShareFixture.h"
 #include "shares/FolderSafety.h"
+#include "support/Events.h"
 
 namespace {
 
@@ -72,6 +73,10 @@ TEST(NewShareFailures, AFailingShareEntryIsReportedInsteadOfSuccessAndTheDialogC
   EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconWarning);
   EXPECT_TRUE(f.test.world.shareSecurity.liveAllocations.empty());
   EXPECT_EQ(shares_test::SharesFixture::Captions(f.Folders()), std::vector<std::string>{"photos"});
+  EXPECT_EQ(testing_support::EventLines(f.test.world.eventLog),
+            std::vector<std::string>{"121 warning: Administrator | photos | D:\\photos | read-only "
+                                     "access | The share was created, but the rights of the "
+                                     "visitors could not be set. Error code: 5."});
 }
 
 TEST(NewShareFailures, AFailingOrMissingScriptIsReportedInsteadOfSuccess) {

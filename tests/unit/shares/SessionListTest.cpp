@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "SharesFixture.h"
+#include "support/Events.h"
 
 namespace {
 
 using shares_test::SharesFixture;
 using shares_test::U;
+using testing_support::EventLines;
 using Rows = std::vector<std::vector<std::string>>;
 
 platform::SessionRecord Session(std::optional<std::string> client, std::optional<std::string> user,
@@ -153,6 +155,10 @@ TEST(SessionDisconnect, AsksNamingComputerAndUserThenEndsTheSessionAndRefreshes)
   EXPECT_EQ(f.service.sessionsDeleted[0], std::make_pair(U("\\\\192.168.1.7"), U("bob")));
   EXPECT_EQ(f.service.sessionsDeleted[1], std::make_pair(U("\\\\PC1"), U("alice")));
   EXPECT_EQ(f.Sessions().RowCount(), 0);
+  // Each visitor sent away, none for the Cancel, the computer named as the list shows it.
+  EXPECT_EQ(EventLines(f.test.world.eventLog),
+            (std::vector<std::string>{"150 info: Administrator | \"bob\" | 192.168.1.7",
+                                      "150 info: Administrator | \"alice\" | \\\\PC1"}));
 }
 
 TEST(SessionDisconnect, EveryResultIsToldInWordsAndTheListRefreshes) {
@@ -172,6 +178,9 @@ TEST(SessionDisconnect, EveryResultIsToldInWordsAndTheListRefreshes) {
     ASSERT_EQ(f.BoxTexts().size(), 2u);
     EXPECT_EQ(f.BoxTexts()[1], text) << code;
     EXPECT_EQ(SharesFixture::Captions(f.Sessions()), std::vector<std::string>{"\\\\PC1"}) << code;
+    EXPECT_EQ(
+        EventLines(f.test.world.eventLog),
+        std::vector<std::string>{"151 error: Administrator | \"bob\" | 192.168.1.7 | " + text});
   }
 }
 
@@ -234,6 +243,11 @@ TEST(OpenFiles, ListsInPortionsAndClosesTheChosenFileAfterAsking) {
                 "Close \"C:\\docs\\a.txt\" for \"alice\"?\n\nThe visitor may lose unsaved changes "
                 "to it.",
                 "That file was no longer open."}));
+  EXPECT_EQ(EventLines(f.test.world.eventLog),
+            (std::vector<std::string>{
+                "160 info: Administrator | C:\\docs\\b.doc | \"bob\"",
+                "161 error: Administrator | C:\\docs\\a.txt | \"alice\" | That file was no "
+                "longer open."}));
   EXPECT_TRUE(f.service.liveBuffers.empty());
   EXPECT_EQ(f.service.badFrees, 0);
 }

@@ -5,6 +5,7 @@
 
 #include "SharesFixture.h"
 #include "shares/AccessWords.h"
+#include "support/Events.h"
 #include "ui/ControlIds.h"
 
 namespace {
@@ -122,6 +123,9 @@ TEST(ShareAccess, ChangesTheGuestRightsWithTheNewShareStepsAndTellsTheOutcome) {
   EXPECT_EQ(f.BoxTexts(), (std::vector<std::string>{
                               "Let guest visitors read, change and delete the files of \"docs\"?",
                               "The guest visitors' rights were changed."}));
+  EXPECT_EQ(testing_support::EventLines(f.test.world.eventLog),
+            std::vector<std::string>{"140 info: Administrator | docs | C:\\docs | full access "
+                                     "(read, change and delete)"});
 
   // A share that went away meanwhile: its details say so and nothing can be changed.
   f.service.shareInfoResults = {2310};
@@ -154,6 +158,12 @@ TEST(ShareAccess, WhatAChangeLeftOutIsToldInsteadOfSuccess) {
   EXPECT_EQ(f.BoxTexts().back(),
             "The guest visitors' rights could not be changed: \"cscript.exe\" ended with error "
             "code 1.");
+  // Both are told to the event log as rights not changed as asked, with the box's words.
+  const std::vector<std::string> events = testing_support::EventLines(f.test.world.eventLog);
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[1].rfind("141 warning: Administrator | docs | C:\\docs | ", 0), 0u);
+  const std::string why = "\"cscript.exe\" ended with error code 1.";
+  EXPECT_EQ(events[1].substr(events[1].size() - why.size()), why);
 }
 
 }  // namespace

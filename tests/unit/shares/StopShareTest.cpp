@@ -4,6 +4,7 @@
 
 #include "SharesFixture.h"
 #include "shares/StopShareQuestion.h"
+#include "support/Events.h"
 
 namespace {
 
@@ -101,6 +102,12 @@ TEST_P(StopShareResult, IsReportedWithTheInformationIconAndTheListIsRefreshed) {
   EXPECT_EQ(f.test.world.messageBoxes.shown[0].text, GetParam().text);
   EXPECT_EQ(f.test.world.messageBoxes.shown[0].style, kOk | kIconInformation);
   EXPECT_EQ(f.Folders().RowCount(), 2);
+  // The event log tells a stopped share, or one still shared and why, with the box's words.
+  const std::string text = GetParam().text;
+  EXPECT_EQ(testing_support::EventLines(f.test.world.eventLog),
+            std::vector<std::string>{GetParam().result == 0
+                                         ? "130 info: Administrator | docs | C:\\docs"
+                                         : "131 error: Administrator | docs | C:\\docs | " + text});
 }
 
 INSTANTIATE_TEST_SUITE_P(
