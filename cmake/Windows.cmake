@@ -33,6 +33,11 @@ string(APPEND CMAKE_CXX_FLAGS " -fno-rtti")
 # first use).
 set(PLINVO_NO_EXCEPTIONS -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
 target_compile_options(plinvo_core PRIVATE ${PLINVO_NO_EXCEPTIONS})
+# Without the standard library's message texts for its misuse reports, which every file kept its
+# own copies of (see the header); the report names the place of the misuse instead.
+set(PLINVO_NO_LIBRARY_MESSAGES
+  $<$<COMPILE_LANGUAGE:CXX>:-include ${CMAKE_SOURCE_DIR}/runtime/win32/NoLibraryMessages.h>)
+target_compile_options(plinvo_core PRIVATE ${PLINVO_NO_LIBRARY_MESSAGES})
 add_link_options(-Wl,--gc-sections)
 
 # Links `target` in the build folder and ships it stripped into the program folder. Its debug
@@ -65,7 +70,7 @@ file(GLOB PLINVO_RESOURCE_FILES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/win32/pictures/*.ico)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc PROPERTIES
   OBJECT_DEPENDS "${PLINVO_RESOURCE_FILES}")
-target_compile_options(Plinvo PRIVATE ${PLINVO_NO_EXCEPTIONS})
+target_compile_options(Plinvo PRIVATE ${PLINVO_NO_EXCEPTIONS} ${PLINVO_NO_LIBRARY_MESSAGES})
 # How the standard library's misuse reports and a failed allocation end the program, and the
 # system clock, so that neither the standard error classes nor the runtime's exception machinery
 # come in (see the files).
