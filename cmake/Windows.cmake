@@ -76,11 +76,9 @@ target_compile_options(Plinvo PRIVATE ${PLINVO_NO_EXCEPTIONS} ${PLINVO_NO_LIBRAR
 # come in (see the files).
 target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/LibraryErrors.cpp
   ${CMAKE_SOURCE_DIR}/runtime/win32/Memory.cpp ${CMAKE_SOURCE_DIR}/runtime/win32/Clock.cpp)
-# The members of std::string that the program calls (see the file). The link map shows
-# which pieces of the runtime came in and why; the delivery test reads it.
-set(PLINVO_STRING_MEMBERS ${CMAKE_SOURCE_DIR}/runtime/win32/StringMembers.cpp)
-set_source_files_properties(${PLINVO_STRING_MEMBERS} PROPERTIES COMPILE_OPTIONS -fno-inline)
-target_sources(Plinvo PRIVATE ${PLINVO_STRING_MEMBERS})
+# The members of std::string (see the file). The link map shows which pieces of the runtime
+# came in and why; the delivery test reads it.
+target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/StringMembers.cpp)
 target_link_options(Plinvo PRIVATE -Wl,-Map,$<TARGET_FILE:Plinvo>.map)
 target_link_libraries(Plinvo PRIVATE plinvo_core
   advapi32 uuid comdlg32 gdi32 user32 kernel32)
