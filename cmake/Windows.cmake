@@ -80,6 +80,11 @@ target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/LibraryErrors.cp
 # came in and why; the delivery test reads it.
 target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/StringMembers.cpp)
 target_link_options(Plinvo PRIVATE -Wl,-Map,$<TARGET_FILE:Plinvo>.map)
+# The sections of the file (see the script): the runtime's unwinding tables, which nothing reads,
+# left out, and two sections of a few bytes each held in .data.
+set(PLINVO_LAYOUT ${CMAKE_SOURCE_DIR}/cmake/ProgramLayout.ld)
+target_link_options(Plinvo PRIVATE -Wl,-T,${PLINVO_LAYOUT})
+set_property(TARGET Plinvo APPEND PROPERTY LINK_DEPENDS ${PLINVO_LAYOUT})
 target_link_libraries(Plinvo PRIVATE plinvo_core
   advapi32 uuid comdlg32 gdi32 user32 kernel32)
 target_link_options(Plinvo PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
