@@ -5,7 +5,7 @@
 // ends (platform::Fatal). The library declares these functions for exactly this purpose
 // (bits/functexcept.h); defined here, the linker takes them instead of the runtime's.
 // The library's own message is left out of the program (runtime/win32/NoLibraryMessages.h): the
-// report names the place in the program that called, as an offset into Plinvo.exe that the
+// report names the place in the program that made it, as an offset into Plinvo.exe that the
 // program's debug information turns into a file and line.
 #include <bits/functexcept.h>
 #include <windows.h>
@@ -31,8 +31,8 @@ constexpr const char* kOutOfMemory = "Out of memory";
 
 }  // namespace
 
-// Each report is called from the place of the misuse, so its return address is the instruction
-// just after that call.
+// Each report's return address is the instruction just after the call that made it: in the
+// program's own code, or in a member of std::string that the program called.
 namespace std {
 
 void __throw_bad_alloc() { platform::Fatal(kOutOfMemory); }
