@@ -40,4 +40,27 @@ void Application::Report(platform::Handle owner, const platform::Status& status)
   if (!status.Succeeded()) ShowError(owner, status.failure().message);
 }
 
+namespace {
+
+// The event that runs `handler` through the application's report.
+template <class Handler>
+ui::Event EventRunning(Application& application, std::function<platform::Handle()> owner,
+                       Handler handler) {
+  return [&application, owner = std::move(owner), handler = std::move(handler)]() {
+    application.Run(owner(), handler);
+  };
+}
+
+}  // namespace
+
+ui::Event Application::GuardedEvent(std::function<platform::Handle()> owner,
+                                    std::function<void()> handler) {
+  return EventRunning(*this, std::move(owner), std::move(handler));
+}
+
+ui::Event Application::GuardedEvent(std::function<platform::Handle()> owner,
+                                    std::function<platform::Status()> handler) {
+  return EventRunning(*this, std::move(owner), std::move(handler));
+}
+
 }  // namespace app

@@ -72,14 +72,22 @@ class Application {
     }
   }
 
-  // The same, as an event to connect to a control.
+  // The same, as an event to connect to a control. The handler is wrapped once here and the
+  // event made by one of two routines, so that the events of every form share their code.
   template <class Handler>
   ui::Event Guarded(std::function<platform::Handle()> owner, Handler handler) {
-    return
-        [this, owner = std::move(owner), handler = std::move(handler)]() { Run(owner(), handler); };
+    if constexpr (std::is_void_v<std::invoke_result_t<const Handler&>>) {
+      return GuardedEvent(std::move(owner), std::function<void()>(std::move(handler)));
+    } else {
+      return GuardedEvent(std::move(owner), std::function<platform::Status()>(std::move(handler)));
+    }
   }
 
  private:
+  ui::Event GuardedEvent(std::function<platform::Handle()> owner, std::function<void()> handler);
+  ui::Event GuardedEvent(std::function<platform::Handle()> owner,
+                         std::function<platform::Status()> handler);
+
   platform::Platform& m_platform;
   Global m_global;
   ResolverBinding m_resolverBinding;

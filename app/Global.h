@@ -10,10 +10,10 @@
 namespace app {
 
 // The maker's site and support address. Everything the program opens is composed from these.
-inline constexpr const char* kMakerWebSite = "http://www.trelbane.example";
-inline constexpr const char* kSupportAddress = "support@trelbane.example";
+inline constexpr char kMakerWebSite[] = "http://www.trelbane.example";
+inline constexpr char kSupportAddress[] = "support@trelbane.example";
 // The site as the link labels show it: the bare host, short enough for the main window's corner.
-inline constexpr const char* kWebSiteText = "www.trelbane.example";
+inline constexpr char kWebSiteText[] = "www.trelbane.example";
 
 struct Global {
   // Fixed when the program loads.

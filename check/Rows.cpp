@@ -47,7 +47,7 @@ std::string Counted(std::uint32_t count, const char* one, const char* many) {
 
 std::string AgoText(std::int64_t seconds) {
   struct Unit {
-    std::int64_t seconds;
+    std::uint32_t seconds;
     const char* one;
     const char* many;
   };
@@ -56,12 +56,15 @@ std::string AgoText(std::int64_t seconds) {
   for (std::size_t index = 0; index < 3; ++index) {
     const Unit& unit = kUnits[index];
     if (seconds < unit.seconds) continue;
-    const auto whole = static_cast<std::uint32_t>(seconds / unit.seconds);
+    // Positive from here on, and divided as unsigned: the program's other 64-bit divisions are,
+    // and a signed one would bring the runtime's signed division routines in beside them.
+    const auto elapsed = static_cast<std::uint64_t>(seconds);
+    const auto whole = static_cast<std::uint32_t>(elapsed / unit.seconds);
     std::string text = Counted(whole, unit.one, unit.many);
     // The next smaller unit too, when there is one and it is not nothing.
     if (index < 2) {
       const Unit& next = kUnits[index + 1];
-      const auto rest = static_cast<std::uint32_t>(seconds % unit.seconds / next.seconds);
+      const auto rest = static_cast<std::uint32_t>(elapsed % unit.seconds / next.seconds);
       if (rest != 0) text += " and " + Counted(rest, next.one, next.many);
     }
     return text + " ago";

@@ -33,6 +33,11 @@ string(APPEND CMAKE_CXX_FLAGS " -fno-rtti")
 # first use).
 set(PLINVO_NO_EXCEPTIONS -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
 target_compile_options(plinvo_core PRIVATE ${PLINVO_NO_EXCEPTIONS})
+# Without the standard library's message texts for its misuse reports, which every file kept its
+# own copies of (see the header); the report names the place of the misuse instead.
+set(PLINVO_NO_LIBRARY_MESSAGES
+  $<$<COMPILE_LANGUAGE:CXX>:-include ${CMAKE_SOURCE_DIR}/runtime/win32/NoLibraryMessages.h>)
+target_compile_options(plinvo_core PRIVATE ${PLINVO_NO_LIBRARY_MESSAGES})
 add_link_options(-Wl,--gc-sections)
 
 # Links `target` in the build folder and ships it stripped into the program folder. Its debug
@@ -80,18 +85,26 @@ list(APPEND PLINVO_RESOURCE_FILES ${PLINVO_EVENTS_DIR}/ChangeEvents.rc
 target_include_directories(Plinvo PRIVATE ${PLINVO_EVENTS_DIR})
 set_source_files_properties(${CMAKE_SOURCE_DIR}/app/win32/Plinvo.rc PROPERTIES
   OBJECT_DEPENDS "${PLINVO_RESOURCE_FILES}")
-target_compile_options(Plinvo PRIVATE ${PLINVO_NO_EXCEPTIONS})
+target_compile_options(Plinvo PRIVATE ${PLINVO_NO_EXCEPTIONS} ${PLINVO_NO_LIBRARY_MESSAGES})
 # How the standard library's misuse reports and a failed allocation end the program, and the
 # system clock, so that neither the standard error classes nor the runtime's exception machinery
 # come in (see the files).
 target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/LibraryErrors.cpp
   ${CMAKE_SOURCE_DIR}/runtime/win32/Memory.cpp ${CMAKE_SOURCE_DIR}/runtime/win32/Clock.cpp)
-# The members of std::string that the program calls (see the file). The link map shows
-# which pieces of the runtime came in and why; the delivery test reads it.
-set(PLINVO_STRING_MEMBERS ${CMAKE_SOURCE_DIR}/runtime/win32/StringMembers.cpp)
-set_source_files_properties(${PLINVO_STRING_MEMBERS} PROPERTIES COMPILE_OPTIONS -fno-inline)
-target_sources(Plinvo PRIVATE ${PLINVO_STRING_MEMBERS})
+# The members of std::string (see the file). The link map shows which pieces of the runtime
+# came in and why; the delivery test reads it.
+target_sources(Plinvo PRIVATE ${CMAKE_SOURCE_DIR}/runtime/win32/StringMembers.cpp)
 target_link_options(Plinvo PRIVATE -Wl,-Map,$<TARGET_FILE:Plinvo>.map)
+# The sections of the file (see the script): the runtime's unwinding tables, which nothing reads,
+# left out, and two sections of a few bytes each held in .data.
+set(PLINVO_LAYOUT ${CMAKE_SOURCE_DIR}/cmake/ProgramLayout.ld)
+target_link_options(Plinvo PRIVATE -Wl,-T,${PLINVO_LAYOUT})
+set_property(TARGET Plinvo APPEND PROPERTY LINK_DEPENDS ${PLINVO_LAYOUT})
+# Without base relocations (8 KiB): a program file is the first thing mapped into its process and
+# always gets the address it was linked for, so it never needs them. The cost is that Vista can no
+# longer load Plinvo.exe at a random address (XP never did); the system libraries it calls still
+# move, and its data stays not executable.
+target_link_options(Plinvo PRIVATE -Wl,--disable-dynamicbase,--disable-reloc-section)
 target_link_libraries(Plinvo PRIVATE plinvo_core
   advapi32 uuid comdlg32 gdi32 user32 kernel32)
 target_link_options(Plinvo PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)

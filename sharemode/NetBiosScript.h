@@ -5,7 +5,7 @@
 namespace sharemode {
 
 // Eight lines, separated by CR LF, in the ANSI code page.
-inline constexpr const char* kNetBiosScript =
+inline constexpr char kNetBiosScript[] =
     "On Error Resume Next\r\n"
     "strComputer = \".\"\r\n"
     "Set objWMIService = GetObject(\"winmgmts:\\\\\" & strComputer & \"\\root\\cimv2\")\r\n"

@@ -15,7 +15,7 @@
 namespace sharemode {
 
 // The account the recipes' tools are pointed at.
-inline constexpr const char* kGuestAccount = "Guest";
+inline constexpr char kGuestAccount[] = "Guest";
 
 struct SavedValue {
   std::string keyPath;  // as the recipe writes it, from the root

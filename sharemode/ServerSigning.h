@@ -12,11 +12,11 @@
 
 namespace sharemode {
 
-inline constexpr const char* kServerParametersKey =
+inline constexpr char kServerParametersKey[] =
     "\\SYSTEM\\CurrentControlSet\\Services\\LanmanServer\\Parameters";
 // "Microsoft network server: Digitally sign communications (if client agrees)", and "(always)".
-inline constexpr const char* kOfferSigningValue = "enablesecuritysignature";
-inline constexpr const char* kRequireSigningValue = "requiresecuritysignature";
+inline constexpr char kOfferSigningValue[] = "enablesecuritysignature";
+inline constexpr char kRequireSigningValue[] = "requiresecuritysignature";
 
 // Whether the server offers signing (either value on); nullopt with `error` set when a value
 // could not be read. A missing value is off, as on a fresh workstation.

@@ -13,12 +13,12 @@
 namespace sharemode {
 
 // The service the start-up sets to start automatically, by its key name.
-inline constexpr const char* kBrowserService = "Browser";
+inline constexpr char kBrowserService[] = "Browser";
 inline constexpr std::uint32_t kStartAutomatically = 2;
 
 // The value the NetBIOS script changes, under each adapter's key (0: as DHCP says, 1: on,
 // 2: off).
-inline constexpr const char* kNetBiosValue = "NetbiosOptions";
+inline constexpr char kNetBiosValue[] = "NetbiosOptions";
 std::string NetBiosKeyPath(const std::string& adapterName);
 
 // Whether the saved value is an adapter's NetBIOS setting with a state Windows knows: the key

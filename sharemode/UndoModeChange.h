@@ -13,7 +13,7 @@ namespace sharemode {
 
 // The command line the setup program starts the program with: it makes Plinvo's own folder
 // for the saved settings with the access list that the setup cannot set.
-inline constexpr const char* kCreateFolderCommandLine = "/CreateSettingsFolder";
+inline constexpr char kCreateFolderCommandLine[] = "/CreateSettingsFolder";
 
 // True when the program's command line (without the program's name) asks for the folder;
 // blanks around it and letter case do not matter. (The uninstaller's restore is one of the

@@ -8,8 +8,8 @@
 
 namespace shares {
 
-inline constexpr const char* kSelectSessionFirst = "Please select a session first!";
-inline constexpr const char* kSelectFileFirst = "Please select a file first!";
+inline constexpr char kSelectSessionFirst[] = "Please select a session first!";
+inline constexpr char kSelectFileFirst[] = "Please select a file first!";
 
 // A visitor's computer as an address, \\PC1, whether the service names it with its leading
 // backslashes or not.

@@ -10,19 +10,19 @@
 
 namespace shares {
 
-inline constexpr const char* kFolderNotInCodePage =
+inline constexpr char kFolderNotInCodePage[] =
     "The name of this folder has characters that this system's code page cannot hold exactly, "
     "so it cannot be shared safely. Please rename the folder or choose another one.";
-inline constexpr const char* kFolderWithQuoteOrPercent =
+inline constexpr char kFolderWithQuoteOrPercent[] =
     "The path of this folder contains a double quote (\") or a percent sign (%), which cannot be "
     "passed on safely. Please rename the folder or choose another one.";
-inline constexpr const char* kFolderNotPlain =
+inline constexpr char kFolderNotPlain[] =
     "The path of this folder is not the folder's own full path (it has \".\" or \"..\" parts, or "
     "the system reads it as another folder). Please choose the folder itself.";
-inline constexpr const char* kFolderThroughLink =
+inline constexpr char kFolderThroughLink[] =
     "This folder is, or lies inside, a junction, a symbolic link or a mounted drive: rights "
     "granted here would land on the folder it leads to. Please choose that folder itself.";
-inline constexpr const char* kShareNameNotInCodePage =
+inline constexpr char kShareNameNotInCodePage[] =
     "The share name has characters that this system's code page cannot hold exactly. Please "
     "choose another name.";
 

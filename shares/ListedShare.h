@@ -12,14 +12,14 @@
 
 namespace shares {
 
-inline constexpr const char* kRightsNotChanged = "The guest visitors' rights were not changed. ";
-inline constexpr const char* kListedNameNotInCodePage =
+inline constexpr char kRightsNotChanged[] = "The guest visitors' rights were not changed. ";
+inline constexpr char kListedNameNotInCodePage[] =
     "The name of this share has characters that this system's code page cannot hold exactly, so "
     "its rights cannot be changed safely here.";
-inline constexpr const char* kListedFolderNotInCodePage =
+inline constexpr char kListedFolderNotInCodePage[] =
     "The path of this share's folder has characters that this system's code page cannot hold "
     "exactly, so its rights cannot be changed safely here.";
-inline constexpr const char* kListedFolderNotLocal =
+inline constexpr char kListedFolderNotLocal[] =
     "This share's folder is not a folder on a drive letter of this computer.";
 
 // Fills the request's share name, folder and file system from the share's exact name and folder;

@@ -21,10 +21,10 @@ struct NewShareRequest {
   Access access = Access::ReadOnly;
 };
 
-inline constexpr const char* kNameAndFolderNeeded =
+inline constexpr char kNameAndFolderNeeded[] =
     "Please select a directory to share and input a share name for the directory!";
-inline constexpr const char* kInvalidShareName = "The character or file system name is not valid.";
-inline constexpr const char* kRemark = "Trelbane Plinvo";
+inline constexpr char kInvalidShareName[] = "The character or file system name is not valid.";
+inline constexpr char kRemark[] = "Trelbane Plinvo";
 
 // The refusal of a request that cannot be carried out as it stands; nullopt when it can.
 std::optional<std::string> CheckNewShare(platform::Platform& platform, const app::Global& global,

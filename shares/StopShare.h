@@ -7,7 +7,7 @@
 
 namespace shares {
 
-inline constexpr const char* kSelectFolderFirst = "Please select a folder first!";
+inline constexpr char kSelectFolderFirst[] = "Please select a folder first!";
 
 // Deletes the share of that record, by its exact name, and gives the text that reports the
 // outcome.

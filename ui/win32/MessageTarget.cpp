@@ -1,28 +1,24 @@
 #include "ui/win32/MessageTarget.h"
 
-#include <unordered_map>
+#include "ui/win32/WindowTable.h"
 
 namespace ui::win32 {
 
 namespace {
-// Kept in the process rather than as a window property: a list being filled sends its parent a
-// notification per row, and a property look-up is a trip to the window system each time.
-std::unordered_map<HWND, MessageTarget*>& Targets() {
-  static std::unordered_map<HWND, MessageTarget*> targets;
+WindowTable& Targets() {
+  static WindowTable targets;
   return targets;
 }
 }  // namespace
 
 void AttachTarget(HWND window, MessageTarget* target) {
-  if (window != nullptr) Targets()[window] = target;
+  if (window != nullptr) Targets().Set(window, target);
 }
 
-void DetachTarget(HWND window) { Targets().erase(window); }
+void DetachTarget(HWND window) { Targets().Remove(window); }
 
 MessageTarget* TargetOf(HWND window) {
-  if (window == nullptr) return nullptr;
-  const auto found = Targets().find(window);
-  return found == Targets().end() ? nullptr : found->second;
+  return window == nullptr ? nullptr : static_cast<MessageTarget*>(Targets().Find(window));
 }
 
 bool RouteChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -2,17 +2,14 @@
 
 #include <commctrl.h>
 
-#include <unordered_map>
-
 #include "ui/win32/EventDispatch.h"
+#include "ui/win32/WindowTable.h"
 
 namespace ui::win32 {
 
 namespace {
-// Found in the process on every message: a window property would cost a trip to the window
-// system per message, which a list being filled sends by the hundred thousand.
-std::unordered_map<HWND, SubclassHook*>& Hooks() {
-  static std::unordered_map<HWND, SubclassHook*> hooks;
+WindowTable& Hooks() {
+  static WindowTable hooks;
   return hooks;
 }
 }  // namespace
@@ -20,20 +17,19 @@ std::unordered_map<HWND, SubclassHook*>& Hooks() {
 SubclassHook::~SubclassHook() { Remove(); }
 
 SubclassHook* SubclassHook::Of(HWND window) {
-  const auto found = Hooks().find(window);
-  return found == Hooks().end() ? nullptr : found->second;
+  return static_cast<SubclassHook*>(Hooks().Find(window));
 }
 
 void SubclassHook::Install(HWND window) {
   m_hooked = window;
-  Hooks()[window] = this;
+  Hooks().Set(window, this);
   m_original = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
 }
 
 void SubclassHook::Remove() {
   if (m_hooked == nullptr || Of(m_hooked) != this) return;
-  Hooks().erase(m_hooked);
+  Hooks().Remove(m_hooked);
   if (IsWindow(m_hooked)) {
     SetWindowLongPtrA(m_hooked, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_original));
   }
