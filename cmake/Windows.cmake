@@ -100,11 +100,8 @@ target_link_options(Plinvo PRIVATE -Wl,-Map,$<TARGET_FILE:Plinvo>.map)
 set(PLINVO_LAYOUT ${CMAKE_SOURCE_DIR}/cmake/ProgramLayout.ld)
 target_link_options(Plinvo PRIVATE -Wl,-T,${PLINVO_LAYOUT})
 set_property(TARGET Plinvo APPEND PROPERTY LINK_DEPENDS ${PLINVO_LAYOUT})
-# Without base relocations (8 KiB): a program file is the first thing mapped into its process and
-# always gets the address it was linked for, so it never needs them. The cost is that Vista can no
-# longer load Plinvo.exe at a random address (XP never did); the system libraries it calls still
-# move, and its data stays not executable.
-target_link_options(Plinvo PRIVATE -Wl,--disable-dynamicbase,--disable-reloc-section)
+# The base relocations (8 KiB) stay: without them Vista could not load Plinvo.exe at a random
+# address, and a program that runs as administrator keeps that defence.
 target_link_libraries(Plinvo PRIVATE plinvo_core
   advapi32 uuid comdlg32 gdi32 user32 kernel32)
 target_link_options(Plinvo PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
