@@ -19,6 +19,9 @@ from e2e import Session, check, check_equal, on_versions, run_wine
 VERSION = "3.2.0.100"
 FOLDER = r"C:\Program Files\Plinvo"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Plinvo"
+EVENT_SOURCE_KEY = r"HKLM\SYSTEM\CurrentControlSet\Services\Eventlog\Application\Plinvo"
+EVENT_SOURCE = {"EventMessageFile": ("REG_EXPAND_SZ", Session.PROGRAM_FOLDER + r"\Plinvo.exe"),
+                "TypesSupported": ("REG_DWORD", "0x7")}
 SHORTCUTS = {"Plinvo.lnk": r"\Plinvo.exe", "Plinvo Help.lnk": r"\help.chm",
              "Uninstall Plinvo.lnk": r"\uninstall.exe"}
 # The most each program file may have, in KiB, as shipped.
@@ -178,6 +181,7 @@ def test_silent_install_start_and_uninstall(h, winver):
             "UninstallString": ("REG_SZ", '"%s\\uninstall.exe"' % FOLDER),
             "QuietUninstallString": ("REG_SZ", '"%s\\uninstall.exe" /S' % FOLDER),
         }, "Add or Remove Programs entry")
+        check_equal(s.registry_values(EVENT_SOURCE_KEY), EVENT_SOURCE, "event log source")
         size_kib = sum(os.path.getsize(os.path.join(h.dist_dir, n)) for n in program_files(h))
         size_kib //= 1024
         estimated = int(entry.get("EstimatedSize", ("", "0"))[1], 16)
@@ -205,6 +209,7 @@ def test_silent_install_start_and_uninstall(h, winver):
         check(wait_gone(folder), "left in the program folder: %s" % (
             os.listdir(folder) if os.path.isdir(folder) else "?"))
         check_equal(s.registry_values(UNINSTALL_KEY), None, "entry after the uninstall")
+        check_equal(s.registry_values(EVENT_SOURCE_KEY), None, "event log source after it")
         check_equal(start_menu_folders(s), [], "Start-menu folders after the uninstall")
 
 
@@ -288,6 +293,7 @@ def test_windows_installer_package_round_trip(h, winver):
         check_equal({n: entry.get(n, ("", ""))[1] for n in ("DisplayVersion", "Publisher")},
                     {"DisplayVersion": VERSION, "Publisher": "Trelbane Software"},
                     "Add or Remove Programs entry")
+        check_equal(s.registry_values(EVENT_SOURCE_KEY), EVENT_SOURCE, "event log source")
 
         menus = start_menu_folders(s)
         check_equal(len(menus), 1, "Start-menu folders named Plinvo")
@@ -305,6 +311,8 @@ def test_windows_installer_package_round_trip(h, winver):
               "left in the program folder: %s" % (os.listdir(folder) if os.path.isdir(folder)
                                                    else "?"))
         check_equal(installer_entries(s), [], "entries after the removal")
+        check_equal(s.registry_values(EVENT_SOURCE_KEY) or {}, {},
+                    "event log source values after the removal")
         check_equal(start_menu_folders(s), [], "Start-menu folders after the removal")
         check_equal(s.registry_values(lsa), settings_before, "Windows settings after the round trip")
 
