@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/AccessEntry.h"
+#include "platform/ShareTable.h"
 #include "platform/Types.h"
 
 namespace platform {
@@ -84,6 +85,8 @@ class ShareService {
   virtual std::uint32_t ShareEnum502(Handle& buffer, std::uint32_t prefMaxLen,
                                      EnumCounters& counters) = 0;
   virtual std::vector<ShareRecord> ShareRecords(Handle buffer, std::uint32_t count) = 0;
+  // The same records put after those of `table`: a list of many shares reads them this way.
+  virtual void AppendShareRecords(Handle buffer, std::uint32_t count, ShareTable& table) = 0;
   // NetSessionEnum(local, no client, no user, level 10, ...).
   virtual std::uint32_t SessionEnum10(Handle& buffer, std::uint32_t prefMaxLen,
                                       EnumCounters& counters) = 0;

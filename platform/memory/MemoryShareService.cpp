@@ -7,8 +7,8 @@ namespace platform::memory {
 namespace {
 
 constexpr std::uint32_t kInvalidParameter = 87;
-constexpr std::uint32_t kShareNameNotFound = 2310;  // NERR_NetNameNotFound
-constexpr std::uint32_t kDuplicateShare = 2118;     // NERR_DuplicateShare
+constexpr std::uint32_t kShareNameNotFound = 2310;   // NERR_NetNameNotFound
+constexpr std::uint32_t kDuplicateShare = 2118;      // NERR_DuplicateShare
 constexpr std::uint32_t kClientNameNotFound = 2312;  // NERR_ClientNameNotFound
 constexpr std::uint32_t kFileIdNotFound = 2314;      // NERR_FileIdNotFound
 constexpr std::uint32_t kUserNotFound = 2221;        // NERR_UserNotFound
@@ -98,6 +98,10 @@ std::vector<ShareRecord> MemoryShareService::ShareRecords(Handle buffer, std::ui
   const auto& rows = found->second;
   return std::vector<ShareRecord>(rows.begin(),
                                   rows.begin() + std::min<std::size_t>(count, rows.size()));
+}
+
+void MemoryShareService::AppendShareRecords(Handle buffer, std::uint32_t count, ShareTable& table) {
+  for (const ShareRecord& record : ShareRecords(buffer, count)) table.Add(record);
 }
 
 std::vector<SessionRecord> MemoryShareService::SessionRecords(Handle buffer, std::uint32_t count) {

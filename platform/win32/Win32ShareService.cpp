@@ -75,6 +75,16 @@ std::vector<ShareRecord> Win32ShareService::ShareRecords(Handle buffer, std::uin
   return records;
 }
 
+void Win32ShareService::AppendShareRecords(Handle buffer, std::uint32_t count, ShareTable& table) {
+  if (buffer == 0) return;
+  const auto* info = reinterpret_cast<const SHARE_INFO_502*>(buffer);
+  const auto text = [](const wchar_t* units) { return reinterpret_cast<const char16_t*>(units); };
+  for (std::uint32_t i = 0; i < count; ++i) {
+    table.Add(text(info[i].shi502_netname), info[i].shi502_type, text(info[i].shi502_remark),
+              info[i].shi502_current_uses, text(info[i].shi502_path));
+  }
+}
+
 std::uint32_t Win32ShareService::SessionEnum10(Handle& buffer, std::uint32_t prefMaxLen,
                                                EnumCounters& counters) {
   LPBYTE out = nullptr;
