@@ -101,6 +101,7 @@ void Win32ListView::Clear() {
   m_pictures.clear();
   // Also drops the selection and scrolls back to the top, as for a list holding its own rows.
   SendMessageA(m_window, LVM_DELETEALLITEMS, 0, 0);
+  m_shownRows = 0;
 }
 
 std::size_t Win32ListView::CellStart(int row, int column) const {
@@ -135,6 +136,7 @@ int Win32ListView::InsertRow(int position, const std::string& caption) {
   // The window keeps the selection by index: a row put above it moves it down with its row.
   const int selected = SelectedIndex();
   SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
+  m_shownRows = RowCount();
   if (selected >= position) {
     LVITEMA state;
     ZeroMemory(&state, sizeof(state));
@@ -158,7 +160,7 @@ void Win32ListView::SetCell(int row, int column, const std::string& text) {
   m_text.replace(start, old, shown.data(), shown.size());
   ShiftRowsAfter(row, static_cast<std::ptrdiff_t>(shown.size()) - static_cast<std::ptrdiff_t>(old));
   WidenToCell(column, shown);
-  if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+  RedrawRow(row);
 }
 
 int Win32ListView::AppendRow(std::initializer_list<std::string_view> cells) {
@@ -194,7 +196,7 @@ void Win32ListView::SetRowPicture(int row, int picture) {
   if (row < 0 || row >= RowCount()) return;
   m_pictures.resize(m_rowStarts.size(), -1);
   m_pictures[static_cast<std::size_t>(row)] = picture;
-  if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+  RedrawRow(row);
 }
 
 int Win32ListView::PictureOf(int row, int column) const {
@@ -239,23 +241,33 @@ POINT Win32ListView::SelectedRowCorner() const {
   return corner;
 }
 
-void Win32ListView::BeginUpdate() {
-  if (m_updateDepth++ == 0) SendMessageA(m_window, WM_SETREDRAW, FALSE, 0);
-}
+// Redrawing is not turned off (WM_SETREDRAW): the window learns of rows added during an update
+// only at its end, and then paints just those, so rows added below others cost no repaint of
+// the rows already shown. A change to a shown row is painted at the end.
+void Win32ListView::BeginUpdate() { ++m_updateDepth; }
 
 void Win32ListView::EndUpdate() {
-  if (m_updateDepth == 0) return;
-  if (--m_updateDepth == 0) {
-    PublishRowCount();
-    SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(m_window, nullptr, TRUE);
+  if (m_updateDepth == 0 || --m_updateDepth > 0) return;
+  PublishRowCount();
+  if (m_repaintAll) InvalidateRect(m_window, nullptr, TRUE);
+  m_repaintAll = false;
+}
+
+void Win32ListView::RedrawRow(int row) {
+  if (row >= m_shownRows) return;  // not shown yet
+  if (m_updateDepth > 0) {
+    m_repaintAll = true;
+  } else {
+    SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
   }
 }
 
 void Win32ListView::PublishRowCount() {
-  if (m_updateDepth > 0) return;
-  if (SendMessageA(m_window, LVM_GETITEMCOUNT, 0, 0) == RowCount()) return;
-  SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
+  if (m_updateDepth > 0 || m_shownRows == RowCount()) return;
+  // Only rows below the shown ones are new (a clear or an insertion repaints the whole list):
+  // the window repaints those of them that are in view, not the whole list.
+  SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), LVSICF_NOINVALIDATEALL);
+  m_shownRows = RowCount();
 }
 
 int Win32ListView::FindRow(int start, const std::string& text, bool partial, bool wrap) const {

@@ -55,6 +55,8 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   int FindRow(int start, const std::string& text, bool partial, bool wrap) const;
   // Tells the window how many rows there are, unless a fill is under way.
   void PublishRowCount();
+  // Repaints a shown row now, or with the whole list at the end of an update.
+  void RedrawRow(int row);
   // Widens a column that fits its cells to `text`, with the margins (and the picture) beside it.
   void WidenToCell(int column, std::string_view text);
 
@@ -70,6 +72,8 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   std::vector<int> m_pictures;             // per row, -1 for none; empty until a row shows one
   std::size_t m_columns = 1;
   int m_updateDepth = 0;
+  int m_shownRows = 0;        // the rows the window knows of
+  bool m_repaintAll = false;  // a shown row changed during the update
 };
 
 }  // namespace ui::win32
