@@ -92,6 +92,7 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
     m_fitsCells.push_back(columns[index].fitsCells);
   }
   m_columns = std::max<std::size_t>(1, columns.size());
+  m_wanted.assign(m_fitsCells.size(), 0);
   Install(window);
 }
 
@@ -187,7 +188,10 @@ void Win32ListView::WidenToCell(int column, std::string_view text) {
   if (column == 0 && SendMessageA(m_window, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0) {
     need += GetSystemMetrics(SM_CXSMICON) + 2 * GetSystemMetrics(SM_CXEDGE);
   }
-  if (need > SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
+  if (m_updateDepth > 0) {  // set once, at the end of the update
+    m_wanted[static_cast<std::size_t>(column)] =
+        std::max(m_wanted[static_cast<std::size_t>(column)], need);
+  } else if (need > SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
     SendMessageA(m_window, LVM_SETCOLUMNWIDTH, column, need);
   }
 }
@@ -241,14 +245,31 @@ POINT Win32ListView::SelectedRowCorner() const {
   return corner;
 }
 
-// Redrawing is not turned off (WM_SETREDRAW): the window learns of rows added during an update
-// only at its end, and then paints just those, so rows added below others cost no repaint of
-// the rows already shown. A change to a shown row is painted at the end.
+// The window learns of rows added during an update only at its end, and then paints just those,
+// so rows added below others cost no repaint of the rows already shown; a change to a shown row
+// repaints the list at the end.
 void Win32ListView::BeginUpdate() { ++m_updateDepth; }
 
 void Win32ListView::EndUpdate() {
   if (m_updateDepth == 0 || --m_updateDepth > 0) return;
+  // Columns that grow, and then the count, are set with redrawing off: on a shown list each of
+  // them would lay the whole list out again (under Wine about as long as painting it).
+  bool redrawOff = false;
+  for (std::size_t column = 0; column < m_wanted.size(); ++column) {
+    if (m_wanted[column] == 0 ||
+        m_wanted[column] <= SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
+      continue;
+    }
+    if (!redrawOff) SendMessageA(m_window, WM_SETREDRAW, FALSE, 0);
+    redrawOff = true;
+    SendMessageA(m_window, LVM_SETCOLUMNWIDTH, column, m_wanted[column]);
+  }
+  m_wanted.assign(m_wanted.size(), 0);
   PublishRowCount();
+  if (redrawOff) {
+    SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
+    m_repaintAll = true;
+  }
   if (m_repaintAll) InvalidateRect(m_window, nullptr, TRUE);
   m_repaintAll = false;
 }

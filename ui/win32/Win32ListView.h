@@ -62,6 +62,7 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
 
   std::vector<bool> m_fixed;
   std::vector<bool> m_fitsCells;
+  std::vector<int> m_wanted;  // per column, the width its cells need from the update under way
   // Where a row's text can be changed: its cell `column` of row `row`, as offsets into m_text.
   std::size_t CellStart(int row, int column) const;
   // Puts `size` characters more (or fewer, when negative) into the rows after `row`.
