@@ -9,17 +9,12 @@ const char16_t* TextOf(const std::optional<std::u16string>& text) {
   return text ? text->c_str() : nullptr;
 }
 
-std::optional<std::u16string> Owned(const char16_t* text) {
-  if (text == nullptr) return std::nullopt;
-  return std::u16string(text);
-}
-
 }  // namespace
 
 std::uint32_t ShareTable::Keep(const char16_t* text) {
   if (text == nullptr) return kMissing;
   const auto at = static_cast<std::uint32_t>(m_texts.size());
-  m_texts.append(text).push_back(u'\0');
+  m_texts.append(text, std::char_traits<char16_t>::length(text) + 1);  // with its zero
   return at;
 }
 
@@ -47,11 +42,14 @@ std::u16string_view ShareTable::Text(std::uint32_t at) const {
 ShareRecord ShareTable::Record(std::size_t index) const {
   const Row& row = m_rows[index];
   ShareRecord record;
-  record.netName = Owned(row.netName == kMissing ? nullptr : m_texts.c_str() + row.netName);
+  const auto keep = [this](std::uint32_t at, std::optional<std::u16string>& text) {
+    if (at != kMissing) text.emplace(m_texts.c_str() + at);
+  };
+  keep(row.netName, record.netName);
   record.type = row.type;
-  record.remark = Owned(row.remark == kMissing ? nullptr : m_texts.c_str() + row.remark);
+  keep(row.remark, record.remark);
   record.currentUses = row.currentUses;
-  record.path = Owned(row.path == kMissing ? nullptr : m_texts.c_str() + row.path);
+  keep(row.path, record.path);
   return record;
 }
 

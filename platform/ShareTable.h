@@ -27,6 +27,7 @@ class ShareTable {
   std::u16string_view NetName(std::size_t index) const { return Text(m_rows[index].netName); }
   std::u16string_view Remark(std::size_t index) const { return Text(m_rows[index].remark); }
   std::u16string_view Path(std::size_t index) const { return Text(m_rows[index].path); }
+  std::uint32_t Type(std::size_t index) const { return m_rows[index].type; }
   std::uint32_t CurrentUses(std::size_t index) const { return m_rows[index].currentUses; }
   // The record as the service handed it out.
   ShareRecord Record(std::size_t index) const;

@@ -46,6 +46,14 @@ std::uint32_t ForEachPortion(platform::ShareService& service,
   }
 }
 
+// Puts the computer's shares into `table`, read as ForEachPortion reads them; gives its result.
+inline std::uint32_t ReadShares(platform::ShareService& service, platform::ShareTable& table) {
+  return ForEachPortion(service, &platform::ShareService::ShareEnum502,
+                        [&](platform::Handle buffer, std::uint32_t count) {
+                          service.AppendShareRecords(buffer, count, table);
+                        });
+}
+
 // The same, giving `each` every record, in order. `each` may take a record away (it gets a
 // reference to it): the portion's records are not used again.
 template <class Record, class Each>

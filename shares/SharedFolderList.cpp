@@ -14,10 +14,7 @@ void ListedShares::Fill(platform::Platform& platform, ui::ListView& list) {
   list.Clear();
   m_table.Clear();
   m_shown.clear();
-  ForEachPortion(platform.shareService, &platform::ShareService::ShareEnum502,
-                 [&](platform::Handle buffer, std::uint32_t count) {
-                   platform.shareService.AppendShareRecords(buffer, count, m_table);
-                 });
+  ReadShares(platform.shareService, m_table);
 
   // The shares whose names end in "$" (as the list shows them) come first, in the reverse of the
   // service's order. Each name is converted once, into `names`, and the rows are written in their
@@ -25,22 +22,21 @@ void ListedShares::Fill(platform::Platform& platform, ui::ListView& list) {
   // time in proportion to the rows below.
   const std::size_t count = m_table.size();
   std::string names;
-  std::vector<std::uint32_t> nameEnds(count);
+  std::vector<std::uint32_t> nameEnds;
+  nameEnds.reserve(count);
+  m_shown.reserve(count);
   std::string text;  // used again for each text
-  std::size_t system = 0;
-  m_shown.resize(count);
   for (std::size_t index = 0; index < count; ++index) {
     platform.text.WideToAnsiInto(m_table.NetName(index), text);
     names += text;
-    nameEnds[index] = static_cast<std::uint32_t>(names.size());
-    if (!text.empty() && text.back() == '$') m_shown[system++] = static_cast<std::uint32_t>(index);
+    nameEnds.push_back(static_cast<std::uint32_t>(names.size()));
+    if (!text.empty() && text.back() == '$') m_shown.push_back(static_cast<std::uint32_t>(index));
   }
-  std::reverse(m_shown.begin(), m_shown.begin() + static_cast<std::ptrdiff_t>(system));
-  std::size_t next = system;
+  std::reverse(m_shown.begin(), m_shown.end());
   for (std::size_t index = 0; index < count; ++index) {
     const std::size_t start = index == 0 ? 0 : nameEnds[index - 1];
     if (nameEnds[index] == start || names[nameEnds[index] - 1] != '$') {
-      m_shown[next++] = static_cast<std::uint32_t>(index);
+      m_shown.push_back(static_cast<std::uint32_t>(index));
     }
   }
 

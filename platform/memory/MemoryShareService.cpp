@@ -92,16 +92,13 @@ std::uint32_t MemoryShareService::SessionEnum10(Handle& buffer, std::uint32_t pr
   return Enumerate(sessions, sessionEnumResults, buffer, counters);
 }
 
-std::vector<ShareRecord> MemoryShareService::ShareRecords(Handle buffer, std::uint32_t count) {
-  auto found = m_shareBuffers.find(buffer);
-  if (found == m_shareBuffers.end() || liveBuffers.count(buffer) == 0) return {};
-  const auto& rows = found->second;
-  return std::vector<ShareRecord>(rows.begin(),
-                                  rows.begin() + std::min<std::size_t>(count, rows.size()));
-}
-
 void MemoryShareService::AppendShareRecords(Handle buffer, std::uint32_t count, ShareTable& table) {
-  for (const ShareRecord& record : ShareRecords(buffer, count)) table.Add(record);
+  auto found = m_shareBuffers.find(buffer);
+  if (found == m_shareBuffers.end() || liveBuffers.count(buffer) == 0) return;
+  const auto& rows = found->second;
+  for (std::size_t index = 0; index < count && index < rows.size(); ++index) {
+    table.Add(rows[index]);
+  }
 }
 
 std::vector<SessionRecord> MemoryShareService::SessionRecords(Handle buffer, std::uint32_t count) {

@@ -24,9 +24,6 @@ class ServiceHandle {
 
 }  // namespace
 
-// The largest configuration the service control manager hands out.
-constexpr DWORD kConfigRoom = 8 * 1024;
-
 std::uint32_t Win32Services::Query(const std::string& name, ServiceState& state) {
   ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
   if (manager.get() == nullptr) return GetLastError();
@@ -36,18 +33,14 @@ std::uint32_t Win32Services::Query(const std::string& name, ServiceState& state)
   SERVICE_STATUS status;
   ZeroMemory(&status, sizeof(status));
   if (!QueryServiceStatus(service.get(), &status)) return GetLastError();
-  // Asked once with room for any configuration: each call is a round trip to the manager.
-  std::vector<BYTE> buffer(kConfigRoom);
   DWORD needed = 0;
-  const auto config = [&buffer] { return reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data()); };
-  BOOL read = QueryServiceConfigA(service.get(), config(), kConfigRoom, &needed);
-  if (!read && GetLastError() == ERROR_INSUFFICIENT_BUFFER && needed > buffer.size()) {
-    buffer.resize(needed);
-    read = QueryServiceConfigA(service.get(), config(), needed, &needed);
-  }
-  if (!read) return GetLastError();
+  QueryServiceConfigA(service.get(), nullptr, 0, &needed);
+  if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) return GetLastError();
+  std::vector<BYTE> buffer(needed);
+  auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
+  if (!QueryServiceConfigA(service.get(), config, needed, &needed)) return GetLastError();
   state.currentState = status.dwCurrentState;
-  state.startType = config()->dwStartType;
+  state.startType = config->dwStartType;
   return ERROR_SUCCESS;
 }
 

@@ -90,9 +90,9 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
     SendMessageA(window, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
     m_fixed.push_back(columns[index].fixedWidth);
     m_fitsCells.push_back(columns[index].fitsCells);
+    m_wanted.push_back(0);
   }
   m_columns = std::max<std::size_t>(1, columns.size());
-  m_wanted.assign(m_fitsCells.size(), 0);
   Install(window);
 }
 
@@ -264,7 +264,7 @@ void Win32ListView::EndUpdate() {
     redrawOff = true;
     SendMessageA(m_window, LVM_SETCOLUMNWIDTH, column, m_wanted[column]);
   }
-  m_wanted.assign(m_wanted.size(), 0);
+  std::fill(m_wanted.begin(), m_wanted.end(), 0);
   PublishRowCount();
   if (redrawOff) {
     SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
