@@ -100,6 +100,7 @@ void Win32ListView::Clear() {
   m_text.clear();
   m_rowStarts.clear();
   m_pictures.clear();
+  RepaintAllAtEnd();
   // Also drops the selection and scrolls back to the top, as for a list holding its own rows.
   SendMessageA(m_window, LVM_DELETEALLITEMS, 0, 0);
   m_shownRows = 0;
@@ -136,6 +137,7 @@ int Win32ListView::InsertRow(int position, const std::string& caption) {
   }
   // The window keeps the selection by index: a row put above it moves it down with its row.
   const int selected = SelectedIndex();
+  RepaintAllAtEnd();
   SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
   m_shownRows = RowCount();
   if (selected >= position) {
@@ -246,38 +248,45 @@ POINT Win32ListView::SelectedRowCorner() const {
 }
 
 // The window learns of rows added during an update only at its end, and then paints just those,
-// so rows added below others cost no repaint of the rows already shown; a change to a shown row
-// repaints the list at the end.
+// so rows added below others cost no repaint of the rows already shown. Whatever changes the
+// whole list (emptying it, a row put between others, a shown row changed, a column grown) turns
+// redrawing off for the rest of the update, which then repaints the whole list once: on a shown
+// list each such change would lay the whole list out again (under Wine about as long as painting
+// it).
 void Win32ListView::BeginUpdate() { ++m_updateDepth; }
 
 void Win32ListView::EndUpdate() {
-  if (m_updateDepth == 0 || --m_updateDepth > 0) return;
-  // Columns that grow, and then the count, are set with redrawing off: on a shown list each of
-  // them would lay the whole list out again (under Wine about as long as painting it).
-  bool redrawOff = false;
-  for (std::size_t column = 0; column < m_wanted.size(); ++column) {
-    if (m_wanted[column] == 0 ||
-        m_wanted[column] <= SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
-      continue;
+  if (m_updateDepth == 0) return;
+  if (m_updateDepth == 1) {
+    for (std::size_t column = 0; column < m_wanted.size(); ++column) {
+      if (m_wanted[column] == 0 ||
+          m_wanted[column] <= SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
+        continue;
+      }
+      RepaintAllAtEnd();
+      SendMessageA(m_window, LVM_SETCOLUMNWIDTH, column, m_wanted[column]);
     }
-    if (!redrawOff) SendMessageA(m_window, WM_SETREDRAW, FALSE, 0);
-    redrawOff = true;
-    SendMessageA(m_window, LVM_SETCOLUMNWIDTH, column, m_wanted[column]);
+    std::fill(m_wanted.begin(), m_wanted.end(), 0);
   }
-  std::fill(m_wanted.begin(), m_wanted.end(), 0);
+  if (--m_updateDepth > 0) return;
   PublishRowCount();
-  if (redrawOff) {
+  if (m_redrawOff) {
     SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
-    m_repaintAll = true;
+    InvalidateRect(m_window, nullptr, TRUE);
+    m_redrawOff = false;
   }
-  if (m_repaintAll) InvalidateRect(m_window, nullptr, TRUE);
-  m_repaintAll = false;
+}
+
+void Win32ListView::RepaintAllAtEnd() {
+  if (m_updateDepth == 0 || m_redrawOff) return;
+  SendMessageA(m_window, WM_SETREDRAW, FALSE, 0);
+  m_redrawOff = true;
 }
 
 void Win32ListView::RedrawRow(int row) {
   if (row >= m_shownRows) return;  // not shown yet
   if (m_updateDepth > 0) {
-    m_repaintAll = true;
+    RepaintAllAtEnd();
   } else {
     SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
   }

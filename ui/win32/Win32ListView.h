@@ -57,6 +57,8 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   void PublishRowCount();
   // Repaints a shown row now, or with the whole list at the end of an update.
   void RedrawRow(int row);
+  // Turns redrawing off until the update under way ends, which then repaints the whole list.
+  void RepaintAllAtEnd();
   // Widens a column that fits its cells to `text`, with the margins (and the picture) beside it.
   void WidenToCell(int column, std::string_view text);
 
@@ -73,8 +75,8 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   std::vector<int> m_pictures;             // per row, -1 for none; empty until a row shows one
   std::size_t m_columns = 1;
   int m_updateDepth = 0;
-  int m_shownRows = 0;        // the rows the window knows of
-  bool m_repaintAll = false;  // a shown row changed during the update
+  int m_shownRows = 0;       // the rows the window knows of
+  bool m_redrawOff = false;  // the whole list repaints at the end of the update
 };
 
 }  // namespace ui::win32
