@@ -9,6 +9,7 @@
 #include "app/Application.h"
 #include "platform/Failure.h"
 #include "platform/ShareService.h"
+#include "shares/SharedFolderList.h"
 #include "ui/Form.h"
 
 namespace app {
@@ -100,7 +101,7 @@ class TfrmMain {
 
   // The exact record behind each row of the two lists, in the rows' order: what the actions
   // use, never the rows' texts.
-  std::vector<platform::ShareRecord> m_folderRecords;
+  shares::ListedShares m_folderRecords;
   std::vector<platform::SessionRecord> m_sessionRecords;
 };
 

@@ -2,21 +2,22 @@
 #include "check/AccessRules.h"
 #include "check/Rows.h"
 #include "shares/ServiceBuffer.h"
-#include "shares/ServiceText.h"
 
 namespace check {
 
 std::uint32_t ListFolderShares(platform::Platform& platform, std::vector<FolderShare>& found) {
-  return shares::ForEachRecord(
-      platform.shareService, &platform::ShareService::ShareEnum502,
-      &platform::ShareService::ShareRecords, [&](const platform::ShareRecord& record) {
-        const std::u16string name = record.netName.value_or(std::u16string());
-        // Disk shares only (type 0); printers and the special shares need no folder.
-        if ((record.type & 0xFF) != 0 || name.empty() || name.back() == u'$') return;
-        found.push_back({name, record.path.value_or(std::u16string()),
-                         shares::AnsiOf(platform.text, record.netName),
-                         shares::AnsiOf(platform.text, record.path)});
-      });
+  platform::ShareTable shares;
+  const std::uint32_t result = shares::ReadShares(platform.shareService, shares);
+  for (std::size_t index = 0; index < shares.size(); ++index) {
+    const std::u16string_view name = shares.NetName(index);
+    // Disk shares only (type 0); printers and the special shares need no folder.
+    if ((shares.Type(index) & 0xFF) != 0 || name.empty() || name.back() == u'$') continue;
+    found.push_back({std::u16string(name), std::u16string(shares.Path(index)), {}, {}});
+    FolderShare& share = found.back();
+    platform.text.WideToAnsiInto(share.name, share.shownName);
+    platform.text.WideToAnsiInto(share.path, share.shownPath);
+  }
+  return result;
 }
 
 namespace {

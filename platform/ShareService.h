@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/AccessEntry.h"
+#include "platform/ShareTable.h"
 #include "platform/Types.h"
 
 namespace platform {
@@ -80,10 +81,11 @@ class ShareService {
  public:
   virtual ~ShareService() = default;
   // NetShareEnum(local, level 502, &buffer, prefMaxLen, counters). `buffer` stays 0 when the
-  // service returns none. Records are read with ShareRecords and released with BufferFree.
+  // service returns none. Records are read with AppendShareRecords and released with BufferFree.
   virtual std::uint32_t ShareEnum502(Handle& buffer, std::uint32_t prefMaxLen,
                                      EnumCounters& counters) = 0;
-  virtual std::vector<ShareRecord> ShareRecords(Handle buffer, std::uint32_t count) = 0;
+  // Puts the buffer's `count` records after those of `table`, in order.
+  virtual void AppendShareRecords(Handle buffer, std::uint32_t count, ShareTable& table) = 0;
   // NetSessionEnum(local, no client, no user, level 10, ...).
   virtual std::uint32_t SessionEnum10(Handle& buffer, std::uint32_t prefMaxLen,
                                       EnumCounters& counters) = 0;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -15,8 +16,8 @@ class TextConversion {
   // WideCharToMultiByte(CP_ACP); characters without an ANSI form become the system default.
   virtual std::string WideToAnsi(const std::u16string& wide) = 0;
   // The same into `ansi`, whose room is used again: a list's fill converts many texts in a row.
-  virtual void WideToAnsiInto(const std::u16string& wide, std::string& ansi) {
-    ansi = WideToAnsi(wide);
+  virtual void WideToAnsiInto(std::u16string_view wide, std::string& ansi) {
+    ansi = WideToAnsi(std::u16string(wide));
   }
   // WideCharToMultiByte(CP_ACP) without best-fit look-alikes. True only when every character has
   // its own form in the code page: none became the default character and the result converts

@@ -7,7 +7,6 @@
 #include "shares/AccessWords.h"
 #include "shares/CopyAddress.h"
 #include "shares/GrantScope.h"
-#include "shares/ListedRecords.h"
 #include "shares/ListedShare.h"
 #include "shares/NewShare.h"
 #include "shares/ResultTexts.h"
@@ -218,8 +217,8 @@ void TfrmShareAccess::m_btnChangeAccessClick() {
 }  // namespace shares
 
 void app::TfrmMain::m_btnFolderAccessClick() {
-  const platform::ShareRecord* share = shares::SelectedRecord(m_listviewFolders, m_folderRecords);
-  if (share == nullptr) {
+  const std::optional<platform::ShareRecord> share = m_folderRecords.Selected(m_listviewFolders);
+  if (!share) {
     m_app.ShowMessage(Handle(), shares::kSelectFolderFirst,
                       platform::mb::kOk | platform::mb::kIconInformation);
     return;

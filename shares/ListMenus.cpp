@@ -26,9 +26,9 @@ void TfrmMain::m_listviewFoldersContextMenu() {
     case ids::popupFolderRefresh:
       return m_btnFolderRefreshClick();
     case ids::popupFolderCopyAddress: {
-      const platform::ShareRecord* share =
-          shares::SelectedRecord(m_listviewFolders, m_folderRecords);
-      if (share == nullptr) {
+      const std::optional<platform::ShareRecord> share =
+          m_folderRecords.Selected(m_listviewFolders);
+      if (!share) {
         m_app.ShowMessage(Handle(), shares::kSelectFolderFirst,
                           platform::mb::kOk | platform::mb::kIconInformation);
         return;

@@ -25,16 +25,6 @@ inline std::string AnsiOf(platform::TextConversion& text,
   return wide ? text.WideToAnsi(*wide) : std::string();
 }
 
-// The same into `ansi`, whose room is used again.
-inline void AnsiInto(platform::TextConversion& text, const std::optional<std::u16string>& wide,
-                     std::string& ansi) {
-  if (wide) {
-    text.WideToAnsiInto(*wide, ansi);
-  } else {
-    ansi.clear();
-  }
-}
-
 // Whether a text fits a share-service text buffer.
 inline bool FitsServiceBuffer(const std::u16string& wide) {
   return wide.size() < kServiceTextCapacity;

@@ -1,78 +1,64 @@
 #include "shares/SharedFolderList.h"
 
+#include <algorithm>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "app/Formmain.h"
 #include "shares/ServiceBuffer.h"
-#include "shares/ServiceText.h"
 
 namespace shares {
-namespace {
 
-// Shares read from the service, with their names as the list shows them.
-struct Gathered {
-  std::vector<platform::ShareRecord> records;
-  std::vector<std::string> names;
-};
-
-// Writes rows, converting each share's texts into the same two strings.
-class RowWriter {
- public:
-  RowWriter(platform::TextConversion& text, ui::ListView& list) : m_text(text), m_list(list) {}
-  void Add(const platform::ShareRecord& record, const std::string& name) {
-    AnsiInto(m_text, record.path, m_path);
-    AnsiInto(m_text, record.remark, m_remark);
-    m_list.AppendRow({name, m_path, std::to_string(record.currentUses), m_remark});
-  }
-
- private:
-  platform::TextConversion& m_text;
-  ui::ListView& m_list;
-  std::string m_path;
-  std::string m_remark;
-};
-
-}  // namespace
-
-std::vector<platform::ShareRecord> FillSharedFolderList(platform::Platform& platform,
-                                                        ui::ListView& list) {
+void ListedShares::Fill(platform::Platform& platform, ui::ListView& list) {
   list.BeginUpdate();
   list.Clear();
+  m_table.Clear();
+  m_shown.clear();
+  ReadShares(platform.shareService, m_table);
 
   // The shares whose names end in "$" (as the list shows them) come first, in the reverse of the
-  // service's order. The records are gathered first and the rows written in their final order,
-  // so that the list only ever appends: inserting each "$" row at the top would cost time in
-  // proportion to the rows below.
-  Gathered system;  // in the service's order
-  Gathered other;
-  ForEachRecord(platform.shareService, &platform::ShareService::ShareEnum502,
-                &platform::ShareService::ShareRecords, [&](platform::ShareRecord& record) {
-                  std::string name = AnsiOf(platform.text, record.netName);
-                  Gathered& into = !name.empty() && name.back() == '$' ? system : other;
-                  into.records.push_back(std::move(record));
-                  into.names.push_back(std::move(name));
-                });
-  std::vector<platform::ShareRecord> records;
-  records.reserve(system.records.size() + other.records.size());
-  RowWriter rows(platform.text, list);
-  for (std::size_t index = system.records.size(); index-- > 0;) {
-    rows.Add(system.records[index], system.names[index]);
-    records.push_back(std::move(system.records[index]));
+  // service's order. Each name is converted once, into `names`, and the rows are written in their
+  // final order, so that the list only ever appends: inserting each "$" row at the top would cost
+  // time in proportion to the rows below.
+  const std::size_t count = m_table.size();
+  std::string names;
+  std::vector<std::uint32_t> nameEnds;
+  nameEnds.reserve(count);
+  m_shown.reserve(count);
+  std::string text;  // used again for each text
+  for (std::size_t index = 0; index < count; ++index) {
+    platform.text.WideToAnsiInto(m_table.NetName(index), text);
+    names += text;
+    nameEnds.push_back(static_cast<std::uint32_t>(names.size()));
+    if (!text.empty() && text.back() == '$') m_shown.push_back(static_cast<std::uint32_t>(index));
   }
-  for (std::size_t index = 0; index < other.records.size(); ++index) {
-    rows.Add(other.records[index], other.names[index]);
-    records.push_back(std::move(other.records[index]));
+  std::reverse(m_shown.begin(), m_shown.end());
+  for (std::size_t index = 0; index < count; ++index) {
+    const std::size_t start = index == 0 ? 0 : nameEnds[index - 1];
+    if (nameEnds[index] == start || names[nameEnds[index] - 1] != '$') {
+      m_shown.push_back(static_cast<std::uint32_t>(index));
+    }
+  }
+
+  std::string path;
+  for (const std::uint32_t index : m_shown) {
+    const std::size_t start = index == 0 ? 0 : nameEnds[index - 1];
+    platform.text.WideToAnsiInto(m_table.Path(index), path);
+    platform.text.WideToAnsiInto(m_table.Remark(index), text);
+    list.AppendRow({std::string_view(names).substr(start, nameEnds[index] - start), path,
+                    std::to_string(m_table.CurrentUses(index)), text});
   }
   list.EndUpdate();
-  return records;
+}
+
+std::optional<platform::ShareRecord> ListedShares::Selected(const ui::ListView& list) const {
+  const int selected = list.SelectedIndex();
+  if (selected < 0 || static_cast<std::size_t>(selected) >= m_shown.size()) return std::nullopt;
+  return m_table.Record(m_shown[static_cast<std::size_t>(selected)]);
 }
 
 }  // namespace shares
 
 void app::TfrmMain::m_btnFolderRefreshClick() {
-  // The old records go before the new ones are read, which the list replaces its rows with: a
-  // refresh holds one set of records at a time.
-  m_folderRecords = {};
-  m_folderRecords = shares::FillSharedFolderList(m_app.platform(), m_listviewFolders);
+  m_folderRecords.Fill(m_app.platform(), m_listviewFolders);
 }

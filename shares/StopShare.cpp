@@ -2,7 +2,6 @@
 
 #include "app/ChangeEvents.h"
 #include "app/Formmain.h"
-#include "shares/ListedRecords.h"
 #include "shares/ResultTexts.h"
 #include "shares/ServiceText.h"
 #include "shares/StopShareQuestion.h"
@@ -28,8 +27,8 @@ void app::TfrmMain::m_btnFolderStopShareClick() { StopSelectedShare(false); }
 
 void app::TfrmMain::StopSelectedShare(bool alwaysAsk) {
   using namespace platform::mb;
-  const platform::ShareRecord* share = shares::SelectedRecord(m_listviewFolders, m_folderRecords);
-  if (share == nullptr) {
+  const std::optional<platform::ShareRecord> share = m_folderRecords.Selected(m_listviewFolders);
+  if (!share) {
     m_app.ShowMessage(Handle(), shares::kSelectFolderFirst, kOk | kIconInformation);
     return;
   }

@@ -7,8 +7,8 @@ namespace platform::memory {
 namespace {
 
 constexpr std::uint32_t kInvalidParameter = 87;
-constexpr std::uint32_t kShareNameNotFound = 2310;  // NERR_NetNameNotFound
-constexpr std::uint32_t kDuplicateShare = 2118;     // NERR_DuplicateShare
+constexpr std::uint32_t kShareNameNotFound = 2310;   // NERR_NetNameNotFound
+constexpr std::uint32_t kDuplicateShare = 2118;      // NERR_DuplicateShare
 constexpr std::uint32_t kClientNameNotFound = 2312;  // NERR_ClientNameNotFound
 constexpr std::uint32_t kFileIdNotFound = 2314;      // NERR_FileIdNotFound
 constexpr std::uint32_t kUserNotFound = 2221;        // NERR_UserNotFound
@@ -92,12 +92,13 @@ std::uint32_t MemoryShareService::SessionEnum10(Handle& buffer, std::uint32_t pr
   return Enumerate(sessions, sessionEnumResults, buffer, counters);
 }
 
-std::vector<ShareRecord> MemoryShareService::ShareRecords(Handle buffer, std::uint32_t count) {
+void MemoryShareService::AppendShareRecords(Handle buffer, std::uint32_t count, ShareTable& table) {
   auto found = m_shareBuffers.find(buffer);
-  if (found == m_shareBuffers.end() || liveBuffers.count(buffer) == 0) return {};
+  if (found == m_shareBuffers.end() || liveBuffers.count(buffer) == 0) return;
   const auto& rows = found->second;
-  return std::vector<ShareRecord>(rows.begin(),
-                                  rows.begin() + std::min<std::size_t>(count, rows.size()));
+  for (std::size_t index = 0; index < count && index < rows.size(); ++index) {
+    table.Add(rows[index]);
+  }
 }
 
 std::vector<SessionRecord> MemoryShareService::SessionRecords(Handle buffer, std::uint32_t count) {

@@ -58,21 +58,14 @@ std::uint32_t Win32ShareService::ShareEnum502(Handle& buffer, std::uint32_t pref
   return status;
 }
 
-std::vector<ShareRecord> Win32ShareService::ShareRecords(Handle buffer, std::uint32_t count) {
-  std::vector<ShareRecord> records;
-  if (buffer == 0) return records;
+void Win32ShareService::AppendShareRecords(Handle buffer, std::uint32_t count, ShareTable& table) {
+  if (buffer == 0) return;
   const auto* info = reinterpret_cast<const SHARE_INFO_502*>(buffer);
-  records.reserve(count);
+  const auto text = [](const wchar_t* units) { return reinterpret_cast<const char16_t*>(units); };
   for (std::uint32_t i = 0; i < count; ++i) {
-    ShareRecord record;
-    record.netName = TextAt(info[i].shi502_netname);
-    record.type = info[i].shi502_type;
-    record.remark = TextAt(info[i].shi502_remark);
-    record.currentUses = info[i].shi502_current_uses;
-    record.path = TextAt(info[i].shi502_path);
-    records.push_back(std::move(record));
+    table.Add(text(info[i].shi502_netname), info[i].shi502_type, text(info[i].shi502_remark),
+              info[i].shi502_current_uses, text(info[i].shi502_path));
   }
-  return records;
 }
 
 std::uint32_t Win32ShareService::SessionEnum10(Handle& buffer, std::uint32_t prefMaxLen,

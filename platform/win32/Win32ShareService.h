@@ -9,7 +9,7 @@ class Win32ShareService : public ShareService {
  public:
   std::uint32_t ShareEnum502(Handle& buffer, std::uint32_t prefMaxLen,
                              EnumCounters& counters) override;
-  std::vector<ShareRecord> ShareRecords(Handle buffer, std::uint32_t count) override;
+  void AppendShareRecords(Handle buffer, std::uint32_t count, ShareTable& table) override;
   std::uint32_t SessionEnum10(Handle& buffer, std::uint32_t prefMaxLen,
                               EnumCounters& counters) override;
   std::vector<SessionRecord> SessionRecords(Handle buffer, std::uint32_t count) override;

@@ -37,18 +37,24 @@ std::string Win32TextConversion::WideToAnsi(const std::u16string& wide) {
   return ansi;
 }
 
-void Win32TextConversion::WideToAnsiInto(const std::u16string& wide, std::string& ansi) {
-  ansi.resize(ansi.capacity());
-  const int written =
-      wide.empty() ? 0
-                   : WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(wide.data()),
-                                         static_cast<int>(wide.size()), &ansi[0],
-                                         static_cast<int>(ansi.size()), nullptr, nullptr);
-  if (written > 0 || wide.empty()) {
-    ansi.resize(static_cast<std::size_t>(written));
-  } else {
-    ansi = WideToAnsi(wide);  // longer than the room there was
+void Win32TextConversion::WideToAnsiInto(std::u16string_view wide, std::string& ansi) {
+  if (wide.empty()) {
+    ansi.clear();
+    return;
   }
+  const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
+  const int length = static_cast<int>(wide.size());
+  ansi.resize(ansi.capacity());
+  int written = WideCharToMultiByte(CP_ACP, 0, units, length, &ansi[0],
+                                    static_cast<int>(ansi.size()), nullptr, nullptr);
+  if (written <= 0) {  // longer than the room there was
+    written = WideCharToMultiByte(CP_ACP, 0, units, length, nullptr, 0, nullptr, nullptr);
+    ansi.resize(static_cast<std::size_t>(written > 0 ? written : 0));
+    if (written > 0) {
+      written = WideCharToMultiByte(CP_ACP, 0, units, length, &ansi[0], written, nullptr, nullptr);
+    }
+  }
+  ansi.resize(static_cast<std::size_t>(written > 0 ? written : 0));
 }
 
 bool Win32TextConversion::WideToAnsiExact(const std::u16string& wide, std::string& ansi) {

@@ -9,7 +9,7 @@ class Win32TextConversion : public TextConversion {
  public:
   bool AnsiToWide(const std::string& ansi, std::u16string& wide, std::size_t capacity) override;
   std::string WideToAnsi(const std::u16string& wide) override;
-  void WideToAnsiInto(const std::u16string& wide, std::string& ansi) override;
+  void WideToAnsiInto(std::u16string_view wide, std::string& ansi) override;
   bool WideToAnsiExact(const std::u16string& wide, std::string& ansi) override;
   bool IsLeadByte(unsigned char byte) override;
 };

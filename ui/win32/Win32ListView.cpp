@@ -90,6 +90,7 @@ void Win32ListView::Attach(HWND window, const std::vector<Column>& columns, bool
     SendMessageA(window, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
     m_fixed.push_back(columns[index].fixedWidth);
     m_fitsCells.push_back(columns[index].fitsCells);
+    m_wanted.push_back(0);
   }
   m_columns = std::max<std::size_t>(1, columns.size());
   Install(window);
@@ -99,8 +100,10 @@ void Win32ListView::Clear() {
   m_text.clear();
   m_rowStarts.clear();
   m_pictures.clear();
+  RepaintAllAtEnd();
   // Also drops the selection and scrolls back to the top, as for a list holding its own rows.
   SendMessageA(m_window, LVM_DELETEALLITEMS, 0, 0);
+  m_shownRows = 0;
 }
 
 std::size_t Win32ListView::CellStart(int row, int column) const {
@@ -134,7 +137,9 @@ int Win32ListView::InsertRow(int position, const std::string& caption) {
   }
   // The window keeps the selection by index: a row put above it moves it down with its row.
   const int selected = SelectedIndex();
+  RepaintAllAtEnd();
   SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
+  m_shownRows = RowCount();
   if (selected >= position) {
     LVITEMA state;
     ZeroMemory(&state, sizeof(state));
@@ -158,7 +163,7 @@ void Win32ListView::SetCell(int row, int column, const std::string& text) {
   m_text.replace(start, old, shown.data(), shown.size());
   ShiftRowsAfter(row, static_cast<std::ptrdiff_t>(shown.size()) - static_cast<std::ptrdiff_t>(old));
   WidenToCell(column, shown);
-  if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+  RedrawRow(row);
 }
 
 int Win32ListView::AppendRow(std::initializer_list<std::string_view> cells) {
@@ -185,7 +190,10 @@ void Win32ListView::WidenToCell(int column, std::string_view text) {
   if (column == 0 && SendMessageA(m_window, LVM_GETIMAGELIST, LVSIL_SMALL, 0) != 0) {
     need += GetSystemMetrics(SM_CXSMICON) + 2 * GetSystemMetrics(SM_CXEDGE);
   }
-  if (need > SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
+  if (m_updateDepth > 0) {  // set once, at the end of the update
+    m_wanted[static_cast<std::size_t>(column)] =
+        std::max(m_wanted[static_cast<std::size_t>(column)], need);
+  } else if (need > SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
     SendMessageA(m_window, LVM_SETCOLUMNWIDTH, column, need);
   }
 }
@@ -194,7 +202,7 @@ void Win32ListView::SetRowPicture(int row, int picture) {
   if (row < 0 || row >= RowCount()) return;
   m_pictures.resize(m_rowStarts.size(), -1);
   m_pictures[static_cast<std::size_t>(row)] = picture;
-  if (m_updateDepth == 0) SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
+  RedrawRow(row);
 }
 
 int Win32ListView::PictureOf(int row, int column) const {
@@ -239,23 +247,57 @@ POINT Win32ListView::SelectedRowCorner() const {
   return corner;
 }
 
-void Win32ListView::BeginUpdate() {
-  if (m_updateDepth++ == 0) SendMessageA(m_window, WM_SETREDRAW, FALSE, 0);
-}
+// The window learns of rows added during an update only at its end, and then paints just those,
+// so rows added below others cost no repaint of the rows already shown. Whatever changes the
+// whole list (emptying it, a row put between others, a shown row changed, a column grown) turns
+// redrawing off for the rest of the update, which then repaints the whole list once: on a shown
+// list each such change would lay the whole list out again (under Wine about as long as painting
+// it).
+void Win32ListView::BeginUpdate() { ++m_updateDepth; }
 
 void Win32ListView::EndUpdate() {
   if (m_updateDepth == 0) return;
-  if (--m_updateDepth == 0) {
-    PublishRowCount();
+  if (m_updateDepth == 1) {
+    for (std::size_t column = 0; column < m_wanted.size(); ++column) {
+      if (m_wanted[column] == 0 ||
+          m_wanted[column] <= SendMessageA(m_window, LVM_GETCOLUMNWIDTH, column, 0)) {
+        continue;
+      }
+      RepaintAllAtEnd();
+      SendMessageA(m_window, LVM_SETCOLUMNWIDTH, column, m_wanted[column]);
+    }
+    std::fill(m_wanted.begin(), m_wanted.end(), 0);
+  }
+  if (--m_updateDepth > 0) return;
+  PublishRowCount();
+  if (m_redrawOff) {
     SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_window, nullptr, TRUE);
+    m_redrawOff = false;
+  }
+}
+
+void Win32ListView::RepaintAllAtEnd() {
+  if (m_updateDepth == 0 || m_redrawOff) return;
+  SendMessageA(m_window, WM_SETREDRAW, FALSE, 0);
+  m_redrawOff = true;
+}
+
+void Win32ListView::RedrawRow(int row) {
+  if (row >= m_shownRows) return;  // not shown yet
+  if (m_updateDepth > 0) {
+    RepaintAllAtEnd();
+  } else {
+    SendMessageA(m_window, LVM_REDRAWITEMS, row, row);
   }
 }
 
 void Win32ListView::PublishRowCount() {
-  if (m_updateDepth > 0) return;
-  if (SendMessageA(m_window, LVM_GETITEMCOUNT, 0, 0) == RowCount()) return;
-  SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), 0);
+  if (m_updateDepth > 0 || m_shownRows == RowCount()) return;
+  // Only rows below the shown ones are new (a clear or an insertion repaints the whole list):
+  // the window repaints those of them that are in view, not the whole list.
+  SendMessageA(m_window, LVM_SETITEMCOUNT, RowCount(), LVSICF_NOINVALIDATEALL);
+  m_shownRows = RowCount();
 }
 
 int Win32ListView::FindRow(int start, const std::string& text, bool partial, bool wrap) const {

@@ -55,11 +55,16 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   int FindRow(int start, const std::string& text, bool partial, bool wrap) const;
   // Tells the window how many rows there are, unless a fill is under way.
   void PublishRowCount();
+  // Repaints a shown row now, or with the whole list at the end of an update.
+  void RedrawRow(int row);
+  // Turns redrawing off until the update under way ends, which then repaints the whole list.
+  void RepaintAllAtEnd();
   // Widens a column that fits its cells to `text`, with the margins (and the picture) beside it.
   void WidenToCell(int column, std::string_view text);
 
   std::vector<bool> m_fixed;
   std::vector<bool> m_fitsCells;
+  std::vector<int> m_wanted;  // per column, the width its cells need from the update under way
   // Where a row's text can be changed: its cell `column` of row `row`, as offsets into m_text.
   std::size_t CellStart(int row, int column) const;
   // Puts `size` characters more (or fewer, when negative) into the rows after `row`.
@@ -70,6 +75,8 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   std::vector<int> m_pictures;             // per row, -1 for none; empty until a row shows one
   std::size_t m_columns = 1;
   int m_updateDepth = 0;
+  int m_shownRows = 0;       // the rows the window knows of
+  bool m_redrawOff = false;  // the whole list repaints at the end of the update
 };
 
 }  // namespace ui::win32
