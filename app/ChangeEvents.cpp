@@ -50,19 +50,25 @@ const EventKind& KindOf(Event event) { return kKinds[static_cast<std::size_t>(ev
 const EventKind* EventKindsBegin() { return kKinds; }
 const EventKind* EventKindsEnd() { return kKinds + sizeof(kKinds) / sizeof(kKinds[0]); }
 
-void WriteEvent(platform::Platform& platform, Event event,
-                const std::vector<std::string>& inserts) {
-  std::vector<std::string> texts;
+std::u16string EventText::Wide(platform::TextConversion& text) const {
+  if (m_isExact) return m_exact;
+  std::u16string wide;
+  // A text of the program's own always converts; one that did not is left empty, not guessed.
+  text.AnsiToWide(m_ansi, wide, m_ansi.size() + 1);
+  return wide;
+}
+
+void WriteEvent(platform::Platform& platform, Event event, const std::vector<EventText>& inserts) {
+  std::string user;
+  if (!platform.identity.GetUserName(user, kUserNameCapacity)) user = "A user Windows did not name";
+  std::vector<std::u16string> texts;
   texts.reserve(inserts.size() + 1);
-  texts.emplace_back();
-  if (!platform.identity.GetUserName(texts.back(), kUserNameCapacity)) {
-    texts.back() = "A user Windows did not name";
-  }
+  texts.push_back(EventText(user).Wide(platform.text));
   // The program's texts part their lines with a line feed alone; Event Viewer wants both.
-  for (const std::string& text : inserts) {
-    std::string& parted = texts.emplace_back();
-    for (const char c : text) {
-      if (c == '\n' && (parted.empty() || parted.back() != '\r')) parted += '\r';
+  for (const EventText& insert : inserts) {
+    std::u16string& parted = texts.emplace_back();
+    for (const char16_t c : insert.Wide(platform.text)) {
+      if (c == u'\n' && (parted.empty() || parted.back() != u'\r')) parted += u'\r';
       parted += c;
     }
   }
@@ -87,7 +93,7 @@ void RegisterEventSource(platform::Platform& platform) {
 }
 
 void WriteOutcomeEvent(platform::Platform& platform, bool succeeded, Event done, Event notDone,
-                       std::vector<std::string> inserts, const std::string& why) {
+                       std::vector<EventText> inserts, const std::string& why) {
   if (!succeeded) inserts.push_back(why);
   WriteEvent(platform, succeeded ? done : notDone, inserts);
 }

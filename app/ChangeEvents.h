@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -48,6 +50,26 @@ struct EventKind {
   std::uint8_t inserts;
 };
 
+// One insert of an event: a text of the program's own, in the ANSI code page, or a name exactly
+// as Windows handed it over (a share, its folder, a visitor), which the code page may not hold:
+// the log is written in UTF-16, so that such a name is not logged as a look-alike.
+class EventText {
+ public:
+  EventText(std::string ansi) : m_ansi(std::move(ansi)) {}
+  EventText(const char* ansi) : m_ansi(ansi) {}
+  EventText(std::u16string exact) : m_exact(std::move(exact)), m_isExact(true) {}
+  // A text the share service may leave out (a null pointer) is empty.
+  EventText(const std::optional<std::u16string>& exact)
+      : EventText(exact.value_or(std::u16string())) {}
+
+  std::u16string Wide(platform::TextConversion& text) const;
+
+ private:
+  std::string m_ansi;
+  std::u16string m_exact;
+  bool m_isExact = false;
+};
+
 const EventKind& KindOf(Event event);
 // Every kind, for the check that the message table has words for each.
 const EventKind* EventKindsBegin();
@@ -55,7 +77,7 @@ const EventKind* EventKindsEnd();
 
 // Writes one event: %1 is the user Plinvo runs for, `inserts` fill %2 on. A log that cannot be
 // written changes nothing: the action it tells of is done either way.
-void WriteEvent(platform::Platform& platform, Event event, const std::vector<std::string>& inserts);
+void WriteEvent(platform::Platform& platform, Event event, const std::vector<EventText>& inserts);
 
 // Where Event Viewer finds the words of the source "Plinvo": its key under HKEY_LOCAL_MACHINE.
 inline constexpr const char* kEventSourceKey =
@@ -71,6 +93,6 @@ void RegisterEventSource(platform::Platform& platform);
 // The event of an action with two outcomes: `done` when it succeeded; `notDone`, with `why`
 // as its last insert, when it did not.
 void WriteOutcomeEvent(platform::Platform& platform, bool succeeded, Event done, Event notDone,
-                       std::vector<std::string> inserts, const std::string& why);
+                       std::vector<EventText> inserts, const std::string& why);
 
 }  // namespace app

@@ -15,9 +15,10 @@ class EventLog {
   virtual ~EventLog() = default;
   // Adds one event of the source "Plinvo" to the Application log (RegisterEventSourceW,
   // ReportEventW): its identifier in the program's message table, its type, and the texts that
-  // fill the message's %1, %2 ... in order, in the ANSI code page. Windows error code.
+  // fill the message's %1, %2 ... in order, as UTF-16, so that a name the code page cannot hold
+  // is written as it is. Windows error code.
   virtual std::uint32_t Report(std::uint32_t eventId, EventType type,
-                               const std::vector<std::string>& inserts) = 0;
+                               const std::vector<std::u16string>& inserts) = 0;
 };
 
 }  // namespace platform

@@ -204,11 +204,9 @@ void TfrmShareAccess::m_btnChangeAccessClick() {
   m_btnChangeAccess.SetEnabled(false);
   const std::optional<std::string> failure =
       GrantVisitorRights(platform, m_app.global(), request, GrantFor::ListedShare);
-  app::WriteOutcomeEvent(platform, !failure, app::Event::RightsChanged,
-                         app::Event::RightsNotChanged,
-                         {platform.text.WideToAnsi(m_shareName), platform.text.WideToAnsi(m_folder),
-                          AccessText(request.access)},
-                         failure.value_or(std::string()));
+  app::WriteOutcomeEvent(
+      platform, !failure, app::Event::RightsChanged, app::Event::RightsNotChanged,
+      {m_shareName, m_folder, AccessText(request.access)}, failure.value_or(std::string()));
   m_app.ShowMessage(Handle(), failure ? *failure : "The guest visitors' rights were changed.",
                     kOk | (failure ? kIconWarning : kIconInformation));
   Fill();

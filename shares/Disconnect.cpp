@@ -30,6 +30,12 @@ std::string Visitor(const std::string& user) {
   return user.empty() ? "the visitor without a user name" : "\"" + user + "\"";
 }
 
+// The same for the event log, with the user's name exactly as the service gave it.
+app::EventText VisitorInsert(const std::optional<std::u16string>& user) {
+  if (!user || user->empty()) return Visitor(std::string());
+  return u"\"" + *user + u"\"";
+}
+
 }  // namespace
 
 std::string DisconnectQuestion(const std::string& client, const std::string& user) {
@@ -66,10 +72,9 @@ std::string DisconnectSession(platform::Platform& platform,
                               const platform::SessionRecord& session) {
   bool ended = false;
   const std::string report = EndSession(platform, session, ended);
-  app::WriteOutcomeEvent(
-      platform, ended, app::Event::VisitorDisconnected, app::Event::VisitorNotDisconnected,
-      {Visitor(AnsiOf(platform.text, session.userName)), AnsiOf(platform.text, session.clientName)},
-      report);
+  app::WriteOutcomeEvent(platform, ended, app::Event::VisitorDisconnected,
+                         app::Event::VisitorNotDisconnected,
+                         {VisitorInsert(session.userName), session.clientName}, report);
   return report;
 }
 
@@ -81,9 +86,9 @@ std::string CloseFileQuestion(const std::string& path, const std::string& user) 
 std::string CloseOpenFile(platform::Platform& platform, const platform::FileRecord& file) {
   const std::uint32_t result = platform.shareService.FileClose(file.id);
   const std::string report = TextForResult(FileCloseResults(), result);
-  app::WriteOutcomeEvent(
-      platform, result == platform::kSuccess, app::Event::FileClosed, app::Event::FileNotClosed,
-      {AnsiOf(platform.text, file.path), Visitor(AnsiOf(platform.text, file.userName))}, report);
+  app::WriteOutcomeEvent(platform, result == platform::kSuccess, app::Event::FileClosed,
+                         app::Event::FileNotClosed, {file.path, VisitorInsert(file.userName)},
+                         report);
   return report;
 }
 

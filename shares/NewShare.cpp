@@ -138,7 +138,8 @@ const char* AccessText(Access access) {
 void WriteNewShareEvent(platform::Platform& platform, const NewShareRequest& request,
                         const std::optional<std::string>& notCreated,
                         const std::optional<std::string>& rightsNotSet) {
-  std::vector<std::string> inserts{request.shareName, request.folder, AccessText(request.access)};
+  std::vector<app::EventText> inserts{request.shareName, request.folder,
+                                      AccessText(request.access)};
   app::Event event = app::Event::ShareCreated;
   if (notCreated || rightsNotSet) {
     inserts.push_back(notCreated ? *notCreated : *rightsNotSet);

@@ -15,9 +15,7 @@ std::string StopShare(platform::Platform& platform, const platform::ShareRecord&
   const std::string report =
       fits ? TextForResult(StopShareResults(), result) : TooLongText("share name");
   app::WriteOutcomeEvent(platform, fits && result == platform::kSuccess, app::Event::ShareStopped,
-                         app::Event::ShareNotStopped,
-                         {AnsiOf(platform.text, share.netName), AnsiOf(platform.text, share.path)},
-                         report);
+                         app::Event::ShareNotStopped, {share.netName, share.path}, report);
   return report;
 }
 

@@ -8,13 +8,13 @@ namespace platform::memory {
 struct LoggedEvent {
   std::uint32_t id = 0;
   EventType type = EventType::Information;
-  std::vector<std::string> inserts;
+  std::vector<std::u16string> inserts;
 };
 
 class MemoryEventLog : public EventLog {
  public:
   std::uint32_t Report(std::uint32_t eventId, EventType type,
-                       const std::vector<std::string>& inserts) override {
+                       const std::vector<std::u16string>& inserts) override {
     if (error != 0) return error;
     events.push_back({eventId, type, inserts});
     return 0;

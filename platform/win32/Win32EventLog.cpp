@@ -19,30 +19,12 @@ constexpr std::size_t kMostInserts = 8;
 // The source is opened for each event: events are few, and a source kept open would hold the
 // log's service for the program's whole run.
 std::uint32_t ReportThroughSource(std::uint32_t eventId, EventType type,
-                                  const std::vector<std::string>& inserts) {
+                                  const std::vector<std::u16string>& inserts) {
+  static_assert(sizeof(char16_t) == sizeof(wchar_t), "UTF-16 texts are the system's wide texts");
   const std::size_t count = inserts.size() < kMostInserts ? inserts.size() : kMostInserts;
-  // Every insert in one buffer, each ended by a null, converted exactly: a text the code page
-  // cannot read is not written as something else.
-  int lengths[kMostInserts] = {};
-  std::size_t total = 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::string& text = inserts[i];
-    if (text.empty()) continue;
-    lengths[i] = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(),
-                                     static_cast<int>(text.size()), nullptr, 0);
-    if (lengths[i] <= 0) return ERROR_NO_UNICODE_TRANSLATION;
-    total += static_cast<std::size_t>(lengths[i]);
-  }
-  std::vector<wchar_t> wide(total + count, L'\0');
   const wchar_t* strings[kMostInserts] = {};
-  wchar_t* next = wide.data();
   for (std::size_t i = 0; i < count; ++i) {
-    strings[i] = next;
-    if (lengths[i] > 0) {
-      MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, inserts[i].data(),
-                          static_cast<int>(inserts[i].size()), next, lengths[i]);
-    }
-    next += lengths[i] + 1;
+    strings[i] = reinterpret_cast<const wchar_t*>(inserts[i].c_str());
   }
   const EventSource source(RegisterEventSourceW(nullptr, L"Plinvo"));
   if (!source) return GetLastError();
@@ -56,7 +38,7 @@ std::uint32_t ReportThroughSource(std::uint32_t eventId, EventType type,
 }  // namespace
 
 std::uint32_t Win32EventLog::Report(std::uint32_t eventId, EventType type,
-                                    const std::vector<std::string>& inserts) {
+                                    const std::vector<std::u16string>& inserts) {
   const std::uint32_t result = ReportThroughSource(eventId, type, inserts);
   // Nothing the user needs is lost with an event: a debugger is told, nobody else.
   if (result != ERROR_SUCCESS) OutputDebugStringA("Plinvo: the event could not be written\n");

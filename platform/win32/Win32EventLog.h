@@ -9,7 +9,7 @@ namespace platform::win32 {
 class Win32EventLog : public EventLog {
  public:
   std::uint32_t Report(std::uint32_t eventId, EventType type,
-                       const std::vector<std::string>& inserts) override;
+                       const std::vector<std::u16string>& inserts) override;
 };
 
 }  // namespace platform::win32

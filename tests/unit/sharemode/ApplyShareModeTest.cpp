@@ -234,7 +234,7 @@ TEST_F(ApplyShareModeTest, NoOptionSelectedRunsNormalShareAndRecordsMinusOne) {
   ExpectConfirmationThenResult(kNormalMessage);
   EXPECT_EQ(test.world.files.Content(kIni), "[ShareMode]\r\nMode=-1\r\n");
   ASSERT_EQ(test.world.eventLog.events.size(), 1u);
-  EXPECT_EQ(test.world.eventLog.events[0].inserts[1], "Normal Share") << "the recipe applied";
+  EXPECT_EQ(test.world.eventLog.events[0].inserts[1], u"Normal Share") << "the recipe applied";
 }
 
 TEST_F(ApplyShareModeTest, CancelOrClosingTheQuestionChangesNothing) {

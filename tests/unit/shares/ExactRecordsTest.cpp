@@ -6,6 +6,7 @@
 
 #include "SharesFixture.h"
 #include "shares/FolderSafety.h"
+#include "support/Events.h"
 #include "ui/ControlIds.h"
 
 namespace {
@@ -36,6 +37,10 @@ TEST(ExactRecords, StopShareAndCopyAddressTakeTheSelectedTwinsOwnName) {
   f.MainButton("m_btnFolderStopShare").Click();
   EXPECT_EQ(f.service.deleted, std::vector<std::u16string>{u"\uFF24ata"});
   EXPECT_EQ(f.BoxTexts(), std::vector<std::string>{"stop share the selected  folder OK!"});
+  // The log names the share that went, not its look-alike twin.
+  EXPECT_EQ(testing_support::EventLines(f.test.world.eventLog).back(),
+            "130 info: Administrator | \xEF\xBC\xA4"
+            "ata | C:\\other");
   EXPECT_EQ(f.Folders().Rows(),
             (std::vector<std::vector<std::string>>{{"Data", "C:\\data", "0", ""}}));
 }
@@ -101,6 +106,11 @@ TEST(ExactRecords, DisconnectNamesTheUserExactlyAndSaysEndedOnlyWhenTheSessionIs
     EXPECT_EQ(f.service.sessionsDeleted[0], std::make_pair(std::u16string(u"\\\\PC1"), ivan));
     ASSERT_EQ(f.BoxTexts().size(), 2u);
     EXPECT_EQ(f.BoxTexts()[1], c.told);
+    EXPECT_NE(testing_support::EventLines(f.test.world.eventLog)
+                  .back()
+                  .find("| \"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD\" | \\\\PC1"),
+              std::string::npos)
+        << "the visitor named exactly in the log";
   }
 }
 
