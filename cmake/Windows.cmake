@@ -17,6 +17,9 @@ string(APPEND CMAKE_CXX_FLAGS " -g -ffunction-sections -fdata-sections")
 # made inline, one page after the other as Windows' guard page needs, instead of by the
 # runtime's probe function, which the compiler ties to reserving the argument space up front.
 # Tables and texts are aligned as the types need, not padded to 32 bytes for the cache.
+# Functions packed one after the other, without padding between them (see the script).
+string(APPEND CMAKE_C_FLAGS " -wrapper ${CMAKE_SOURCE_DIR}/cmake/PackedCode.sh")
+string(APPEND CMAKE_CXX_FLAGS " -wrapper ${CMAKE_SOURCE_DIR}/cmake/PackedCode.sh")
 set(PLINVO_SMALL_CODE "-mno-stack-arg-probe -fstack-clash-protection -mpreferred-stack-boundary=2")
 string(APPEND PLINVO_SMALL_CODE " -fomit-frame-pointer -fconserve-stack -malign-data=abi")
 string(APPEND CMAKE_C_FLAGS " ${PLINVO_SMALL_CODE}")
