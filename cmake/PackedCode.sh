@@ -7,12 +7,16 @@
 # code at any address. Where alignment matters the compiler says so within the section and the
 # assembler keeps it: member functions, whose addresses mark a virtual one with their lowest
 # bit, get 2 bytes (".align 2"), and so would any table placed in the code.
+# Only where a section is opened first: a digit given again would set the alignment back to it
+# (the compiler comes back to a function's section, for its exception tables for one).
 # The compiler hands the assembler a file (the build does not compile with -pipe).
 case $1 in
   *-as | */as)
     for arg do
       case $arg in
-        *.s) sed -i 's/^\(\t\.section\t\.text[^,]*\),"x"$/\1,"x0"/' "$arg" || exit ;;
+        *.s)
+          awk '/^\t\.section\t\.text[^,]*,"x"$/ && !opened[$0]++ { sub(/"x"$/, "\"x0\"") }
+               { print }' "$arg" >"$arg.packed" && mv "$arg.packed" "$arg" || exit ;;
       esac
     done ;;
 esac
