@@ -17,6 +17,10 @@ string(APPEND CMAKE_CXX_FLAGS " -g -ffunction-sections -fdata-sections")
 # made inline, one page after the other as Windows' guard page needs, instead of by the
 # runtime's probe function, which the compiler ties to reserving the argument space up front.
 # Tables and texts are aligned as the types need, not padded to 32 bytes for the cache.
+# Functions packed one after the other, without padding between them (see the script; a changed
+# script needs a clean build).
+string(APPEND CMAKE_C_FLAGS " -wrapper ${CMAKE_SOURCE_DIR}/cmake/PackedCode.sh")
+string(APPEND CMAKE_CXX_FLAGS " -wrapper ${CMAKE_SOURCE_DIR}/cmake/PackedCode.sh")
 set(PLINVO_SMALL_CODE "-mno-stack-arg-probe -fstack-clash-protection -mpreferred-stack-boundary=2")
 string(APPEND PLINVO_SMALL_CODE " -fomit-frame-pointer -fconserve-stack -malign-data=abi")
 string(APPEND CMAKE_C_FLAGS " ${PLINVO_SMALL_CODE}")
@@ -69,13 +73,15 @@ file(GLOB PLINVO_RESOURCE_FILES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/win32/*.manifest
   ${CMAKE_SOURCE_DIR}/app/win32/pictures/*.ico)
 # The event log's message table: the message compiler turns the words of the events into a
-# resource script and the table it names, which Plinvo.rc includes.
+# resource script and the table it names, which Plinvo.rc includes. The words are stored in
+# single bytes (-A), as Event Viewer reads them as well as UTF-16 and they are plain ASCII: half
+# the size (2.3 KB less).
 set(PLINVO_EVENTS_DIR ${CMAKE_BINARY_DIR}/events)
 find_program(PLINVO_MESSAGE_COMPILER i686-w64-mingw32-windmc REQUIRED)
 add_custom_command(
   OUTPUT ${PLINVO_EVENTS_DIR}/ChangeEvents.rc ${PLINVO_EVENTS_DIR}/ChangeEvents.bin
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PLINVO_EVENTS_DIR}
-  COMMAND ${PLINVO_MESSAGE_COMPILER} -r ${PLINVO_EVENTS_DIR} -h ${PLINVO_EVENTS_DIR}
+  COMMAND ${PLINVO_MESSAGE_COMPILER} -A -r ${PLINVO_EVENTS_DIR} -h ${PLINVO_EVENTS_DIR}
     ${CMAKE_SOURCE_DIR}/app/win32/ChangeEvents.mc
   DEPENDS ${CMAKE_SOURCE_DIR}/app/win32/ChangeEvents.mc
   COMMENT "Compiling the event log's message table"

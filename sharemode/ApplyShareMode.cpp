@@ -99,7 +99,8 @@ std::string StoppedText(const platform::Failure& failure) {
   return app::FormatMessageText(
       "%s (error %s). The steps before it stay done, none after it ran, and the mode was not "
       "recorded.",
-      {failure.message, std::to_string(failure.code)});
+      // As int, which is long's size on Windows: the library formats one type of number fewer.
+      {failure.message, std::to_string(static_cast<int>(failure.code))});
 }
 
 void WriteAppliedEvent(platform::Platform& platform, const std::string& programFolder, int mode,

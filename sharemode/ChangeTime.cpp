@@ -23,12 +23,26 @@ bool ParseSeconds(std::string text, std::int64_t& seconds) {
   return true;
 }
 
+// Written digit by digit: the library's formatting of a 64-bit number would bring its own copy of
+// the digit table that the program's 32-bit numbers already use.
+std::string SecondsText(std::int64_t seconds) {
+  std::uint64_t magnitude =
+      seconds < 0 ? 0 - static_cast<std::uint64_t>(seconds) : static_cast<std::uint64_t>(seconds);
+  std::string text;
+  do {
+    text.insert(text.begin(), static_cast<char>('0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (seconds < 0) text.insert(text.begin(), '-');
+  return text;
+}
+
 }  // namespace
 
 bool RecordChangeTime(platform::FileSystem& files, std::int64_t secondsSince1970) {
   const MadeRecordsFolder folder = MakeRecordsFolder(files);
   if (folder.path.empty()) return false;
-  return files.ReplaceFile(folder.path + kFileName, std::to_string(secondsSince1970) + "\r\n");
+  return files.ReplaceFile(folder.path + kFileName, SecondsText(secondsSince1970) + "\r\n");
 }
 
 ChangeTime ReadChangeTime(platform::FileSystem& files) {

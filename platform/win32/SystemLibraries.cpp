@@ -79,14 +79,16 @@ HMODULE LoadCommonControlsModule() {
 
 // Each library is tried once. One thread uses this: the program's user interface.
 HMODULE Library(const char* name) {
-  static std::map<std::string, HMODULE> loaded;
-  auto found = loaded.find(name);
-  if (found == loaded.end()) {
-    const HMODULE module = std::strcmp(name, kCommonControls) == 0 ? LoadCommonControlsModule()
-                                                                   : LoadSystemLibrary(name);
-    found = loaded.emplace(name, module).first;
-  }
-  return found->second;
+  // Kept as the file system keeps the handles it holds (Win32FileSystem), so that the two
+  // share one map's code.
+  static std::map<std::string, void*> loaded;
+  const std::string key = name;
+  const auto found = loaded.find(key);
+  if (found != loaded.end()) return static_cast<HMODULE>(found->second);
+  const HMODULE module = std::strcmp(name, kCommonControls) == 0 ? LoadCommonControlsModule()
+                                                                 : LoadSystemLibrary(name);
+  loaded[key] = module;
+  return module;
 }
 
 }  // namespace

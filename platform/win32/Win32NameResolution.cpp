@@ -120,7 +120,14 @@ Handle Win32NameResolution::LoadLibraryFile(const std::string& path) {
 Handle Win32NameResolution::FindProcedure(Handle library, const std::string& name) {
   const Handle procedure =
       reinterpret_cast<Handle>(GetProcAddress(reinterpret_cast<HMODULE>(library), name.c_str()));
-  if (procedure != 0) m_libraryOf[procedure] = library;
+  if (procedure == 0) return procedure;
+  for (auto& [known, itsLibrary] : m_libraryOf) {
+    if (known == procedure) {
+      itsLibrary = library;
+      return procedure;
+    }
+  }
+  m_libraryOf.emplace_back(procedure, library);
   return procedure;
 }
 
@@ -146,14 +153,17 @@ int Win32NameResolution::CallGetAddrInfo(Handle procedure, const std::string& no
   if (list == nullptr) {
     // Without a copy the caller cannot hand the list back, so it goes back now, to the release
     // call of the library the lookup came from; the caller sees a failed lookup.
-    auto library = m_libraryOf.find(procedure);
-    if (library != m_libraryOf.end()) {
-      const Handle release = FindProcedure(library->second, "freeaddrinfo");
+    Handle library = 0;
+    for (const auto& [known, itsLibrary] : m_libraryOf) {
+      if (known == procedure) library = itsLibrary;
+    }
+    if (library != 0) {
+      const Handle release = FindProcedure(library, "freeaddrinfo");
       if (release != 0) reinterpret_cast<FreeAddrInfoCall>(release)(system);
     }
     return WSA_NOT_ENOUGH_MEMORY;
   }
-  m_systemLists[list] = system;
+  m_systemLists.emplace_back(list, system);
   return result;
 }
 
@@ -165,11 +175,13 @@ void Win32NameResolution::CallFreeAddrInfo(Handle procedure, AddressEntry* list)
     release(nullptr);
     return;
   }
-  auto found = m_systemLists.find(list);
-  if (found == m_systemLists.end()) return;
-  release(static_cast<ADDRINFOA*>(found->second));
-  m_systemLists.erase(found);
-  DeleteCopy(list);
+  for (auto found = m_systemLists.begin(); found != m_systemLists.end(); ++found) {
+    if (found->first != list) continue;
+    release(static_cast<ADDRINFOA*>(found->second));
+    m_systemLists.erase(found);
+    DeleteCopy(list);
+    return;
+  }
 }
 
 std::optional<Ipv4Address> Win32NameResolution::InetAddr(const std::string& text) {

@@ -2,7 +2,8 @@
 // through pointers found at run time: the program must start on systems that lack them.
 #pragma once
 
-#include <map>
+#include <utility>
+#include <vector>
 
 #include "platform/NameResolution.h"
 
@@ -31,9 +32,10 @@ class Win32NameResolution : public NameResolution {
 
  private:
   // The program reads the system's lists through copies in its own types; each copy remembers
-  // the system's list, which goes back to the system when the copy is released.
-  std::map<AddressEntry*, void*> m_systemLists;
-  std::map<Handle, Handle> m_libraryOf;  // procedure -> the library it was found in
+  // the system's list, which goes back to the system when the copy is released. A lookup or
+  // two per run: pairs gone through in order, with a fraction of a sorted tree's code.
+  std::vector<std::pair<AddressEntry*, void*>> m_systemLists;
+  std::vector<std::pair<Handle, Handle>> m_libraryOf;  // procedure -> the library it was found in
 };
 
 }  // namespace platform::win32

@@ -4,10 +4,9 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
-#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace ui::win32 {
 
@@ -17,9 +16,9 @@ struct FontRequest {
   bool underline = false;
   int charset = DEFAULT_CHARSET;
 
-  bool operator<(const FontRequest& other) const {
-    return std::tie(height, bold, underline, charset) <
-           std::tie(other.height, other.bold, other.underline, other.charset);
+  bool operator==(const FontRequest& other) const {
+    return height == other.height && bold == other.bold && underline == other.underline &&
+           charset == other.charset;
   }
 };
 
@@ -35,7 +34,9 @@ class FontCache {
 
  private:
   std::string m_face;
-  std::map<FontRequest, HFONT> m_fonts;
+  // A window asks for a few variants: found by going through them, with a fraction of a sorted
+  // tree's code.
+  std::vector<std::pair<FontRequest, HFONT>> m_fonts;
 };
 
 }  // namespace ui::win32

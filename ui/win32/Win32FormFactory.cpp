@@ -35,7 +35,9 @@ HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTAN
   if (entries.empty()) return nullptr;
   HMENU bar = CreateMenu();
   if (bar == nullptr) platform::Fatal("Cannot create the menu");
-  std::map<std::string, HMENU> popups;
+  // void*, as the file system keeps the handles it holds (Win32FileSystem): the two share one
+  // map's code.
+  std::map<std::string, void*> popups;
   for (const MenuDesign& entry : entries) {
     if (!entry.parent.empty()) continue;
     HMENU popup = CreatePopupMenu();
@@ -68,8 +70,8 @@ HMENU BuildMenu(const std::vector<MenuDesign>& entries, Win32Form& form, HINSTAN
     auto popup = popups.find(entry.parent);
     const bool separator = entry.caption == "-";
     if (popup == popups.end() ||
-        !AppendMenuA(popup->second, separator ? MF_SEPARATOR : MF_STRING, separator ? 0 : entry.id,
-                     separator ? nullptr : entry.caption.c_str())) {
+        !AppendMenuA(static_cast<HMENU>(popup->second), separator ? MF_SEPARATOR : MF_STRING,
+                     separator ? 0 : entry.id, separator ? nullptr : entry.caption.c_str())) {
       DestroyMenu(bar);
       platform::Fatal("Cannot add menu entry " + entry.name + " to " + entry.parent);
     }

@@ -189,8 +189,11 @@ bool Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
       if (lParam == 0) {
         // A menu entry (accelerators are not used).
         if (HIWORD(wParam) != 0) return false;
-        auto found = m_menuItems.find(LOWORD(wParam));
-        if (found != m_menuItems.end()) Fire(found->second->onClick);
+        MenuItem* chosen = nullptr;
+        for (const auto& [id, item] : m_menuItems) {
+          if (id == LOWORD(wParam)) chosen = item;
+        }
+        if (chosen != nullptr) Fire(chosen->onClick);
         result = 0;
         return true;
       }

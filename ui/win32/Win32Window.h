@@ -2,7 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,8 +29,9 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   // message loop.
   bool Create(HINSTANCE instance, const FormDesign& spec, HWND owner, HMENU menu);
 
-  // Menu entries by their identifiers; chosen entries fire their onClick.
-  void AddMenuItem(int id, MenuItem* item) { m_menuItems[id] = item; }
+  // Menu entries by their identifiers; chosen entries fire their onClick, the last one added
+  // for an identifier.
+  void AddMenuItem(int id, MenuItem* item) { m_menuItems.emplace_back(id, item); }
   // Keeps a picture of a menu-bar entry for as long as the window lives and returns the value
   // that entry carries as its item data: the window draws the picture when the menu asks.
   ULONG_PTR KeepMenuPicture(PictureIcon picture);
@@ -77,7 +77,8 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   HWND m_busyFocus = nullptr;
   bool m_busyDisabledSelf = false;
   std::vector<HWND> m_busyDisabled;
-  std::map<int, MenuItem*> m_menuItems;
+  // A menu has a few entries: gone through in order, with a fraction of a sorted tree's code.
+  std::vector<std::pair<int, MenuItem*>> m_menuItems;
   std::optional<POINT> m_popupPlace;
   // Released only after the destructor has destroyed the window and with it the menu.
   std::vector<std::unique_ptr<PictureIcon>> m_menuPictures;

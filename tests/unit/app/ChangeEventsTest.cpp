@@ -3,6 +3,7 @@
 // nothing an action does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -30,6 +31,8 @@ TEST(ChangeEvents, EveryEventHasWordsTakingExactlyItsInsertsAndIsListedForAdmini
   const std::string readme = Source("README.md");
   const std::string help = Source("help/chm/Messages.htm");
   ASSERT_NE(table, "");
+  EXPECT_TRUE(std::none_of(table.begin(), table.end(), [](char c) { return c & 0x80; }))
+      << "the table is stored in single bytes: other than ASCII, it reads as another code page";
   for (const app::EventKind* kind = app::EventKindsBegin(); kind != app::EventKindsEnd(); ++kind) {
     const std::string head = "MessageId=" + std::to_string(kind->id) + "\n";
     const std::size_t at = table.find(head);
