@@ -35,11 +35,7 @@ class Services {
   // Query for each of `count` services, answered as Query answers each one. Windows opens the
   // service control manager once for all of them (under Wine each opening costs more than the
   // questions).
-  virtual void QueryEach(ServiceQuery* queries, std::size_t count) {
-    for (std::size_t index = 0; index < count; ++index) {
-      queries[index].result = Query(queries[index].name, queries[index].state);
-    }
-  }
+  virtual void QueryEach(ServiceQuery* queries, std::size_t count) = 0;
   // StartServiceA with no arguments; does not wait for the service to be running.
   virtual std::uint32_t Start(const std::string& name) = 0;
 };
