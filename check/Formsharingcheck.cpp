@@ -14,6 +14,8 @@ constexpr const char* kNothingSelected = "Select a row to read what it means for
 constexpr std::uint32_t kComputerNameCapacity = 16;
 // What the status line says once a button that shows nothing else has done its work.
 constexpr const char* kCheckedAgain = "Checked again.";
+// The least time between two updates of the list while the check reads (see RunCheck).
+constexpr std::uint64_t kBatchMilliseconds = 100;
 
 }  // namespace
 
@@ -66,17 +68,30 @@ void TfrmSharingCheck::RunCheck() {
   input.firstCounts = &m_firstCounts;
   m_mode = input.mode;
   // The rows are kept once all are in; until then selecting one shows nothing (m_running).
-  bool moreOfTheCondition = false;
+  // They go into the list in batches, each ending with a condition: what is read in the first
+  // kBatchMilliseconds comes in at once, then at most one batch per kBatchMilliseconds, and the
+  // rest at the end. Under Wine every update of a shown list lays it all out again, however few
+  // rows it brings.
+  platform::Clock& clock = m_app.platform().clock;
+  std::uint64_t lastShown = clock.MillisecondsSinceStart();
+  bool batchOpen = false;
   m_rows = RunSharingCheck(input, [&](const Finding& row, bool lastOfItsCondition) {
-    // A condition's rows go in with redrawing off: the list paints once for all of them.
-    if (!moreOfTheCondition) m_listChecks.BeginUpdate();
-    moreOfTheCondition = !lastOfItsCondition;
+    if (!batchOpen) m_listChecks.BeginUpdate();
+    batchOpen = true;
     const int index = m_listChecks.AppendRow({row.what, row.found, row.needed});
     m_listChecks.SetRowPicture(index, kPictureOfStatus[static_cast<int>(row.status)]);
-    if (lastOfItsCondition) m_listChecks.EndUpdate();
-    // Each row is on the screen before the next condition is read.
+    if (lastOfItsCondition) {
+      const std::uint64_t now = clock.MillisecondsSinceStart();
+      if (now - lastShown >= kBatchMilliseconds) {
+        m_listChecks.EndUpdate();
+        batchOpen = false;
+        lastShown = now;
+      }
+    }
+    // The dialog answers (painting, moving) between rows while the check reads.
     window().ProcessPendingEvents();
   });
+  if (batchOpen) m_listChecks.EndUpdate();
   m_memoExplanation.SetText(kNothingSelected);
   m_btnCheckAgain.SetEnabled(true);
   m_btnCopyReport.SetEnabled(true);

@@ -26,13 +26,14 @@ const ServiceNeed kServices[] = {
      "still works."},
 };
 
-void CheckService(const CheckInput& input, const ServiceNeed& need, std::vector<Finding>& rows) {
+void CheckService(const CheckInput& input, const ServiceNeed& need,
+                  const platform::ServiceQuery& answer, std::vector<Finding>& rows) {
   RowsAbout service(rows, need.display,
                     !SharesFolders(input.mode) ? "not needed in Stop Share"
                     : need.essential           ? "running"
                                                : "running (recommended)");
-  platform::ServiceState state;
-  const std::uint32_t result = input.platform.services.Query(need.key, state);
+  const platform::ServiceState& state = answer.state;
+  const std::uint32_t result = answer.result;
   if (result != 0 && result != platform::kServiceNotInstalled) {
     service.Unreadable("Plinvo could not ask Windows about the %s: %s",
                        {need.display, ErrorText(result)});
@@ -70,7 +71,13 @@ void CheckService(const CheckInput& input, const ServiceNeed& need, std::vector<
 }  // namespace
 
 void CheckServices(const CheckInput& input, std::vector<Finding>& rows) {
-  for (const ServiceNeed& need : kServices) CheckService(input, need, rows);
+  constexpr std::size_t kCount = sizeof(kServices) / sizeof(kServices[0]);
+  platform::ServiceQuery answers[kCount];
+  for (std::size_t index = 0; index < kCount; ++index) answers[index] = {kServices[index].key, {}};
+  input.platform.services.QueryEach(answers, kCount);
+  for (std::size_t index = 0; index < kCount; ++index) {
+    CheckService(input, kServices[index], answers[index], rows);
+  }
 }
 
 }  // namespace check

@@ -11,10 +11,16 @@ namespace platform::memory {
 class MemoryClock : public Clock {
  public:
   std::int64_t SecondsSince1970() override { return now; }
-  std::uint64_t MillisecondsSinceStart() override { return uptimeMilliseconds; }
+  std::uint64_t MillisecondsSinceStart() override {
+    const std::uint64_t reading = uptimeMilliseconds;
+    uptimeMilliseconds += millisecondsPerReading;
+    return reading;
+  }
 
   std::int64_t now = 1800000000;
   std::uint64_t uptimeMilliseconds = 3600000;  // started an hour ago
+  // How far the uptime moves on after each reading: work that takes that long between them.
+  std::uint64_t millisecondsPerReading = 0;
 };
 
 class MemoryClipboard : public Clipboard {

@@ -18,6 +18,11 @@ class MemoryServices : public Services {
     state = found->second;
     return 0;
   }
+  void QueryEach(ServiceQuery* queries, std::size_t count) override {
+    for (std::size_t index = 0; index < count; ++index) {
+      queries[index].result = Query(queries[index].name, queries[index].state);
+    }
+  }
   std::uint32_t Start(const std::string& name) override {
     started.push_back(name);
     auto found = installed.find(name);

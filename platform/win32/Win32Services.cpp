@@ -22,13 +22,9 @@ class ServiceHandle {
   SC_HANDLE m_handle;
 };
 
-}  // namespace
-
-std::uint32_t Win32Services::Query(const std::string& name, ServiceState& state) {
-  ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
-  if (manager.get() == nullptr) return GetLastError();
-  ServiceHandle service(
-      OpenServiceA(manager.get(), name.c_str(), SERVICE_QUERY_STATUS | SERVICE_QUERY_CONFIG));
+// The state and start type of the service `name`, asked of an open manager.
+std::uint32_t QueryOf(SC_HANDLE manager, const char* name, ServiceState& state) {
+  ServiceHandle service(OpenServiceA(manager, name, SERVICE_QUERY_STATUS | SERVICE_QUERY_CONFIG));
   if (service.get() == nullptr) return GetLastError();
   SERVICE_STATUS status;
   ZeroMemory(&status, sizeof(status));
@@ -42,6 +38,25 @@ std::uint32_t Win32Services::Query(const std::string& name, ServiceState& state)
   state.currentState = status.dwCurrentState;
   state.startType = config->dwStartType;
   return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+std::uint32_t Win32Services::Query(const std::string& name, ServiceState& state) {
+  ServiceQuery query{name.c_str(), state};
+  QueryEach(&query, 1);
+  state = query.state;
+  return query.result;
+}
+
+void Win32Services::QueryEach(ServiceQuery* queries, std::size_t count) {
+  ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
+  const DWORD refused = manager.get() == nullptr ? GetLastError() : ERROR_SUCCESS;
+  for (std::size_t index = 0; index < count; ++index) {
+    ServiceQuery& query = queries[index];
+    query.result =
+        refused != ERROR_SUCCESS ? refused : QueryOf(manager.get(), query.name, query.state);
+  }
 }
 
 std::uint32_t Win32Services::Start(const std::string& name) {

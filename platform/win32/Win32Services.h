@@ -8,6 +8,7 @@ namespace platform::win32 {
 class Win32Services : public Services {
  public:
   std::uint32_t Query(const std::string& name, ServiceState& state) override;
+  void QueryEach(ServiceQuery* queries, std::size_t count) override;
   std::uint32_t Start(const std::string& name) override;
 };
 

@@ -75,12 +75,26 @@ TEST_F(SharingCheckDialogTest, CheckSharingIsTheFirstFileEntryAndShowsEachRowAsI
   });
 }
 
-TEST_F(SharingCheckDialogTest, TheListPaintsOncePerConditionNotOncePerRow) {
-  // Fifteen rows from the conditions, each of which gives at least one.
+TEST_F(SharingCheckDialogTest, TheListPaintsOncePerBatchOfConditionsNotOncePerRow) {
+  // Fifteen rows from the conditions, each of which gives at least one. Emptied once, then:
+  // a check read within the first tenth of a second paints its rows once, at its end;
   OpenCheck([&](MemoryForm& dialog) {
     ASSERT_EQ(List(dialog).RowCount(), 15);
-    // Emptied once, then one paint for each condition's rows.
+    EXPECT_EQ(List(dialog).Repaints(), 1 + 1);
+  });
+  // one whose conditions take a tenth of a second each paints once per condition, still not
+  // once per row;
+  test.world.clock.millisecondsPerReading = 100;
+  OpenCheck([&](MemoryForm& dialog) {
+    ASSERT_EQ(List(dialog).RowCount(), 15);
     EXPECT_EQ(List(dialog).Repaints(), 1 + static_cast<int>(check::SharingConditions().size()));
+  });
+  // and one in between paints a batch of conditions at a time.
+  test.world.clock.millisecondsPerReading = 30;
+  OpenCheck([&](MemoryForm& dialog) {
+    ASSERT_EQ(List(dialog).RowCount(), 15);
+    EXPECT_GT(List(dialog).Repaints(), 1 + 1);
+    EXPECT_LT(List(dialog).Repaints(), 1 + static_cast<int>(check::SharingConditions().size()) / 2);
   });
 }
 
