@@ -62,8 +62,10 @@ class Win32ListView : public Win32Control<ui::ListView>, private SubclassHook {
   // Widens a column that fits its cells to `text`, with the margins (and the picture) beside it.
   void WidenToCell(int column, std::string_view text);
 
-  std::vector<bool> m_fixed;
-  std::vector<bool> m_fitsCells;
+  // Per column, whether its width stays as made and whether it widens to fit its cells. Held as
+  // char: std::vector<bool>'s packed bits bring code of their own for two lists of a few columns.
+  std::vector<char> m_fixed;
+  std::vector<char> m_fitsCells;
   std::vector<int> m_wanted;  // per column, the width its cells need from the update under way
   // Where a row's text can be changed: its cell `column` of row `row`, as offsets into m_text.
   std::size_t CellStart(int row, int column) const;
