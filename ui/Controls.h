@@ -183,8 +183,9 @@ class Window : public Control {
   virtual void ProcessPendingEvents() = 0;
   // Shows a modeless window (the main window, before its message loop runs).
   virtual void Show() = 0;
-  // Fired once ShowModal has put the window on the screen, before the user acts on it.
-  Event onShown;
+  // Fired by ShowModal with the owner already disabled, before the window is on the screen: the
+  // handler may fill the window and show it itself (Show); ShowModal shows it when it returns.
+  Event onShowing;
 
   // While busy (calls nest), the window shows the wait cursor and takes no input that could
   // start another action or change what the running one uses; it still repaints.
