@@ -179,7 +179,8 @@ class Window : public Control {
   virtual void Close() = 0;
   // Shows the window modally with its owner disabled; returns when it has closed.
   virtual void ShowModal() = 0;
-  // Lets the window handle the messages waiting for it (a repaint after a label change).
+  // Lets the window handle the messages waiting for it (a repaint after a label change); one
+  // not on the screen yet handles none.
   virtual void ProcessPendingEvents() = 0;
   // Shows a modeless window (the main window, before its message loop runs).
   virtual void Show() = 0;
