@@ -53,7 +53,7 @@ TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactor
 }
 
 // The first check runs before the dialog is on the screen, which then comes with rows in and is
-// painted once (Under Wine, a shown list lays itself out again with every update).
+// painted once (under Wine a shown list lays itself out again at every update).
 void TfrmSharingCheck::FormShow() {
   RunCheck();
   m_hidden = false;  // ShowModal shows it now if the first batch has not
@@ -62,14 +62,14 @@ void TfrmSharingCheck::FormShow() {
 void TfrmSharingCheck::RunCheck() {
   if (m_running) return;
   m_running = true;
+  for (ui::Button* button :
+       {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport, &m_btnCopyInstructions}) {
+    button->SetEnabled(false);
+  }
   m_rows.clear();
   m_listChecks.Clear();
-  // The hidden dialog's texts and buttons are still as it was made: nothing said, buttons off.
+  // A hidden dialog says nothing yet: "Checking..." comes with it onto the screen.
   if (!m_hidden) {
-    for (ui::Button* button :
-         {&m_btnFix, &m_btnCheckAgain, &m_btnCopyReport, &m_btnCopyInstructions}) {
-      button->SetEnabled(false);
-    }
     m_labelCheckStatus.SetText("");
     m_memoExplanation.SetText(kChecking);
   }
