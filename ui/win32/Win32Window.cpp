@@ -159,7 +159,7 @@ void Win32Window::ShowModal() {
 
 void Win32Window::ProcessPendingEvents() {
   // A window not yet on the screen has nothing to paint, and nothing queued may run before it
-  // shows (a command queued for its disabled owner): the messages wait for its first pass shown.
+  // shows (a command queued for its disabled owner): they wait until it is on the screen.
   if (!Alive() || !IsWindowVisible(m_window)) return;
   // While an action runs, only painting may happen: a queued click must not start another.
   if (AnyWindowBusy()) {
