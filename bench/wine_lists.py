@@ -169,18 +169,20 @@ def main():
             print("%-8s %7d  Plinvo %s  bare %s" % (
                 kind, count, " ".join("%.0f" % t for t in times["plinvo"]),
                 " ".join("%.0f" % t for t in times["bare"])), flush=True)
-        largest = max(int(n) for n in args.sizes.split(",") if n)
-        marker = "memory-%d" % largest
-        put(s, share_lines(largest, marker))
-        s.command("attach", pids["plinvo"])
-        s.command("select-tab", shares.CAPTION, IDS["pgc1"], 1)
-        for program in ("plinvo", "bare"):
-            refresh(s, pids, program, "shares", largest, marker)
-        full = memory(s)
-        for _ in range(20):
+        # Memory after the largest fill; with no sizes (--sizes "") the check alone is timed.
+        largest = max([int(n) for n in args.sizes.split(",") if n] or [0])
+        if largest:
+            marker = "memory-%d" % largest
+            put(s, share_lines(largest, marker))
+            s.command("attach", pids["plinvo"])
+            s.command("select-tab", shares.CAPTION, IDS["pgc1"], 1)
             for program in ("plinvo", "bare"):
                 refresh(s, pids, program, "shares", largest, marker)
-        after = memory(s)
+            full = memory(s)
+            for _ in range(20):
+                for program in ("plinvo", "bare"):
+                    refresh(s, pids, program, "shares", largest, marker)
+            after = memory(s)
 
         # The check: its own small set of shares; the bare dialog's program runs beside.
         put(s, share_lines(args.check_shares, "last-check"))
@@ -206,6 +208,8 @@ def main():
     print("| Sharing check, all rows in | %d | %s | %s | %s |" % (
         check_rows, ms_text(check_times["plinvo"]), ms_text(check_times["bare"]),
         ratio_text(check_times["plinvo"], check_times["bare"])))
+    if not largest:
+        return
     print()
     print("Resident memory (KiB): | no rows | %s shares | after 20 more refreshes | bytes per row |"
           % format(largest, ","))

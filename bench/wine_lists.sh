@@ -7,8 +7,8 @@
 #                       [--sessions N] [--check-runs N] [--check-shares N]
 #
 # Defaults: dist/Plinvo and build/win, 9 paired runs, 10,000 and 100,000 shares, 10,000
-# sessions, 9 checks with 20 shares. Prints each run's milliseconds, then the table of medians,
-# spreads and ratios, and the memory.
+# sessions, 9 checks with 20 shares (--sizes "" --sessions 0 times the check alone). Prints each
+# run's milliseconds, then the table of medians, spreads and ratios, and the memory.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dist=$root/dist/Plinvo

@@ -14,6 +14,7 @@ constexpr const char* kNothingSelected = "Select a row to read what it means for
 constexpr std::uint32_t kComputerNameCapacity = 16;
 // What the status line says once a button that shows nothing else has done its work.
 constexpr const char* kCheckedAgain = "Checked again.";
+constexpr const char* kChecking = "Checking...";
 // The least time between two updates of the list while the check reads (see RunCheck).
 constexpr std::uint64_t kBatchMilliseconds = 100;
 
@@ -37,7 +38,7 @@ TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactor
   auto on = [&](auto handler) {
     return m_app.Guarded(self, [this, handler] { return (this->*handler)(); });
   };
-  window().onShown = on(&TfrmSharingCheck::FormShow);
+  window().onShowing = on(&TfrmSharingCheck::FormShow);
   m_listChecks.onSelect = on(&TfrmSharingCheck::m_listChecksSelect);
   m_btnFix.onClick = on(&TfrmSharingCheck::m_btnFixClick);
   m_btnCheckAgain.onClick = on(&TfrmSharingCheck::m_btnCheckAgainClick);
@@ -51,7 +52,12 @@ TfrmSharingCheck::TfrmSharingCheck(app::Application& application, ui::FormFactor
   }
 }
 
-void TfrmSharingCheck::FormShow() { RunCheck(); }
+// The first check runs before the dialog is on the screen, which then comes with rows in and is
+// painted once (under Wine a shown list lays itself out again at every update).
+void TfrmSharingCheck::FormShow() {
+  RunCheck();
+  m_hidden = false;  // ShowModal shows it now if the first batch has not
+}
 
 void TfrmSharingCheck::RunCheck() {
   if (m_running) return;
@@ -62,8 +68,11 @@ void TfrmSharingCheck::RunCheck() {
   }
   m_rows.clear();
   m_listChecks.Clear();
-  m_labelCheckStatus.SetText("");
-  m_memoExplanation.SetText("Checking...");
+  // A hidden dialog says nothing yet: "Checking..." comes with it onto the screen.
+  if (!m_hidden) {
+    m_labelCheckStatus.SetText("");
+    m_memoExplanation.SetText(kChecking);
+  }
   CheckInput input = InputFor(m_app.platform(), m_app.global().programFolder);
   input.firstCounts = &m_firstCounts;
   m_mode = input.mode;
@@ -71,7 +80,8 @@ void TfrmSharingCheck::RunCheck() {
   // They go into the list in batches, each ending with a condition: what is read in the first
   // kBatchMilliseconds comes in at once, then at most one batch per kBatchMilliseconds, and the
   // rest at the end. Under Wine every update of a shown list lays it all out again, however few
-  // rows it brings.
+  // rows it brings. A hidden dialog shows at the first batch's end, so that the user never waits
+  // long for it; one read within the first batch shows when all is in.
   platform::Clock& clock = m_app.platform().clock;
   std::uint64_t lastShown = clock.MillisecondsSinceStart();
   bool batchOpen = false;
@@ -86,6 +96,11 @@ void TfrmSharingCheck::RunCheck() {
         m_listChecks.EndUpdate();
         batchOpen = false;
         lastShown = now;
+        if (m_hidden) {
+          m_memoExplanation.SetText(kChecking);
+          window().Show();
+          m_hidden = false;
+        }
       }
     }
     // The dialog answers (painting, moving) between rows while the check reads.

@@ -62,6 +62,8 @@ class TfrmSharingCheck {
   std::optional<platform::ServerCounts> m_firstCounts;
   int m_mode = 2;
   bool m_running = false;
+  // Until the first check has shown the dialog (RunCheck).
+  bool m_hidden = true;
 };
 
 }  // namespace check

@@ -45,10 +45,9 @@ const std::array<Condition, 12>& SharingConditions() {
 }
 
 CheckInput InputFor(platform::Platform& platform, const std::string& programFolder) {
-  const int recorded = sharemode::ReadRecordedShareMode(platform.profile, programFolder);
-  const bool applied = recorded >= 0 && recorded <= 2 &&
-                       sharemode::HasRecordedShareMode(platform.profile, programFolder);
-  return CheckInput{platform, programFolder, applied ? recorded : kNoMode};
+  // One reading: a missing mode reads as kNoMode, which is out of range.
+  const int recorded = sharemode::ReadRecordedShareMode(platform.profile, programFolder, kNoMode);
+  return CheckInput{platform, programFolder, recorded >= 0 && recorded <= 2 ? recorded : kNoMode};
 }
 
 std::vector<Finding> RunSharingCheck(const CheckInput& input, const RowEvent& onRow) {

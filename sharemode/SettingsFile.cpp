@@ -12,8 +12,9 @@ std::string SettingsFilePath(const std::string& programFolder) {
   return programFolder + "config.ini";
 }
 
-int ReadRecordedShareMode(platform::ProfileFile& profile, const std::string& programFolder) {
-  return profile.GetInt(kSection, kKey, kDefaultShareMode, SettingsFilePath(programFolder));
+int ReadRecordedShareMode(platform::ProfileFile& profile, const std::string& programFolder,
+                          int whenMissing) {
+  return profile.GetInt(kSection, kKey, whenMissing, SettingsFilePath(programFolder));
 }
 
 void RecordShareMode(platform::ProfileFile& profile, const std::string& programFolder, int mode) {

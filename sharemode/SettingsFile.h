@@ -13,9 +13,10 @@ constexpr int kDefaultShareMode = 2;
 
 std::string SettingsFilePath(const std::string& programFolder);
 
-// The recorded mode as the system's profile reader gives it: the default when the file, its
+// The recorded mode as the system's profile reader gives it: `whenMissing` when the file, its
 // section or its key is missing, anything else unchecked (the selector brings it into range).
-int ReadRecordedShareMode(platform::ProfileFile& profile, const std::string& programFolder);
+int ReadRecordedShareMode(platform::ProfileFile& profile, const std::string& programFolder,
+                          int whenMissing = kDefaultShareMode);
 
 // Records `mode` as decimal text. A failure is not reported: the file then keeps the mode it
 // held, which is what the next start restores.

@@ -179,12 +179,14 @@ class Window : public Control {
   virtual void Close() = 0;
   // Shows the window modally with its owner disabled; returns when it has closed.
   virtual void ShowModal() = 0;
-  // Lets the window handle the messages waiting for it (a repaint after a label change).
+  // Lets the window handle the messages waiting for it (a repaint after a label change); one
+  // not on the screen yet handles none.
   virtual void ProcessPendingEvents() = 0;
   // Shows a modeless window (the main window, before its message loop runs).
   virtual void Show() = 0;
-  // Fired once ShowModal has put the window on the screen, before the user acts on it.
-  Event onShown;
+  // Fired by ShowModal with the owner already disabled, before the window is on the screen: the
+  // handler may fill the window and show it itself (Show); ShowModal shows it when it returns.
+  Event onShowing;
 
   // While busy (calls nest), the window shows the wait cursor and takes no input that could
   // start another action or change what the running one uses; it still repaints.

@@ -103,11 +103,19 @@ int MemoryWindow::PopupMenu(const std::vector<PopupEntry>& entries) {
   return chosen;
 }
 
+void MemoryWindow::Show() {
+  if (m_shown) return;
+  m_shown = true;
+  if (m_factory.onWindowShown) m_factory.onWindowShown(m_form);
+}
+
 void MemoryWindow::ShowModal() {
   m_closed = false;
-  if (onShown) onShown();
+  if (onShowing) onShowing();
+  Show();
   if (!m_closed && m_factory.onShowModal) m_factory.onShowModal(m_form);
   m_closed = true;
+  m_shown = false;
 }
 
 }  // namespace ui::memory

@@ -215,11 +215,12 @@ class MemoryWindow : public MemoryControl<Window> {
   void Close() override { m_closed = true; }
   void ShowModal() override;
   void ProcessPendingEvents() override { ++m_pendingEventPasses; }
-  void Show() override { m_shown = true; }
+  void Show() override;
   void SetBusy(bool busy) override { m_busyLevel += busy ? 1 : -1; }
   bool Busy() const { return m_busyLevel > 0; }
   int PopupMenu(const std::vector<PopupEntry>& entries) override;
   bool Closed() const { return m_closed; }
+  // On the screen: from Show, or ShowModal's, until a modal window has closed.
   bool Shown() const { return m_shown; }
   int PendingEventPasses() const { return m_pendingEventPasses; }
 

@@ -52,6 +52,8 @@ class MemoryFormFactory : public FormFactory {
   // What the user does while a modal window is shown; when it returns without closing the
   // window, the user is taken to have pressed the close box.
   std::function<void(MemoryForm&)> onShowModal;
+  // What the user sees as a window comes on the screen, before acting on it.
+  std::function<void(MemoryForm&)> onWindowShown;
   // How the text fields made from now on read their ANSI text in UTF-16; Latin-1 when empty.
   AnsiReader ansiReader;
   // The user's choice in the next shortcut menu (its entry id; 0 dismisses it), and the

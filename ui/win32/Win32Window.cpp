@@ -121,6 +121,10 @@ void Win32Window::Show() {
   // Only the main window that has been on the screen ends the program when it goes; one that
   // fails while being built must not post a quit that would close the error box about it.
   if (m_owner == nullptr) m_quitOnDestroy = true;
+  Appear();
+}
+
+void Win32Window::Appear() {
   ShowWindow(m_window, SW_SHOWNORMAL);
   UpdateWindow(m_window);
   SetForegroundWindow(m_window);
@@ -132,10 +136,8 @@ void Win32Window::ShowModal() {
   if (disableOwner) EnableWindow(m_owner, FALSE);
   m_inModalLoop = true;
   m_endModal = false;
-  ShowWindow(m_window, SW_SHOWNORMAL);
-  UpdateWindow(m_window);
-  SetForegroundWindow(m_window);
-  Fire(onShown);
+  Fire(onShowing);
+  if (!m_endModal && Alive() && !IsWindowVisible(m_window)) Appear();
 
   MSG message;
   while (!m_endModal && Alive()) {
@@ -156,6 +158,9 @@ void Win32Window::ShowModal() {
 }
 
 void Win32Window::ProcessPendingEvents() {
+  // A window not yet on the screen has nothing to paint, and nothing queued may run before it
+  // shows (a command queued for its disabled owner): they wait until it is on the screen.
+  if (!Alive() || !IsWindowVisible(m_window)) return;
   // While an action runs, only painting may happen: a queued click must not start another.
   if (AnyWindowBusy()) {
     DispatchPaintOnly();

@@ -64,6 +64,8 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   HWND NextTabStop(HWND from, bool previous) const;
   void FocusControl(HWND target);
   bool Alive() const;
+  // Puts the window on the screen, painted, in front.
+  void Appear();
   const PictureIcon* MenuPicture(ULONG_PTR itemData) const;
 
   HWND m_owner = nullptr;

@@ -98,6 +98,26 @@ TEST_F(SharingCheckDialogTest, TheListPaintsOncePerBatchOfConditionsNotOncePerRo
   });
 }
 
+// The dialog comes on the screen once and never empty: a quick check with every row in, a slow
+// one with the first condition's rows while it goes on checking.
+TEST_F(SharingCheckDialogTest, TheDialogFirstShowsWithItsFirstRowsIn) {
+  std::vector<std::string> seen;
+  test.forms.onWindowShown = [&](MemoryForm& dialog) {
+    seen.push_back(std::to_string(List(dialog).RowCount()) + " " + Explanation(dialog));
+    // The main window opens no second check meanwhile.
+    test.MainForm().MemoryMenu("menuCheckSharing").Click();
+  };
+  OpenCheck([&](MemoryForm& dialog) {
+    dialog.Memory<ui::memory::MemoryButton>("m_btnCheckAgain").Click();
+    EXPECT_EQ(List(dialog).RowCount(), 15);
+  });
+  test.world.clock.millisecondsPerReading = 100;
+  OpenCheck([&](MemoryForm& dialog) { EXPECT_EQ(List(dialog).RowCount(), 15); });
+  EXPECT_EQ(seen, (std::vector<std::string>{"15 Select a row to read what it means for visitors.",
+                                            "1 Checking..."}));
+  EXPECT_EQ(test.forms.CreatedCount("TfrmSharingCheck"), 2);
+}
+
 TEST_F(SharingCheckDialogTest, FixOnChangedSettingsAppliesTheModeAgainThroughApply) {
   test.world.registry.Put("SYSTEM\\ControlSet001\\Control\\Lsa", "restrictanonymous",
                           {RegistryValue::Type::Dword, 1, {}});
