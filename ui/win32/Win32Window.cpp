@@ -384,6 +384,16 @@ void Win32Window::SetBusy(bool busy) {
     if (m_busyLevel++ > 0) return;
     NoteBusy(true);
     if (!Alive()) return;
+    // A hidden window takes no input, and input queued meanwhile is discarded at the end, so
+    // its controls are left enabled: under Wine every change of a control's state is a call to
+    // the window server, which at start-up, with all of them hidden, would only cost time.
+    if (!IsWindowVisible(m_window)) {
+      m_busyDisabled.clear();
+      m_busyDisabledSelf = false;
+      m_busyFocus = nullptr;
+      SetCursor(LoadCursor(nullptr, IDC_WAIT));
+      return;
+    }
     HWND focus = GetFocus();
     m_busyFocus = focus != nullptr && IsChild(m_window, focus) ? focus : nullptr;
     // Disabled controls look as unavailable as they are; labels stay as they are, so that
