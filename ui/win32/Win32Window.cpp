@@ -121,6 +121,7 @@ void Win32Window::Show() {
   // Only the main window that has been on the screen ends the program when it goes; one that
   // fails while being built must not post a quit that would close the error box about it.
   if (m_owner == nullptr) m_quitOnDestroy = true;
+  DisableIfBusyBeforeShowing();
   ShowWindow(m_window, SW_SHOWNORMAL);
   UpdateWindow(m_window);
   SetForegroundWindow(m_window);
@@ -132,6 +133,7 @@ void Win32Window::ShowModal() {
   if (disableOwner) EnableWindow(m_owner, FALSE);
   m_inModalLoop = true;
   m_endModal = false;
+  DisableIfBusyBeforeShowing();
   ShowWindow(m_window, SW_SHOWNORMAL);
   UpdateWindow(m_window);
   SetForegroundWindow(m_window);
@@ -379,45 +381,49 @@ void Win32Window::RestoreFocus() {
   SetFocus(target != nullptr ? target : m_window);
 }
 
+void Win32Window::DisableWhileBusy() {
+  m_busyControlsDisabled = true;
+  HWND focus = GetFocus();
+  m_busyFocus = focus != nullptr && IsChild(m_window, focus) ? focus : nullptr;
+  // Disabled controls look as unavailable as they are; labels stay as they are, so that
+  // the progress they tell can be read.
+  m_busyDisabled.clear();
+  auto disable = [this](HWND control) {
+    if (!IsWindowEnabled(control)) return;
+    EnableWindow(control, FALSE);
+    m_busyDisabled.push_back(control);
+  };
+  for (const auto& stop : m_tabStops) {
+    for (HWND member : stop) disable(member);
+  }
+  // The window itself: its menu, close box and every child.
+  m_busyDisabledSelf = IsWindowEnabled(m_window) != FALSE;
+  if (m_busyDisabledSelf) EnableWindow(m_window, FALSE);
+}
+
+void Win32Window::DisableIfBusyBeforeShowing() {
+  if (m_busyLevel > 0 && !m_busyControlsDisabled) DisableWhileBusy();
+}
+
 void Win32Window::SetBusy(bool busy) {
   if (busy) {
     if (m_busyLevel++ > 0) return;
     NoteBusy(true);
     if (!Alive()) return;
-    // A hidden window takes no input, and input queued meanwhile is discarded at the end, so
-    // its controls are left enabled: under Wine every change of a control's state is a call to
-    // the window server, which at start-up, with all of them hidden, would only cost time.
-    if (!IsWindowVisible(m_window)) {
-      m_busyDisabled.clear();
-      m_busyDisabledSelf = false;
-      m_busyFocus = nullptr;
-      SetCursor(LoadCursor(nullptr, IDC_WAIT));
-      return;
-    }
-    HWND focus = GetFocus();
-    m_busyFocus = focus != nullptr && IsChild(m_window, focus) ? focus : nullptr;
-    // Disabled controls look as unavailable as they are; labels stay as they are, so that
-    // the progress they tell can be read.
-    m_busyDisabled.clear();
-    auto disable = [this](HWND control) {
-      if (!IsWindowEnabled(control)) return;
-      EnableWindow(control, FALSE);
-      m_busyDisabled.push_back(control);
-    };
-    for (const auto& stop : m_tabStops) {
-      for (HWND member : stop) disable(member);
-    }
-    // The window itself: its menu, close box and every child.
-    m_busyDisabledSelf = IsWindowEnabled(m_window) != FALSE;
-    if (m_busyDisabledSelf) EnableWindow(m_window, FALSE);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    // A hidden window takes no input, so its controls are disabled only if it shows while
+    // still busy: under Wine every change of a control's state is a call to the window
+    // server, which at start-up, with all of them hidden, would only cost time.
+    if (IsWindowVisible(m_window)) DisableWhileBusy();
     return;
   }
   if (m_busyLevel == 0 || --m_busyLevel > 0) return;
   NoteBusy(false);
   if (!Alive()) return;
   DiscardQueuedInput();
+  m_busyControlsDisabled = false;
   if (m_busyDisabledSelf) EnableWindow(m_window, TRUE);
+  m_busyDisabledSelf = false;
   for (HWND control : m_busyDisabled) {
     if (IsWindow(control)) EnableWindow(control, TRUE);
   }

@@ -64,6 +64,10 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   HWND NextTabStop(HWND from, bool previous) const;
   void FocusControl(HWND target);
   bool Alive() const;
+  // While busy: disables the window and every control that takes input, to be enabled again
+  // when the busy state ends; before a busy window first shows, if it was hidden till then.
+  void DisableWhileBusy();
+  void DisableIfBusyBeforeShowing();
   const PictureIcon* MenuPicture(ULONG_PTR itemData) const;
 
   HWND m_owner = nullptr;
@@ -76,6 +80,7 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   int m_busyLevel = 0;
   HWND m_busyFocus = nullptr;
   bool m_busyDisabledSelf = false;
+  bool m_busyControlsDisabled = false;  // set while the busy state has disabled them
   std::vector<HWND> m_busyDisabled;
   // A menu has a few entries: gone through in order, with a fraction of a sorted tree's code.
   std::vector<std::pair<int, MenuItem*>> m_menuItems;
