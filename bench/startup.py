@@ -3,7 +3,8 @@ windows as its main window and nothing else (bench/wine/SameControls.cpp).
 
 One Wine prefix (XP settings by default) and one end-to-end driver serve both programs. Every
 run starts, one after the other: the anchor alone, the anchor with the tool starts and the
-one-second pause of Plinvo's start-up sequence ("/startup"), and Plinvo. A start is timed from
+one-second pause of Plinvo's start-up sequence ("/startup", run where Plinvo runs them: after
+its windows are made, before they show), and Plinvo. A start is timed from
 the driver's "start" until the main window shows and it and every window in it have painted.
 The tools (sc, net, cscript) are the end-to-end recording stand-in, which ends at once and
 notes when its process was made and when it ended; the share service is Wine's own (no shares).

@@ -151,9 +151,11 @@ bool ParseHistory(const std::string& text, SettingsHistory& history) {
   return true;
 }
 
-HistoryRead LoadHistory(platform::FileSystem& files, SettingsHistory& history) {
+HistoryRead LoadHistory(platform::FileSystem& files, SettingsHistory& history,
+                        RecordsFolder::State* found) {
   history = SettingsHistory{};
   const RecordsFolder folder = FindRecordsFolder(files);
+  if (found != nullptr) *found = folder.state;
   if (folder.state == RecordsFolder::State::Unknown) return HistoryRead::Unreadable;
   const std::string path = folder.path + kFileName;
   if (folder.state == RecordsFolder::State::Missing || !files.FileExists(path)) {

@@ -72,8 +72,8 @@ const char* StartTypeWord(std::uint32_t startType) {
 
 void SaveStartupSettingsOnce(platform::Platform& platform) {
   SettingsHistory history;
-  if (LoadHistory(platform.files, history) != HistoryRead::Read) return;
-  const RecordsFolder::State folder = FindRecordsFolder(platform.files).state;
+  RecordsFolder::State folder = RecordsFolder::State::Unknown;
+  if (LoadHistory(platform.files, history, &folder) != HistoryRead::Read) return;
   if (folder != RecordsFolder::State::Trusted && folder != RecordsFolder::State::Missing) return;
   const SavedSettings* first = history.first ? &*history.first : nullptr;
 

@@ -2,8 +2,9 @@
 // else, made the straightforward way. A menu, a tab control with three pages, three option
 // buttons, a rich edit loaded with one description (zendry_share_help.rtf beside the program),
 // two report lists with a hint on the first, eight picture buttons, two labels and a hidden edit.
-// With "/startup" it first does what Plinvo's start-up sequence waits for: the same three tool
-// starts (two of them waited for) and the one-second pause. Never shipped.
+// With "/startup" it also does what Plinvo's start-up sequence waits for, where Plinvo does it
+// (its windows made, not yet shown): the same three tool starts (two of them waited for) and
+// the one-second pause. Never shipped.
 #include "AnchorWindow.h"
 // after windows.h, which it needs
 #include <richedit.h>
@@ -119,12 +120,6 @@ HMENU MainMenu() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  if (std::strstr(commandLine, "/startup") != nullptr) {
-    RunTool("sc config Browser start= AUTO", true);
-    RunTool("sc start Browser", false);
-    Sleep(1000);
-    RunTool("cscript netbios.vbs", true);
-  }
   char system[MAX_PATH];
   GetSystemDirectoryA(system, MAX_PATH);
   LoadLibraryA((std::string(system) + "\\riched20.dll").c_str());
@@ -199,6 +194,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   Child(window, 0, "STATIC", "www.example.com", WS_VISIBLE | SS_NOTIFY, 600, 404, 150, 16);
   Child(window, 0, "EDIT", "", ES_MULTILINE | ES_READONLY, 0, 0, 0, 0);
 
+  // In the order of Plinvo's start-up: the window and its controls are made first, the
+  // sequence runs, and the window shows once it is over.
+  if (std::strstr(commandLine, "/startup") != nullptr) {
+    RunTool("sc config Browser start= AUTO", true);
+    RunTool("sc start Browser", false);
+    Sleep(1000);
+    RunTool("cscript netbios.vbs", true);
+  }
   ShowWindow(window, show);
   UpdateWindow(window);
   return anchor::RunMessageLoop(window);

@@ -55,7 +55,10 @@ void ShellOpen(const char* address, int showCommand) {
 }
 
 bool ShellFolderPath(int csidl, char (&folder)[MAX_PATH + 1]) {
-  const auto path = SystemCall<decltype(&::SHGetFolderPathA)>(kShell, "SHGetFolderPathA");
+  // Asked at start-up for the records folder and seldom after: the shell and the libraries it
+  // brings (over 1 MB under Wine) are released again rather than kept for the run.
+  const OwnedLibrary shell(LoadSystemLibrary(kShell));
+  const auto path = ProcedureOf<decltype(&::SHGetFolderPathA)>(shell, "SHGetFolderPathA");
   return path != nullptr && SUCCEEDED(path(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder));
 }
 

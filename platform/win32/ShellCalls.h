@@ -1,7 +1,8 @@
 // The COM, automation and shell calls of the few commands that need them: the sharing check's
 // firewall, the folder picker, opening an address. Their libraries (ole32, oleaut32, shell32)
-// are loaded by full path at the first such call and stay loaded: imported by name, they would
-// load with the program, before its entry, although the first page needs none of them.
+// are loaded by full path at the first such call and stay loaded (but for the folder-path
+// question, asked mainly at start-up): imported by name, they would load with the program,
+// before its entry, although the first page needs none of them.
 #pragma once
 
 // clang-format off
@@ -30,7 +31,8 @@ void ClearVariant(VARIANT& value);
 
 // ShellExecuteA with the verb "open", no parameters and no folder.
 void ShellOpen(const char* address, int showCommand);
-// SHGetFolderPathA of the folder's current place; false when the shell does not say.
+// SHGetFolderPathA of the folder's current place; false when the shell does not say. The shell
+// is loaded for this call only (unless a command above keeps it).
 bool ShellFolderPath(int csidl, char (&folder)[MAX_PATH + 1]);
 // SHBrowseForFolderA; null when nothing was chosen.
 ITEMIDLIST* ShellBrowseForFolder(BROWSEINFOA& info);

@@ -4,6 +4,7 @@
 // first use by their full path in the system folder, and stay loaded.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/win32/WindowsApi.h"
@@ -18,6 +19,23 @@ HMODULE LoadLibraryByFullPath(const std::string& path);
 // The same for the library `fileName` of the system folder ("riched20.dll"); null when the
 // system folder is unknown or the library cannot be loaded.
 HMODULE LoadSystemLibrary(const char* fileName);
+
+struct LibraryReleaser {
+  void operator()(HMODULE library) const { FreeLibrary(library); }
+};
+
+// A library loaded for a task that asks it once and released after it (null when it could not
+// be loaded): what only the start-up needs does not stay in memory for the whole run.
+using OwnedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryReleaser>;
+
+// The entry point `name` of such a library, as the declared function type; null when either is
+// missing.
+template <class Function>
+Function ProcedureOf(const OwnedLibrary& library, const char* name) {
+  if (library == nullptr) return nullptr;
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void (*)()>(GetProcAddress(library.get(), name)));
+}
 
 // The entry point `name` of the system library `library` ("netapi32.dll"); null when either is
 // missing.

@@ -116,7 +116,10 @@ std::string ShellFolder(int csidl) {
 
 }  // namespace
 
-std::string Win32FileSystem::GetCommonAppDataFolder() { return ShellFolder(CSIDL_COMMON_APPDATA); }
+std::string Win32FileSystem::GetCommonAppDataFolder() {
+  if (m_commonAppData.empty()) m_commonAppData = ShellFolder(CSIDL_COMMON_APPDATA);
+  return m_commonAppData;
+}
 
 std::string Win32FileSystem::GetProgramFilesFolder() { return ShellFolder(CSIDL_PROGRAM_FILES); }
 

@@ -45,6 +45,10 @@ class Win32FileSystem : public FileSystem {
   // otherwise move the folder away and put one of their own, with their script, in its place.
   std::map<std::string, void*> m_heldFolders;
   std::map<std::string, void*> m_heldFiles;  // HoldFile's handles, read sharing only
+  // The all-users data folder, asked of the shell once per run: the start-up alone asks for it
+  // three times, and each question would load the shell again. Only an administrator can move
+  // it, and not while the program runs.
+  std::string m_commonAppData;
 };
 
 }  // namespace platform::win32

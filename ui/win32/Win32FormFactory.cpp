@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "platform/Fatal.h"
 #include "platform/win32/SystemLibraries.h"
@@ -111,8 +113,9 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& design,
   HWND window = form->win32Window().Window();
   FontCache& fonts = form->fonts();
 
-  std::map<std::string, Parent> parents;
-  parents[""] = {window, nullptr};
+  // A form has a handful of containers: a list searched by name does, without a map type of
+  // its own in the program.
+  std::vector<std::pair<std::string, Parent>> parents = {{"", {window, nullptr}}};
 
   // Controls are made in the order of the table, which is also their tab order; a control
   // listed before its parent waits for a later pass.
@@ -122,7 +125,9 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& design,
     std::vector<const ControlDesign*> later;
     for (const ControlDesign* pending : waiting) {
       const ControlDesign& control = *pending;
-      auto parentEntry = parents.find(control.parent);
+      const auto parentEntry =
+          std::find_if(parents.begin(), parents.end(),
+                       [&control](const auto& entry) { return entry.first == control.parent; });
       if (parentEntry == parents.end()) {
         later.push_back(pending);
         continue;
@@ -179,7 +184,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& design,
           made = makeChild(WS_EX_CONTROLPARENT, WC_TABCONTROLA,
                            WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
           tabs.Attach(made);
-          parents[control.name] = {made, &tabs};
+          parents.push_back({control.name, {made, &tabs}});
           break;
         }
         case ControlKind::TabPage: {
@@ -188,7 +193,7 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& design,
           if (made == nullptr) platform::Fatal("Cannot create control " + control.name);
           SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
           page.Attach(made, nullptr, parent.tabs->Window(), parent.tabs->PageCount() - 1);
-          parents[control.name] = {made, nullptr};
+          parents.push_back({control.name, {made, nullptr}});
           break;
         }
         case ControlKind::GroupBox: {
@@ -197,14 +202,14 @@ std::unique_ptr<Form> Win32FormFactory::CreateForm(const FormDesign& design,
           HWND frame = CreateFrame(m_instance, made, control.text.c_str(), font);
           if (frame == nullptr) platform::Fatal("Cannot create control " + control.name);
           box.Attach(made, frame);
-          parents[control.name] = {made, nullptr, frame};
+          parents.push_back({control.name, {made, nullptr, frame}});
           break;
         }
         case ControlKind::Panel: {
           auto& panel = form->Keep(control.name, std::make_unique<Win32Container>());
           made = makeContainer(ContainerLook::Bevel);
           panel.Attach(made, nullptr);
-          parents[control.name] = {made, nullptr};
+          parents.push_back({control.name, {made, nullptr}});
           break;
         }
         case ControlKind::RadioGroup: {

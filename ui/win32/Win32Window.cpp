@@ -125,6 +125,7 @@ void Win32Window::Show() {
 }
 
 void Win32Window::Appear() {
+  DisableIfBusyBeforeShowing();
   ShowWindow(m_window, SW_SHOWNORMAL);
   UpdateWindow(m_window);
   SetForegroundWindow(m_window);
@@ -384,35 +385,49 @@ void Win32Window::RestoreFocus() {
   SetFocus(target != nullptr ? target : m_window);
 }
 
+void Win32Window::DisableWhileBusy() {
+  m_busyControlsDisabled = true;
+  HWND focus = GetFocus();
+  m_busyFocus = focus != nullptr && IsChild(m_window, focus) ? focus : nullptr;
+  // Disabled controls look as unavailable as they are; labels stay as they are, so that
+  // the progress they tell can be read.
+  m_busyDisabled.clear();
+  auto disable = [this](HWND control) {
+    if (!IsWindowEnabled(control)) return;
+    EnableWindow(control, FALSE);
+    m_busyDisabled.push_back(control);
+  };
+  for (const auto& stop : m_tabStops) {
+    for (HWND member : stop) disable(member);
+  }
+  // The window itself: its menu, close box and every child.
+  m_busyDisabledSelf = IsWindowEnabled(m_window) != FALSE;
+  if (m_busyDisabledSelf) EnableWindow(m_window, FALSE);
+}
+
+void Win32Window::DisableIfBusyBeforeShowing() {
+  if (m_busyLevel > 0 && !m_busyControlsDisabled) DisableWhileBusy();
+}
+
 void Win32Window::SetBusy(bool busy) {
   if (busy) {
     if (m_busyLevel++ > 0) return;
     NoteBusy(true);
     if (!Alive()) return;
-    HWND focus = GetFocus();
-    m_busyFocus = focus != nullptr && IsChild(m_window, focus) ? focus : nullptr;
-    // Disabled controls look as unavailable as they are; labels stay as they are, so that
-    // the progress they tell can be read.
-    m_busyDisabled.clear();
-    auto disable = [this](HWND control) {
-      if (!IsWindowEnabled(control)) return;
-      EnableWindow(control, FALSE);
-      m_busyDisabled.push_back(control);
-    };
-    for (const auto& stop : m_tabStops) {
-      for (HWND member : stop) disable(member);
-    }
-    // The window itself: its menu, close box and every child.
-    m_busyDisabledSelf = IsWindowEnabled(m_window) != FALSE;
-    if (m_busyDisabledSelf) EnableWindow(m_window, FALSE);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    // A hidden window takes no input, so its controls are disabled only if it shows while
+    // still busy: under Wine every change of a control's state is a call to the window
+    // server, which at start-up, with all of them hidden, would only cost time.
+    if (IsWindowVisible(m_window)) DisableWhileBusy();
     return;
   }
   if (m_busyLevel == 0 || --m_busyLevel > 0) return;
   NoteBusy(false);
   if (!Alive()) return;
   DiscardQueuedInput();
+  m_busyControlsDisabled = false;
   if (m_busyDisabledSelf) EnableWindow(m_window, TRUE);
+  m_busyDisabledSelf = false;
   for (HWND control : m_busyDisabled) {
     if (IsWindow(control)) EnableWindow(control, TRUE);
   }

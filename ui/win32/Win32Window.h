@@ -66,6 +66,10 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   bool Alive() const;
   // Puts the window on the screen, painted, in front.
   void Appear();
+  // While busy: disables the window and every control that takes input, to be enabled again
+  // when the busy state ends; before a busy window first shows, if it was hidden till then.
+  void DisableWhileBusy();
+  void DisableIfBusyBeforeShowing();
   const PictureIcon* MenuPicture(ULONG_PTR itemData) const;
 
   HWND m_owner = nullptr;
@@ -78,6 +82,7 @@ class Win32Window : public Win32Control<ui::Window>, private KeyFilter {
   int m_busyLevel = 0;
   HWND m_busyFocus = nullptr;
   bool m_busyDisabledSelf = false;
+  bool m_busyControlsDisabled = false;  // set while the busy state has disabled them
   std::vector<HWND> m_busyDisabled;
   // A menu has a few entries: gone through in order, with a fraction of a sorted tree's code.
   std::vector<std::pair<int, MenuItem*>> m_menuItems;

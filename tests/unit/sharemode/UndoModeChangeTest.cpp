@@ -257,6 +257,22 @@ TEST_F(UndoModeChangeTest, WhatTheStartUpChangesIsSavedOnceAndPutBackByRestore) 
   EXPECT_EQ(world.processes.exitCodesRead.back(), "sc config Browser start= demand");
 }
 
+TEST_F(UndoModeChangeTest, TheStartUpWritesNothingIntoAFolderSomeoneElseMade) {
+  // An ordinary user made "Plinvo" first; the start-up, which tells nobody, neither writes into
+  // it nor makes a folder of its own: that is left to a change the user asks for.
+  platform::memory::MemoryWorld& world = test.world;
+  const std::string planted = world.files.commonAppDataFolder + "\\Plinvo";
+  world.files.PutDirectory(planted);
+  world.services.installed["Browser"].startType = 3;
+  world.files.privateDirectoriesCreated.clear();
+  test.StartMainWindow();
+  EXPECT_EQ(world.services.installed["Browser"].startType, 2u);
+  EXPECT_FALSE(world.files.FileExists(planted + "\\settings-before.txt"));
+  for (const std::string& made : world.files.privateDirectoriesCreated) {
+    EXPECT_NE(made.rfind(world.files.commonAppDataFolder, 0), 0u) << made;
+  }
+}
+
 TEST_F(UndoModeChangeTest, FailedStepsAreToldAndTheRecordIsKept) {
   Apply(1);
   exitCodes["net user Guest /active:no"] = 2;
