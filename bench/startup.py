@@ -26,7 +26,8 @@ sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e", "lib"))
 sys.path.insert(0, HERE)
 
 from e2e import Harness, Session  # noqa: E402
-from wine_bench import median_spread, ms_text, ratio_text, resident_kib  # noqa: E402
+from wine_bench import (median_spread, ms_text, ratio_text, remove_when_done,  # noqa: E402
+                        resident_kib)
 
 TOOLS = ("sc", "net", "cscript")
 ANCHOR = r"C:\bench\same_controls.exe"
@@ -70,6 +71,7 @@ def main():
 
     work = tempfile.mkdtemp(prefix="plinvo-bench-")
     harness = Harness(args.dist, os.path.join(args.build, "e2e"), work, os.path.join(work, "out"))
+    remove_when_done(harness, work)
     plinvo = Session.PROGRAM_FOLDER + r"\Plinvo.exe"
     times = {"anchor": [], "anchor+sequence": [], "plinvo": []}
     sequences = {"anchor+sequence": [], "plinvo": []}

@@ -4,7 +4,9 @@ A figure is a median with its spread (the lowest and highest sample), and a rati
 of the ratios of paired samples (taken one after the other, so both saw the same machine load).
 """
 
+import atexit
 import os
+import shutil
 import statistics
 
 
@@ -47,3 +49,16 @@ def resident_kib(prefix, program):
         except OSError:
             continue
     return None
+
+
+def remove_when_done(harness, work):
+    """At the script's end, even a failed one: stops the Wine servers of the booted prefixes and
+    removes the run's folder, which holds a prefix of over 500 MB per Windows version."""
+    import e2e  # the caller has put the end-to-end library on the path
+
+    def remove():
+        for prefix in list(harness._pristine.values()):
+            e2e.stop_wineserver(prefix)
+        shutil.rmtree(work, ignore_errors=True)
+
+    atexit.register(remove)

@@ -30,7 +30,7 @@ sys.path[:0] = [os.path.join(E2E, "lib"), E2E, HERE]
 
 import e2e  # noqa: E402
 import test_shares as shares  # noqa: E402  the session, doubles and data file of the share tests
-from wine_bench import ms_text, ratio_text, resident_kib  # noqa: E402
+from wine_bench import ms_text, ratio_text, remove_when_done, resident_kib  # noqa: E402
 
 IDS = e2e.control_ids()
 BENCH_FOLDER = r"C:\bench"
@@ -139,8 +139,9 @@ def main():
                         help="shares while the check runs (each adds a row)")
     parser.add_argument("--winver", default="winxp")
     args = parser.parse_args()
-    harness = e2e.Harness(args.dist, os.path.join(args.build, "e2e"),
-                          "/tmp/plinvo-bench-%d" % os.getpid(), "out")
+    work = "/tmp/plinvo-bench-%d" % os.getpid()
+    harness = e2e.Harness(args.dist, os.path.join(args.build, "e2e"), work, "out")
+    remove_when_done(harness, work)
     cases = [("shares", int(n)) for n in args.sizes.split(",") if n]
     if args.sessions:
         cases.append(("sessions", args.sessions))

@@ -24,10 +24,10 @@ std::string HistoryFilePath(platform::FileSystem& files);
 enum class HistoryRead { Read, Untrusted, Unreadable };
 
 // A missing file reads as an empty history. Untrusted: the file lies in a folder held by
-// someone else, and Plinvo has no folder of its own yet. `folder`, when given, learns which
-// records folder was found, so that a caller need not look again.
+// someone else, and Plinvo has no folder of its own yet. `found`, when given, learns the state
+// of the records folder looked at, so that a caller need not look again.
 HistoryRead LoadHistory(platform::FileSystem& files, SettingsHistory& history,
-                        RecordsFolder::State* folder = nullptr);
+                        RecordsFolder::State* found = nullptr);
 
 // Writes the history into Plinvo's own folder, making it when there is none; an empty history
 // deletes the file. False when no folder of ours could be had or the write failed.
